@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pelk::os {
+
+// File operations on Windows paths (mapped through mapPath). Each returns false, or an
+// empty list, on failure; `error` (when given) receives the reason.
+bool fileExists(std::string_view windowsPath);
+bool folderExists(std::string_view windowsPath);
+// Names (not paths) of the files in `folder` that match `pattern` ("*.mdb"), without regard
+// to case, sorted.
+std::vector<std::string> findFiles(std::string_view windowsFolder, std::string_view pattern);
+bool copyFile(std::string_view from, std::string_view to, std::string* error = nullptr);
+bool deleteFile(std::string_view windowsPath, std::string* error = nullptr);
+bool makeFolder(std::string_view windowsPath, std::string* error = nullptr);
+// Writes raw bytes to a file or device (a printer port), appending.
+bool writeRaw(std::string_view windowsPathOrDevice, std::string_view bytes, std::string* error = nullptr);
+
+// Windows wildcard match of a file name: * and ?, without regard to case.
+bool wildcardMatch(std::string_view name, std::string_view pattern);
+
+}  // namespace pelk::os

@@ -1,0 +1,102 @@
+#include "platform/os/paths.h"
+
+#include <cstdlib>
+#include <system_error>
+
+#include "platform/core/text.h"
+
+namespace pelk::os {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path& rootOverride() {
+    static fs::path p;
+    return p;
+}
+
+std::vector<std::string> splitParts(std::string_view s) {
+    std::vector<std::string> parts;
+    std::string cur;
+    for (char c : s) {
+        if (c == '\\' || c == '/') {
+            if (!cur.empty()) parts.push_back(cur);
+            cur.clear();
+        } else {
+            cur += c;
+        }
+    }
+    if (!cur.empty()) parts.push_back(cur);
+    return parts;
+}
+
+// Finds the entry of `dir` named `name` without regard to case; the exact spelling wins.
+std::string matchEntry(const fs::path& dir, const std::string& name) {
+    std::error_code ec;
+    if (fs::exists(dir / name, ec)) return name;
+    for (const auto& e : fs::directory_iterator(dir, ec)) {
+        std::string n = e.path().filename().string();
+        if (core::text::equalsNoCase(n, name)) return n;
+    }
+    return name;
+}
+
+}  // namespace
+
+fs::path rootFolder() {
+    if (!rootOverride().empty()) return rootOverride();
+    if (const char* r = std::getenv("PELKPOS_ROOT"); r && *r) return fs::path(r);
+    const char* home = std::getenv("HOME");
+    return fs::path(home && *home ? home : "/tmp") / ".local" / "share" / "pelkpos";
+}
+
+void setRootFolder(const fs::path& root) { rootOverride() = root; }
+
+std::string programPath(std::string_view fileName) { return joinPath(kProgramFolder, fileName); }
+
+std::string joinPath(std::string_view a, std::string_view b) {
+    if (a.empty()) return std::string(b);
+    if (b.empty()) return std::string(a);
+    std::string left(a);
+    while (!left.empty() && (left.back() == '\\' || left.back() == '/')) left.pop_back();
+    std::size_t i = 0;
+    while (i < b.size() && (b[i] == '\\' || b[i] == '/')) ++i;
+    // A share prefix ("\\server") keeps its leading pair; only the seam is normalised.
+    if (left.empty()) return std::string(a) + std::string(b.substr(i));
+    return left + "\\" + std::string(b.substr(i));
+}
+
+fs::path mapPath(std::string_view windowsPath) {
+    std::string p(windowsPath);
+    fs::path base;
+    std::vector<std::string> parts;
+    bool unc = p.size() >= 2 && (p[0] == '\\' || p[0] == '/') && (p[1] == '\\' || p[1] == '/');
+    if (unc) {
+        base = rootFolder() / "unc";
+        parts = splitParts(p.substr(2));
+        // Server and share names are matched without regard to case too; keep them lower.
+        for (std::size_t k = 0; k < parts.size() && k < 2; ++k) parts[k] = core::text::lower(parts[k]);
+    } else if (p.size() >= 2 && p[1] == ':') {
+        base = rootFolder() / std::string(1, static_cast<char>(std::tolower(static_cast<unsigned char>(p[0]))));
+        parts = splitParts(p.substr(2));
+    } else {
+        return mapPath(joinPath(kProgramFolder, p));
+    }
+    fs::path out = base;
+    std::error_code ec;
+    bool exists = fs::is_directory(out, ec);
+    for (const auto& part : parts) {
+        if (part == ".") continue;
+        std::string name = exists ? matchEntry(out, part) : part;
+        out /= name;
+        exists = exists && fs::is_directory(out, ec);
+    }
+    return out;
+}
+
+fs::path spoolFolder() { return rootFolder() / "spool"; }
+fs::path exportFolder() { return rootFolder() / "export"; }
+fs::path stationFolder() { return rootFolder() / "station"; }
+
+}  // namespace pelk::os

@@ -1,0 +1,97 @@
+#include <fstream>
+#include <gtest/gtest.h>
+
+#include "platform/os/actions.h"
+#include "platform/os/files.h"
+#include "platform/os/paths.h"
+#include "support/temp_root.h"
+
+using namespace pelk;
+
+TEST(JoinPath, ExactlyOneBackslashBetweenParts) {
+    struct {
+        const char* a;
+        const char* b;
+        const char* expected;
+    } cases[] = {{"\\\\SERVER\\", "Data\\", "\\\\SERVER\\Data\\"},
+                 {"\\\\SERVER", "Data\\", "\\\\SERVER\\Data\\"},  // closing backslash missing
+                 {"\\\\SERVER\\", "\\Data", "\\\\SERVER\\Data"},
+                 {"C:\\Program Files\\Pelk POS 4\\", "DOZA98.mdb", "C:\\Program Files\\Pelk POS 4\\DOZA98.mdb"},
+                 {"", "x.mdb", "x.mdb"},
+                 {"C:\\a", "", "C:\\a"}};
+    for (const auto& c : cases) EXPECT_EQ(os::joinPath(c.a, c.b), c.expected) << c.a << " + " << c.b;
+    EXPECT_EQ(os::joinPath("\\\\srv", "share", "Data", "Ordr.mdb"), "\\\\srv\\share\\Data\\Ordr.mdb");
+    EXPECT_EQ(os::programPath("Ordr.mdb"), "C:\\Program Files\\Pelk POS 4\\Ordr.mdb");
+}
+
+TEST(MapPath, DrivesSharesAndCase) {
+    test::TempRoot root;
+    const auto& r = root.path();
+    EXPECT_EQ(os::mapPath("C:\\Program Files\\Pelk POS 4\\DOZA98.mdb"), r / "c" / "Program Files" / "Pelk POS 4" / "DOZA98.mdb");
+    EXPECT_EQ(os::mapPath("\\\\Server\\Share\\Data\\x.mdb"), r / "unc" / "server" / "share" / "Data" / "x.mdb");
+    EXPECT_EQ(os::mapPath("DOZA98.mdb"), r / "c" / "Program Files" / "Pelk POS 4" / "DOZA98.mdb");
+
+    // An existing file is found whatever case the path is written in.
+    root.writeFile("C:\\Program Files\\Pelk POS 4\\Infor.mdb", "x");
+    EXPECT_EQ(os::mapPath("c:/PROGRAM FILES/pelk pos 4/INFOR.MDB"), r / "c" / "Program Files" / "Pelk POS 4" / "Infor.mdb");
+    EXPECT_TRUE(os::fileExists("C:\\program files\\PELK POS 4\\infor.mdb"));
+    EXPECT_FALSE(os::fileExists("C:\\program files\\PELK POS 4\\other.mdb"));
+    root.writeFile("\\\\server\\share\\Data\\DOZA98.mdb", "x");
+    EXPECT_TRUE(os::fileExists("\\\\SERVER\\SHARE\\data\\doza98.MDB"));
+}
+
+TEST(Files, FindCopyDelete) {
+    test::TempRoot root;
+    root.writeFile("C:\\Program Files\\Pelk POS 4\\A.mdb", "a");
+    root.writeFile("C:\\Program Files\\Pelk POS 4\\b.MDB", "b");
+    root.writeFile("C:\\Program Files\\Pelk POS 4\\c.txt", "c");
+    EXPECT_EQ(os::findFiles(os::kProgramFolder, "*.mdb"), (std::vector<std::string>{"A.mdb", "b.MDB"}));
+    EXPECT_TRUE(os::findFiles("C:\\nowhere", "*.mdb").empty());
+
+    std::string error;
+    EXPECT_TRUE(os::copyFile(os::programPath("A.mdb"), "\\\\srv\\share\\A.mdb", &error)) << error;
+    EXPECT_TRUE(os::fileExists("\\\\srv\\share\\A.mdb"));
+    EXPECT_FALSE(os::copyFile(os::programPath("missing.mdb"), os::programPath("x.mdb"), &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(os::deleteFile(os::programPath("a.mdb")));
+    EXPECT_FALSE(os::fileExists(os::programPath("A.mdb")));
+    EXPECT_FALSE(os::deleteFile(os::programPath("a.mdb")));
+}
+
+TEST(Files, WildcardMatchIgnoresCase) {
+    EXPECT_TRUE(os::wildcardMatch("DOZA98.MDB", "*.mdb"));
+    EXPECT_TRUE(os::wildcardMatch("Tcd.mdb", "T?d.*"));
+    EXPECT_FALSE(os::wildcardMatch("Tcd.mdbx", "*.mdb"));
+}
+
+TEST(Files, RawBytesReachAFilePort) {
+    test::TempRoot root;
+    std::string pulse = "\x1B\x70\x00\x14\x64\r\n";
+    pulse.assign("\x1B\x70\x00\x14\x64\r\n", 7);
+    ASSERT_TRUE(os::makeFolder("C:\\ports"));
+    ASSERT_TRUE(os::writeRaw("C:\\ports\\LPT1", pulse));
+    EXPECT_FALSE(os::writeRaw("C:\\no such folder\\LPT1", pulse));
+    std::ifstream in(os::mapPath("C:\\ports\\LPT1"), std::ios::binary);
+    std::string got((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(got, pulse);
+}
+
+TEST(Actions, RecorderKeepsWhatWasAskedAndConfiguredCommandsRun) {
+    auto rec = std::make_shared<os::RecordingActions>();
+    os::setActions(rec);
+    EXPECT_EQ(os::actions().setDate({2026, 12, 11}), "");
+    EXPECT_EQ(os::actions().setTime({9, 0, 0}), "");
+    EXPECT_EQ(os::actions().launch("Pbrush.EXE"), "");
+    EXPECT_EQ(rec->asked, (std::vector<std::string>{"set-date 12/11/2026", "set-time 9:00:00 AM", "launch Pbrush.EXE"}));
+
+    // Without a configured command nothing runs and the reason comes back.
+    os::CommandActions real;
+    unsetenv("PELKPOS_SHUTDOWN_CMD");
+    EXPECT_NE(real.shutdown(), "");
+    setenv("PELKPOS_LAUNCH_CMD", "true", 1);
+    EXPECT_EQ(real.launch("Pbrush.EXE"), "");
+    setenv("PELKPOS_LAUNCH_CMD", "false", 1);
+    EXPECT_NE(real.launch("Pbrush.EXE"), "");
+    unsetenv("PELKPOS_LAUNCH_CMD");
+    os::setActions(std::make_shared<os::CommandActions>());
+}
