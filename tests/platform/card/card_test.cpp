@@ -1,0 +1,202 @@
+#include "platform/card/card.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "platform/os/files.h"
+#include "platform/os/paths.h"
+#include "support/temp_root.h"
+
+namespace pelk::card {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* kFolder = "C:\\Program Files\\X-Charge\\LocalTran";
+
+Request request(std::string amount, std::string expiry = "2712") {
+    Request r;
+    r.window = 42;
+    r.folder = kFolder;
+    r.clerk = "1234";
+    r.reference = "PelkPOS25";
+    r.cardNumber = "4111111111114242";
+    r.expiry = std::move(expiry);
+    r.swipe = "%B4111111111114242^LEE/ANN^2712101?;4111111111114242=2712101?";
+    r.amount = std::move(amount);
+    r.zip = "02134";
+    r.address = "12 Harbour Road";
+    r.checkDigits = "987";
+    return r;
+}
+
+std::string readFile(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class CardTest : public ::testing::Test {
+protected:
+    std::vector<std::string> kept() { return os::findFiles(kFolder, "*.txt"); }
+    std::string keptText(const std::string& name) { return readFile(os::mapPath(kFolder) / name); }
+
+    test::TempRoot root;  // the clock stands at 1/5/2026
+    std::shared_ptr<CardProcessor> processor = createProcessor();
+};
+
+TEST_F(CardTest, EachOperationIsApprovedOrDeclinedAndKept) {
+    using Op = Answer (CardProcessor::*)(const Request&);
+    struct Case {
+        Op op;
+        const char* file;
+        bool answersCode;
+        const char* brand;
+    };
+    const Case cases[] = {
+        {&CardProcessor::Purchase, "Purchase", true, "VISA"},
+        {&CardProcessor::PostAuth, "PostAuth", false, ""},
+        {&CardProcessor::PreAuth, "Pre-Auth", true, "VISA"},
+        {&CardProcessor::Return, "Return", true, ""},
+    };
+    int number = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        Request ok = request("25.00");
+        ok.approvalCode = "VOICE1";
+        Answer yes = (processor.get()->*c.op)(ok);
+        ++number;
+        EXPECT_TRUE(yes.error.empty()) << yes.error;
+        EXPECT_TRUE(yes.approved);
+        EXPECT_EQ(yes.message, "APPROVED");
+        char code[8];
+        std::snprintf(code, sizeof code, "T%05d", number);
+        EXPECT_EQ(yes.approvalCode, c.answersCode ? code : "");
+        EXPECT_EQ(yes.cardBrand, c.brand);
+        char id[8];
+        std::snprintf(id, sizeof id, "%06d", number);
+        EXPECT_EQ(yes.transactionId, id);
+        std::string text = keptText(std::string(id) + "-" + c.file + ".txt");
+        EXPECT_NE(text.find("Approved: Yes"), std::string::npos) << text;
+        EXPECT_NE(text.find("Amount: 25.00"), std::string::npos);
+        EXPECT_NE(text.find("Reference: PelkPOS25"), std::string::npos);
+
+        Answer no = (processor.get()->*c.op)(request("$1,000.13"));
+        ++number;
+        EXPECT_TRUE(no.error.empty());
+        EXPECT_FALSE(no.approved);
+        EXPECT_EQ(no.message, "DECLINED");
+        EXPECT_EQ(no.approvalCode, "");
+        std::snprintf(id, sizeof id, "%06d", number);
+        text = keptText(std::string(id) + "-" + c.file + ".txt");
+        EXPECT_NE(text.find("Approved: No"), std::string::npos) << text;
+        EXPECT_NE(text.find("Message: DECLINED"), std::string::npos);
+    }
+    EXPECT_EQ(kept().size(), 8u);
+}
+
+TEST_F(CardTest, TheDeclineRulesInTheirOrder) {
+    struct Case {
+        const char* card;
+        const char* amount;
+        const char* expiry;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"4111111111114242", "12.00", "2712", "APPROVED"},
+        {"", "12.00", "2712", "INVALID CARD NUMBER"},
+        {"-- Swipe Credit Card --", "12.00", "2712", "INVALID CARD NUMBER"},
+        {"4111111111114242", "", "2712", "INVALID AMOUNT"},
+        {"4111111111114242", "0.00", "2712", "INVALID AMOUNT"},
+        {"4111111111114242", "-5.00", "2712", "INVALID AMOUNT"},
+        {"4111111111114242", "abc", "2712", "INVALID AMOUNT"},
+        {"4111111111114242", "12.00", "", "INVALID EXPIRATION DATE"},
+        {"4111111111114242", "12.00", "271", "INVALID EXPIRATION DATE"},
+        {"4111111111114242", "12.00", "2713", "INVALID EXPIRATION DATE"},
+        {"4111111111114242", "12.00", "27a2", "INVALID EXPIRATION DATE"},
+        {"4111111111114242", "12.00", "2512", "EXPIRED CARD"},
+        {"4111111111114242", "12.00", "2601", "APPROVED"},  // this month still counts
+        {"4111111111114242", "0.13", "2512", "EXPIRED CARD"},
+        {"4111111111114242", "0.13", "2712", "DECLINED"},
+        {"4111111111114242", "12.14", "2712", "APPROVED"},
+        {"4111111111114242", "13.00", "2712", "APPROVED"},
+    };
+    for (const auto& c : cases) {
+        Request r = request(c.amount, c.expiry);
+        r.cardNumber = c.card;
+        Answer a = processor->Purchase(r);
+        EXPECT_EQ(a.message, c.message) << c.card << " " << c.amount << " " << c.expiry;
+        EXPECT_EQ(a.approved, std::string(c.message) == "APPROVED");
+    }
+}
+
+TEST_F(CardTest, BrandsAsTheTenderScreenNamesThem) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"378282246310005", "AMEX"},    {"4111 1111 1111 1111", "VISA"},  {"5555555555554444", "Master"},
+        {"2221000000000009", "Master"}, {"6011111111111117", "Discover"}, {"3530111333300000", ""},
+    };
+    for (const auto& [number, brand] : cases) {
+        Request r = request("5.00");
+        r.cardNumber = number;
+        EXPECT_EQ(processor->Purchase(r).cardBrand, brand) << number;
+    }
+}
+
+TEST_F(CardTest, AKeptTransactionHoldsNoFullCardNumberSecurityCodeOrSwipe) {
+    ASSERT_TRUE(processor->Purchase(request("25.00")).approved);
+    std::string text = keptText(kept().at(0));
+    EXPECT_NE(text.find("Card: xxxx4242"), std::string::npos) << text;
+    EXPECT_EQ(text.find("4111111111114242"), std::string::npos);
+    EXPECT_EQ(text.find("987"), std::string::npos);
+    EXPECT_EQ(text.find("LEE/ANN"), std::string::npos);
+    EXPECT_EQ(text.find("Harbour"), std::string::npos);
+}
+
+TEST_F(CardTest, NumbersGoOnFromWhatTheFolderKeeps) {
+    root.writeFile(std::string(kFolder) + "\\000041-Purchase.txt", "from an earlier day");
+    Answer a = processor->Purchase(request("25.00"));
+    EXPECT_EQ(a.transactionId, "000042");
+    EXPECT_EQ(a.approvalCode, "T00042");
+    EXPECT_EQ(keptText("000041-Purchase.txt"), "from an earlier day");
+}
+
+TEST_F(CardTest, AFolderThatCannotBeUsedFailsTheCall) {
+    root.writeFile("C:\\Blocked", "a file where a folder should be");
+    Request r = request("25.00");
+    r.folder = "C:\\Blocked\\LocalTran";
+    Answer a = processor->Purchase(r);
+    EXPECT_FALSE(a.approved);
+    EXPECT_FALSE(a.error.empty());
+    EXPECT_EQ(a.approvalCode, "");
+    r.folder = "";
+    EXPECT_FALSE(processor->Return(r).error.empty());
+}
+
+// A processor that answers what it is told, to stand in for a real one.
+class FixedProcessor : public CardProcessor {
+public:
+    Answer Purchase(const Request&) override { return {true, "OK", "A1"}; }
+    Answer PostAuth(const Request&) override { return {}; }
+    Answer PreAuth(const Request&) override { return {}; }
+    Answer Return(const Request&) override { return {}; }
+};
+
+TEST(CardFactory, AnotherProcessorPlugsInBehindTheSameInterface) {
+    setProcessorFactory([](std::string*) { return std::make_shared<FixedProcessor>(); });
+    EXPECT_EQ(createProcessor()->Purchase({}).approvalCode, "A1");
+    setProcessorFactory([](std::string* why) {
+        if (why) *why = "The card-processing application is not installed.";
+        return std::shared_ptr<CardProcessor>();
+    });
+    std::string why;
+    EXPECT_EQ(createProcessor(&why), nullptr);
+    EXPECT_FALSE(why.empty());
+    setProcessorFactory(nullptr);
+    EXPECT_NE(dynamic_cast<LocalTestProcessor*>(createProcessor().get()), nullptr);
+}
+
+}  // namespace
+}  // namespace pelk::card
