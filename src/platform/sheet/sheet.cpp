@@ -279,7 +279,7 @@ core::Value Worksheet::value(int row, int column) const {
     return it == cells_.end() ? core::Value() : it->second;
 }
 
-Workbook::Workbook(Application* app, std::string name) : app_(app), name_(std::move(name)), sheet_(app, "Sheet1") {}
+Workbook::Workbook(Application* app, std::string name) : name_(std::move(name)), sheet_(app, "Sheet1") {}
 
 fs::path Workbook::path() const { return os::exportFolder() / (name_ + ".xlsx"); }
 

@@ -103,7 +103,6 @@ public:
     std::filesystem::path path() const;
 
 private:
-    Application* app_;
     std::string name_;
     Worksheet sheet_;
     bool opened_ = false;

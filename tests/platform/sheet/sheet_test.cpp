@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 
 std::string unzip(const fs::path& xlsx, const std::string& entry) {
     std::string out;
-    std::string cmd = "unzip -p '" + xlsx.string() + "' " + entry;
+    std::string cmd = "unzip -p '" + xlsx.string() + "' " + entry + " 2>/dev/null";
     if (FILE* f = popen(cmd.c_str(), "r")) {
         char buf[4096];
         while (std::size_t n = std::fread(buf, 1, sizeof buf, f)) out.append(buf, n);
