@@ -1,0 +1,24 @@
+#pragma once
+
+#include <functional>
+
+namespace pelk::ui {
+
+// What the program gives the runtime: its forms, and its start-up. The program fills this in
+// pelk::installProgram(); the road runner and the executable call that, then registerForms, and
+// startUp when the program starts.
+struct Program {
+    std::function<void()> registerForms;
+    std::function<void()> startUp;
+};
+
+Program& program();
+
+}  // namespace pelk::ui
+
+namespace pelk {
+
+// Defined by the program (src/shell/program.cpp): fills ui::program().
+void installProgram();
+
+}  // namespace pelk
