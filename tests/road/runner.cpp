@@ -12,6 +12,9 @@
 #include "platform/core/datetime.h"
 #include "platform/os/actions.h"
 #include "platform/os/paths.h"
+#include "platform/print/printer.h"
+#include "platform/print/printers.h"
+#include "platform/sheet/sheet.h"
 #include "platform/ui/input.h"
 #include "platform/ui/program.h"
 #include "platform/ui/scripted_host.h"
@@ -84,6 +87,10 @@ public:
     Runner(std::string fileName, std::vector<Line> lines, std::filesystem::path folder, std::ostream& out)
         : fileName_(std::move(fileName)), lines_(std::move(lines)), folder_(std::move(folder)), out_(out) {
         os::setActions(actions_);
+        // A run prints to a recording print server and opens no spreadsheet on a desktop.
+        print::resetJournal();
+        print::setPrintServer(std::make_shared<print::RecordingPrintServer>());
+        sheet::setDesktopOpener(nullptr);
         session_.host().setWaitDriver([this](ui::Form&, const std::function<bool()>& over) { runUntil(over); });
     }
     ~Runner() { os::setActions(nullptr); }
@@ -364,8 +371,10 @@ private:
             return;
         }
         if (what == "ran") return expectRan(w);
-        if (what == "count" || what == "field" || what == "printout" || what == "printed" || what == "port")
-            throw ScriptError("expect " + what + ": not yet available");
+        if (what == "printout") return expectPrintout(w);
+        if (what == "printed") return expectPrinted(w);
+        if (what == "port") return expectPort(w);
+        if (what == "count" || what == "field") throw ScriptError("expect " + what + ": not yet available");
         arguments(w, 2, 2, "expect FORM.CONTROL.Property VALUE");
         Ref r = propertyRef(what);
         ui::Form& f = loadedForm(r.form);
@@ -414,6 +423,44 @@ private:
         for (const auto& a : asked) all += (all.empty() ? "" : ", ") + scriptText(a);
         throw ExpectFailed{"expected the program to run " + scriptText(w[2]) + ", got " +
                            (all.empty() ? std::string("nothing") : all)};
+    }
+
+    void expectPrintout(const std::vector<std::string>& w) {
+        arguments(w, 4, 4, "expect printout N LINE TEXT");
+        const auto& docs = print::journal().documents;
+        int n = wholeNumber(w[2], "N"), line = wholeNumber(w[3], "LINE");
+        if (n < 1 || static_cast<std::size_t>(n) > docs.size())
+            throw ExpectFailed{"expected document " + w[2] + ", got " + std::to_string(docs.size()) + " printed"};
+        auto texts = docs[static_cast<std::size_t>(n - 1)].texts();
+        if (line < 1 || static_cast<std::size_t>(line) > texts.size())
+            throw ExpectFailed{"expected line " + w[3] + " of document " + w[2] + ", got " +
+                               std::to_string(texts.size()) + " lines"};
+        expectEqual(w[4], texts[static_cast<std::size_t>(line - 1)]);
+    }
+
+    void expectPrinted(const std::vector<std::string>& w) {
+        arguments(w, 2, 2, "expect printed N");
+        expectEqual(w[2], std::to_string(print::journal().documents.size()));
+    }
+
+    void expectPort(const std::vector<std::string>& w) {
+        if (w.size() < 3) throw ScriptError("usage: expect port BYTES");
+        std::string expected;
+        for (std::size_t k = 2; k < w.size(); ++k) {
+            std::istringstream words(w[k]);
+            std::string hex;
+            while (words >> hex) expected += (expected.empty() ? "" : " ") + hex;
+        }
+        std::string actual;
+        static const char* digits = "0123456789ABCDEF";
+        for (unsigned char c : print::journal().portBytes()) {
+            if (!actual.empty()) actual += ' ';
+            actual += digits[c >> 4];
+            actual += digits[c & 15];
+        }
+        std::string upper = expected;
+        for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        expectEqual(upper, actual);
     }
 
     // A command that acts as code would: one event, and the keys it queued arrive before it ends.

@@ -6,6 +6,9 @@
 #include <string>
 
 #include "platform/os/actions.h"
+#include "platform/os/files.h"
+#include "platform/print/printer.h"
+#include "platform/print/printers.h"
 #include "platform/ui/program.h"
 #include "platform/ui/ui.h"
 #include "road/demo_forms.h"
@@ -22,10 +25,20 @@ public:
         cmdEnd.onClick([] { ui::End(); });
         cmdShutdown.onClick([] { os::actions().shutdown(); });
         cmdQuit.onClick([this] { Unload(); });
+        cmdPrint.onClick([] {
+            auto& p = print::printer();
+            p.print("Ticket");
+            p.print("  two blanks  ");
+            p.EndDoc();
+            os::makeFolder("C:\\ports");
+            print::setCurrentPrinter(print::PrinterInfo{"Receipt", "C:\\ports\\COM1"});
+            print::writeToPort(std::string("\x1B\x70\x00\x14\x64\r\n", 7));
+        });
     }
     ui::CommandButton cmdEnd{this, "cmdEnd"};
     ui::CommandButton cmdShutdown{this, "cmdShutdown"};
     ui::CommandButton cmdQuit{this, "cmdQuit"};
+    ui::CommandButton cmdPrint{this, "cmdPrint"};
 };
 
 struct RoadRun {
@@ -216,4 +229,22 @@ TEST(Runner, NowAndWait) {
             "tick frmDemoList.Timer1 2\n"
             "expect frmDemoList.lblTime.Caption \"8:00:01 AM\"\n");
     EXPECT_EQ(r.code, road::kAllHeld) << r.err;
+}
+
+TEST(Runner, PrintoutsAndPortBytes) {
+    std::string script =
+        "show frmExit\n"
+        "expect printed 0\n"
+        "click frmExit.cmdPrint\n"
+        "expect printed 1\n"
+        "expect printout 1 1 Ticket\n"
+        "expect printout 1 2 \"  two blanks  \"\n"
+        "expect port \"1B 70 00 14 64 0D 0A\"\n";
+    RoadRun ok = run(script);
+    EXPECT_EQ(ok.code, road::kAllHeld) << ok.err;
+    RoadRun wrong = run("show frmExit\nclick frmExit.cmdPrint\nexpect printout 1 2 \"two blanks\"\n");
+    EXPECT_EQ(wrong.code, road::kExpectFailed);
+    EXPECT_EQ(wrong.err, "t.road:3: expected \"two blanks\", got \"  two blanks  \"\n");
+    RoadRun missing = run("show frmExit\nexpect printout 1 1 Ticket\n");
+    EXPECT_EQ(missing.code, road::kExpectFailed);
 }
