@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/core/value.h"
+#include "platform/db/error.h"
+#include "platform/db/field.h"
+#include "platform/os/paths.h"
+
+namespace pelk::db {
+
+// A row a table starts with, field by field; fields left out are Null (an automatic number
+// left out is numbered).
+using FirstRow = std::vector<std::pair<std::string, core::Value>>;
+
+struct TableDecl {
+    std::string name;
+    std::vector<FieldDecl> fields;
+    std::vector<FirstRow> firstRows;
+};
+
+struct StoreDecl {
+    std::string fileName;  // "ZuReserv.mdb"
+    std::vector<TableDecl> tables;
+    // Also keep the blank template "Vy" + fileName (same tables and first rows), from which
+    // the store is renewed.
+    bool blankTemplate = false;
+};
+
+// Every store the program keeps, as the subsystems declare them from their registration
+// functions (not from static initialisers). Declaring a store twice adds its tables.
+class Catalogue {
+public:
+    static Catalogue& instance();
+
+    Status declare(StoreDecl store);
+    const std::vector<StoreDecl>& stores() const { return stores_; }
+    const StoreDecl* find(std::string_view fileName) const;
+    void clear() { stores_.clear(); }
+
+    // Creates in `folder` every declared store and blank template that is missing, and adds
+    // the declared tables that a store lacks. Every failure is returned; the others go on.
+    std::vector<Error> ensureStores(std::string_view folder = os::kProgramFolder) const;
+
+private:
+    std::vector<StoreDecl> stores_;
+};
+
+// One store at a Windows path: made whole (under a temporary name, then put in place, so
+// another station never opens half a store) when missing; missing tables added otherwise.
+Status ensureStore(std::string_view windowsPath, const StoreDecl& decl);
+
+}  // namespace pelk::db

@@ -1,0 +1,54 @@
+#include "platform/db/quoting.h"
+
+namespace pelk::db {
+
+std::string quote(std::string_view text) { return "'" + likePattern(text) + "'"; }
+
+std::string likeLiteral(std::string_view typed) {
+    std::string out;
+    out.reserve(typed.size() + 8);
+    for (char c : typed) {
+        switch (c) {
+            case '*':
+            case '?':
+            case '#':
+            case '[':
+                out += '[';
+                out += c;
+                out += ']';
+                break;
+            case '\'':
+                out += "''";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+std::string likePattern(std::string_view typed) {
+    std::string out;
+    out.reserve(typed.size() + 2);
+    for (char c : typed) {
+        if (c == '\'') out += '\'';
+        out += c;
+    }
+    return out;
+}
+
+std::string prefixCriterion(std::string_view field, std::string_view typed) {
+    return "[" + std::string(field) + "] LIKE '" + likeLiteral(typed) + "*'";
+}
+
+std::string dateLiteral(const core::Date& d) { return "#" + core::shortDate(d) + "#"; }
+
+std::string dateLiteral(const core::DateTime& dt) { return "#" + core::generalDate(dt) + "#"; }
+
+std::optional<std::string> dateLiteral(std::string_view typed) {
+    auto dt = core::parseDateTime(typed);
+    if (!dt) return std::nullopt;
+    return dateLiteral(*dt);
+}
+
+}  // namespace pelk::db

@@ -1,0 +1,784 @@
+#include "platform/db/recordset.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "platform/core/text.h"
+#include "platform/db/connection.h"
+#include "platform/db/dialect.h"
+#include "platform/db/unit_of_work.h"
+
+namespace pelk::db {
+
+namespace {
+
+using dialect::quoteIdent;
+
+// The rows of a recordset once it is positioned: identities in order, the ones deleted
+// through it marked. A snapshot keeps its rows' values too (identity = index). Clones
+// share it, so a row added or deleted through one is added or deleted in all.
+struct Keyset {
+    std::vector<std::int64_t> ids;
+    std::vector<char> dead;
+    std::size_t live = 0;
+    std::vector<std::vector<core::Value>> rows;
+    std::unordered_map<std::int64_t, std::size_t> index;
+    std::size_t indexed = 0;
+
+    void append(std::int64_t id) {
+        ids.push_back(id);
+        dead.push_back(0);
+        ++live;
+    }
+    std::optional<std::size_t> find(std::int64_t id) {
+        for (; indexed < ids.size(); ++indexed) index.emplace(ids[indexed], indexed);
+        auto it = index.find(id);
+        if (it == index.end()) return std::nullopt;
+        return it->second;
+    }
+};
+
+Error noCurrent(const std::string& store) { return {store, "No current record.", code::kNoCurrentRecord}; }
+Error deletedRow(const std::string& store) { return {store, "Record is deleted.", code::kRecordDeleted}; }
+
+}  // namespace
+
+struct Recordset::Impl {
+    Database db;
+    std::string source;
+    dialect::Select sel;
+    std::vector<FieldInfo> fields;
+    std::string columnsSql;  // the columns, for reading a row
+
+    std::shared_ptr<Keyset> keys;  // null until the recordset is first positioned
+    // Before the keyset is taken (a table or plain SELECT only): the first row, not yet
+    // looked at, or a row that a Find or MoveLast went to straight.
+    enum class Lazy { First, Row } lazy = Lazy::First;
+    std::int64_t lazyRow = 0;
+    bool lazyRowIsFirst = false;
+    std::vector<std::int64_t> addedBeforeKeys;
+
+    long pos = -1;         // with the keyset: -1 before the first row, size after the last
+    bool invalid = false;  // no current row: a Find without a match, a fresh clone
+    bool deleted = false;  // the current row was deleted through this recordset
+    bool noMatch = false;
+
+    bool rowLoaded = false, rowGone = false;
+    std::int64_t rowId = 0;
+    std::vector<core::Value> row;
+
+    EditMode mode = EditMode::None;
+    bool counterPending = false;  // an added row whose automatic number is not taken yet
+    std::vector<core::Value> buffer;
+    std::vector<char> dirty;
+    std::optional<std::int64_t> lastModified;
+    std::optional<Error> lastError;
+
+    explicit Impl(Database d) : db(std::move(d)) {}
+
+    detail::Route route() const { return db.route(); }
+    std::string store() const { return route().store(); }
+
+    std::string fromSql(const detail::Route& r) const {
+        return quoteIdent(r.schema) + "." + quoteIdent(sel.table.name) + " AS " + quoteIdent(sel.alias);
+    }
+    std::string rowidSql() const { return quoteIdent(sel.alias) + ".rowid"; }
+    std::string orderSql(bool reversed) const {
+        std::string s = " ORDER BY ";
+        for (const auto& t : sel.order) s += t.sql + ((t.desc != reversed) ? " DESC" : "") + ", ";
+        return s + rowidSql() + (reversed ? " DESC" : "");
+    }
+    Error fail(const detail::Route& r, int rc) const {
+        return detail::mapError(rc, sqlite3_errmsg(r.conn->handle()), r.store());
+    }
+    Error failWrite(const detail::Route& r, Error e) const {
+        if (r.work) r.work->noteFailure(e);
+        return e;
+    }
+
+    void leaveRow() {
+        rowLoaded = false;
+        deleted = false;
+        invalid = false;
+        mode = EditMode::None;
+    }
+
+    // --- taking the rows --------------------------------------------------------------
+
+    Status takeKeys() {
+        if (keys) return {};
+        detail::Route r = route();
+        auto k = std::make_shared<Keyset>();
+        if (!sel.updatable) {
+            std::string sql = sel.sql;
+            if (auto p = sql.find(sel.fromSql); p != std::string::npos) sql.replace(p, sel.fromSql.size(), fromSql(r));
+            auto st = r.conn->prepare(sql);
+            if (!st) return st.error();
+            int rc;
+            while ((rc = st->step()) == SQLITE_ROW) {
+                std::vector<core::Value> values;
+                values.reserve(fields.size());
+                for (int c = 0; c < static_cast<int>(fields.size()); ++c) values.push_back(st->column(c));
+                k->append(static_cast<std::int64_t>(k->rows.size()));
+                k->rows.push_back(std::move(values));
+            }
+            if (rc != SQLITE_DONE) return fail(r, rc);
+            keys = k;
+            pos = invalid ? -1 : 0;
+            return {};
+        }
+        // The row a Find went to stays in, even if it no longer meets the WHERE.
+        std::string sql = "SELECT " + rowidSql() + " FROM " + fromSql(r);
+        if (!sel.where.empty()) {
+            sql += " WHERE (" + sel.where + ")";
+            if (lazy == Lazy::Row) sql += " OR " + rowidSql() + " = " + std::to_string(lazyRow);
+        }
+        sql += orderSql(false);
+        auto st = r.conn->prepare(sql);
+        if (!st) return st.error();
+        std::unordered_set<std::int64_t> added(addedBeforeKeys.begin(), addedBeforeKeys.end());
+        int rc;
+        while ((rc = st->step()) == SQLITE_ROW) {
+            std::int64_t id = st->columnInt(0);
+            if (!added.count(id)) k->append(id);
+        }
+        if (rc != SQLITE_DONE) return fail(r, rc);
+        // Rows added through this recordset come after the others, as the legacy engine shows them.
+        for (std::int64_t id : addedBeforeKeys) k->append(id);
+        addedBeforeKeys.clear();
+        keys = k;
+        if (lazy == Lazy::First) {
+            pos = 0;
+        } else if (auto at = keys->find(lazyRow)) {
+            pos = static_cast<long>(*at);
+        } else {
+            pos = -1;
+            invalid = true;
+        }
+        return {};
+    }
+
+    bool canGoStraight() const { return !keys && sel.updatable && addedBeforeKeys.empty(); }
+
+    // One row straight from the file, first in the order (or last): no keyset needed, so a
+    // look-up in a large table costs one pass over it.
+    Result<bool> straight(const std::string& criteriaSql, bool last) {
+        detail::Route r = route();
+        std::string sql =
+            "SELECT " + rowidSql() + (columnsSql.empty() ? "" : ", " + columnsSql) + " FROM " + fromSql(r);
+        std::string where;
+        if (!sel.where.empty()) where = "(" + sel.where + ")";
+        if (!criteriaSql.empty()) where += (where.empty() ? "" : " AND ") + criteriaSql;
+        if (!where.empty()) sql += " WHERE " + where;
+        sql += orderSql(last) + " LIMIT 1";
+        auto st = r.conn->prepare(sql);
+        if (!st) return st.error();
+        int rc = st->step();
+        if (rc == SQLITE_DONE) return false;
+        if (rc != SQLITE_ROW) return fail(r, rc);
+        lazy = Lazy::Row;
+        lazyRow = st->columnInt(0);
+        lazyRowIsFirst = false;
+        rowId = lazyRow;
+        row.clear();
+        for (int c = 0; c < static_cast<int>(fields.size()); ++c) row.push_back(st->column(c + 1));
+        rowLoaded = true;
+        rowGone = false;
+        return true;
+    }
+
+    // A fresh recordset stands on its first row; finding out which is put off until asked.
+    Status resolveFirst() {
+        if (keys || lazy != Lazy::First) return {};
+        if (!canGoStraight()) return takeKeys();
+        auto found = straight("", false);
+        if (!found) return found.error();
+        if (*found) {
+            lazyRowIsFirst = true;
+            return {};
+        }
+        keys = std::make_shared<Keyset>();
+        pos = 0;
+        return {};
+    }
+
+    // The current row was deleted through a clone.
+    bool deadHere() const {
+        return keys && !invalid && pos >= 0 && pos < static_cast<long>(keys->ids.size()) &&
+               keys->dead[static_cast<std::size_t>(pos)];
+    }
+
+    std::optional<std::int64_t> currentId() const {
+        if (invalid || deleted) return std::nullopt;
+        if (!keys) return lazy == Lazy::Row ? std::optional<std::int64_t>(lazyRow) : std::nullopt;
+        if (pos < 0 || pos >= static_cast<long>(keys->ids.size())) return std::nullopt;
+        return keys->ids[static_cast<std::size_t>(pos)];
+    }
+
+    Status loadRow() {
+        if (Status st = resolveFirst(); !st) return st;
+        if (deleted || deadHere()) return deletedRow(store());
+        auto id = currentId();
+        if (!id) return noCurrent(store());
+        if (rowLoaded && rowId == *id) return rowGone ? Status(deletedRow(store())) : Status{};
+        rowId = *id;
+        rowLoaded = true;
+        rowGone = false;
+        if (!sel.updatable) {
+            row = keys->rows[static_cast<std::size_t>(*id)];
+            return {};
+        }
+        detail::Route r = route();
+        auto st = r.conn->prepare("SELECT " + columnsSql + " FROM " + fromSql(r) + " WHERE " + rowidSql() + " = ?1");
+        if (!st) {
+            rowLoaded = false;
+            return st.error();
+        }
+        st->bindInt(1, *id);
+        int rc = st->step();
+        if (rc == SQLITE_ROW) {
+            row.clear();
+            for (int c = 0; c < static_cast<int>(fields.size()); ++c) row.push_back(st->column(c));
+            return {};
+        }
+        if (rc == SQLITE_DONE) {  // another station deleted it
+            rowGone = true;
+            return deletedRow(r.store());
+        }
+        rowLoaded = false;
+        return fail(r, rc);
+    }
+
+    // --- finding ------------------------------------------------------------------------
+
+    Result<std::string> criteria(std::string_view text) const {
+        auto sql = sel.updatable ? dialect::translateCriteria(text, sel)
+                                 : dialect::translateCriteriaOverColumns(text, sel.columns);
+        if (!sql) {
+            Error e = sql.error();
+            e.store = store();
+            return e;
+        }
+        return *sql;
+    }
+
+    // Walks the keyset from `start` one way and stops on the first row the criteria take.
+    Status scan(const std::string& criteriaSql, long start, bool forward) {
+        detail::Route r = route();
+        long n = static_cast<long>(keys->ids.size());
+        std::optional<long> found;
+        if (sel.updatable) {
+            auto st = r.conn->prepare("SELECT " + rowidSql() + " FROM " + fromSql(r) + " WHERE " + criteriaSql);
+            if (!st) return st.error();
+            std::unordered_set<std::int64_t> matches;
+            int rc;
+            while ((rc = st->step()) == SQLITE_ROW) matches.insert(st->columnInt(0));
+            if (rc != SQLITE_DONE) return fail(r, rc);
+            for (long p = start; p >= 0 && p < n; p += forward ? 1 : -1) {
+                if (!keys->dead[static_cast<std::size_t>(p)] && matches.count(keys->ids[static_cast<std::size_t>(p)])) {
+                    found = p;
+                    break;
+                }
+            }
+        } else {
+            auto st = r.conn->prepare("SELECT " + criteriaSql);
+            if (!st) return st.error();
+            for (long p = start; p >= 0 && p < n; p += forward ? 1 : -1) {
+                const auto& values = keys->rows[static_cast<std::size_t>(p)];
+                for (std::size_t c = 0; c < values.size(); ++c) st->bind(static_cast<int>(c + 1), values[c]);
+                int rc = st->step();
+                if (rc != SQLITE_ROW) return fail(r, rc);
+                bool hit = sqlite3_column_type(st->get(), 0) != SQLITE_NULL && st->columnInt(0) != 0;
+                st->reset();
+                if (hit) {
+                    found = p;
+                    break;
+                }
+            }
+        }
+        if (found) {
+            leaveRow();
+            pos = *found;
+            noMatch = false;
+        } else {
+            rowLoaded = false;
+            mode = EditMode::None;
+            invalid = true;
+            noMatch = true;
+        }
+        return {};
+    }
+
+    Status find(std::string_view text, bool first, bool forward) {
+        auto sql = criteria(text);
+        if (!sql) return sql.error();
+        mode = EditMode::None;
+        if (first && canGoStraight()) {
+            auto found = straight("(" + *sql + ")", !forward);
+            if (!found) return found.error();
+            noMatch = !*found;
+            invalid = !*found;
+            deleted = false;
+            if (!*found) rowLoaded = false;
+            return {};
+        }
+        if (Status st = takeKeys(); !st) return st;
+        long n = static_cast<long>(keys->ids.size());
+        long start = first ? (forward ? 0 : n - 1) : (forward ? std::max(pos + 1, 0L) : std::min(pos - 1, n - 1));
+        return scan(*sql, start, forward);
+    }
+
+    // --- writing ------------------------------------------------------------------------
+
+    Result<std::int64_t> reserveCounter(const detail::Route& r) {
+        // The number is taken from the table's sequence at once, as the legacy engine gave it
+        // at AddNew; a cancelled row leaves a gap, and no two stations get the same number.
+        std::string seq = quoteIdent(r.schema) + ".sqlite_sequence";
+        bool own = !r.work;
+        if (own)
+            if (Status st = r.conn->exec("BEGIN IMMEDIATE"); !st) return st.error();
+        auto finish = [&](Result<std::int64_t> res) -> Result<std::int64_t> {
+            if (own) {
+                if (!res) {
+                    (void)r.conn->exec("ROLLBACK");
+                } else if (Status st = r.conn->exec("COMMIT"); !st) {
+                    (void)r.conn->exec("ROLLBACK");
+                    return st.error();
+                }
+            }
+            return res;
+        };
+        {
+            auto up = r.conn->prepare("UPDATE " + seq + " SET seq = seq + 1 WHERE name = ?1 RETURNING seq");
+            if (!up) return finish(up.error());
+            up->bindText(1, sel.table.name);
+            int rc = up->step();
+            if (rc == SQLITE_ROW) {
+                std::int64_t n = up->columnInt(0);
+                rc = up->step();
+                if (rc != SQLITE_DONE) return finish(fail(r, rc));
+                return finish(n);
+            }
+            if (rc != SQLITE_DONE) return finish(fail(r, rc));
+        }
+        // A table that never had a row has no sequence yet.
+        auto ins = r.conn->prepare("INSERT INTO " + seq + " (name, seq) SELECT ?1, coalesce(max(rowid), 0) + 1 FROM " +
+                                   quoteIdent(r.schema) + "." + quoteIdent(sel.table.name) + " RETURNING seq");
+        if (!ins) return finish(ins.error());
+        ins->bindText(1, sel.table.name);
+        int rc = ins->step();
+        if (rc != SQLITE_ROW) return finish(fail(r, rc));
+        std::int64_t n = ins->columnInt(0);
+        rc = ins->step();
+        if (rc != SQLITE_DONE) return finish(fail(r, rc));
+        return finish(n);
+    }
+
+    const FieldInfo& tableField(std::size_t column) const {
+        return sel.table.fields[static_cast<std::size_t>(sel.columns[column].sourceField)];
+    }
+};
+
+// -----------------------------------------------------------------------------------------
+
+Recordset::Recordset(std::unique_ptr<Impl> impl) : d_(std::move(impl)) {}
+Recordset::Recordset(Recordset&&) noexcept = default;
+Recordset& Recordset::operator=(Recordset&&) noexcept = default;
+Recordset::~Recordset() = default;
+
+Result<Recordset> Database::openRecordset(std::string_view source) const {
+    detail::Route r = route();
+    detail::ConnectionSchema schema(*r.conn, r.schema);
+    auto sel = dialect::translateSource(source, schema, r.schema);
+    if (!sel) {
+        Error e = sel.error();
+        e.store = r.store();
+        return e;
+    }
+    auto impl = std::make_unique<Recordset::Impl>(*this);
+    impl->source = std::string(source);
+    impl->sel = std::move(*sel);
+    for (const auto& c : impl->sel.columns) {
+        impl->fields.push_back(c.info);
+        impl->columnsSql += (impl->columnsSql.empty() ? "" : ", ") + c.sql;
+    }
+    // Preparing the whole query finds a fault in it now rather than at the first move.
+    if (auto st = r.conn->prepare(impl->sel.sql); !st) return st.error();
+    return Recordset(std::move(impl));
+}
+
+const std::vector<FieldInfo>& Recordset::fields() const { return d_->fields; }
+
+int Recordset::fieldIndex(std::string_view name) const {
+    for (std::size_t k = 0; k < d_->fields.size(); ++k)
+        if (core::text::equalsNoCase(d_->fields[k].name, name)) return static_cast<int>(k);
+    return -1;
+}
+
+bool Recordset::updatable() const { return d_->sel.updatable; }
+const std::string& Recordset::source() const { return d_->source; }
+const Database& Recordset::database() const { return d_->db; }
+bool Recordset::noMatch() const { return d_->noMatch; }
+EditMode Recordset::editMode() const { return d_->mode; }
+const Error* Recordset::lastError() const { return d_->lastError ? &*d_->lastError : nullptr; }
+
+Result<core::Value> Recordset::field(std::string_view name) {
+    int k = fieldIndex(name);
+    if (k < 0)
+        return Error{d_->store(), "Item not found in this collection (field '" + std::string(name) + "').",
+                     code::kNotFoundInCollection};
+    return field(k);
+}
+
+Result<core::Value> Recordset::field(int index) {
+    if (index < 0 || index >= static_cast<int>(d_->fields.size()))
+        return Error{d_->store(), "Item not found in this collection.", code::kNotFoundInCollection};
+    auto k = static_cast<std::size_t>(index);
+    if (d_->mode == EditMode::Adding && d_->fields[k].kind == Kind::Counter && d_->counterPending) {
+        detail::Route r = d_->route();
+        auto n = d_->reserveCounter(r);
+        if (!n) return d_->failWrite(r, n.error());
+        d_->buffer[k] = core::Value{*n};
+        d_->dirty[k] = 1;
+        d_->counterPending = false;
+    }
+    if (d_->mode != EditMode::None) return storage::toShown(d_->fields[k].kind, d_->buffer[k]);
+    if (Status st = d_->loadRow(); !st) return st.error();
+    return storage::toShown(d_->fields[k].kind, d_->row[k]);
+}
+
+Status Recordset::setField(std::string_view name, const core::Value& value) {
+    int k = fieldIndex(name);
+    if (k < 0)
+        return Error{d_->store(), "Item not found in this collection (field '" + std::string(name) + "').",
+                     code::kNotFoundInCollection};
+    if (d_->mode == EditMode::None)
+        return Error{d_->store(), "Update or CancelUpdate without AddNew or Edit.", code::kUpdateWithoutEdit};
+    const FieldInfo& f = d_->fields[static_cast<std::size_t>(k)];
+    if (f.kind == Kind::Counter)
+        return Error{d_->store(), "Field cannot be updated (field '" + f.name + "').", code::kFieldNotUpdatable};
+    auto stored = storage::toStored(f, value);
+    if (!stored) return Error{d_->store(), stored.error().reason, stored.error().code};
+    d_->buffer[static_cast<std::size_t>(k)] = std::move(*stored);
+    d_->dirty[static_cast<std::size_t>(k)] = 1;
+    return {};
+}
+
+Status Recordset::AddNew() {
+    if (!d_->sel.updatable)
+        return Error{d_->store(), "Cannot update. Database or object is read-only.", code::kReadOnly};
+    d_->mode = EditMode::None;
+    d_->buffer.assign(d_->fields.size(), core::Value{});
+    d_->dirty.assign(d_->fields.size(), 0);
+    // The automatic number is taken when it is first read; a row saved without reading it
+    // is numbered by the insert itself, in the same write.
+    d_->counterPending = false;
+    for (const FieldInfo& f : d_->fields) d_->counterPending = d_->counterPending || f.kind == Kind::Counter;
+    d_->mode = EditMode::Adding;
+    return {};
+}
+
+Status Recordset::Edit() {
+    if (!d_->sel.updatable)
+        return Error{d_->store(), "Cannot update. Database or object is read-only.", code::kReadOnly};
+    d_->mode = EditMode::None;
+    if (Status st = d_->loadRow(); !st) return st;
+    d_->buffer = d_->row;
+    d_->dirty.assign(d_->fields.size(), 0);
+    d_->mode = EditMode::Editing;
+    return {};
+}
+
+Status Recordset::Update() {
+    Impl& d = *d_;
+    if (d.mode == EditMode::None)
+        return Error{d.store(), "Update or CancelUpdate without AddNew or Edit.", code::kUpdateWithoutEdit};
+    detail::Route r = d.route();
+    std::string table = quoteIdent(r.schema) + "." + quoteIdent(d.sel.table.name);
+    std::vector<std::size_t> cols;
+    for (std::size_t k = 0; k < d.fields.size(); ++k)
+        if (d.dirty[k]) cols.push_back(k);
+
+    if (d.mode == EditMode::Adding) {
+        std::string sql = "INSERT INTO " + table;
+        if (cols.empty()) {
+            sql += " DEFAULT VALUES";
+        } else {
+            std::string names, marks;
+            for (std::size_t i = 0; i < cols.size(); ++i) {
+                names += (i ? ", " : "") + quoteIdent(d.tableField(cols[i]).name);
+                marks += (i ? ", ?" : "?") + std::to_string(i + 1);
+            }
+            sql += " (" + names + ") VALUES (" + marks + ")";
+        }
+        sql += " RETURNING rowid";
+        auto st = r.conn->prepare(sql);
+        if (!st) return d.failWrite(r, st.error());
+        for (std::size_t i = 0; i < cols.size(); ++i) st->bind(static_cast<int>(i + 1), d.buffer[cols[i]]);
+        int rc = st->step();
+        if (rc != SQLITE_ROW) return d.failWrite(r, d.fail(r, rc));
+        std::int64_t id = st->columnInt(0);
+        rc = st->step();
+        if (rc != SQLITE_DONE) return d.failWrite(r, d.fail(r, rc));
+        if (d.keys)
+            d.keys->append(id);
+        else
+            d.addedBeforeKeys.push_back(id);
+        d.lastModified = id;
+        d.mode = EditMode::None;
+        return {};
+    }
+
+    auto id = d.currentId();
+    if (!id) return d.deleted ? deletedRow(r.store()) : noCurrent(r.store());
+    if (cols.empty()) {
+        d.mode = EditMode::None;
+        return {};
+    }
+    std::string sql = "UPDATE " + table + " SET ";
+    for (std::size_t i = 0; i < cols.size(); ++i)
+        sql += (i ? ", " : "") + quoteIdent(d.tableField(cols[i]).name) + " = ?" + std::to_string(i + 1);
+    sql += " WHERE rowid = ?" + std::to_string(cols.size() + 1);
+    auto st = r.conn->prepare(sql);
+    if (!st) return d.failWrite(r, st.error());
+    for (std::size_t i = 0; i < cols.size(); ++i) st->bind(static_cast<int>(i + 1), d.buffer[cols[i]]);
+    st->bindInt(static_cast<int>(cols.size() + 1), *id);
+    int rc = st->step();
+    if (rc != SQLITE_DONE) return d.failWrite(r, d.fail(r, rc));
+    if (sqlite3_changes(r.conn->handle()) == 0) return d.failWrite(r, deletedRow(r.store()));
+    d.rowLoaded = false;
+    d.lastModified = *id;
+    d.mode = EditMode::None;
+    return {};
+}
+
+Status Recordset::CancelUpdate() {
+    if (d_->mode == EditMode::None)
+        return Error{d_->store(), "Update or CancelUpdate without AddNew or Edit.", code::kUpdateWithoutEdit};
+    d_->mode = EditMode::None;
+    d_->buffer.clear();
+    d_->dirty.clear();
+    return {};
+}
+
+Status Recordset::Delete() {
+    Impl& d = *d_;
+    if (!d.sel.updatable) return Error{d.store(), "Cannot update. Database or object is read-only.", code::kReadOnly};
+    d.mode = EditMode::None;
+    if (Status st = d.resolveFirst(); !st) return st;
+    if (Status st = d.takeKeys(); !st) return st;
+    detail::Route r = d.route();
+    if (d.deleted) return deletedRow(r.store());
+    auto id = d.currentId();
+    if (!id) return noCurrent(r.store());
+    auto st = r.conn->prepare("DELETE FROM " + quoteIdent(r.schema) + "." + quoteIdent(d.sel.table.name) +
+                              " WHERE rowid = ?1");
+    if (!st) return d.failWrite(r, st.error());
+    st->bindInt(1, *id);
+    int rc = st->step();
+    if (rc != SQLITE_DONE) return d.failWrite(r, d.fail(r, rc));
+    if (sqlite3_changes(r.conn->handle()) == 0) return d.failWrite(r, deletedRow(r.store()));
+    auto p = static_cast<std::size_t>(d.pos);
+    d.keys->dead[p] = 1;
+    --d.keys->live;
+    d.deleted = true;
+    d.rowLoaded = false;
+    return {};
+}
+
+Result<Bookmark> Recordset::lastModified() const {
+    if (!d_->lastModified) return noCurrent(d_->store());
+    return *d_->lastModified;
+}
+
+Status Recordset::MoveFirst() {
+    Impl& d = *d_;
+    d.leaveRow();
+    if (!d.keys) {
+        d.lazy = Impl::Lazy::First;
+        if (Status st = d.resolveFirst(); !st) return st;
+        if (!d.keys) return {};
+    }
+    long n = static_cast<long>(d.keys->ids.size());
+    long p = 0;
+    while (p < n && d.keys->dead[static_cast<std::size_t>(p)]) ++p;
+    d.pos = p;
+    if (p >= n) return noCurrent(d.store());
+    return {};
+}
+
+Status Recordset::MoveLast() {
+    Impl& d = *d_;
+    d.leaveRow();
+    if (d.canGoStraight()) {
+        auto found = d.straight("", true);
+        if (!found) return found.error();
+        if (*found) return {};
+        d.keys = std::make_shared<Keyset>();
+        d.pos = 0;
+        return noCurrent(d.store());
+    }
+    if (Status st = d.takeKeys(); !st) return st;
+    long p = static_cast<long>(d.keys->ids.size()) - 1;
+    while (p >= 0 && d.keys->dead[static_cast<std::size_t>(p)]) --p;
+    if (p < 0) {
+        d.pos = static_cast<long>(d.keys->ids.size());
+        return noCurrent(d.store());
+    }
+    d.pos = p;
+    return {};
+}
+
+Status Recordset::MoveNext() {
+    Impl& d = *d_;
+    if (Status st = d.resolveFirst(); !st) return st;
+    if (Status st = d.takeKeys(); !st) return st;
+    long n = static_cast<long>(d.keys->ids.size());
+    if (d.pos >= n || (d.keys->live == 0 && !d.deleted)) {
+        d.leaveRow();
+        d.pos = n;
+        return noCurrent(d.store());
+    }
+    long p = d.pos + 1;
+    while (p < n && d.keys->dead[static_cast<std::size_t>(p)]) ++p;
+    d.leaveRow();
+    d.pos = p;
+    return {};
+}
+
+Status Recordset::MovePrevious() {
+    Impl& d = *d_;
+    if (Status st = d.resolveFirst(); !st) return st;
+    if (Status st = d.takeKeys(); !st) return st;
+    if (d.pos < 0 || (d.keys->live == 0 && !d.deleted)) {
+        d.leaveRow();
+        d.pos = -1;
+        return noCurrent(d.store());
+    }
+    long p = std::min(d.pos, static_cast<long>(d.keys->ids.size())) - 1;
+    while (p >= 0 && d.keys->dead[static_cast<std::size_t>(p)]) --p;
+    d.leaveRow();
+    d.pos = p;
+    return {};
+}
+
+Status Recordset::FindFirst(std::string_view criteria) { return d_->find(criteria, true, true); }
+Status Recordset::FindLast(std::string_view criteria) { return d_->find(criteria, true, false); }
+Status Recordset::FindNext(std::string_view criteria) { return d_->find(criteria, false, true); }
+Status Recordset::FindPrevious(std::string_view criteria) { return d_->find(criteria, false, false); }
+
+bool Recordset::eof() {
+    Impl& d = *d_;
+    if (d.deleted) return false;
+    if (Status st = d.resolveFirst(); !st) {
+        d.lastError = st.error();
+        return true;
+    }
+    if (!d.keys) return false;
+    return d.keys->live == 0 || d.pos >= static_cast<long>(d.keys->ids.size());
+}
+
+bool Recordset::bof() {
+    Impl& d = *d_;
+    if (d.deleted) return false;
+    if (Status st = d.resolveFirst(); !st) {
+        d.lastError = st.error();
+        return true;
+    }
+    if (!d.keys) return false;
+    return d.keys->live == 0 || d.pos < 0;
+}
+
+long Recordset::recordCount() {
+    if (Status st = d_->takeKeys(); !st) {
+        d_->lastError = st.error();
+        return 0;
+    }
+    return static_cast<long>(d_->keys->live);
+}
+
+long Recordset::absolutePosition() {
+    Impl& d = *d_;
+    if (d.invalid || d.deleted) return -1;
+    if (Status st = d.resolveFirst(); !st) {
+        d.lastError = st.error();
+        return -1;
+    }
+    if (!d.keys && d.lazy == Impl::Lazy::Row && d.lazyRowIsFirst) return 0;
+    if (Status st = d.takeKeys(); !st) {
+        d.lastError = st.error();
+        return -1;
+    }
+    if (d.pos < 0 || d.pos >= static_cast<long>(d.keys->ids.size())) return -1;
+    long before = 0;
+    for (long p = 0; p < d.pos; ++p) before += d.keys->dead[static_cast<std::size_t>(p)] ? 0 : 1;
+    return before;
+}
+
+Status Recordset::setAbsolutePosition(long position) {
+    Impl& d = *d_;
+    if (Status st = d.takeKeys(); !st) return st;
+    if (position < 0 || position >= static_cast<long>(d.keys->live))
+        return Error{d.store(), "Invalid argument (position " + std::to_string(position) + ").",
+                     code::kInvalidArgument};
+    long seen = -1;
+    for (long p = 0; p < static_cast<long>(d.keys->ids.size()); ++p) {
+        if (d.keys->dead[static_cast<std::size_t>(p)]) continue;
+        if (++seen == position) {
+            d.leaveRow();
+            d.pos = p;
+            break;
+        }
+    }
+    return {};
+}
+
+Result<Bookmark> Recordset::bookmark() {
+    Impl& d = *d_;
+    if (Status st = d.resolveFirst(); !st) return st.error();
+    if (d.deleted) return deletedRow(d.store());
+    auto id = d.currentId();
+    if (!id) return noCurrent(d.store());
+    return *id;
+}
+
+Status Recordset::setBookmark(Bookmark b) {
+    Impl& d = *d_;
+    if (Status st = d.takeKeys(); !st) return st;
+    auto at = d.keys->find(b);
+    if (!at || d.keys->dead[*at]) return Error{d.store(), "Not a valid bookmark.", code::kInvalidBookmark};
+    d.leaveRow();
+    d.pos = static_cast<long>(*at);
+    return {};
+}
+
+Result<Recordset> Recordset::Clone() {
+    if (Status st = d_->takeKeys(); !st) return st.error();
+    auto impl = std::make_unique<Impl>(d_->db);
+    impl->source = d_->source;
+    impl->sel = d_->sel;
+    impl->fields = d_->fields;
+    impl->columnsSql = d_->columnsSql;
+    impl->keys = d_->keys;
+    impl->pos = -1;
+    impl->invalid = true;
+    return Recordset(std::move(impl));
+}
+
+Status Recordset::Requery() {
+    Impl& d = *d_;
+    d.keys.reset();
+    d.lazy = Impl::Lazy::First;
+    d.addedBeforeKeys.clear();
+    d.leaveRow();
+    d.noMatch = false;
+    d.pos = -1;
+    d.lastError.reset();
+    return d.resolveFirst();
+}
+
+}  // namespace pelk::db

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/core/value.h"
+#include "platform/db/database.h"
+#include "platform/db/error.h"
+#include "platform/db/field.h"
+
+namespace pelk::db {
+
+// A row's identity in a recordset, good across its clones.
+using Bookmark = std::int64_t;
+
+enum class EditMode { None, Editing, Adding };
+
+// The rows of a table or a query, in the order the source gives (ties and tables without an
+// ORDER BY in insertion order), with a current row, as the legacy recordsets behave.
+//
+// A table or a single-table SELECT of plain columns is updatable: it holds the identities
+// (rowids) of its rows, taken when it is first positioned, and reads a row's fields from
+// the file when it lands on it, so it sees what other stations wrote to its rows. Rows added
+// through it come last, rows deleted stay current until a move. A query with grouping or
+// computed columns is read whole when first positioned and cannot be written.
+//
+// Methods keep the legacy names (AddNew, MoveNext, FindFirst…); properties are functions
+// (eof(), noMatch()…). Every method that can fail returns the failure with the store.
+class Recordset {
+public:
+    Recordset(Recordset&&) noexcept;
+    Recordset& operator=(Recordset&&) noexcept;
+    ~Recordset();
+
+    // What bound controls need: the fields in order, with kind, size and required.
+    const std::vector<FieldInfo>& fields() const;
+    int fieldIndex(std::string_view name) const;  // without regard to case; -1 when absent
+    bool updatable() const;
+    const std::string& source() const;
+    const Database& database() const;
+
+    // Fields of the current row (or of the row being edited or added), by name without
+    // regard to case — "1", "Date" and "Option" are names like any other. A date/time field
+    // reads as the station's text ("12/10/2026", "2:05:09 PM"), a currency field as Money.
+    Result<core::Value> field(std::string_view name);
+    Result<core::Value> field(int index);
+    // Assigns a field of the row being edited or added; the value is converted to the
+    // field's kind here (a short date text into a date field), and refused when it cannot be.
+    Status setField(std::string_view name, const core::Value& value);
+
+    Status AddNew();  // the automatic number is readable at once
+    Status Edit();
+    Status Update();  // writes the row to the file at once (or into the open unit of work)
+    Status CancelUpdate();
+    Status Delete();  // the deleted row stays current (unreadable) until a move
+    EditMode editMode() const;
+    // The row last added or changed through this recordset.
+    Result<Bookmark> lastModified() const;
+
+    Status MoveFirst();
+    Status MoveLast();
+    Status MoveNext();
+    Status MovePrevious();
+    // The legacy criteria (`szMenu_nm LIKE 'Tea*'`), evaluated in this recordset's order.
+    // Without a match noMatch() is true and there is no current row until a move.
+    Status FindFirst(std::string_view criteria);
+    Status FindNext(std::string_view criteria);
+    Status FindLast(std::string_view criteria);
+    Status FindPrevious(std::string_view criteria);
+    bool noMatch() const;
+
+    bool eof();
+    bool bof();
+    // Every row of the recordset (the legacy count was only exact after MoveLast; this one
+    // always is). A failure reading the file gives 0 and is kept in lastError().
+    long recordCount();
+    long absolutePosition();  // 0-based; -1 without a current row
+    Status setAbsolutePosition(long position);
+    Result<Bookmark> bookmark();
+    Status setBookmark(Bookmark b);
+
+    // A second cursor over the same rows, with its own current row (none at first).
+    Result<Recordset> Clone();
+    // Reads the source again: rows others added appear, the first row becomes current.
+    Status Requery();
+
+    // The failure met where a property (eof(), recordCount()…) had to read the file.
+    const Error* lastError() const;
+
+private:
+    friend class Database;
+    struct Impl;
+    explicit Recordset(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> d_;
+};
+
+}  // namespace pelk::db

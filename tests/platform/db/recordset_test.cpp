@@ -1,0 +1,399 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include "db_support.h"
+#include "platform/os/paths.h"
+
+using namespace pelk;
+using test::column;
+using test::ok;
+using test::shown;
+
+namespace {
+
+const char* const kStore = "C:\\Program Files\\Pelk POS 4\\Front.mdb";
+
+// Another station: its own SQLite connection on the same file.
+class OtherStation {
+public:
+    explicit OtherStation(const std::string& windowsPath) {
+        sqlite3_open(os::mapPath(windowsPath).string().c_str(), &db_);
+        sqlite3_busy_timeout(db_, 2000);
+    }
+    ~OtherStation() { sqlite3_close(db_); }
+    void exec(const std::string& sql) {
+        char* err = nullptr;
+        ASSERT_EQ(sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &err), SQLITE_OK) << (err ? err : "");
+    }
+    long long count(const std::string& sql) {
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(db_, sql.c_str(), -1, &s, nullptr);
+        long long n = sqlite3_step(s) == SQLITE_ROW ? sqlite3_column_int64(s, 0) : -1;
+        sqlite3_finalize(s);
+        return n;
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+TEST(Recordset, AutomaticNumberIsReadableRightAfterAddNew) {
+    test::TempRoot root;
+    db::Database d = test::fixtureStore(kStore, "front_desk.sql");
+    db::Recordset rs = test::open(d, "SELECT * FROM tblZu_Order ORDER BY Inv ASC");
+    ok(rs.MoveFirst());
+    ok(rs.AddNew());
+    EXPECT_EQ(shown(rs.field("Inv")), "6");
+    EXPECT_EQ(shown(rs.field("ID")), "Null");
+    ok(rs.setField("ID", "0012"));
+    ok(rs.setField("Total", "1,290.50"));
+    ok(rs.setField("Date", "12/10/2026"));
+    ok(rs.Update());
+    // The row that was current before AddNew stays current; the new one is last.
+    EXPECT_EQ(shown(rs.field("Inv")), "1");
+    ok(rs.MoveLast());
+    EXPECT_EQ(shown(rs.field("Inv")), "6");
+    EXPECT_EQ(shown(rs.field("Total")), "1290.5");
+    EXPECT_EQ(shown(rs.field("Date")), "12/10/2026");
+
+    // A cancelled row keeps its number: the next one is not given it again.
+    ok(rs.AddNew());
+    EXPECT_EQ(shown(rs.field("inv")), "7");
+    ok(rs.CancelUpdate());
+    ok(rs.AddNew());
+    EXPECT_EQ(shown(rs.field("INV")), "8");
+    ok(rs.Update());
+    auto last = rs.lastModified();
+    ASSERT_TRUE(last.ok());
+    ok(rs.setBookmark(*last));
+    EXPECT_EQ(shown(rs.field("Inv")), "8");
+    EXPECT_EQ(rs.recordCount(), 7);
+
+    // The number cannot be assigned.
+    ok(rs.AddNew());
+    EXPECT_EQ(rs.setField("Inv", 99).error().code, db::code::kFieldNotUpdatable);
+    ok(rs.CancelUpdate());
+}
+
+TEST(Recordset, DeletedRowStaysCurrentUntilAMove) {
+    test::TempRoot root;
+    db::Database d = test::fixtureStore(kStore, "front_desk.sql");
+    db::Recordset rs = test::open(d, "SELECT * FROM tbDrink ORDER BY Dish_ID");
+    ok(rs.FindFirst("Dish_ID = 7"));
+    ok(rs.Delete());
+    EXPECT_EQ(rs.field("szMenu_nm").error().code, db::code::kRecordDeleted);
+    EXPECT_FALSE(rs.eof());
+    EXPECT_EQ(rs.absolutePosition(), -1);
+    EXPECT_EQ(rs.Delete().error().code, db::code::kRecordDeleted);
+    ok(rs.MoveNext());
+    EXPECT_EQ(shown(rs.field("Dish_ID")), "12");
+    ok(rs.MovePrevious());
+    EXPECT_EQ(shown(rs.field("Dish_ID")), "5");
+    EXPECT_EQ(rs.recordCount(), 5);
+
+    // The last row: after the delete and a move, the end.
+    ok(rs.MoveLast());
+    ok(rs.Delete());
+    EXPECT_FALSE(rs.eof());
+    ok(rs.MoveNext());
+    EXPECT_TRUE(rs.eof());
+    EXPECT_EQ(rs.MoveNext().error().code, db::code::kNoCurrentRecord);
+    EXPECT_EQ(column(rs, "Dish_ID"), (std::vector<std::string>{"3", "5", "12", "15"}));
+    db::Recordset again = test::open(d, "tbDrink");
+    EXPECT_EQ(again.recordCount(), 4);
+
+    // Deleting every row leaves both ends.
+    ok(rs.MoveFirst());
+    while (!rs.eof()) {
+        ok(rs.Delete());
+        ok(rs.MoveNext());
+    }
+    EXPECT_TRUE(rs.bof());
+    EXPECT_TRUE(rs.eof());
+    EXPECT_EQ(rs.MoveFirst().error().code, db::code::kNoCurrentRecord);
+}
+
+TEST(Recordset, FindsFollowTheOrderByOrder) {
+    test::TempRoot root;
+    db::Database d = test::fixtureStore(kStore, "front_desk.sql");
+    db::Recordset rs = test::open(d, "SELECT * FROM tbDrink ORDER BY szMenu_nm DESC");
+    ok(rs.FindFirst("szMenu_nm Like 't*'"));
+    EXPECT_EQ(shown(rs.field("szMenu_nm")), "tea latte");
+    EXPECT_EQ(rs.absolutePosition(), 0);
+    ok(rs.FindNext("szMenu_nm Like 't*'"));
+    EXPECT_EQ(shown(rs.field("szMenu_nm")), "Tea Cake");
+    EXPECT_EQ(rs.absolutePosition(), 1);
+    ok(rs.FindLast("szMenu_nm Like 't*'"));
+    EXPECT_EQ(shown(rs.field("szMenu_nm")), "Tea");
+    ok(rs.FindPrevious("szMenu_nm Like 't*'"));
+    EXPECT_EQ(shown(rs.field("szMenu_nm")), "Tea Cake");
+    ok(rs.MoveNext());
+    EXPECT_EQ(shown(rs.field("szMenu_nm")), "Tea");
+    EXPECT_FALSE(rs.noMatch());
+
+    // No match: no current row, so nothing can be edited or deleted by mistake.
+    ok(rs.FindNext("szMenu_nm Like 't*'"));
+    EXPECT_TRUE(rs.noMatch());
+    EXPECT_EQ(rs.field("szMenu_nm").error().code, db::code::kNoCurrentRecord);
+    EXPECT_EQ(rs.Edit().error().code, db::code::kNoCurrentRecord);
+    EXPECT_EQ(rs.Delete().error().code, db::code::kNoCurrentRecord);
+    db::Recordset fresh = test::open(d, "SELECT * FROM tbDrink ORDER BY szMenu_nm DESC");
+    ok(fresh.FindFirst("szMenu_nm = 'Milk'"));
+    EXPECT_TRUE(fresh.noMatch());
+    EXPECT_EQ(fresh.Delete().error().code, db::code::kNoCurrentRecord);
+    ok(fresh.MoveFirst());
+    EXPECT_FALSE(fresh.noMatch() && false);
+    EXPECT_EQ(shown(fresh.field("szMenu_nm")), "tea latte");
+    EXPECT_EQ(fresh.recordCount(), 6);
+}
+
+TEST(Recordset, CloneMovesOnItsOwn) {
+    test::TempRoot root;
+    db::Database d = test::fixtureStore(kStore, "front_desk.sql");
+    db::Recordset rs = test::open(d, "SELECT * FROM tbDrink ORDER BY Dish_ID");
+    ok(rs.MoveLast());
+    auto c = rs.Clone();
+    ASSERT_TRUE(c.ok());
+    EXPECT_EQ(c->field("Dish_ID").error().code, db::code::kNoCurrentRecord);
+    ok(c->MoveFirst());
+    ok(c->MoveNext());
+    EXPECT_EQ(shown(c->field("Dish_ID")), "5");
+    EXPECT_EQ(shown(rs.field("Dish_ID")), "50");
+    // Bookmarks serve both; a row deleted through one is gone from the other.
+    auto mark = c->bookmark();
+    ASSERT_TRUE(mark.ok());
+    ok(rs.setBookmark(*mark));
+    EXPECT_EQ(shown(rs.field("Dish_ID")), "5");
+    ok(c->Delete());
+    ok(c->MoveNext());
+    EXPECT_EQ(rs.recordCount(), 5);
+    EXPECT_EQ(rs.field("Dish_ID").error().code, db::code::kRecordDeleted);
+    EXPECT_EQ(rs.setBookmark(*mark).error().code, db::code::kInvalidBookmark);
+    ok(rs.MoveFirst());
+    EXPECT_EQ(shown(c->field("Dish_ID")), "7");
+    EXPECT_EQ(column(rs, "Dish_ID"), (std::vector<std::string>{"3", "7", "12", "15", "50"}));
+}
+
+TEST(Recordset, CancelUpdateWritesNothing) {
+    test::TempRoot root;
+    db::Database d = test::fixtureStore(kStore, "front_desk.sql");
+    db::Recordset rs = test::open(d, "SELECT * FROM tblCustmr ORDER BY sPhone_no ASC");
+    ok(rs.Edit());
+    ok(rs.setField("sLast_na", "Changed"));
+    EXPECT_EQ(shown(rs.field("sLast_na")), "Changed");
+    ok(rs.CancelUpdate());
+    EXPECT_EQ(shown(rs.field("sLast_na")), "Chen");
+    ok(rs.AddNew());
+    ok(rs.setField("sLast_na", "Nobody"));
+    ok(rs.CancelUpdate());
+    EXPECT_EQ(rs.CancelUpdate().error().code, db::code::kUpdateWithoutEdit);
+    EXPECT_EQ(rs.Update().error().code, db::code::kUpdateWithoutEdit);
+    EXPECT_EQ(rs.setField("sLast_na", "x").error().code, db::code::kUpdateWithoutEdit);
+    db::Recordset again = test::open(d, "SELECT * FROM tblCustmr ORDER BY sPhone_no ASC");
+    EXPECT_EQ(again.recordCount(), 9);
+    EXPECT_EQ(shown(again.field("sLast_na")), "Chen");
+
+    // Edit writes only when Update comes, and to that row alone.
+    ok(rs.MoveNext());
+    ok(rs.Edit());
+    ok(rs.setField("sFirst_nm", "Robert"));
+    ok(rs.Update());
+    db::Recordset check = test::open(d, "tblCustmr");
+    ok(check.FindFirst("sFirst_nm = 'Robert'"));
+    EXPECT_EQ(shown(check.field("sLast_na")), "smithers");
+    ok(check.FindNext("sFirst_nm = 'Robert'"));
+    EXPECT_TRUE(check.noMatch());
+}
+
+// Null is not the empty text; a text longer than its field, or Null in a required field,
+// makes Update fail and writes nothing; a value that cannot be of the field's kind is refused.
+TEST(Recordset, FieldRulesHoldAtUpdate) {
+    test::TempRoot root;
+    db::StoreDecl decl{"Rules.mdb",
+                       {{"tblRules",
+                         {{"ID", db::Kind::Counter},
+                          {"szCode", db::Kind::Text, 4, true},
+                          {"szName", db::Kind::Text, 10},
+                          {"szNote", db::Kind::Memo},
+                          {"nQty", db::Kind::Long},
+                          {"dRate", db::Kind::Double},
+                          {"cAmt", db::Kind::Currency},
+                          {"bPaid", db::Kind::YesNo},
+                          {"szDate_da", db::Kind::DateTime},
+                          {"szIn_ti", db::Kind::DateTime}},
+                         {}}}};
+    const std::string path = os::programPath("Rules.mdb");
+    ok(db::ensureStore(path, decl));
+    db::Database d = *db::Database::open(path);
+    db::Recordset rs = test::open(d, "tblRules");
+
+    ok(rs.AddNew());
+    ok(rs.setField("szName", "0123456789A"));  // refused at Update, as the legacy engine did
+    EXPECT_EQ(rs.Update().error().code, db::code::kRequired);
+    ok(rs.setField("szCode", ""));
+    EXPECT_EQ(rs.Update().error().code, db::code::kZeroLength);
+    ok(rs.setField("szCode", "AB12"));
+    auto tooLong = rs.Update();
+    ASSERT_FALSE(tooLong.ok());
+    EXPECT_EQ(tooLong.error().code, db::code::kFieldTooSmall);
+    EXPECT_NE(tooLong.error().reason.find("szName"), std::string::npos);
+    EXPECT_EQ(tooLong.error().store, path);
+    EXPECT_EQ(rs.editMode(), db::EditMode::Adding);     // the row can be put right and saved
+    ok(rs.setField("szName", "中文名字测试十个字符"));  // ten characters, thirty bytes
+    ok(rs.setField("nQty", "12"));
+    ok(rs.setField("dRate", 0.075));
+    ok(rs.setField("cAmt", "$1,234.56"));
+    ok(rs.setField("bPaid", true));
+    ok(rs.setField("szDate_da", "12/10/2026"));
+    ok(rs.setField("szIn_ti", "2:05:09 PM"));
+    EXPECT_EQ(rs.setField("nQty", "twelve").error().code, db::code::kConversion);
+    EXPECT_EQ(rs.setField("szDate_da", "31/31/2026").error().code, db::code::kConversion);
+    EXPECT_EQ(rs.setField("cAmt", "").error().code, db::code::kConversion);
+    EXPECT_EQ(rs.setField("nothing", 1).error().code, db::code::kNotFoundInCollection);
+    ok(rs.Update());
+
+    ok(rs.MoveFirst());
+    EXPECT_EQ(shown(rs.field("szNote")), "Null");
+    EXPECT_EQ(shown(rs.field("szName")), "中文名字测试十个字符");
+    auto qty = rs.field("nQty");
+    EXPECT_EQ(*qty, core::Value(12));
+    EXPECT_EQ(*rs.field("dRate"), core::Value(0.075));
+    EXPECT_EQ(*rs.field("cAmt"), core::Value(core::Money::fromUnits(12345600)));
+    EXPECT_EQ(*rs.field("bPaid"), core::Value(true));
+    EXPECT_EQ(shown(rs.field("szDate_da")), "12/10/2026");
+    EXPECT_EQ(shown(rs.field("szIn_ti")), "2:05:09 PM");
+
+    // Emptying a text is not nulling it; nulling a required field fails.
+    ok(rs.Edit());
+    ok(rs.setField("szNote", ""));
+    ok(rs.Update());
+    EXPECT_EQ(shown(rs.field("szNote")), "");
+    ok(rs.FindFirst("szNote = ''"));
+    EXPECT_FALSE(rs.noMatch());
+    ok(rs.FindFirst("szNote Is Null"));
+    EXPECT_TRUE(rs.noMatch());
+    ok(rs.MoveFirst());
+    ok(rs.Edit());
+    ok(rs.setField("szCode", core::Null{}));
+    EXPECT_EQ(rs.Update().error().code, db::code::kRequired);
+    ok(rs.CancelUpdate());
+    EXPECT_EQ(shown(rs.field("szCode")), "AB12");
+
+    // A date written as short-date text is stored as a date: ranges find it.
+    db::Recordset range = test::open(d, "SELECT * FROM tblRules WHERE szDate_da Between #12/1/2026# And #12/31/2026#");
+    EXPECT_EQ(range.recordCount(), 1);
+}
+
+TEST(Recordset, FieldsDescribeThemselves) {
+    test::TempRoot root;
+    db::Database d = test::fixtureStore(kStore, "front_desk.sql");
+    db::Recordset rs = test::open(d, "tblZu_Order");
+    ASSERT_EQ(rs.fields().size(), 9u);
+    EXPECT_EQ(rs.fields()[0].name, "Inv");
+    EXPECT_EQ(rs.fields()[0].kind, db::Kind::Counter);
+    EXPECT_EQ(rs.fields()[1].kind, db::Kind::Text);
+    EXPECT_EQ(rs.fields()[1].size, 10);
+    EXPECT_EQ(rs.fields()[3].kind, db::Kind::DateTime);
+    EXPECT_EQ(rs.fields()[4].kind, db::Kind::Currency);
+    EXPECT_EQ(rs.fieldIndex("SZCARD_AMT"), 7);
+    EXPECT_TRUE(rs.updatable());
+
+    db::Recordset sums = test::open(d, "SELECT Sum(Total) AS SumOfTotal, Count(*) AS N FROM tblZu_Order");
+    EXPECT_FALSE(sums.updatable());
+    EXPECT_EQ(sums.fields()[0].kind, db::Kind::Currency);
+    EXPECT_EQ(sums.fields()[1].kind, db::Kind::Long);
+    EXPECT_EQ(*sums.field("SumOfTotal"), core::Value(core::Money::fromUnits(15266500)));
+    EXPECT_EQ(sums.AddNew().error().code, db::code::kReadOnly);
+
+    db::Recordset some = test::open(d, "SELECT ID, Total AS Amount FROM tblZu_Order WHERE Method = 'zu'");
+    EXPECT_TRUE(some.updatable());
+    ASSERT_EQ(some.fields().size(), 2u);
+    EXPECT_EQ(some.fields()[1].name, "Amount");
+    ok(some.Edit());
+    ok(some.setField("Amount", 1));
+    ok(some.Update());
+    db::Recordset check = test::open(d, "SELECT * FROM tblZu_Order ORDER BY Inv");
+    EXPECT_EQ(shown(check.field("Total")), "1");
+
+    db::Recordset set = test::open(d, "SELECT * FROM tbSet ORDER BY ID ASC");
+    EXPECT_EQ(shown(set.field("option")), "Single");
+    EXPECT_EQ(*set.field("FALSE"), core::Value(true));
+    EXPECT_EQ(shown(set.field("Time")), "2:05:09 PM");
+    EXPECT_EQ(shown(set.field("date")), "12/10/2026");
+    EXPECT_EQ(shown(set.field("1")), "x");
+    EXPECT_EQ(shown(set.field(5)), "x");
+    EXPECT_EQ(set.field("2").error().code, db::code::kNotFoundInCollection);
+}
+
+TEST(Recordset, PositionsAndBookmarks) {
+    test::TempRoot root;
+    db::Database d = test::fixtureStore(kStore, "front_desk.sql");
+    db::Recordset rs = test::open(d, "SELECT * FROM tbEmplo ORDER BY szID_no ASC");
+    EXPECT_FALSE(rs.bof());
+    EXPECT_EQ(rs.absolutePosition(), 0);
+    EXPECT_EQ(shown(rs.field("szID_no")), "0001");
+    ok(rs.MovePrevious());
+    EXPECT_TRUE(rs.bof());
+    EXPECT_FALSE(rs.eof());
+    EXPECT_EQ(rs.absolutePosition(), -1);
+    EXPECT_EQ(rs.MovePrevious().error().code, db::code::kNoCurrentRecord);
+    ok(rs.MoveNext());
+    EXPECT_EQ(shown(rs.field("szID_no")), "0001");
+    ok(rs.setAbsolutePosition(2));
+    EXPECT_EQ(shown(rs.field("szID_no")), "00123");
+    auto mark = rs.bookmark();
+    ASSERT_TRUE(mark.ok());
+    ok(rs.MoveLast());
+    EXPECT_EQ(rs.absolutePosition(), 3);
+    ok(rs.MoveNext());
+    EXPECT_TRUE(rs.eof());
+    EXPECT_EQ(rs.absolutePosition(), -1);
+    ok(rs.setBookmark(*mark));
+    EXPECT_EQ(shown(rs.field("szID_no")), "00123");
+    EXPECT_EQ(rs.setAbsolutePosition(4).error().code, db::code::kInvalidArgument);
+
+    db::Recordset empty = test::open(d, "SELECT * FROM tbEmplo WHERE szID_no = 'none'");
+    EXPECT_TRUE(empty.bof());
+    EXPECT_TRUE(empty.eof());
+    EXPECT_EQ(empty.recordCount(), 0);
+    EXPECT_EQ(empty.absolutePosition(), -1);
+    EXPECT_EQ(empty.field("szID_no").error().code, db::code::kNoCurrentRecord);
+    EXPECT_EQ(empty.MoveLast().error().code, db::code::kNoCurrentRecord);
+    // A row added to an empty recordset is there to move to.
+    ok(empty.AddNew());
+    ok(empty.setField("szID_no", "none"));
+    ok(empty.Update());
+    EXPECT_EQ(empty.recordCount(), 1);
+    ok(empty.MoveFirst());
+    EXPECT_EQ(shown(empty.field("szID_no")), "none");
+}
+
+// A recordset held open while another station writes: it reads the rows it holds afresh,
+// keeps its own rows until Requery, and says so when a row it holds was deleted.
+TEST(Recordset, SeesOtherStationsWrites) {
+    test::TempRoot root;
+    db::Database d = test::fixtureStore(kStore, "front_desk.sql");
+    db::Recordset rs = test::open(d, "SELECT * FROM tbEmplo ORDER BY szID_no ASC");
+    EXPECT_EQ(rs.recordCount(), 4);
+    EXPECT_EQ(shown(rs.field("szName_nm")), "Bob");
+    OtherStation other(kStore);
+    other.exec("UPDATE tbEmplo SET szName_nm = 'Robert' WHERE szID_no = '0001'");
+    other.exec("INSERT INTO tbEmplo (szID_no, szName_nm) VALUES ('0000', 'New')");
+    other.exec("DELETE FROM tbEmplo WHERE szID_no = '0012'");
+    ok(rs.MoveNext());
+    EXPECT_EQ(rs.field("szName_nm").error().code, db::code::kRecordDeleted);
+    ok(rs.MovePrevious());
+    EXPECT_EQ(shown(rs.field("szName_nm")), "Robert");
+    EXPECT_EQ(rs.recordCount(), 4);
+    ok(rs.Requery());
+    EXPECT_EQ(column(rs, "szName_nm"), (std::vector<std::string>{"New", "Robert", "Cy", "Di"}));
+
+    // Writes go to the file at once.
+    ok(rs.MoveFirst());
+    ok(rs.Edit());
+    ok(rs.setField("szLevel_nu", "Level 1"));
+    ok(rs.Update());
+    EXPECT_EQ(other.count("SELECT count(*) FROM tbEmplo WHERE szLevel_nu = 'Level 1'"), 2);
+}
+
+}  // namespace

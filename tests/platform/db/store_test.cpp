@@ -1,0 +1,336 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <set>
+#include <thread>
+
+#include "db_support.h"
+#include "platform/os/files.h"
+#include "platform/os/paths.h"
+
+using namespace pelk;
+using test::column;
+using test::ok;
+using test::shown;
+
+namespace {
+
+// Another station's connection, raw.
+class Station {
+public:
+    explicit Station(const std::string& windowsPath) {
+        sqlite3_open(os::mapPath(windowsPath).string().c_str(), &db_);
+        sqlite3_busy_timeout(db_, 5000);
+    }
+    ~Station() { sqlite3_close(db_); }
+    int exec(const std::string& sql) { return sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr); }
+    long long count(const std::string& sql) {
+        sqlite3_stmt* s = nullptr;
+        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &s, nullptr) != SQLITE_OK) return -2;
+        long long n = sqlite3_step(s) == SQLITE_ROW ? sqlite3_column_int64(s, 0) : -1;
+        sqlite3_finalize(s);
+        return n;
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+db::TableDecl timeCards() {
+    return {"tblTcd",
+            {{"ID", db::Kind::Counter},
+             {"szID_no", db::Kind::Text, 10},
+             {"szDate_da", db::Kind::DateTime},
+             {"szTHrs", db::Kind::Long}},
+            {}};
+}
+
+db::TableDecl reservations() {
+    return {"tblReserv",
+            {{"sPhone_no", db::Kind::Text, 20}, {"sLast_na", db::Kind::Text, 30}, {"szRoom1", db::Kind::Text, 10}},
+            {}};
+}
+
+TEST(Catalogue, EnsureStoresMakesWhatIsMissingAndKeepsWhatIsThere) {
+    test::TempRoot root;
+    db::Catalogue cat;
+    ok(cat.declare({"DOZA98.mdb",
+                    {{"tbSet",
+                      {{"ID", db::Kind::Long}, {"szMode", db::Kind::Text, 10}, {"bTrain", db::Kind::YesNo}},
+                      {{{"ID", 1}, {"szMode", "Single"}, {"bTrain", false}}}}}}));
+    ok(cat.declare({"Tcd.mdb", {timeCards()}, true}));
+    EXPECT_TRUE(cat.ensureStores().empty());
+    for (const char* f : {"DOZA98.mdb", "Tcd.mdb", "VyTcd.mdb"}) EXPECT_TRUE(os::fileExists(os::programPath(f))) << f;
+    EXPECT_FALSE(os::fileExists(os::programPath("VyDOZA98.mdb")));
+    EXPECT_EQ(os::findFiles(os::kProgramFolder, "*.new-*"), std::vector<std::string>{});
+
+    // The kinds live in the file: a store opened later knows them.
+    db::Database doza = *db::Database::open(os::programPath("doza98.MDB"));
+    auto fields = doza.fields("TBSET");
+    ASSERT_TRUE(fields.ok());
+    ASSERT_EQ(fields->size(), 3u);
+    EXPECT_EQ((*fields)[1].kind, db::Kind::Text);
+    EXPECT_EQ((*fields)[1].size, 10);
+    EXPECT_EQ((*fields)[2].kind, db::Kind::YesNo);
+    db::Recordset set = test::open(doza, "tbSet");
+    EXPECT_EQ(shown(set.field("szMode")), "Single");
+    EXPECT_EQ(*set.field("bTrain"), core::Value(false));
+    ok(set.Edit());
+    ok(set.setField("szMode", "Server"));
+    ok(set.Update());
+
+    // A later declaration adds a table to the same store; the rows already there stay.
+    ok(cat.declare({"doza98.mdb", {{"tblRooms", {{"ID1", db::Kind::Text, 5}}, {{{"ID1", "1"}}, {{"ID1", "2"}}}}}}));
+    EXPECT_EQ(cat.stores().size(), 2u);
+    EXPECT_TRUE(cat.ensureStores().empty());
+    db::Recordset rooms = test::open(doza, "tblRooms");
+    EXPECT_EQ(column(rooms, "ID1"), (std::vector<std::string>{"1", "2"}));
+    ok(set.Requery());
+    EXPECT_EQ(column(set, "szMode"), std::vector<std::string>{"Server"});
+
+    // Declarations that cannot be made are refused at once.
+    EXPECT_EQ(cat.declare({"DOZA98.mdb", {{"tbSet", {{"ID", db::Kind::Text, 5}}, {}}}}).error().code,
+              db::code::kAlreadyExists);
+    EXPECT_EQ(cat.declare({"X.mdb", {{"t", {{"a", db::Kind::Long}}, {{{"b", 1}}}}}}).error().code,
+              db::code::kNotFoundInCollection);
+    EXPECT_FALSE(cat.declare({"X.mdb", {{"t", {{"a", db::Kind::Counter}, {"b", db::Kind::Counter}}, {}}}}).ok());
+}
+
+TEST(Catalogue, EveryFailureIsReturnedAndTheOthersGoOn) {
+    test::TempRoot root;
+    root.writeFile(os::programPath("Ref.mdb"), "this is not a store, it only has the name of one");
+    db::Catalogue cat;
+    ok(cat.declare({"Ref.mdb", {reservations()}}));
+    ok(cat.declare({"ZuReserv.mdb", {reservations()}}));
+    ok(cat.declare({"Bad.mdb", {{"t", {{"n", db::Kind::Long}}, {{{"n", "many"}}}}}}));
+    auto errors = cat.ensureStores();
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_EQ(errors[0].store, os::programPath("Ref.mdb"));
+    EXPECT_EQ(errors[0].code, db::code::kNotADatabase);
+    EXPECT_EQ(errors[1].store, os::programPath("Bad.mdb"));
+    EXPECT_EQ(errors[1].code, db::code::kConversion);
+    EXPECT_TRUE(db::Database::open(os::programPath("ZuReserv.mdb")).ok());
+    EXPECT_FALSE(os::fileExists(os::programPath("Bad.mdb")));  // never half a store
+    auto missing = db::Database::open(os::programPath("Nothing.mdb"));
+    ASSERT_FALSE(missing.ok());
+    EXPECT_EQ(missing.error().code, db::code::kFileNotFound);
+    EXPECT_EQ(missing.error().reason, "Could not find file '" + os::programPath("Nothing.mdb") + "'.");
+}
+
+class StoresTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ok(db::ensureStore(live, {"Tcd.mdb", {timeCards()}}));
+        ok(db::ensureStore(
+            blank,
+            {"VyTcd.mdb",
+             {{"tblTcd", timeCards().fields, {{{"szID_no", "blank"}, {"szDate_da", "1/1/2026"}, {"szTHrs", 0}}}}}}));
+        db::Database d = *db::Database::open(live);
+        for (int i = 0; i < 3; ++i)
+            ASSERT_TRUE(d.execute("INSERT INTO tblTcd (szID_no, szTHrs) VALUES ('0012', 60)").ok());
+    }
+    test::TempRoot root;
+    const std::string live = os::programPath("Tcd.mdb");
+    const std::string blank = os::programPath("VyTcd.mdb");
+};
+
+TEST_F(StoresTest, RenewingPutsTheTemplateUnderOpenConnections) {
+    db::Database d = *db::Database::open(live);
+    db::Recordset rs = test::open(d, "tblTcd");
+    EXPECT_EQ(rs.recordCount(), 3);
+    Station other(live);
+    EXPECT_EQ(other.count("SELECT count(*) FROM tblTcd"), 3);
+
+    ok(db::renewFromTemplate(live, blank));
+
+    // Both connections stay valid and see the blank store; writes through them stay.
+    EXPECT_EQ(other.count("SELECT count(*) FROM tblTcd"), 1);
+    ok(rs.Requery());
+    EXPECT_EQ(column(rs, "szID_no"), std::vector<std::string>{"blank"});
+    ok(rs.AddNew());
+    ok(rs.setField("szID_no", "0001"));
+    ok(rs.Update());
+    EXPECT_EQ(other.count("SELECT count(*) FROM tblTcd WHERE szID_no = '0001'"), 1);
+    EXPECT_EQ(other.exec("INSERT INTO tblTcd (szID_no) VALUES ('0002')"), SQLITE_OK);
+    ok(rs.Requery());
+    EXPECT_EQ(rs.recordCount(), 3);
+    // The template itself is never written.
+    Station vy(blank);
+    EXPECT_EQ(vy.count("SELECT count(*) FROM tblTcd"), 1);
+}
+
+TEST_F(StoresTest, RenewingWaitsForAnotherStationsReadWithinTheBusyTimeout) {
+    Station reader(live);
+    ASSERT_EQ(reader.exec("BEGIN; SELECT count(*) FROM tblTcd;"), SQLITE_OK);
+    std::thread release([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        reader.exec("COMMIT");
+    });
+    auto started = std::chrono::steady_clock::now();
+    db::Status st = db::renewFromTemplate(live, blank);
+    release.join();
+    ok(st);
+    EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(100));
+    EXPECT_EQ(reader.count("SELECT count(*) FROM tblTcd"), 1);
+}
+
+TEST_F(StoresTest, AFailedRenewalLeavesTheLiveStoreWhole) {
+    Station check(live);
+    auto missing = db::renewFromTemplate(live, os::programPath("VyNothing.mdb"));
+    ASSERT_FALSE(missing.ok());
+    EXPECT_EQ(missing.error().code, db::code::kFileNotFound);
+    EXPECT_EQ(missing.error().store, os::programPath("VyNothing.mdb"));
+
+    root.writeFile(os::programPath("VyBroken.mdb"), std::string(8192, 'x'));
+    auto broken = db::renewFromTemplate(live, os::programPath("VyBroken.mdb"));
+    ASSERT_FALSE(broken.ok());
+    EXPECT_EQ(broken.error().code, db::code::kNotADatabase);
+
+    // A station that keeps writing past the busy timeout: the renewal gives up, reports it.
+    Station writer(live);
+    ASSERT_EQ(writer.exec("BEGIN IMMEDIATE; INSERT INTO tblTcd (szID_no) VALUES ('x');"), SQLITE_OK);
+    int saved = db::busyTimeout();
+    db::setBusyTimeout(100);
+    auto locked = db::renewFromTemplate(live, blank);
+    db::setBusyTimeout(saved);
+    ASSERT_FALSE(locked.ok());
+    EXPECT_EQ(locked.error().code, db::code::kLocked);
+    EXPECT_EQ(locked.error().store, live);
+    ASSERT_EQ(writer.exec("ROLLBACK"), SQLITE_OK);
+
+    EXPECT_EQ(check.count("SELECT count(*) FROM tblTcd WHERE szID_no = '0012'"), 3);
+}
+
+class UnitOfWorkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ok(db::ensureStore(chkO, {"ZuChkO.mdb", {reservations()}}));
+        ok(db::ensureStore(reserv, {"ZuReserv.mdb", {reservations()}}));
+        db::Database r = *db::Database::open(reserv);
+        ASSERT_TRUE(r.execute("INSERT INTO tblReserv VALUES ('555-0101', 'Smith', '101')").ok());
+        ASSERT_TRUE(r.execute("INSERT INTO tblReserv VALUES ('555-0102', 'Jones', '102')").ok());
+    }
+    // The check-out: the guest copied into the checked-out store, the reservation deleted.
+    void checkOut(db::Recordset& out, db::Recordset& res, const std::string& room) {
+        ok(res.FindFirst(db::prefixCriterion("sPhone_no", "555-0101")));
+        ASSERT_FALSE(res.noMatch());
+        ok(out.AddNew());
+        ok(out.setField("sPhone_no", *res.field("sPhone_no")));
+        ok(out.setField("sLast_na", *res.field("sLast_na")));
+        ok(out.setField("szRoom1", room));
+        (void)out.Update();
+        (void)res.Delete();
+    }
+    test::TempRoot root;
+    const std::string chkO = os::programPath("ZuChkO.mdb");
+    const std::string reserv = os::programPath("ZuReserv.mdb");
+};
+
+TEST_F(UnitOfWorkTest, AFailureHalfWayLeavesBothStoresAsTheyWere) {
+    db::Recordset out = test::open(*db::Database::open(chkO), "tblReserv");
+    db::Recordset res = test::open(*db::Database::open(reserv), "SELECT * FROM tblReserv ORDER BY sPhone_no ASC");
+    Station station(reserv);
+    {
+        db::UnitOfWork work;
+        ok(work.begin({chkO, reserv}));
+        ok(res.FindFirst("sLast_na = 'Jones'"));
+        ok(res.Delete());                                              // the first write goes in
+        checkOut(out, res, "a room name far too long for the field");  // the copy fails
+        EXPECT_EQ(out.editMode(), db::EditMode::Adding);
+        // Inside the unit of work its own writes are seen; another station sees none of them.
+        EXPECT_EQ(station.count("SELECT count(*) FROM tblReserv"), 2);
+        auto st = work.commit();
+        ASSERT_FALSE(st.ok());
+        EXPECT_EQ(st.error().code, db::code::kFieldTooSmall);
+        EXPECT_EQ(st.error().store, chkO);
+        EXPECT_FALSE(work.active());
+    }
+    EXPECT_EQ(station.count("SELECT count(*) FROM tblReserv"), 2);
+    Station out2(chkO);
+    EXPECT_EQ(out2.count("SELECT count(*) FROM tblReserv"), 0);
+    ok(res.Requery());
+    EXPECT_EQ(res.recordCount(), 2);
+}
+
+TEST_F(UnitOfWorkTest, ACommitWritesEveryStoreTogether) {
+    db::Recordset out = test::open(*db::Database::open(chkO), "tblReserv");
+    db::Recordset res = test::open(*db::Database::open(reserv), "SELECT * FROM tblReserv ORDER BY sPhone_no ASC");
+    Station station(reserv), outStation(chkO);
+    {
+        db::UnitOfWork work;
+        ok(work.begin({chkO, reserv}));
+        checkOut(out, res, "101");
+        auto viaStore = work.store(reserv);
+        ASSERT_TRUE(viaStore.ok());
+        ASSERT_TRUE(viaStore->execute("UPDATE tblReserv SET szRoom1 = '201' WHERE sLast_na = 'Jones'").ok());
+        ok(out.MoveFirst());
+        EXPECT_EQ(shown(out.field("sLast_na")), "Smith");
+        EXPECT_EQ(outStation.count("SELECT count(*) FROM tblReserv"), 0);
+        ok(work.commit());
+    }
+    EXPECT_EQ(outStation.count("SELECT count(*) FROM tblReserv WHERE sLast_na = 'Smith'"), 1);
+    EXPECT_EQ(station.count("SELECT count(*) FROM tblReserv"), 1);
+    EXPECT_EQ(station.count("SELECT count(*) FROM tblReserv WHERE szRoom1 = '201'"), 1);
+
+    // Leaving without a commit writes nothing; one unit of work at a time.
+    {
+        db::UnitOfWork work;
+        ok(work.begin({reserv}));
+        db::UnitOfWork second;
+        EXPECT_EQ(second.begin({chkO}).error().code, db::code::kTransaction);
+        EXPECT_EQ(work.store(chkO).error().code, db::code::kInvalidArgument);
+        ASSERT_TRUE((*db::Database::open(reserv)).execute("DELETE FROM tblReserv").ok());
+        EXPECT_EQ(station.count("SELECT count(*) FROM tblReserv"), 1);
+    }
+    EXPECT_EQ(station.count("SELECT count(*) FROM tblReserv"), 1);
+    db::UnitOfWork missing;
+    EXPECT_EQ(missing.begin({reserv, os::programPath("Nothing.mdb")}).error().code, db::code::kFileNotFound);
+    EXPECT_FALSE(missing.active());
+}
+
+// Two stations adding rows to one store at the same time: every row arrives, each with its
+// own automatic number, and no "database is locked" reaches either of them.
+TEST(Stations, TwoWritersAtOnceLoseNothing) {
+    test::TempRoot root;
+    const std::string path = os::programPath("Tcd.mdb");
+    ok(db::ensureStore(path, {"Tcd.mdb", {timeCards()}}));
+    constexpr int kRows = 1000;
+    pid_t writers[2];
+    for (int w = 0; w < 2; ++w) {
+        writers[w] = fork();
+        ASSERT_GE(writers[w], 0);
+        if (writers[w] == 0) {
+            auto d = db::Database::open(path);
+            if (!d) _exit(2);
+            auto rs = d->openRecordset("tblTcd");
+            if (!rs) _exit(3);
+            for (int i = 0; i < kRows; ++i) {
+                db::Status st = rs->AddNew();
+                if (st && i % 2 == 0) st = rs->field("ID").status();  // a number read before the save
+                if (st) st = rs->setField("szID_no", "W" + std::to_string(w));
+                if (st) st = rs->setField("szTHrs", i);
+                if (st) st = rs->Update();
+                if (!st) {
+                    std::fprintf(stderr, "writer %d row %d: %s\n", w, i, st.error().message().c_str());
+                    _exit(1);
+                }
+            }
+            _exit(0);
+        }
+    }
+    for (pid_t p : writers) {
+        int status = 0;
+        ASSERT_EQ(waitpid(p, &status, 0), p);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "writer status " << status;
+    }
+    Station check(path);
+    EXPECT_EQ(check.count("SELECT count(*) FROM tblTcd"), 2 * kRows);
+    EXPECT_EQ(check.count("SELECT count(DISTINCT ID) FROM tblTcd"), 2 * kRows);
+    EXPECT_EQ(check.count("SELECT count(*) FROM (SELECT DISTINCT szID_no, szTHrs FROM tblTcd)"), 2 * kRows);
+}
+
+}  // namespace
