@@ -340,20 +340,28 @@ const std::string& Connection::storeOf(std::string_view schema) const {
     return store_;
 }
 
-Result<Stmt> Connection::prepare(std::string_view sql) {
+Result<Stmt> Connection::prepare(std::string_view sql, bool keep) {
     if (auto it = cache_.find(sql); it != cache_.end() && !inUse_[it->second]) {
         inUse_[it->second] = true;
         return Stmt(this, it->second, true);
     }
     sqlite3_stmt* s = nullptr;
-    int rc = sqlite3_prepare_v3(db_, sql.data(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT, &s, nullptr);
+    int rc = sqlite3_prepare_v3(db_, sql.data(), static_cast<int>(sql.size()), keep ? SQLITE_PREPARE_PERSISTENT : 0, &s,
+                                nullptr);
     if (rc != SQLITE_OK) return lastError(rc);
-    if (!cache_.count(sql) && cache_.size() < 64) {
-        cache_.emplace(std::string(sql), s);
-        inUse_[s] = true;
-        return Stmt(this, s, true);
+    if (!keep || cache_.count(sql)) return Stmt(this, s, false);
+    if (cache_.size() >= kKeptStatements) {
+        for (auto it = cache_.begin(); it != cache_.end(); ++it) {
+            if (inUse_[it->second]) continue;
+            inUse_.erase(it->second);
+            sqlite3_finalize(it->second);
+            cache_.erase(it);
+            break;
+        }
     }
-    return Stmt(this, s, false);
+    cache_.emplace(std::string(sql), s);
+    inUse_[s] = true;
+    return Stmt(this, s, true);
 }
 
 void Connection::release(sqlite3_stmt* s, bool cached) {
@@ -388,7 +396,8 @@ std::vector<std::string> Connection::tableNames(std::string_view schema) {
 std::optional<dialect::TableInfo> Connection::table(std::string_view schema, std::string_view name) {
     // Another station may have added a table since: the cache lives while the schema does.
     std::int64_t version = -1;
-    if (auto v = prepare("PRAGMA " + dialect::quoteIdent(schema) + ".schema_version"); v && v->step() == SQLITE_ROW)
+    if (auto v = prepare("PRAGMA " + dialect::quoteIdent(schema) + ".schema_version", true);
+        v && v->step() == SQLITE_ROW)
         version = v->columnInt(0);
     Cached& cache = schemaCache_[std::string(schema)];
     if (cache.version != version) {
@@ -399,7 +408,8 @@ std::optional<dialect::TableInfo> Connection::table(std::string_view schema, std
     if (auto it = cache.tables.find(key); it != cache.tables.end()) return it->second;
 
     auto found = prepare("SELECT name FROM " + dialect::quoteIdent(schema) +
-                         ".sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE");
+                             ".sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE",
+                         true);
     if (!found) return std::nullopt;
     found->bindText(1, name);
     if (found->step() != SQLITE_ROW) return std::nullopt;

@@ -69,7 +69,9 @@ public:
     Error lastError(int rc) const;
     Error error(std::string reason, int code) const { return Error{store_, std::move(reason), code}; }
 
-    Result<Stmt> prepare(std::string_view sql);
+    // `keep`: a statement this connection runs again and again (a row by its rowid), kept
+    // prepared; criteria and one-off statements are not.
+    Result<Stmt> prepare(std::string_view sql, bool keep = false);
     Status exec(std::string_view sql);  // statements without rows
     // The attached store an alias stands for, for errors met there.
     void nameSchema(const std::string& alias, std::string store) { schemaStores_[alias] = std::move(store); }
@@ -86,6 +88,7 @@ private:
     void release(sqlite3_stmt* s, bool cached);
     friend class Stmt;
 
+    static constexpr std::size_t kKeptStatements = 64;
     sqlite3* db_ = nullptr;
     std::string store_, key_;
     std::map<std::string, sqlite3_stmt*, std::less<>> cache_;

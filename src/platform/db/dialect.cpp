@@ -840,6 +840,8 @@ Select buildSelect(SelectAst& ast, Schema& schema, std::string_view schemaName) 
 std::string valueFor(const FieldInfo& f, Emitter& em, const Node& n, const Scope& sc) {
     Emitted e = em.emit(n, sc);
     bool textField = f.kind == Kind::Text || f.kind == Kind::Memo || f.kind == Kind::Unknown;
+    // A date written into a text field is the text a screen would show for it.
+    if (textField && n.t == Node::T::Date) return textLiteral(core::generalDate(n.date));
     if (e.textLiteral && !textField) {
         auto stored = storage::toStored(f, core::Value{e.textLiteral->text});
         if (!stored) fail(stored.error().reason, stored.error().code);

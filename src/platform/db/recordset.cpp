@@ -233,7 +233,8 @@ struct Recordset::Impl {
             return {};
         }
         detail::Route r = route();
-        auto st = r.conn->prepare("SELECT " + columnsSql + " FROM " + fromSql(r) + " WHERE " + rowidSql() + " = ?1");
+        auto st =
+            r.conn->prepare("SELECT " + columnsSql + " FROM " + fromSql(r) + " WHERE " + rowidSql() + " = ?1", true);
         if (!st) {
             rowLoaded = false;
             return st.error();
@@ -353,7 +354,7 @@ struct Recordset::Impl {
             return res;
         };
         {
-            auto up = r.conn->prepare("UPDATE " + seq + " SET seq = seq + 1 WHERE name = ?1 RETURNING seq");
+            auto up = r.conn->prepare("UPDATE " + seq + " SET seq = seq + 1 WHERE name = ?1 RETURNING seq", true);
             if (!up) return finish(up.error());
             up->bindText(1, sel.table.name);
             int rc = up->step();
@@ -367,7 +368,8 @@ struct Recordset::Impl {
         }
         // A table that never had a row has no sequence yet.
         auto ins = r.conn->prepare("INSERT INTO " + seq + " (name, seq) SELECT ?1, coalesce(max(rowid), 0) + 1 FROM " +
-                                   quoteIdent(r.schema) + "." + quoteIdent(sel.table.name) + " RETURNING seq");
+                                       quoteIdent(r.schema) + "." + quoteIdent(sel.table.name) + " RETURNING seq",
+                                   true);
         if (!ins) return finish(ins.error());
         ins->bindText(1, sel.table.name);
         int rc = ins->step();
@@ -516,7 +518,7 @@ Status Recordset::Update() {
             sql += " (" + names + ") VALUES (" + marks + ")";
         }
         sql += " RETURNING rowid";
-        auto st = r.conn->prepare(sql);
+        auto st = r.conn->prepare(sql, true);
         if (!st) return d.failWrite(r, st.error());
         for (std::size_t i = 0; i < cols.size(); ++i) st->bind(static_cast<int>(i + 1), d.buffer[cols[i]]);
         int rc = st->step();
@@ -543,7 +545,7 @@ Status Recordset::Update() {
     for (std::size_t i = 0; i < cols.size(); ++i)
         sql += (i ? ", " : "") + quoteIdent(d.tableField(cols[i]).name) + " = ?" + std::to_string(i + 1);
     sql += " WHERE rowid = ?" + std::to_string(cols.size() + 1);
-    auto st = r.conn->prepare(sql);
+    auto st = r.conn->prepare(sql, true);
     if (!st) return d.failWrite(r, st.error());
     for (std::size_t i = 0; i < cols.size(); ++i) st->bind(static_cast<int>(i + 1), d.buffer[cols[i]]);
     st->bindInt(static_cast<int>(cols.size() + 1), *id);
@@ -575,8 +577,8 @@ Status Recordset::Delete() {
     if (d.deleted) return deletedRow(r.store());
     auto id = d.currentId();
     if (!id) return noCurrent(r.store());
-    auto st = r.conn->prepare("DELETE FROM " + quoteIdent(r.schema) + "." + quoteIdent(d.sel.table.name) +
-                              " WHERE rowid = ?1");
+    auto st = r.conn->prepare(
+        "DELETE FROM " + quoteIdent(r.schema) + "." + quoteIdent(d.sel.table.name) + " WHERE rowid = ?1", true);
     if (!st) return d.failWrite(r, st.error());
     st->bindInt(1, *id);
     int rc = st->step();

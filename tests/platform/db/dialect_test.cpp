@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "db_support.h"
+#include "platform/db/like.h"
 
 using namespace pelk;
 using test::column;
@@ -269,6 +270,11 @@ TEST(Dialect, WritesInTheDialect) {
     db::Recordset ex = test::open(d, "tbAuto_Ex");
     EXPECT_EQ(shown(ex.field("Date")), "1/31/2026");
     EXPECT_EQ(shown(ex.field("Total")), "1234.5");
+    // A date into a text field is its short-date text, and compares as a date again.
+    n = d.execute("INSERT INTO tblCustmr (sLast_na, szStreet_ad) VALUES ('Dated', #1/5/2026#)");
+    ASSERT_TRUE(n.ok()) << n.error().message();
+    db::Recordset dated = test::open(d, "SELECT * FROM tblCustmr WHERE szStreet_ad Between #1/1/2026# And #1/31/2026#");
+    EXPECT_EQ(column(dated, "szStreet_ad"), std::vector<std::string>{"1/5/2026"});
     n = d.execute("DROP TABLE tbAuto_Ex");
     ASSERT_TRUE(n.ok());
     EXPECT_FALSE(d.hasTable("tbAuto_Ex"));
@@ -307,6 +313,52 @@ TEST(Dialect, FaultsAreReported) {
     EXPECT_EQ(st.error().code, db::code::kSyntax);
     EXPECT_FALSE(d.execute("SELECT * FROM tblCustmr").ok());
     EXPECT_EQ(d.execute("INSERT INTO tblCustmr (sLast_na) VALUES ('a', 'b')").error().code, db::code::kSyntax);
+}
+
+TEST(Like, PatternsOfTheLegacyEngine) {
+    struct {
+        const char* pattern;
+        const char* text;
+        bool match;
+    } cases[] = {
+        {"tea*", "Tea Cake", true},
+        {"tea*", "Green tea", false},
+        {"*tea", "Green TEA", true},
+        {"t?a", "TEA", true},
+        {"t?a", "ta", false},
+        {"555-####", "555-0101", true},
+        {"555-####", "555-01a1", false},
+        {"[a-c]*", "Baker", true},
+        {"[!a-c]*", "baker", false},
+        {"[!a-c]*", "Doe", true},
+        {"[!a-c]*", "", false},
+        {"St[*]r*", "St*rling", true},
+        {"St[*]r*", "Starr", false},
+        {"[[]x]", "[x]", true},
+        {"a[?]", "a?", true},
+        {"a[#]", "a1", false},
+        {"100%", "100%", true},
+        {"100%", "1000", false},
+        {"a_b", "a_b", true},
+        {"a_b", "axb", false},
+        {"*", "", true},
+        {"", "", true},
+        {"", "x", false},
+        {"a*b*c", "aXXbYYc", true},
+        {"a*b*c", "aXXbYY", false},
+        {"中?", "中文", true},
+        {"[a-]", "-", true},
+        {"a[]b", "ab", true},
+        {"*ing", "St*rling", true},
+        {"**x", "ax", true},
+    };
+    for (const auto& c : cases) {
+        auto p = db::LikePattern::compile(c.pattern);
+        ASSERT_TRUE(p.has_value()) << c.pattern;
+        EXPECT_EQ(p->matches(c.text), c.match) << "'" << c.text << "' LIKE '" << c.pattern << "'";
+    }
+    EXPECT_FALSE(db::LikePattern::compile("a[bc").has_value());
+    EXPECT_FALSE(db::LikePattern::compile("[z-a]").has_value());
 }
 
 TEST(Quoting, HelpersKeepTypedTextOutOfTheSyntax) {
