@@ -9,6 +9,8 @@ namespace pelk::ui {
 // startUp when the program starts.
 struct Program {
     std::function<void()> registerForms;
+    // Declares every store the program keeps with the data layer's catalogue.
+    std::function<void()> declareStores;
     std::function<void()> startUp;
 };
 

@@ -4,6 +4,7 @@
 #include "platform/os/actions.h"
 #include "platform/os/files.h"
 #include "platform/os/paths.h"
+#include "platform/os/station.h"
 #include "support/temp_root.h"
 
 using namespace pelk;
@@ -94,4 +95,13 @@ TEST(Actions, RecorderKeepsWhatWasAskedAndConfiguredCommandsRun) {
     EXPECT_NE(real.launch("Pbrush.EXE"), "");
     unsetenv("PELKPOS_LAUNCH_CMD");
     os::setActions(std::make_shared<os::CommandActions>());
+}
+
+TEST(Station, SetupMarkIsKeptPerRoot) {
+    test::TempRoot root;
+    EXPECT_FALSE(os::setupDone());
+    EXPECT_TRUE(os::markSetupDone());
+    EXPECT_TRUE(os::setupDone());
+    test::TempRoot other;
+    EXPECT_FALSE(os::setupDone());
 }

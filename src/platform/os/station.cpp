@@ -1,0 +1,31 @@
+#include "platform/os/station.h"
+
+#include <fstream>
+#include <system_error>
+
+#include "platform/os/paths.h"
+
+namespace pelk::os {
+
+namespace {
+std::filesystem::path markerPath() { return stationFolder() / "setup-done"; }
+}  // namespace
+
+bool setupDone() {
+    std::error_code ec;
+    return std::filesystem::exists(markerPath(), ec);
+}
+
+bool markSetupDone(std::string* error) {
+    std::error_code ec;
+    std::filesystem::create_directories(stationFolder(), ec);
+    std::ofstream out(markerPath());
+    out << "done\n";
+    if (!out) {
+        if (error) *error = "Cannot write " + markerPath().string();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace pelk::os
