@@ -2,12 +2,20 @@
 
 #include <stdexcept>
 
+#include "settings/settings.h"
+#include "shell/shell.h"
+
 namespace pelk {
 
-// No screen is built yet: there is no form to register, and starting the program says so.
 void installProgram() {
-    ui::program().registerForms = [] {};
-    ui::program().declareStores = [] {};
+    ui::program().registerForms = [] {
+        settings::registerForms();
+        shell::registerForms();
+    };
+    ui::program().declareStores = [] {
+        settings::declareStores();
+        shell::declareStores();
+    };
     ui::program().startUp = [] { throw std::runtime_error("the program's start-up is not yet available"); };
 }
 

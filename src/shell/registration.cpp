@@ -1,0 +1,9 @@
+#include "shell/shell.h"
+
+namespace pelk::shell {
+
+void registerForms() {}
+
+void declareStores() {}
+
+}  // namespace pelk::shell
