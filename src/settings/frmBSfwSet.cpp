@@ -1,0 +1,10 @@
+#include "settings/frmBSfwSet.h"
+
+namespace pelk::settings {
+
+frmBSfwSet::frmBSfwSet() {
+    setCaption("Settings");
+    setMdiChild(true);
+}
+
+}  // namespace pelk::settings
