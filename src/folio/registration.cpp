@@ -1,0 +1,9 @@
+#include "folio/folio.h"
+
+namespace pelk::folio {
+
+void registerForms() {}
+
+void declareStores() {}
+
+}  // namespace pelk::folio

@@ -1,0 +1,9 @@
+#include "menu/menu.h"
+
+namespace pelk::menu {
+
+void registerForms() {}
+
+void declareStores() {}
+
+}  // namespace pelk::menu

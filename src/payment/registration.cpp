@@ -1,0 +1,9 @@
+#include "payment/payment.h"
+
+namespace pelk::payment {
+
+void registerForms() {}
+
+void declareStores() {}
+
+}  // namespace pelk::payment

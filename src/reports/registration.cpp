@@ -1,0 +1,9 @@
+#include "reports/reports.h"
+
+namespace pelk::reports {
+
+void registerForms() {}
+
+void declareStores() {}
+
+}  // namespace pelk::reports

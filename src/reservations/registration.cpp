@@ -1,0 +1,9 @@
+#include "reservations/reservations.h"
+
+namespace pelk::reservations {
+
+void registerForms() {}
+
+void declareStores() {}
+
+}  // namespace pelk::reservations

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace pelk::reservations {
+
+// Registers this subsystem's screens with the form registry.
+void registerForms();
+// Declares this subsystem's stores with the data layer's catalogue.
+void declareStores();
+
+}  // namespace pelk::reservations
