@@ -279,6 +279,8 @@ void Control::userKey(int keyAscii) { raiseKeyPress(keyAscii); }
 
 bool Control::userSelect(int, int) { return false; }
 
+bool Control::userEditCell(int, int, std::string_view) { return false; }
+
 const PropertyList& Control::identityProperties() {
     static const PropertyList list = {
         prop::readOnly("Name", &Control::name),

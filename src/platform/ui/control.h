@@ -165,6 +165,8 @@ public:
     virtual void userKey(int keyAscii);
     // A click on the item at row (and column, for grids); false when the kind has no items.
     virtual bool userSelect(int row, int column);
+    // Text typed into a cell of an editable grid; false when the kind or the cell takes no typing.
+    virtual bool userEditCell(int row, int column, std::string_view text);
 
     // For kinds that act around the form's life (data controls open after Form_Load and write
     // back before the form goes).

@@ -139,7 +139,10 @@ const PropertyList& Label::properties() const {
 // ---- TextBox
 
 TextBox::TextBox(Form* form, std::string name, int index)
-    : Control(form, std::move(name), ControlKind::TextBox, index) {
+    : TextBox(form, std::move(name), ControlKind::TextBox, index) {}
+
+TextBox::TextBox(Form* form, std::string name, ControlKind kind, int index)
+    : Control(form, std::move(name), kind, index) {
     setBackColor(0x80000005);
     setForeColor(0x80000008);
 }

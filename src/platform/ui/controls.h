@@ -80,6 +80,10 @@ public:
     void userKey(int keyAscii) override;
     const PropertyList& properties() const override;
 
+protected:
+    // For kinds that are text boxes underneath (the rich text box).
+    TextBox(Form* form, std::string name, ControlKind kind, int index);
+
 private:
     void replaceText(std::string t);
     std::string text_;

@@ -52,6 +52,13 @@ struct InputBoxRequest {
     std::string defaultText;
 };
 
+// The platform's printer dialog, as a common dialog control asks for it (ShowPrinter): its title
+// and the legacy flags (64: the print set-up form of the dialog).
+struct PrinterDialogRequest {
+    std::string title;
+    int flags = 0;
+};
+
 // The one interface of the forms to the outside. The Qt host shows windows; the scripted host
 // (scripted_host.h) records and answers for tests and road scripts.
 class Host {
@@ -68,6 +75,9 @@ public:
     // nullopt when the user cancels.
     virtual std::optional<std::string> inputBox(const InputBoxRequest& box) = 0;
     virtual void beep() = 0;
+    // Shows the printer dialog; what the user chooses there is the host's business (the current
+    // printer). False when the user cancels, or when the host has no such dialog.
+    virtual bool printerDialog(const PrinterDialogRequest& dialog) { return false; }
     // Delivers what is pending (input, due timers) and returns.
     virtual void doEvents() = 0;
     // Paint the form now (Refresh).

@@ -128,6 +128,15 @@ bool select(Control& control, int row, int column) {
     });
 }
 
+bool editCell(Control& control, int row, int column, std::string_view text) {
+    return userEvent([&] {
+        if (!inputOn(control)) return false;
+        focusFor(control);
+        if (!control.form().isLoaded()) return true;
+        return control.userEditCell(row, column, text);
+    });
+}
+
 bool closeWindow(Form& form) {
     return userEvent([&] {
         if (!takesInput(form)) return false;

@@ -28,6 +28,8 @@ bool type(Control& control, std::string_view text);
 bool pressKey(Form& form, int keyAscii);
 // Clicks the item at row (lists, combo boxes) or the cell (grids).
 bool select(Control& control, int row, int column = -1);
+// Types a text into a cell of an editable grid (the grid moves to that row first).
+bool editCell(Control& control, int row, int column, std::string_view text);
 // The window's close box: unloads the form as the user closing it does.
 bool closeWindow(Form& form);
 // A menu shortcut pressed on the form ("Ctrl+M", "F5"): chooses the item that has it.

@@ -10,45 +10,66 @@ namespace pelk::ui {
 
 namespace {
 
-// "List(2)" → ("List", 2); a plain name → (name, -1).
-std::pair<std::string_view, int> splitIndex(std::string_view name) {
+struct Indexed {
+    std::string_view base;
+    int index = -1;   // -1: no index
+    int column = -1;  // -1: not a cell
+};
+
+// "List(2)" → ("List", 2); "TextMatrix(2,1)" → ("TextMatrix", 2, 1); a plain name → (name).
+Indexed splitIndex(std::string_view name) {
     auto open = name.find('(');
-    if (open == std::string_view::npos || name.back() != ')') return {name, -1};
-    std::string_view digits = name.substr(open + 1, name.size() - open - 2);
-    if (digits.empty()) return {name, -1};
-    int index = 0;
-    for (char c : digits) {
-        if (c < '0' || c > '9') return {name, -1};
-        index = index * 10 + (c - '0');
+    if (open == std::string_view::npos || name.back() != ')') return {name};
+    std::string_view inside = name.substr(open + 1, name.size() - open - 2);
+    int numbers[2] = {0, 0};
+    int n = 0;
+    bool digit = false;
+    for (char c : inside) {
+        if (c == ',' && digit && n == 0) {
+            n = 1;
+            digit = false;
+        } else if (c >= '0' && c <= '9') {
+            numbers[n] = numbers[n] * 10 + (c - '0');
+            digit = true;
+        } else if (c != ' ') {
+            return {name};
+        }
     }
-    return {name.substr(0, open), index};
+    if (!digit) return {name};
+    return {name.substr(0, open), numbers[0], n == 1 ? numbers[1] : -1};
+}
+
+// The one index a property's get and set are handed; throws when it lies outside.
+int indexOf(const Object& o, const Property& p, const Indexed& at, std::string_view name) {
+    if (!p.indexed()) return -1;
+    bool outside = at.index >= p.count(o);
+    if (p.cells()) outside = outside || at.column >= p.columns(o);
+    if (outside) throw PropertyError(o.path() + "." + std::string(name) + ": index out of range");
+    return p.cells() ? at.index * p.columns(o) + at.column : at.index;
 }
 
 }  // namespace
 
 const Property* Object::findProperty(std::string_view name) const {
-    auto [base, index] = splitIndex(name);
+    Indexed at = splitIndex(name);
     for (const Property& p : properties())
-        if (core::text::equalsNoCase(p.name, base) && p.indexed() == (index >= 0)) return &p;
+        if (core::text::equalsNoCase(p.name, at.base) && p.indexed() == (at.index >= 0) &&
+            p.cells() == (at.column >= 0))
+            return &p;
     return nullptr;
 }
 
 std::string Object::property(std::string_view name) const {
     const Property* p = findProperty(name);
     if (!p) throw PropertyError(path() + " has no property " + std::string(name));
-    int index = splitIndex(name).second;
-    if (p->indexed() && index >= p->count(*this))
-        throw PropertyError(path() + "." + std::string(name) + ": index out of range");
-    return p->get(*this, index);
+    return p->get(*this, indexOf(*this, *p, splitIndex(name), name));
 }
 
 void Object::setProperty(std::string_view name, std::string_view text) {
     const Property* p = findProperty(name);
     if (!p) throw PropertyError(path() + " has no property " + std::string(name));
     if (!p->set) throw PropertyError(path() + "." + p->name + " is read-only");
-    int index = splitIndex(name).second;
-    if (p->indexed() && index >= p->count(*this))
-        throw PropertyError(path() + "." + std::string(name) + ": index out of range");
+    int index = indexOf(*this, *p, splitIndex(name), name);
     try {
         p->set(*this, index, text);
     } catch (const PropertyError& e) {

@@ -30,12 +30,16 @@ class Object;
 // One property of a form or a control, read and written as text the way road scripts and the
 // dump see it: True/False, integers without a decimal point, other numbers with ".", colours
 // as decimal numbers. An indexed property (List(i)) has a count; the index is ignored otherwise.
+// A property of a grid's cells (TextMatrix(row, col)) has a count of rows and a count of columns
+// too, and is handed the cell as one index, row * columns + col.
 struct Property {
     std::string name;
     std::function<std::string(const Object&, int)> get;
     std::function<void(Object&, int, std::string_view)> set;  // empty: read-only at run time
     std::function<int(const Object&)> count;                  // set only for indexed properties
+    std::function<int(const Object&)> columns;                // set only for properties of cells
     bool indexed() const { return static_cast<bool>(count); }
+    bool cells() const { return static_cast<bool>(columns); }
 };
 using PropertyList = std::vector<Property>;
 
@@ -44,8 +48,8 @@ class Object {
 public:
     virtual ~Object() = default;
     virtual const PropertyList& properties() const = 0;
-    // The property named (without regard to case), "List(2)" for an indexed one; nullptr when
-    // there is none.
+    // The property named (without regard to case), "List(2)" for an indexed one, "TextMatrix(2,1)"
+    // for one of cells; nullptr when there is none.
     const Property* findProperty(std::string_view name) const;
     // Reads or writes a property as code would (writing raises the events code raises).
     // Throws PropertyError for an unknown or read-only property or an unreadable value.

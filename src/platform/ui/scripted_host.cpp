@@ -62,6 +62,11 @@ std::optional<std::string> ScriptedHost::inputBox(const InputBoxRequest& box) {
     return record.answer;
 }
 
+bool ScriptedHost::printerDialog(const PrinterDialogRequest& dialog) {
+    printerDialogs_.push_back(PrinterDialogRecord{dialog.title, dialog.flags});
+    return true;
+}
+
 void ScriptedHost::doEvents() {
     core::clock::advanceMs(10);
     timers::tickDue();

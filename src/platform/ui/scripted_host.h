@@ -19,6 +19,11 @@ struct MessageBoxRecord {
     MsgBoxIcon icon() const { return iconOf(style); }
 };
 
+struct PrinterDialogRecord {
+    std::string title;
+    int flags = 0;
+};
+
 struct InputBoxRecord {
     std::string prompt;
     std::string title;
@@ -54,6 +59,8 @@ public:
 
     const std::vector<MessageBoxRecord>& messageBoxes() const { return messages_; }
     const std::vector<InputBoxRecord>& inputBoxes() const { return inputRecords_; }
+    // Every printer dialog shown; each is answered OK.
+    const std::vector<PrinterDialogRecord>& printerDialogs() const { return printerDialogs_; }
     int beeps() const { return beeps_; }
     // "show frmX", "show-waiting frmX", "hide frmX", "unload frmX", in order.
     const std::vector<std::string>& log() const { return log_; }
@@ -65,6 +72,7 @@ public:
     MsgBoxResult msgBox(const MessageBoxRequest& box) override;
     std::optional<std::string> inputBox(const InputBoxRequest& box) override;
     void beep() override { ++beeps_; }
+    bool printerDialog(const PrinterDialogRequest& dialog) override;
     void doEvents() override;
 
 private:
@@ -74,6 +82,7 @@ private:
     WaitDriver driver_;
     std::vector<MessageBoxRecord> messages_;
     std::vector<InputBoxRecord> inputRecords_;
+    std::vector<PrinterDialogRecord> printerDialogs_;
     std::vector<std::string> log_;
     int beeps_ = 0;
 };

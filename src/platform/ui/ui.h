@@ -25,12 +25,19 @@
 //   };
 //
 // and the program registers it once: ui::forms().registerForm<frmTimer>("frmTimer").
+#include "platform/ui/calendar.h"
+#include "platform/ui/common_dialog.h"
 #include "platform/ui/control.h"
 #include "platform/ui/control_array.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/data.h"
+#include "platform/ui/dbgrid.h"
+#include "platform/ui/file_list_box.h"
+#include "platform/ui/flexgrid.h"
 #include "platform/ui/form.h"
 #include "platform/ui/host.h"
 #include "platform/ui/picture.h"
 #include "platform/ui/registry.h"
+#include "platform/ui/rich_text_box.h"
 #include "platform/ui/runtime.h"
 #include "platform/ui/screen.h"

@@ -1,0 +1,334 @@
+#include "platform/ui/dbgrid.h"
+
+#include <algorithm>
+
+#include "platform/core/format.h"
+#include "platform/core/text.h"
+#include "platform/ui/data.h"
+#include "platform/ui/form.h"
+
+namespace pelk::ui {
+
+namespace {
+
+template <class T>
+bool assign(T& member, const T& value) {
+    if (member == value) return false;
+    member = value;
+    return true;
+}
+
+std::string cellText(const core::Value& v, const std::string& numberFormat) {
+    if (v.isNull()) return {};
+    return numberFormat.empty() ? v.toText() : core::format(v, numberFormat);
+}
+
+}  // namespace
+
+DBGrid::DBGrid(Form* form, std::string name, int index) : Control(form, std::move(name), ControlKind::DBGrid, index) {
+    setBackColor(0x80000005);
+    setForeColor(0x80000008);
+}
+
+DBGrid::~DBGrid() {
+    if (source_) source_->detach(*this);
+}
+
+void DBGrid::setDataSource(Data& data) {
+    if (source_ == &data) return;
+    if (source_) source_->detach(*this);
+    source_ = &data;
+    data.attach(*this);
+    pending_.clear();
+    dataChanged();
+    changed("DataSource");
+}
+
+std::string DBGrid::dataSourceName() const { return source_ ? source_->name() : std::string(); }
+
+// ---- columns
+
+int DBGrid::addColumn(GridColumn column) {
+    declared_.push_back(std::move(column));
+    loaded_ = false;
+    changed("Columns");
+    return static_cast<int>(declared_.size()) - 1;
+}
+
+void DBGrid::setColumns(std::vector<GridColumn> columns) {
+    declared_ = std::move(columns);
+    loaded_ = false;
+    changed("Columns");
+}
+
+namespace {
+void checkColumn(const DBGrid& g, int col, std::size_t declared) {
+    if (col < 0 || static_cast<std::size_t>(col) >= declared)
+        throw PropertyError(g.path() + ": there is no declared column " + std::to_string(col));
+}
+}  // namespace
+
+void DBGrid::setColumnCaption(int col, std::string caption) {
+    checkColumn(*this, col, declared_.size());
+    if (assign(declared_[static_cast<std::size_t>(col)].caption, caption)) changed("Columns");
+}
+
+void DBGrid::setColumnWidth(int col, double width) {
+    checkColumn(*this, col, declared_.size());
+    if (assign(declared_[static_cast<std::size_t>(col)].width, width)) changed("Columns");
+}
+
+void DBGrid::setColumnFormat(int col, std::string numberFormat) {
+    checkColumn(*this, col, declared_.size());
+    if (assign(declared_[static_cast<std::size_t>(col)].numberFormat, numberFormat)) changed("Columns");
+}
+
+std::vector<GridColumn> DBGrid::columns() const {
+    if (!declared_.empty()) return declared_;
+    std::vector<GridColumn> all;
+    if (db::Recordset* rs = source_ ? source_->recordset() : nullptr)
+        for (const db::FieldInfo& f : rs->fields()) all.push_back(GridColumn{f.name, f.name, 0, {}});
+    return all;
+}
+
+namespace {
+GridColumn columnAt(const DBGrid& g, int col) {
+    auto all = g.columns();
+    if (col < 0 || static_cast<std::size_t>(col) >= all.size())
+        throw PropertyError(g.path() + ": there is no column " + std::to_string(col));
+    return all[static_cast<std::size_t>(col)];
+}
+}  // namespace
+
+std::string DBGrid::columnCaption(int col) const { return columnAt(*this, col).caption; }
+std::string DBGrid::columnField(int col) const { return columnAt(*this, col).dataField; }
+double DBGrid::columnWidth(int col) const { return columnAt(*this, col).width; }
+std::string DBGrid::columnFormat(int col) const { return columnAt(*this, col).numberFormat; }
+
+// ---- switches
+
+void DBGrid::setAllowUpdate(bool a) {
+    if (assign(allowUpdate_, a)) changed("AllowUpdate");
+}
+void DBGrid::setAllowAddNew(bool a) {
+    if (assign(allowAddNew_, a)) changed("AllowAddNew");
+}
+void DBGrid::setAllowDelete(bool a) {
+    if (assign(allowDelete_, a)) changed("AllowDelete");
+}
+void DBGrid::setRecordSelectors(bool r) {
+    if (assign(recordSelectors_, r)) changed("RecordSelectors");
+}
+void DBGrid::setColumnHeaders(bool h) {
+    if (assign(columnHeaders_, h)) changed("ColumnHeaders");
+}
+void DBGrid::setRowDividerStyle(int s) {
+    if (assign(rowDividerStyle_, s)) changed("RowDividerStyle");
+}
+void DBGrid::setScrollBars(int s) {
+    if (assign(scrollBars_, s)) changed("ScrollBars");
+}
+
+// ---- rows
+
+void DBGrid::dataChanged() {
+    loaded_ = false;
+    rows_.clear();
+    changed("Rows");
+}
+
+void DBGrid::clearPending() {
+    if (pending_.empty()) return;
+    pending_.clear();
+    changed("TextMatrix");
+}
+
+// The rows are read through a second cursor over the data control's rows, so reading them moves
+// nothing; they are read again after every change the data control makes.
+const std::vector<DBGrid::Row>& DBGrid::cached() const {
+    if (loaded_) return rows_;
+    loaded_ = true;
+    rows_.clear();
+    db::Recordset* rs = source_ ? source_->recordset() : nullptr;
+    if (!rs) return rows_;
+    auto clone = rs->Clone();
+    if (!clone) return rows_;
+    auto cols = columns();
+    if (!clone->MoveFirst()) return rows_;  // no rows
+    while (!clone->eof()) {
+        auto b = clone->bookmark();
+        if (!b) break;
+        Row r{*b, {}};
+        for (const GridColumn& c : cols)
+            r.values.push_back(c.dataField.empty() ? core::Value{} : clone->field(c.dataField).valueOr(core::Value{}));
+        rows_.push_back(std::move(r));
+        if (!clone->MoveNext()) break;
+    }
+    return rows_;
+}
+
+bool DBGrid::adding() const {
+    db::Recordset* rs = source_ ? source_->recordset() : nullptr;
+    return rs && rs->editMode() == db::EditMode::Adding;
+}
+
+int DBGrid::rows() const {
+    if (!source_ || !source_->isOpen()) return 0;
+    return static_cast<int>(cached().size()) + ((allowAddNew_ || adding()) ? 1 : 0);
+}
+
+int DBGrid::cols() const { return static_cast<int>(columns().size()); }
+
+int DBGrid::row() const {
+    db::Recordset* rs = source_ ? source_->recordset() : nullptr;
+    if (!rs) return -1;
+    const auto& all = cached();
+    if (rs->editMode() == db::EditMode::Adding) return static_cast<int>(all.size());
+    auto b = rs->bookmark();
+    if (!b) return -1;
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (all[i].bookmark == *b) return static_cast<int>(i);
+    return -1;
+}
+
+void DBGrid::setRow(int r) {
+    if (r < 0 || r >= rows()) throw PropertyError(path() + ": there is no row " + std::to_string(r));
+    goToRow(r);
+}
+
+void DBGrid::setCol(int c) {
+    if (c < 0 || c >= cols()) throw PropertyError(path() + ": there is no column " + std::to_string(c));
+    if (assign(col_, c)) changed("Col");
+}
+
+void DBGrid::checkCell(int r, int c) const {
+    if (r < 0 || r >= rows() || c < 0 || c >= cols())
+        throw PropertyError(path() + ": there is no cell " + std::to_string(r) + ", " + std::to_string(c));
+}
+
+std::string DBGrid::textMatrix(int r, int c) const {
+    checkCell(r, c);
+    GridColumn column = columns()[static_cast<std::size_t>(c)];
+    if (r == row())
+        for (const auto& [field, value] : pending_)
+            if (core::text::equalsNoCase(field, column.dataField)) return value;
+    const auto& all = cached();
+    if (static_cast<std::size_t>(r) >= all.size()) return {};
+    return cellText(all[static_cast<std::size_t>(r)].values[static_cast<std::size_t>(c)], column.numberFormat);
+}
+
+std::string DBGrid::text() const {
+    int r = row();
+    if (r < 0 || col_ >= cols()) return {};
+    return textMatrix(r, col_);
+}
+
+// ---- the user
+
+bool DBGrid::goToRow(int r) {
+    if (!source_ || !source_->isOpen()) return false;
+    if (r == row()) return true;
+    const auto& all = cached();
+    if (static_cast<std::size_t>(r) >= all.size()) return source_->Recordset().AddNew().ok();
+    // A refused write of the row left has been shown to the clerk by the data control.
+    return source_->moveTo(all[static_cast<std::size_t>(r)].bookmark).ok();
+}
+
+bool DBGrid::userSelect(int r, int c) {
+    if (r < 0 || r >= rows()) throw PropertyError(path() + ": there is no row " + std::to_string(r));
+    if (c >= cols()) throw PropertyError(path() + ": there is no column " + std::to_string(c));
+    raiseMouseDown();
+    if (!form().isLoaded()) return true;
+    goToRow(r);
+    if (!form().isLoaded()) return true;
+    if (c >= 0) setCol(c);
+    raiseMouseUp();
+    if (form().isLoaded()) raiseClick();
+    return true;
+}
+
+bool DBGrid::isCounter(const std::string& field) const {
+    db::Recordset* rs = source_ ? source_->recordset() : nullptr;
+    if (!rs) return false;
+    int k = rs->fieldIndex(field);
+    return k >= 0 && rs->fields()[static_cast<std::size_t>(k)].kind == db::Kind::Counter;
+}
+
+bool DBGrid::userEditCell(int r, int c, std::string_view typed) {
+    if (!source_ || !source_->isOpen()) return false;
+    int existing = static_cast<int>(cached().size());
+    if (r < 0 || r > existing || c < 0 || c >= cols())
+        throw PropertyError(path() + ": there is no cell " + std::to_string(r) + ", " + std::to_string(c));
+    bool addRow = r == existing;
+    if (addRow ? !allowAddNew_ : !allowUpdate_) return false;
+    std::string field = columnField(c);
+    if (field.empty() || isCounter(field)) return false;
+    if (!goToRow(r) || !form().isLoaded()) return false;
+    auto same = [&](const auto& p) { return core::text::equalsNoCase(p.first, field); };
+    if (auto it = std::find_if(pending_.begin(), pending_.end(), same); it != pending_.end())
+        it->second = std::string(typed);
+    else
+        pending_.emplace_back(field, std::string(typed));
+    if (col_ != c) {
+        col_ = c;
+        changed("Col");
+    }
+    changed("TextMatrix");
+    return true;
+}
+
+bool DBGrid::userDeleteRow() {
+    if (!allowDelete_ || !source_ || !source_->isOpen()) return false;
+    int r = row();
+    if (r < 0 || r >= static_cast<int>(cached().size())) return false;
+    return source_->userDeleteRow();
+}
+
+const PropertyList& DBGrid::properties() const {
+    static const PropertyList list = [] {
+        auto grid = [](const Object& o) -> const DBGrid& { return static_cast<const DBGrid&>(o); };
+        Property cells;
+        cells.name = "TextMatrix";
+        cells.count = [grid](const Object& o) { return grid(o).rows(); };
+        cells.columns = [grid](const Object& o) { return grid(o).cols(); };
+        cells.get = [grid](const Object& o, int i) {
+            int n = grid(o).cols();
+            return grid(o).textMatrix(i / n, i % n);
+        };
+        auto column = [grid](std::string name, std::string (*read)(const DBGrid&, int)) {
+            Property p;
+            p.name = std::move(name);
+            p.count = [grid](const Object& o) { return grid(o).cols(); };
+            p.get = [grid, read](const Object& o, int i) { return read(grid(o), i); };
+            return p;
+        };
+        return prop::join(
+            {identityProperties(),
+             boxProperties(),
+             lookProperties(),
+             tabProperties(),
+             {
+                 prop::readOnly("DataSource", &DBGrid::dataSourceName),
+                 prop::of("AllowUpdate", &DBGrid::allowUpdate, &DBGrid::setAllowUpdate),
+                 prop::of("AllowAddNew", &DBGrid::allowAddNew, &DBGrid::setAllowAddNew),
+                 prop::of("AllowDelete", &DBGrid::allowDelete, &DBGrid::setAllowDelete),
+                 prop::of("RecordSelectors", &DBGrid::recordSelectors, &DBGrid::setRecordSelectors),
+                 prop::of("ColumnHeaders", &DBGrid::columnHeaders, &DBGrid::setColumnHeaders),
+                 prop::of("RowDividerStyle", &DBGrid::rowDividerStyle, &DBGrid::setRowDividerStyle),
+                 prop::of("ScrollBars", &DBGrid::scrollBars, &DBGrid::setScrollBars),
+                 prop::readOnly("Rows", &DBGrid::rows),
+                 prop::readOnly("Cols", &DBGrid::cols),
+                 prop::of("Row", &DBGrid::row, &DBGrid::setRow),
+                 prop::of("Col", &DBGrid::col, &DBGrid::setCol),
+                 prop::readOnly("Text", &DBGrid::text),
+                 cells,
+                 column("ColumnCaption", [](const DBGrid& g, int i) { return g.columnCaption(i); }),
+                 column("ColumnField", [](const DBGrid& g, int i) { return g.columnField(i); }),
+                 column("ColumnWidth", [](const DBGrid& g, int i) { return prop::toText(g.columnWidth(i)); }),
+                 column("ColumnFormat", [](const DBGrid& g, int i) { return g.columnFormat(i); }),
+             }});
+    }();
+    return list;
+}
+
+}  // namespace pelk::ui

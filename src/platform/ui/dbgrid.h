@@ -1,0 +1,125 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/core/value.h"
+#include "platform/db/recordset.h"
+#include "platform/ui/control.h"
+
+namespace pelk::ui {
+
+class Data;
+
+// One column of a record grid: the field it shows, its heading, its width in twips (0: the grid's
+// default) and its display format ("Short Date", "Medium Time", "Standard", "General Number",
+// "Currency", or a pattern such as "#,##0.00"; empty: the value as it stands).
+struct GridColumn {
+    std::string dataField;
+    std::string caption;
+    double width = 0;
+    std::string numberFormat;
+};
+
+// The legacy record grid bound to a data control: one row per row of the data control's
+// recordset, in its order, and the row being added last when there is one. Its current row is the
+// data control's; clicking another row moves the data control there (writing the edits of the row
+// left, as any move does). Typing into a cell edits that field of that row; the edit is stored
+// when the row is left, as the data control stores every edit. Typing into the empty row below the
+// last (AllowAddNew) starts a new row. AllowUpdate, AllowAddNew and AllowDelete say what the user
+// may do; code acts through the data control's recordset whatever they say.
+//
+// Without declared columns the grid shows every field of the recordset, headed by its name.
+// Rows and cells are read as TextMatrix(row, col) (rows from 0, the add row included); Row is the
+// current row (-1: none), Col the current column.
+class DBGrid : public Control {
+public:
+    DBGrid(Form* form, std::string name, int index = -1);
+    ~DBGrid() override;
+
+    void setDataSource(Data& data);
+    Data* dataSource() const { return source_; }
+    std::string dataSourceName() const;
+
+    // The declared columns, in order; addColumn returns the new column's index.
+    int addColumn(GridColumn column);
+    void setColumns(std::vector<GridColumn> columns);
+    void setColumnCaption(int col, std::string caption);
+    void setColumnWidth(int col, double width);
+    void setColumnFormat(int col, std::string numberFormat);
+    // The columns shown: the declared ones, or one per field of the recordset.
+    std::vector<GridColumn> columns() const;
+    std::string columnCaption(int col) const;
+    std::string columnField(int col) const;
+    double columnWidth(int col) const;
+    std::string columnFormat(int col) const;
+
+    bool allowUpdate() const { return allowUpdate_; }
+    void setAllowUpdate(bool a);
+    bool allowAddNew() const { return allowAddNew_; }
+    void setAllowAddNew(bool a);
+    bool allowDelete() const { return allowDelete_; }
+    void setAllowDelete(bool a);
+    bool recordSelectors() const { return recordSelectors_; }
+    void setRecordSelectors(bool r);
+    bool columnHeaders() const { return columnHeaders_; }
+    void setColumnHeaders(bool h);
+    // 0 none, 1 black line, 2 dark grey line, 3 raised, 4 inset, 5 fore colour, 6 light grey line.
+    int rowDividerStyle() const { return rowDividerStyle_; }
+    void setRowDividerStyle(int s);
+    // 0 none, 1 horizontal, 2 vertical, 3 both.
+    int scrollBars() const { return scrollBars_; }
+    void setScrollBars(int s);
+
+    // Rows shown: the recordset's rows, and the row being added or the empty add row.
+    int rows() const;
+    int cols() const;
+    int row() const;
+    // Moves the data control to that row (the edits of the row left are written first).
+    void setRow(int row);
+    int col() const { return col_; }
+    void setCol(int col);
+    // The current cell's text; the empty text without a current row.
+    std::string text() const;
+    // A cell as shown: its pending edit, or the field formatted by the column's display format.
+    std::string textMatrix(int row, int col) const;
+
+    bool takesFocus() const override { return true; }
+    bool userSelect(int row, int column) override;
+    bool userEditCell(int row, int column, std::string_view text) override;
+    // The Delete key on the current row: deletes it when AllowDelete is on; the next row becomes
+    // current. False when nothing was deleted.
+    bool userDeleteRow();
+    const PropertyList& properties() const override;
+
+    // The data control's side.
+    void dataChanged();
+    std::vector<std::pair<std::string, std::string>> pendingEdits() const { return pending_; }
+    void clearPending();
+    void forgetSource() { source_ = nullptr; }
+
+private:
+    struct Row {
+        db::Bookmark bookmark;
+        std::vector<core::Value> values;
+    };
+    const std::vector<Row>& cached() const;
+    bool adding() const;
+    bool isCounter(const std::string& field) const;
+    bool goToRow(int row);
+    void checkCell(int row, int col) const;
+
+    Data* source_ = nullptr;
+    std::vector<GridColumn> declared_;
+    bool allowUpdate_ = true, allowAddNew_ = false, allowDelete_ = false;
+    bool recordSelectors_ = true, columnHeaders_ = true;
+    int rowDividerStyle_ = 2, scrollBars_ = 3;
+    int col_ = 0;
+    std::vector<std::pair<std::string, std::string>> pending_;
+    mutable std::vector<Row> rows_;
+    mutable bool loaded_ = false;
+};
+
+}  // namespace pelk::ui
