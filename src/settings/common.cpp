@@ -24,6 +24,20 @@ std::string ResolveDataPath(std::string_view fileName) {
     return dataPathFor(holder.txtNWsetin.text(), holder.txtPath.text(), holder.txtData.text(), fileName);
 }
 
+// ---- Writing a settings row ----
+
+db::Status writeField(ui::Data& data, std::string_view field, const core::Value& value) {
+    ui::DataRecordset& row = data.Recordset();
+    db::Status written = row.Edit();
+    if (written) written = row.setField(field, value);
+    if (written) written = row.Update();
+    if (!written) {
+        if (row.editMode() != db::EditMode::None) (void)row.CancelUpdate();
+        data.report(written.error());
+    }
+    return written;
+}
+
 // ---- Placing and leaving screens ----
 
 void CentreForm(ui::Form& screen, double k, bool paintBackground) {

@@ -11,12 +11,11 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/core/value.h"
 #include "platform/db/error.h"
+#include "platform/db/recordset.h"
+#include "platform/ui/data.h"
 #include "platform/ui/ui.h"
-
-namespace pelk::db {
-class Recordset;
-}
 
 namespace pelk::settings {
 
@@ -41,6 +40,12 @@ std::string ResolveDataPath(std::string_view fileName);
 // The same rule on given values: parts joined with exactly one backslash between them.
 std::string dataPathFor(std::string_view mode, std::string_view serverPath, std::string_view sharedFolder,
                         std::string_view fileName);
+
+// ---- Writing a settings row ----
+
+// Edits the data control's current row, sets one field and updates it at once (with the bound
+// controls' pending edits). A failure is told to the clerk and returned; the row stays as stored.
+db::Status writeField(ui::Data& data, std::string_view field, const core::Value& value);
 
 // ---- Placing and leaving screens ----
 

@@ -47,12 +47,28 @@ frmNWSetin::frmNWSetin() {
     Command2.Move(2040, 1680, 375, 375);
     Command3.Move(2040, 2160, 375, 375);
 
+    DatSet.setConnect("Access 2000;");
+    DatSet.setVisible(false);
+    DatSet.bind(txtNWsetin, "SetC");
+    DatSet.bind(txtPath, "SetP");
+    DatSet.bind(txtData, "SetO");
+
     cmdShare.onClick([this] { cmdShare_Click(); });
     cmdSingle.onClick([this] { cmdSingle_Click(); });
     cmdClose.onClick([this] { cmdClose_Click(); });
 }
 
-void frmNWSetin::Form_Load() { CentreForm(*this, 5); }
+void frmNWSetin::Form_Load() {
+    CentreForm(*this, 5);
+    DatSet.setDatabaseName(os::programPath("DOZA98.mdb"));
+    DatSet.setRecordSource("SELECT * FROM tbSet ORDER BY ID ASC");
+    if (db::Status read = DatSet.Refresh(); !read) {
+        DatSet.report(read.error());
+        return;
+    }
+    // A new station's server path is set at once, before anything shows it.
+    if (txtPath.text() == "-") (void)writeField(DatSet, "SetP", std::string(kDefaultServerPath));
+}
 
 // An unreachable server, a wrong path and a server without DOZA98.mdb all read as "not found".
 void frmNWSetin::cmdShare_Click() {

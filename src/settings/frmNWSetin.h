@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ui/data.h"
 #include "platform/ui/ui.h"
 
 namespace pelk::settings {
@@ -11,6 +12,7 @@ class frmNWSetin : public ui::Form {
 public:
     frmNWSetin();
 
+    ui::Data DatSet{this, "DatSet"};
     ui::TextBox txtNWsetin{this, "txtNWsetin"};
     ui::TextBox txtPath{this, "txtPath"};
     ui::TextBox txtData{this, "txtData"};

@@ -1,7 +1,10 @@
 #include "platform/db/catalogue.h"
 #include "platform/ui/registry.h"
 #include "settings/frmBSfwSet.h"
+#include "settings/frmInfor.h"
+#include "settings/frmMsgbox.h"
 #include "settings/frmNWSetin.h"
+#include "settings/frmSetPtr.h"
 #include "settings/settings.h"
 #include "settings/stores.h"
 
@@ -11,6 +14,10 @@ namespace pelk::settings {
 void registerForms() {
     ui::forms().registerForm<frmNWSetin>("frmNWSetin");
     ui::forms().registerForm<frmBSfwSet>("frmBSfwSet");
+    ui::forms().registerForm<frmInfor>("frmInfor");
+    ui::forms().registerForm<frmMsgbox>("frmMsgbox");
+    ui::forms().registerForm<frmSetPtr>("frmSetPtr");
+    ui::forms().registerForm<frmHelpSetPtr>("frmHelpSetPtr");
 }
 
 // One line per store; a failure to declare is a programming error the tests catch.

@@ -1,0 +1,397 @@
+#include "settings/frmInfor.h"
+
+#include <optional>
+#include <string>
+
+#include "platform/core/format.h"
+#include "platform/core/text.h"
+#include "platform/os/paths.h"
+#include "settings/frmBSfwSet.h"
+
+namespace pelk::settings {
+
+namespace {
+
+struct SectionPlace {
+    double left, top;
+};
+// The first column holds Drink … Seafood, the second Soup … Dinner.
+constexpr std::array<SectionPlace, kSections> kSectionPlaces = {{{5760, 360},
+                                                                 {5760, 960},
+                                                                 {5760, 1560},
+                                                                 {5760, 2160},
+                                                                 {5760, 2760},
+                                                                 {5760, 3360},
+                                                                 {5760, 3960},
+                                                                 {5760, 4560},
+                                                                 {5760, 5160},
+                                                                 {7680, 2760},
+                                                                 {7680, 3360},
+                                                                 {7680, 3960},
+                                                                 {7680, 4560},
+                                                                 {7680, 5160}}};
+
+void place(ui::Label& l, const char* caption, double left, double top, double width = 1215) {
+    l.setCaption(caption);
+    l.Move(left, top, width, 255);
+}
+
+// A tax rate is empty (no tax) or a plain fraction from 0 up to, not including, 1.
+bool isRate(std::string_view typed) {
+    std::string t = core::text::trim(typed);
+    if (t.empty()) return true;
+    int digits = 0, points = 0;
+    for (char c : t) {
+        if (c >= '0' && c <= '9')
+            ++digits;
+        else if (c == '.')
+            ++points;
+        else
+            return false;
+    }
+    return digits > 0 && points <= 1 && core::val(t) < 1;
+}
+
+}  // namespace
+
+frmInfor::frmInfor() {
+    setCaption("");
+    setMdiChild(true);
+    setBorderStyle(0);
+    setWidth(11520);
+    setHeight(6690);
+    setBackColor(kScreenGreen);
+
+    place(lblCountry, "Country:", 0, 240, 720);
+    cmbCountry.Move(720, 240, 2295, 315);
+    txtL1.setText("Company Name");
+    txtL1.Move(360, 1080, 2775, 375);
+    txtL1.setFontSize(12);
+    txtL2.setText("Tel: ");
+    txtL2.Move(840, 1440, 2295, 285);
+    txtL3.setText("Fax: ");
+    txtL3.Move(840, 1680, 2295, 285);
+    Command5.setCaption("Yes");
+    Command5.Move(120, 2400, 735, 255);
+    lblSetP.setCaption("Not Printing L1 L2");
+    lblSetP.Move(960, 2400, 2175, 255);
+    lblSetP.setForeColor(0x800000);
+    lblSetP.setFontBold(true);
+    place(lblReceipt1, "Receipt Message", 120, 2640, 1815);
+    txtNotes.setText("Ending Notes");
+    txtNotes.Move(120, 2880, 3015, 255);
+    txtENotes1.setText("Ending Notes");
+    txtENotes1.Move(120, 3135, 3015, 255);
+    place(lblOver, "Over  $", 120, 3720, 615);
+    txtPlan.Move(765, 3720, 1095, 285);
+    place(lblPrintBelow, "Print Line below", 1920, 3720, 1215);
+    place(lblReceipt2, "Receipt Message", 120, 4080, 1815);
+    double noteTop[] = {4380, 4665, 4920, 5160};
+    int n = 0;
+    for (ui::TextBox* note : {&txtENotes2, &txtENotes3, &txtENotes4, &txtENotes5}) {
+        note->setText("Ending Notes");
+        note->Move(120, noteTop[n++], 3015, 255);
+    }
+    cmdClose.setCaption("Save/Exit");
+    cmdClose.setFontBold(true);
+    cmdClose.Move(120, 5760, 1575, 615);
+
+    cmdEtoC.setCaption("E Only");
+    cmdEtoC.setBackColor(0x00FFFF);
+    cmdEtoC.setFont({"Times New Roman", 12, true});
+    cmdEtoC.Move(3360, 120, 855, 495);
+    chkEtoC.setCaption("2nd Language");
+    chkEtoC.Move(4320, 120, 1095, 495);
+    cmdKB.setStyle(1);
+    cmdKB.setBackColor(0xFFFFFF);
+    cmdKB.Move(3360, 720, 855, 615);
+    chkKB.setCaption("KB Shortcut");
+    chkKB.Move(4320, 840, 1095, 255);
+    cmdTaxA.setCaption("Auto");
+    cmdTaxA.Move(3480, 3720, 735, 375);
+    cmdTaxO.setCaption("Option");
+    cmdTaxO.Move(4320, 3720, 735, 375);
+    place(lblTax, "Tax Rate:", 3480, 4080);
+    txtTOTax1.Move(3720, 4320, 1095, 255);
+    txtTaxOpt.Move(4935, 4320, 255, 255);
+    txtTOTax2.setText("0.075");
+    txtTOTax2.Move(3720, 4560, 1095, 255);
+
+    Line1.setX1(5520);
+    Line1.setX2(5520);
+    Line1.setY1(0);
+    Line1.setY2(6690);
+    Line2.setX1(3240);
+    Line2.setX2(3240);
+    Line2.setY1(0);
+    Line2.setY2(6690);
+    place(lblSection, "Section", 5760, 120);
+    place(lblPrinter, "Printer", 6960, 120);
+    SectionButtons buttons = sectionButtons();
+    std::array<ui::TextBox*, kSections> names = nameBoxes();
+    for (int i = 0; i < kSections; ++i) {
+        buttons[i]->setStyle(1);
+        buttons[i]->Move(kSectionPlaces[i].left, kSectionPlaces[i].top, 1215, 600);
+        // The name box lies under its button and shows once the button hides.
+        names[i]->Move(kSectionPlaces[i].left, kSectionPlaces[i].top + 120, 1185, 285);
+        ui::CommandButton* button = buttons[i];
+        button->onClick([button] { button->setVisible(false); });
+    }
+    std::array<ui::ComboBox*, 12> codes = {&CmbDrink,   &CmbApter,      &CmbFriedRice, &CmbLoMein,
+                                           &CmbVDishes, &CmbVegetables, &CmbPoultry,   &CmbBeef,
+                                           &CmbSeafood, &CmbSoup,       &CmbPork,      &CmbLamb};
+    for (int i = 0; i < 12; ++i) codes[i]->Move(i < 9 ? 6960 : 8880, kSectionPlaces[i].top + 120, 615, 315);
+    place(lblLunchCode, "B", 8880, kSectionPlaces[12].top + 120, 375);
+    place(lblDinnerCode, "B", 8880, kSectionPlaces[13].top + 120, 375);
+    lblLegend.setCaption("D=Drink\nA=Appetiz\nS=Salad\nB=Any");
+    lblLegend.Move(7560, 360, 1215, 1095);
+    lblMainMu.Move(5760, 6000, 1215, 375);
+    cmdMainMu.setFontBold(true);
+    cmdMainMu.setBackColor(0xC0C000);
+    cmdMainMu.Move(5760, 6000, 1215, 375);
+
+    place(lblDITax, "Dinner Tax Rate:", 3480, 4920);
+    txtDITax1.Move(3720, 5160, 1095, 255);
+    txtDITax2.setText("0.075");
+    txtDITax2.Move(3720, 5400, 1095, 255);
+    place(lblBarTax, "Bar Tax Rate:", 3480, 5640);
+    txtBarTax1.Move(3720, 5880, 1095, 255);
+    txtBarTax2.Move(3720, 6120, 1095, 255);
+    place(lblDelFee, "Delivery Fee:", 3480, 1440);
+    txtDelFee.Move(4560, 1440, 855, 255);
+    place(lblSort, "Sort Receipt", 3480, 1800);
+    chkSort.setCaption("Disabled");
+    chkSort.Move(4560, 1800, 855, 255);
+    place(lblSectionAuto, "Sections Auto Open", 3480, 2160);
+    chkSection.setCaption("Disabled");
+    chkSection.Move(4560, 2160, 855, 255);
+    place(lblDel, "Msg for Delivery", 3480, 2520);
+    chkDel.Move(4560, 2520, 855, 255);
+    lblFreeSf.Move(3480, 2880, 855, 255);
+    cmdFreeSf.setCaption("Auto");
+    cmdFreeSf.Move(4560, 2880, 855, 255);
+    for (ui::Control* hidden : std::initializer_list<ui::Control*>{
+             &lblDITax, &txtDITax1, &txtDITax2, &lblBarTax, &txtBarTax1, &txtBarTax2, &lblDelFee, &txtDelFee, &lblSort,
+             &chkSort, &lblSectionAuto, &chkSection, &lblDel, &chkDel, &lblFreeSf, &cmdFreeSf})
+        hidden->setVisible(false);
+
+    for (ui::Data* d : {&datcmdSet, &datTelSet, &datPritOut, &DatSplSet, &datMain, &datScrn}) {
+        d->setConnect("Access 2000;");
+        d->setVisible(false);
+    }
+    datcmdSet.bind(cmbCountry, "setL");
+    datcmdSet.bind(txtTOTax1, "Tax");
+    datcmdSet.bind(txtTOTax2, "TaxFed");
+    datcmdSet.bind(txtDITax1, "Tax1");
+    datcmdSet.bind(txtDITax2, "TaxFed1");
+    datcmdSet.bind(txtBarTax1, "Tax2");
+    datcmdSet.bind(txtBarTax2, "TaxFed2");
+    datcmdSet.bind(txtTaxOpt, "SetB");
+    datcmdSet.bind(lblSetP, "SetM");
+    datcmdSet.bind(txtPlan, "Plan");
+    datcmdSet.bind(chkSort, "szSort");
+    datcmdSet.bind(chkEtoC, "cmdEtoC");
+    datcmdSet.bind(txtDelFee, "setF");
+    datcmdSet.bind(chkDel, "szMsg");
+    datcmdSet.bind(chkKB, "KB");
+    datcmdSet.bind(chkSection, "szSectnAuto");
+    datPritOut.bind(txtL1, "Line1");
+    datPritOut.bind(txtL2, "Line2");
+    datPritOut.bind(txtL3, "Line3");
+    datPritOut.bind(txtNotes, "Notes");
+    datPritOut.bind(txtENotes1, "Notes1");
+    datPritOut.bind(txtENotes2, "Notes2");
+    datPritOut.bind(txtENotes3, "Notes3");
+    datPritOut.bind(txtENotes4, "Notes4");
+    datPritOut.bind(txtENotes5, "Notes5");
+    DatSplSet.bind(lblFreeSf, "t12");
+    for (int i = 0; i < kSections; ++i) datMain.bind(*names[i], "t" + std::to_string(i));
+    datMain.bind(lblMainMu, "False");
+    for (int i = 0; i < 12; ++i) datScrn.bind(*codes[i], "scrn" + std::to_string(i));
+
+    cmbCountry.onClick([this] { cmbCountry_Click(); });
+    cmdTaxA.onClick([this] { cmdTaxA_Click(); });
+    cmdTaxO.onClick([this] { cmdTaxO_Click(); });
+    Command5.onClick([this] { Command5_Click(); });
+    cmdFreeSf.onClick([this] { cmdFreeSf_Click(); });
+    cmdMainMu.onClick([this] { cmdMainMu_Click(); });
+    chkEtoC.onClick([this] { chkEtoC_Click(); });
+    cmdEtoC.onClick([this] { cmdEtoC_Click(); });
+    chkKB.onClick([this] { chkKB_Click(); });
+    cmdKB.onClick([this] { cmdKB_Click(); });
+    chkSection.onClick([this] { chkSection_Click(); });
+    txtPlan.onChange([this] { txtPlan_Change(); });
+    cmdClose.onClick([this] { cmdClose_Click(); });
+}
+
+SectionButtons frmInfor::sectionButtons() {
+    return {&cmdDrink, &cmdApter,   &cmdFriedRice, &cmdLoMein, &cmdVDishes, &cmdVegetables, &cmdPoultry,
+            &cmdBeef,  &cmdSeafood, &cmdSoup,      &cmdPork,   &cmdLamb,    &cmdLunch,      &cmdDiner};
+}
+
+std::array<ui::TextBox*, kSections> frmInfor::nameBoxes() {
+    return {&txtm0, &txtm1, &txtm2, &txtm3,  &txtm4,  &txtm5,  &txtm6,
+            &txtm7, &txtm8, &txtm9, &txtm10, &txtm11, &txtm12, &txtm13};
+}
+
+std::array<ui::ComboBox*, 12> frmInfor::stationCodes() {
+    return {&CmbDrink,   &CmbApter, &CmbFriedRice, &CmbLoMein, &CmbVDishes, &CmbVegetables,
+            &CmbPoultry, &CmbBeef,  &CmbSeafood,   &CmbSoup,   &CmbPork,    &CmbLamb};
+}
+
+std::array<std::string, kSections> frmInfor::sectionNames() const {
+    std::array<std::string, kSections> names;
+    const ui::TextBox* boxes[] = {&txtm0, &txtm1, &txtm2, &txtm3,  &txtm4,  &txtm5,  &txtm6,
+                                  &txtm7, &txtm8, &txtm9, &txtm10, &txtm11, &txtm12, &txtm13};
+    for (int i = 0; i < kSections; ++i) names[i] = boxes[i]->text();
+    return names;
+}
+
+void frmInfor::Form_Load() {
+    CentreForm(*this, 20);
+    std::string zuBak = os::programPath("ZuBak.mdb"), doza = os::programPath("DOZA98.mdb");
+    datPritOut.setDatabaseName(zuBak);
+    datPritOut.setRecordSource("tbSetInfor");
+    DatSplSet.setDatabaseName(zuBak);
+    DatSplSet.setRecordSource("tbSetFreePop");
+    datMain.setDatabaseName(zuBak);
+    datMain.setRecordSource("tbSetMain");
+    datScrn.setDatabaseName(zuBak);
+    datScrn.setRecordSource("tbSetScrn");
+    datcmdSet.setDatabaseName(doza);
+    datcmdSet.setRecordSource("tbSet");
+    datTelSet.setDatabaseName(doza);
+    datTelSet.setRecordSource("tbTel");
+    for (const char* country : {"Australia", "Canada", "China", "Japan", "Korean", "United States", "United Kingdom"})
+        cmbCountry.AddItem(country);
+    for (const char* code : {"D", "-"}) CmbDrink.AddItem(code);
+    for (ui::ComboBox* c : {&CmbFriedRice, &CmbLoMein})
+        for (const char* code : {"A", "B", "S", "-"}) c->AddItem(code);
+    for (ui::ComboBox* c :
+         {&CmbApter, &CmbVDishes, &CmbVegetables, &CmbPoultry, &CmbBeef, &CmbSeafood, &CmbSoup, &CmbPork, &CmbLamb})
+        for (const char* code : {"A", "B", "-"}) c->AddItem(code);
+    // A store that cannot be read leaves its boxes as designed; the clerk is told.
+    for (ui::Data* d : {&datMain, &DatSplSet})
+        if (db::Status read = d->Refresh(); !read) d->report(read.error());
+    cmdMainMu.setCaption(lblMainMu.caption());
+    const std::string& freePop = lblFreeSf.caption();
+    if (DatSplSet.isOpen() && freePop != "UpLine" && freePop != "Default" && freePop != "Auto") {
+        if (writeField(DatSplSet, "t12", "Auto")) (void)DatSplSet.Refresh();
+    }
+    cmdFreeSf.setCaption(lblFreeSf.caption());
+    if (db::Status read = datcmdSet.Refresh(); !read) datcmdSet.report(read.error());
+    auto taxOption = datcmdSet.Recordset().field("SetB");
+    if (taxOption.ok() && taxOption->toText() == "O") txtTOTax1.setEnabled(false);
+    DrawSectionButtons(sectionButtons(), cmdMainMu.caption(), sectionNames(), datMain.recordset());
+}
+
+void frmInfor::Form_Activate() {
+    if (cmbCountry.text() == "Canada") return;
+    txtTOTax2.setVisible(false);
+    txtDITax2.setVisible(false);
+}
+
+void frmInfor::cmbCountry_Click() {
+    bool canada = cmbCountry.text() == "Canada";
+    for (ui::TextBox* second : {&txtTOTax2, &txtDITax2, &txtBarTax2}) second->setVisible(canada);
+}
+
+void frmInfor::cmdTaxA_Click() {
+    txtTOTax1.setEnabled(true);
+    txtTaxOpt.setText("A");
+}
+
+void frmInfor::cmdTaxO_Click() {
+    txtTOTax1.setEnabled(false);
+    txtTaxOpt.setText("O");
+}
+
+void frmInfor::Command5_Click() {
+    const std::string& now = lblSetP.caption();
+    if (now == "Not Printing L1 L2" || now == "-")
+        lblSetP.setCaption("Print L1 L2 Now");
+    else if (now == "Print L1 L2 Now")
+        lblSetP.setCaption("Not Printing L1 L2");
+}
+
+// Written at once, not with the other edits.
+void frmInfor::cmdFreeSf_Click() {
+    const std::string& now = lblFreeSf.caption();
+    std::string next = now == "UpLine" ? "Auto" : now == "Auto" ? "Default" : now == "Default" ? "UpLine" : "";
+    if (next.empty()) return;
+    cmdFreeSf.setCaption(next);
+    (void)writeField(DatSplSet, "t12", next);
+}
+
+void frmInfor::cmdMainMu_Click() {
+    ui::Beep();
+    std::string mode = lblMainMu.caption() == "1.Default" ? "2.Custom" : "1.Default";
+    cmdMainMu.setCaption(mode);
+    lblMainMu.setCaption(mode);
+    DrawSectionButtons(sectionButtons(), cmdMainMu.caption(), sectionNames(), datMain.recordset());
+}
+
+// The second-language switch: the button's enabled state carries it to the choice box and the
+// about box.
+void frmInfor::chkEtoC_Click() {
+    cmdEtoC.setEnabled(!cmdEtoC.enabled());
+    cmdEtoC.setCaption(cmdEtoC.enabled() ? "E Only" : "中英");
+}
+
+void frmInfor::cmdEtoC_Click() {
+    cmdEtoC.setEnabled(!cmdEtoC.enabled());
+    cmdEtoC.setCaption("E Only");
+}
+
+void frmInfor::chkKB_Click() { cmdKB.setEnabled(!cmdKB.enabled()); }
+
+void frmInfor::cmdKB_Click() { cmdKB.setEnabled(!cmdKB.enabled()); }
+
+void frmInfor::chkSection_Click() { chkSection.setCaption(chkSection.caption() == "Enabled" ? "Disabled" : "Enabled"); }
+
+void frmInfor::txtPlan_Change() { txtPlan.setText(core::format(core::Value(txtPlan.text()), "###,###,##0.00")); }
+
+bool frmInfor::ratesValid() {
+    struct Rate {
+        ui::TextBox* box;
+        const char* name;
+    };
+    for (const Rate& r : {Rate{&txtTOTax1, "Tax Rate"}, Rate{&txtTOTax2, "second Tax Rate"},
+                          Rate{&txtDITax1, "Dinner Tax Rate"}, Rate{&txtDITax2, "second Dinner Tax Rate"},
+                          Rate{&txtBarTax1, "Bar Tax Rate"}, Rate{&txtBarTax2, "second Bar Tax Rate"}}) {
+        if (!r.box->visible() || isRate(r.box->text())) continue;
+        ui::MsgBox(std::string("The ") + r.name + " \"" + r.box->text() +
+                       "\" is not a rate. Please enter it as a fraction from 0 to less than 1, such as 0.075 for 7.5%.",
+                   ui::kCritical);
+        r.box->SetFocus();
+        return false;
+    }
+    return true;
+}
+
+void frmInfor::cmdClose_Click() {
+    if (!ratesValid()) return;
+    for (ui::TextBox* note : {&txtNotes, &txtENotes1, &txtENotes2, &txtENotes3, &txtENotes4, &txtENotes5})
+        if (note->text().empty()) note->setText("-");
+    if (tag() == kFromMenu) {
+        Unload();
+        return;
+    }
+    // Each refresh writes its edits first; one the store refuses has been told, and the screen
+    // stays open with the edits in place.
+    for (ui::Data* d : {&datMain, &datTelSet, &DatSplSet, &datPritOut, &datcmdSet})
+        if (d->isOpen() && !d->Refresh()) return;
+    if (ui::Form* main = ui::forms().find("frmMain"))
+        if (ui::Control* mmInfor = main->control("mmInfor"); mmInfor && mmInfor->tag() == "False")
+            mmInfor->setEnabled(false);
+    Unload();
+    ui::forms().get<frmBSfwSet>().Show();
+}
+
+// The holder's members that draw other screens' section buttons.
+void DrawSectionButtons(const SectionButtons& buttons, db::Recordset* mainRow) {
+    frmInfor& holder = ui::forms().get<frmInfor>();
+    DrawSectionButtons(buttons, holder.lblMainMu.caption(), holder.sectionNames(), mainRow);
+}
+
+}  // namespace pelk::settings

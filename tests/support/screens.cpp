@@ -1,0 +1,34 @@
+#include "support/screens.h"
+
+#include "platform/db/catalogue.h"
+#include "platform/print/printer.h"
+#include "platform/ui/program.h"
+#include "platform/ui/registry.h"
+
+namespace pelk::test {
+
+ScreenTest::ScreenTest() : printServer_(std::make_shared<print::RecordingPrintServer>()) {
+    print::setPrintServer(printServer_);
+    print::setConfiguredPrinters({});
+    print::setCurrentPrinter(std::nullopt);
+    print::resetJournal();
+    installProgram();
+    ui::program().registerForms();
+    db::Catalogue::instance().clear();
+    ui::program().declareStores();
+    for (const db::Error& e : db::Catalogue::instance().ensureStores()) ADD_FAILURE() << e.message();
+}
+
+ScreenTest::~ScreenTest() {
+    ui::forms().unloadAllSilently();
+    print::setCurrentPrinter(std::nullopt);
+    print::setConfiguredPrinters({});
+}
+
+std::vector<std::string> ScreenTest::prompts() {
+    std::vector<std::string> all;
+    for (const ui::MessageBoxRecord& m : session_.host().messageBoxes()) all.push_back(m.prompt);
+    return all;
+}
+
+}  // namespace pelk::test

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/print/printers.h"
+#include "platform/ui/scripted_host.h"
+#include "support/temp_root.h"
+
+namespace pelk::test {
+
+// A screen test: a fresh root folder with the program's stores made as a new station has them,
+// the program's forms registered, the scripted host answering, and a print server that records
+// jobs instead of printing (no printer installed unless the test configures some).
+class ScreenTest : public ::testing::Test {
+protected:
+    ScreenTest();
+    ~ScreenTest() override;
+
+    ui::ScriptedHost& host() { return session_.host(); }
+    print::RecordingPrintServer& printServer() { return *printServer_; }
+    // The prompts of the message boxes shown so far, in order.
+    std::vector<std::string> prompts();
+
+    TempRoot root_;
+
+private:
+    ui::ScriptedSession session_;
+    std::shared_ptr<print::RecordingPrintServer> printServer_;
+};
+
+}  // namespace pelk::test
