@@ -1,10 +1,127 @@
 #include "settings/frmBSfwSet.h"
 
+#include <string>
+
+#include "settings/common.h"
+#include "shell/frmMain.h"
+
 namespace pelk::settings {
+
+namespace {
+
+constexpr ui::Color kLightBlue = 0xFFC0C0;
+constexpr ui::Color kCyan = 0xFFFF00;
+// The access level at which three of the panel's buttons are switched off.
+constexpr std::string_view kLevelTwo = "Level 2";
+
+}  // namespace
 
 frmBSfwSet::frmBSfwSet() {
     setCaption("Settings");
     setMdiChild(true);
+    setBorderStyle(0);
+    setWidth(9960);
+    setHeight(5640);
+
+    struct PictureButton {
+        ui::Image& picture;
+        ui::Image& pressed;
+        ui::Label& label;
+        double left, top;
+        const char* reads;
+    };
+    for (const PictureButton& b : {PictureButton{ImgNet, ImgNet2, lblNet, 1080, 720, "Network"},
+                                   PictureButton{imgPtr, Image2, lblPtr, 3240, 720, "Printer Settings"},
+                                   PictureButton{ImgInfor, ImgInfor2, lblInfor, 1080, 2400, "Information"},
+                                   PictureButton{ImgDate, ImgDate2, lblDate, 3240, 2400, "Set Date"},
+                                   PictureButton{ImgReset, ImgReset2, lblReset, 5400, 2400, "Reset"},
+                                   PictureButton{ImgPassw, ImgPassw2, lblPassw, 7560, 2400, "Security"}}) {
+        b.picture.Move(b.left, b.top, 1365, 1185);
+        b.picture.setBorderStyle(1);
+        b.picture.setStretch(true);
+        b.picture.setToolTipText(b.reads);
+        // The pressed picture lies inside the button's area and shows while the button is held.
+        b.pressed.Move(b.left + 135, b.top + 120, 1095, 960);
+        b.pressed.setBorderStyle(1);
+        b.pressed.setStretch(true);
+        b.label.setCaption(b.reads);
+        b.label.setAlignment(ui::kCenter);
+        b.label.setBackStyle(0);
+        b.label.Move(b.left, b.top + 1215, 1365, 255);
+    }
+
+    cmdDI.setCaption("Add Rooms");
+    cmdDI.setBackColor(kLightBlue);
+    cmdDI.setStyle(1);
+    cmdDI.Move(5400, 720, 1365, 1185);
+    cmdPopUp.setCaption("Screen Settin");
+    cmdPopUp.setBackColor(kCyan);
+    cmdPopUp.setStyle(1);
+    cmdPopUp.Move(7560, 720, 1365, 1185);
+    // The pictures of these two read Main and Back.
+    cmdMain.setCaption("Main");
+    cmdMain.setStyle(1);
+    cmdMain.Move(1080, 4320, 1215, 735);
+    cmdClose.setCaption("Back");
+    cmdClose.setStyle(1);
+    cmdClose.Move(240, 4320, 735, 735);
+
+    ImgNet.onMouseDown([this] { ImgNet_MouseDown(); });
+    ImgNet.onMouseUp([this] { ImgNet_MouseUp(); });
+    imgPtr.onMouseDown([this] { imgPtr_MouseDown(); });
+    imgPtr.onMouseUp([this] { imgPtr_MouseUp(); });
+    ImgInfor.onMouseDown([this] { ImgInfor_MouseDown(); });
+    ImgInfor.onMouseUp([this] { ImgInfor_MouseUp(); });
+    ImgDate.onMouseDown([this] { ImgDate_MouseDown(); });
+    ImgDate.onMouseUp([this] { ImgDate_MouseUp(); });
+    ImgReset.onMouseDown([this] { ImgReset_MouseDown(); });
+    ImgReset.onMouseUp([this] { ImgReset_MouseUp(); });
+    ImgPassw.onMouseDown([this] { ImgPassw_MouseDown(); });
+    ImgPassw.onMouseUp([this] { ImgPassw_MouseUp(); });
+    cmdDI.onClick([this] { cmdDI_Click(); });
+    cmdPopUp.onClick([this] { cmdPopUp_Click(); });
+    cmdMain.onClick([this] { cmdMain_Click(); });
+    cmdClose.onClick([this] { cmdClose_Click(); });
 }
+
+// The level is the main window's; a panel shown without a main window (no one logged in) has none
+// to restrict by.
+void frmBSfwSet::Form_Load() {
+    CentreForm(*this, 5);
+    shell::frmMain* main = ui::forms().find<shell::frmMain>();
+    if (main && main->tag() == kLevelTwo)
+        for (ui::Image* off : {&ImgPassw, &ImgInfor, &ImgReset}) off->setEnabled(false);
+}
+
+void frmBSfwSet::openInstead(std::string_view target) {
+    if (!ui::forms().isRegistered(target)) return;
+    Unload();
+    ui::forms().byName(target).Show();
+}
+
+void frmBSfwSet::release(ui::Image& picture, std::string_view target) {
+    if (ui::forms().isRegistered(target))
+        PressImageButton::MouseUp(picture, *this, target);
+    else
+        picture.setVisible(true);
+}
+
+void frmBSfwSet::ImgNet_MouseDown() { PressImageButton::MouseDown(ImgNet); }
+void frmBSfwSet::ImgNet_MouseUp() { release(ImgNet, "frmNWSetin"); }
+void frmBSfwSet::imgPtr_MouseDown() { PressImageButton::MouseDown(imgPtr); }
+void frmBSfwSet::imgPtr_MouseUp() { release(imgPtr, "frmSetPtr"); }
+void frmBSfwSet::ImgInfor_MouseDown() { PressImageButton::MouseDown(ImgInfor); }
+void frmBSfwSet::ImgInfor_MouseUp() { release(ImgInfor, "frmInfor"); }
+void frmBSfwSet::ImgDate_MouseDown() { PressImageButton::MouseDown(ImgDate); }
+void frmBSfwSet::ImgDate_MouseUp() { release(ImgDate, "frmSetdate"); }
+void frmBSfwSet::ImgReset_MouseDown() { PressImageButton::MouseDown(ImgReset); }
+void frmBSfwSet::ImgReset_MouseUp() { release(ImgReset, "frmReset"); }
+void frmBSfwSet::ImgPassw_MouseDown() { PressImageButton::MouseDown(ImgPassw); }
+void frmBSfwSet::ImgPassw_MouseUp() { release(ImgPassw, "frmSecurity"); }
+
+void frmBSfwSet::cmdDI_Click() { openInstead("frmSetRooms"); }
+void frmBSfwSet::cmdPopUp_Click() { openInstead("frmSetScreen"); }
+void frmBSfwSet::cmdMain_Click() { openInstead("frmMainButn"); }
+void frmBSfwSet::cmdClose_Click() { openInstead("frmBOffice"); }
 
 }  // namespace pelk::settings

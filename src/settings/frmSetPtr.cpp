@@ -244,7 +244,12 @@ void frmSetPtr::cmbType4_Click() {
 // The salad row's "Network" reaches the settings row with its other fields, when the screen closes.
 void frmSetPtr::cmbType5_Click() { (void)choosePrinter(cmbType5, Cmb5, txtPtr5); }
 
-void frmSetPtr::cmdPtr_Click() {}
+// The platform's printer set-up; nothing is read back.
+void frmSetPtr::cmdPtr_Click() {
+    dbPrinter.setDialogTitle("SELECT a Printer");
+    dbPrinter.setFlags(64);
+    (void)dbPrinter.ShowPrinter();
+}
 
 void frmSetPtr::Command1_Click() { ui::forms().get<frmHelpSetPtr>().Show(); }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/ui/common_dialog.h"
 #include "platform/ui/data.h"
 #include "platform/ui/ui.h"
 
@@ -81,6 +82,7 @@ public:
     ui::Label lblLegendS{this, "lblLegendS"};
     ui::Frame fraPrinters{this, "fraPrinters"};
     ui::ListBox lstPrinters{this, "lstPrinters"};
+    ui::CommonDialog dbPrinter{this, "dbPrinter"};
     ui::CommandButton cmdPtr{this, "cmdPtr"};
     ui::CommandButton Command1{this, "Command1"};
     ui::CommandButton cmdClose{this, "cmdClose"};
