@@ -25,12 +25,12 @@ std::string positionList(const std::vector<int>& positions) {
 }  // namespace
 
 const std::array<frmSetRooms::Floor, kFloors> frmSetRooms::kFloorsShown = {{{"RoomA", "R1"},
-                                                                             {"RoomB", "R2"},
-                                                                             {"RoomC", "R3"},
-                                                                             {"RoomD", "R4"},
-                                                                             {"SmokinA", "R5"},
-                                                                             {"SmokinB", "R6"},
-                                                                             {"Part", "R7"}}};
+                                                                            {"RoomB", "R2"},
+                                                                            {"RoomC", "R3"},
+                                                                            {"RoomD", "R4"},
+                                                                            {"SmokinA", "R5"},
+                                                                            {"SmokinB", "R6"},
+                                                                            {"Part", "R7"}}};
 
 frmSetRooms::frmSetRooms() {
     setCaption("");
@@ -177,7 +177,8 @@ void frmSetRooms::SaveRoomNames() {
 
     auto store = [&](int position, const std::string& name) -> db::Status {
         if (!findPosition(position))
-            return db::Error{datRoom.databaseName(), "Position " + std::to_string(position) + " is no longer in tblRooms.",
+            return db::Error{datRoom.databaseName(),
+                             "Position " + std::to_string(position) + " is no longer in tblRooms.",
                              db::code::kNoCurrentRecord};
         if (db::Status s = rooms.Edit(); !s) return s;
         if (db::Status s = rooms.setField(floor->column, name); !s) return s;

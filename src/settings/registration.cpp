@@ -4,7 +4,11 @@
 #include "settings/frmInfor.h"
 #include "settings/frmMsgbox.h"
 #include "settings/frmNWSetin.h"
+#include "settings/frmReset.h"
 #include "settings/frmSetPtr.h"
+#include "settings/frmSetRooms.h"
+#include "settings/frmSetScreen.h"
+#include "settings/frmSetdate.h"
 #include "settings/settings.h"
 #include "settings/stores.h"
 
@@ -18,6 +22,10 @@ void registerForms() {
     ui::forms().registerForm<frmMsgbox>("frmMsgbox");
     ui::forms().registerForm<frmSetPtr>("frmSetPtr");
     ui::forms().registerForm<frmHelpSetPtr>("frmHelpSetPtr");
+    ui::forms().registerForm<frmSetRooms>("frmSetRooms");
+    ui::forms().registerForm<frmReset>("frmReset");
+    ui::forms().registerForm<frmSetdate>("frmSetdate");
+    ui::forms().registerForm<frmSetScreen>("frmSetScreen");
 }
 
 // One line per store; a failure to declare is a programming error the tests catch.
