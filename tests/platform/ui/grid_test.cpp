@@ -1,0 +1,357 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/db/db.h"
+#include "platform/ui/input.h"
+#include "platform/ui/scripted_host.h"
+#include "platform/ui/ui.h"
+#include "support/temp_root.h"
+
+using namespace pelk;
+using Events = std::vector<std::string>;
+
+namespace {
+
+constexpr const char* kCards = "C:\\Program Files\\Pelk POS 4\\Tcd.mdb";
+
+void makeCards() {
+    ASSERT_TRUE(db::ensureStore(kCards, db::StoreDecl{"", {}, false}).ok());
+    auto d = db::Database::open(kCards);
+    ASSERT_TRUE(d.ok());
+    for (const char* sql : {
+             "CREATE TABLE tblTcd (szID_no TEXT(4), szName_na TEXT(20), szDate_da DATETIME, szIn_ti DATETIME, "
+             "szTHrs DOUBLE)",
+             "INSERT INTO tblTcd VALUES ('1001', 'Ann', #12/10/2026#, #2:05:00 PM#, 480)",
+             "INSERT INTO tblTcd VALUES ('1002', 'Bob', #12/11/2026#, #9:00:00 AM#, 1255.5)",
+             "INSERT INTO tblTcd VALUES ('1001', 'Ann', #12/12/2026#, #8:30:00 AM#, 255)",
+         }) {
+        auto n = d->execute(sql);
+        ASSERT_TRUE(n.ok()) << sql << "\n" << n.error().message();
+    }
+}
+
+std::string card(const std::string& where, const std::string& field) {
+    auto d = db::Database::open(kCards);
+    auto rs = d->openRecordset("SELECT * FROM tblTcd WHERE " + where);
+    if (!rs) return "error " + rs.error().message();
+    if (rs->eof()) return "no row";
+    auto v = rs->field(field);
+    return v->isNull() ? "(null)" : v->toText();
+}
+
+long cards() {
+    auto d = db::Database::open(kCards);
+    return d->openRecordset("tblTcd")->recordCount();
+}
+
+// The time sheet's grid in small.
+class frmSheet : public ui::Form {
+public:
+    frmSheet() {
+        DBGrid1.setDataSource(datTcd);
+        DBGrid1.setColumns({{"szID_no", "ID:", 600, ""},
+                            {"szName_na", "Name:", 1200, ""},
+                            {"szDate_da", "Date:", 1000, "Short Date"},
+                            {"szIn_ti", "Time In:", 1000, "Medium Time"},
+                            {"szTHrs", "Total Minutes:", 1000, "Standard"}});
+        DBGrid1.setAllowDelete(true);
+        DBGrid1.onClick([this] { events.push_back("DBGrid1_Click " + std::to_string(DBGrid1.row())); });
+        datTcd.onReposition([this] { events.push_back("datTcd_Reposition"); });
+    }
+    ui::Data datTcd{this, "datTcd"};
+    ui::DBGrid DBGrid1{this, "DBGrid1"};
+    ui::DBGrid grdAll{this, "grdAll"};
+
+    void Form_Load() override {
+        datTcd.setDatabaseName(kCards);
+        datTcd.setRecordSource("SELECT * FROM tblTcd ORDER BY szDate_da");
+        grdAll.setDataSource(datTcd);
+    }
+    std::vector<std::string> events;
+    std::vector<std::string> take() { return std::exchange(events, {}); }
+};
+
+struct SheetSession {
+    test::TempRoot root;
+    ui::ScriptedSession session;
+    frmSheet* f = nullptr;
+    SheetSession() {
+        makeCards();
+        ui::forms().registerForm<frmSheet>("frmSheet");
+        f = &ui::forms().get<frmSheet>();
+        f->Show();
+        f->take();
+    }
+};
+
+}  // namespace
+
+// The grid shows the data control's rows with each column's display format, and its current row is
+// the data control's, whoever moves it.
+TEST(RecordGrid, ShowsTheRowsFormattedAndFollowsTheDataControl) {
+    SheetSession s;
+    ui::DBGrid& g = s.f->DBGrid1;
+    EXPECT_EQ(g.rows(), 3);
+    EXPECT_EQ(g.cols(), 5);
+    EXPECT_EQ(g.textMatrix(0, 0), "1001");
+    EXPECT_EQ(g.textMatrix(0, 2), "12/10/2026");
+    EXPECT_EQ(g.textMatrix(0, 3), "02:05 PM");
+    EXPECT_EQ(g.textMatrix(0, 4), "480.00");
+    EXPECT_EQ(g.property("TextMatrix(1,4)"), "1,255.50");
+    EXPECT_EQ(g.property("ColumnCaption(4)"), "Total Minutes:");
+    EXPECT_EQ(g.property("ColumnWidth(1)"), "1200");
+    EXPECT_THROW(g.property("TextMatrix(3,0)"), ui::PropertyError);
+    EXPECT_EQ(g.row(), 0);
+
+    ASSERT_TRUE(s.f->datTcd.Recordset().MoveLast().ok());
+    EXPECT_EQ(g.row(), 2);
+    EXPECT_EQ(g.text(), "1001");
+    ui::input::select(g, 1, 3);
+    EXPECT_EQ(s.f->take(), (Events{"datTcd_Reposition", "datTcd_Reposition", "DBGrid1_Click 1"}));
+    EXPECT_EQ(s.f->datTcd.Recordset().field("szName_na")->toText(), "Bob");
+    EXPECT_EQ(g.text(), "09:00 AM");
+
+    // Without declared columns the grid shows every field, headed by its name.
+    ui::DBGrid& all = s.f->grdAll;
+    EXPECT_EQ(all.cols(), 5);
+    EXPECT_EQ(all.columnCaption(2), "szDate_da");
+    EXPECT_EQ(all.textMatrix(1, 2), "12/11/2026");
+    EXPECT_EQ(all.row(), 1);
+}
+
+// A typed cell is stored when its row is left, or when the form unloads; a value the field cannot
+// hold is shown to the clerk and the row keeps its stored value.
+TEST(RecordGrid, AnEditedRowIsStoredWhenItIsLeft) {
+    SheetSession s;
+    ui::DBGrid& g = s.f->DBGrid1;
+    EXPECT_TRUE(ui::input::editCell(g, 0, 1, "Annie"));
+    EXPECT_EQ(g.textMatrix(0, 1), "Annie");
+    EXPECT_EQ(card("szTHrs = 480", "szName_na"), "Ann");
+    ui::input::select(g, 2, 0);
+    EXPECT_EQ(card("szTHrs = 480", "szName_na"), "Annie");
+    EXPECT_EQ(card("szTHrs = 255", "szName_na"), "Ann");
+
+    // Typing into another row leaves this one first.
+    EXPECT_TRUE(ui::input::editCell(g, 2, 4, "300"));
+    EXPECT_TRUE(ui::input::editCell(g, 1, 2, "12/31/2026"));
+    EXPECT_EQ(card("szName_na = 'Ann' AND szTHrs = 300", "szDate_da"), "12/12/2026");
+    EXPECT_EQ(g.textMatrix(1, 2), "12/31/2026");
+
+    ui::input::editCell(g, 1, 3, "not a time");
+    ui::input::select(g, 0, 0);
+    ASSERT_EQ(s.session.host().messageBoxes().size(), 1u);
+    EXPECT_EQ(s.session.host().messageBoxes()[0].prompt.rfind("Error #: 3421\r", 0), 0u);
+    EXPECT_EQ(g.row(), 1);
+    EXPECT_EQ(card("szName_na = 'Bob'", "szIn_ti"), "9:00:00 AM");
+
+    ui::input::editCell(g, 1, 3, "10:15 AM");
+    s.f->Unload();
+    EXPECT_EQ(card("szName_na = 'Bob'", "szIn_ti"), "10:15:00 AM");
+    EXPECT_EQ(card("szName_na = 'Bob'", "szDate_da"), "12/31/2026");
+}
+
+// AllowUpdate, AllowAddNew and AllowDelete say what the user may do in the grid.
+TEST(RecordGrid, TheUserEditsAddsAndDeletesAsTheSwitchesAllow) {
+    SheetSession s;
+    ui::DBGrid& g = s.f->DBGrid1;
+
+    g.setAllowUpdate(false);
+    EXPECT_FALSE(ui::input::editCell(g, 0, 1, "Annie"));
+    s.f->datTcd.Recordset().MoveLast().ok();
+    EXPECT_EQ(card("szTHrs = 480", "szName_na"), "Ann");
+
+    // No add row: typing below the last row takes nothing; further down is no cell at all.
+    EXPECT_FALSE(ui::input::editCell(g, 3, 0, "1003"));
+    EXPECT_THROW(g.userEditCell(4, 0, "1003"), ui::PropertyError);
+    g.setAllowAddNew(true);
+    EXPECT_EQ(g.rows(), 4);
+    EXPECT_TRUE(ui::input::editCell(g, 3, 0, "1003"));
+    EXPECT_TRUE(ui::input::editCell(g, 3, 1, "Cy"));
+    EXPECT_EQ(g.row(), 3);
+    EXPECT_EQ(cards(), 3);
+    ui::input::select(g, 0, 0);
+    EXPECT_EQ(cards(), 4);
+    EXPECT_EQ(card("szID_no = '1003'", "szName_na"), "Cy");
+    EXPECT_EQ(g.rows(), 5);  // the new row, then the add row
+    EXPECT_EQ(g.textMatrix(3, 1), "Cy");
+    // Clicking the add row and leaving it adds nothing.
+    ui::input::select(g, 4, 0);
+    ui::input::select(g, 0, 0);
+    EXPECT_EQ(cards(), 4);
+
+    s.f->datTcd.Recordset().MoveFirst().ok();
+    g.setAllowDelete(false);
+    EXPECT_FALSE(g.userDeleteRow());
+    g.setAllowDelete(true);
+    ui::input::select(g, 1, 0);
+    EXPECT_TRUE(g.userDeleteRow());
+    EXPECT_EQ(cards(), 3);
+    EXPECT_EQ(card("szName_na = 'Bob'", "szID_no"), "no row");
+    EXPECT_EQ(g.textMatrix(1, 1), "Ann");  // the row after it took its place and is current
+    EXPECT_EQ(g.row(), 1);
+    // Deleting the last row makes the one before it current.
+    ui::input::select(g, 2, 0);
+    EXPECT_TRUE(g.userDeleteRow());
+    EXPECT_EQ(g.row(), 1);
+    EXPECT_EQ(cards(), 2);
+}
+
+// A grid on a closed data control has no rows and takes nothing.
+TEST(RecordGrid, NoRowsWithoutAnOpenRecordset) {
+    test::TempRoot root;
+    ui::ScriptedSession session;
+    ui::forms().registerForm<frmSheet>("frmSheet");
+    auto& f = ui::forms().get<frmSheet>();  // the store does not exist
+    EXPECT_EQ(session.host().messageBoxes().size(), 1u);
+    EXPECT_EQ(f.DBGrid1.rows(), 0);
+    EXPECT_EQ(f.DBGrid1.row(), -1);
+    EXPECT_EQ(f.DBGrid1.text(), "");
+    EXPECT_FALSE(f.DBGrid1.userEditCell(0, 0, "x"));
+    EXPECT_FALSE(f.DBGrid1.userDeleteRow());
+}
+
+namespace {
+
+class frmFolio : public ui::Form {
+public:
+    frmFolio() {
+        grdOrderItems.setCols(4);
+        grdOrderItems.setFixedCols(0);
+        grdOrderItems.onMouseDown(ui::Control::Handler([this] { events.push_back("MouseDown"); }));
+        grdOrderItems.onMouseUp(ui::Control::Handler([this] { events.push_back("MouseUp"); }));
+        grdOrderItems.onClick([this] {
+            events.push_back("Click " + std::to_string(grdOrderItems.mouseRow()) + " " +
+                             std::to_string(grdOrderItems.row()) + " " + grdOrderItems.text());
+        });
+    }
+    ui::FlexGrid grdOrderItems{this, "grdOrderItems"};
+    std::vector<std::string> events;
+};
+
+}  // namespace
+
+// The folio grid: a header row, a blank row, then lines appended as tab-separated texts.
+TEST(FlexibleGrid, LinesCellsAndTheCurrentCell) {
+    ui::ScriptedSession session;
+    ui::forms().registerForm<frmFolio>("frmFolio");
+    auto& f = ui::forms().get<frmFolio>();
+    f.Show();
+    ui::FlexGrid& g = f.grdOrderItems;
+    EXPECT_EQ(g.rows(), 2);
+    EXPECT_EQ(g.fixedRows(), 1);
+    g.AddItem("5\tRoom Charge 104\t1,250.00\tA");
+    g.AddItem("1\tFried rice");
+    g.AddItem("2\tTea\t3.00\tD\textra");
+    EXPECT_EQ(g.rows(), 5);
+    EXPECT_EQ(g.textMatrix(2, 1), "Room Charge 104");
+    EXPECT_EQ(g.textMatrix(3, 2), "");
+    EXPECT_EQ(g.textMatrix(4, 3), "D");
+    EXPECT_EQ(g.property("TextMatrix(2,2)"), "1,250.00");
+    g.setProperty("TextMatrix(3,2)", "8.50");
+    EXPECT_EQ(g.textMatrix(3, 2), "8.50");
+    g.AddItem("+\tNo onion\t\t", 4);
+    EXPECT_EQ(g.textMatrix(4, 0), "+");
+    EXPECT_EQ(g.textMatrix(5, 1), "Tea");
+
+    // The current cell; the selection follows Row and Col.
+    g.setRow(0);
+    g.setCol(2);
+    EXPECT_EQ(g.text(), "");
+    EXPECT_EQ(g.colSel(), 2);
+    g.setRow(2);
+    g.setText("1,300.00");
+    EXPECT_EQ(g.textMatrix(2, 2), "1,300.00");
+    g.setColWidth(1, 2840);
+    EXPECT_EQ(g.property("ColWidth(1)"), "2840");
+    EXPECT_THROW(g.setRow(6), ui::PropertyError);
+    EXPECT_THROW(g.textMatrix(1, 4), ui::PropertyError);
+    EXPECT_THROW(g.setProperty("TextMatrix(6,0)", "x"), ui::PropertyError);
+
+    // A click on a line makes it current; a click on the header row only sets the mouse cell.
+    f.events.clear();
+    ui::input::select(g, 3, 1);
+    EXPECT_EQ(f.events, (Events{"MouseDown", "MouseUp", "Click 3 3 Fried rice"}));
+    EXPECT_EQ(g.mouseCol(), 1);
+    f.events.clear();
+    ui::input::select(g, 0, 1);
+    EXPECT_EQ(f.events, (Events{"MouseDown", "MouseUp", "Click 0 3 Fried rice"}));
+
+    // Removing a line moves the lines below it up; the header and the last line that is not fixed
+    // cannot go.
+    g.RemoveItem(3);
+    EXPECT_EQ(g.rows(), 5);
+    EXPECT_EQ(g.textMatrix(3, 1), "No onion");
+    EXPECT_THROW(g.RemoveItem(0), ui::PropertyError);
+    g.setRows(2);
+    EXPECT_EQ(g.row(), 1);
+    EXPECT_THROW(g.RemoveItem(1), ui::PropertyError);
+    g.setRedraw(false);
+    EXPECT_EQ(g.property("Redraw"), "False");
+}
+
+namespace {
+
+class frmPick : public ui::Form {
+public:
+    frmPick() {
+        Calendar1.onClick([this] { events.push_back("Calendar1_Click " + Calendar1.valueText()); });
+        File2.onClick([this] { events.push_back("File2_Click " + File2.fileName()); });
+    }
+    ui::Calendar Calendar1{this, "Calendar1"};
+    ui::RichTextBox txtRemark{this, "txtRemark"};
+    ui::FileListBox File2{this, "File2"};
+    ui::CommonDialog dbPrinter{this, "dbPrinter"};
+    std::vector<std::string> events;
+};
+
+}  // namespace
+
+TEST(OtherControls, CalendarRichTextFileListAndPrinterDialog) {
+    test::TempRoot root;
+    ui::ScriptedSession session;
+    ui::forms().registerForm<frmPick>("frmPick");
+    auto& f = ui::forms().get<frmPick>();
+    f.Show();
+
+    // The calendar starts on today; code sets it silently, a pick raises Click.
+    EXPECT_EQ(f.Calendar1.property("Value"), "1/5/2026");
+    f.Calendar1.setProperty("Value", "12/10/2026");
+    EXPECT_TRUE(f.events.empty());
+    ui::input::click(f.Calendar1);
+    f.Calendar1.userPick(core::Date{2026, 12, 14});
+    EXPECT_EQ(f.events, (Events{"Calendar1_Click 12/10/2026", "Calendar1_Click 12/14/2026"}));
+    EXPECT_THROW(f.Calendar1.setProperty("Value", "someday"), ui::PropertyError);
+
+    // The rich text box is a text box of many lines, of its own kind.
+    ui::input::type(f.txtRemark, "Late\rarrival");
+    EXPECT_EQ(f.txtRemark.text(), "Late\r\narrival");
+    EXPECT_EQ(ui::kindName(f.txtRemark.kind()), "RichTextBox");
+
+    // The file list: the folder's files by pattern, sorted without regard to case.
+    for (const char* n : {"b.JPG", "a.bmp", "C.jpg", "notes.txt"})
+        root.writeFile(std::string("C:\\Program Files\\Pelk POS 4\\ItemPic\\") + n, "x");
+    f.File2.setPath("C:\\Program Files\\Pelk POS 4\\ItemPic\\");
+    EXPECT_EQ(f.File2.items(), (std::vector<std::string>{"a.bmp", "b.JPG", "C.jpg", "notes.txt"}));
+    f.File2.setPattern("*.jpg;*.bmp");
+    EXPECT_EQ(f.File2.items(), (std::vector<std::string>{"a.bmp", "b.JPG", "C.jpg"}));
+    EXPECT_EQ(f.File2.fileName(), "");
+    f.events.clear();
+    ui::input::select(f.File2, 1);
+    EXPECT_EQ(f.events, (Events{"File2_Click b.JPG"}));
+    root.writeFile("C:\\Program Files\\Pelk POS 4\\ItemPic\\0.jpg", "x");
+    f.File2.Refresh();
+    EXPECT_EQ(f.File2.list(0), "0.jpg");
+    f.File2.setPath("C:\\Nowhere\\");
+    EXPECT_EQ(f.File2.listCount(), 0);
+
+    // The printer dialog goes through the host.
+    f.dbPrinter.setDialogTitle("SELECT a Printer");
+    f.dbPrinter.setFlags(64);
+    EXPECT_TRUE(f.dbPrinter.ShowPrinter());
+    ASSERT_EQ(session.host().printerDialogs().size(), 1u);
+    EXPECT_EQ(session.host().printerDialogs()[0].title, "SELECT a Printer");
+    EXPECT_EQ(session.host().printerDialogs()[0].flags, 64);
+}
