@@ -4,6 +4,7 @@
 
 #include "platform/core/clock.h"
 #include "platform/core/datetime.h"
+#include "platform/os/paths.h"
 
 namespace pelk::road {
 
@@ -96,9 +97,50 @@ void frmDemoAsk::cmdYes_Click() {
 
 void frmDemoAsk::cmdNo_Click() { Unload(); }
 
+frmDemoStaff::frmDemoStaff() {
+    setCaption("Staff");
+    Move(0, 0, 9000, 5400);
+    datStaff.setConnect("Access 2000;");
+    datStaff.Move(120, 120, 3000, 360);
+    txtID.Move(120, 600, 1200, 360);
+    txtName.Move(1440, 600, 2400, 360);
+    lblLevel.Move(3960, 600, 1200, 360);
+    chkActive.setCaption("Active");
+    chkActive.Move(5280, 600, 1200, 360);
+    txtHired.Move(6600, 600, 1200, 360);
+    cmdPromote.setCaption("Promote");
+    cmdPromote.Move(120, 1080, 1200, 420);
+    grdStaff.Move(120, 1680, 8640, 3360);
+    grdStaff.setAllowAddNew(true);
+    grdStaff.setColumns(
+        {{"szID_no", "ID:", 900, ""}, {"sFirst_nm", "Name:", 2400, ""}, {"szHired", "Hired:", 1200, "Short Date"}});
+    grdStaff.setDataSource(datStaff);
+    datStaff.bind(txtID, "szID_no");
+    datStaff.bind(txtName, "sFirst_nm");
+    datStaff.bind(lblLevel, "szLevel_nu");
+    datStaff.bind(chkActive, "Active");
+    datStaff.bind(txtHired, "szHired");
+
+    datStaff.onReposition([this] { datStaff_Reposition(); });
+    cmdPromote.onClick([this] { cmdPromote_Click(); });
+}
+
+void frmDemoStaff::Form_Load() {
+    datStaff.setDatabaseName(os::programPath("DemoStaff.mdb"));
+    datStaff.setRecordSource("SELECT * FROM tbDemo ORDER BY szID_no");
+}
+
+void frmDemoStaff::datStaff_Reposition() {
+    datStaff.setCaption(std::to_string(datStaff.Recordset().absolutePosition() + 1));
+}
+
+// Only the label changes here; the row takes it when the data control writes the row back.
+void frmDemoStaff::cmdPromote_Click() { lblLevel.setCaption("Level 3"); }
+
 void registerDemoForms() {
     ui::forms().registerForm<frmDemoList>("frmDemoList");
     ui::forms().registerForm<frmDemoAsk>("frmDemoAsk");
+    ui::forms().registerForm<frmDemoStaff>("frmDemoStaff");
 }
 
 }  // namespace pelk::road

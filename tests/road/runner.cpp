@@ -10,8 +10,11 @@
 
 #include "platform/core/clock.h"
 #include "platform/core/datetime.h"
+#include "platform/db/db.h"
 #include "platform/os/actions.h"
+#include "platform/os/files.h"
 #include "platform/os/paths.h"
+#include "platform/os/station.h"
 #include "platform/print/printer.h"
 #include "platform/print/printers.h"
 #include "platform/sheet/sheet.h"
@@ -137,13 +140,15 @@ private:
         if (cmd == "key") return key(w);
         if (cmd == "click" || cmd == "dblclick") return click(w);
         if (cmd == "select") return select(w);
+        if (cmd == "cell") return cell(w);
+        if (cmd == "stores") return stores(w);
+        if (cmd == "sql") return sql(w);
         if (cmd == "tick") return tick(w);
         if (cmd == "answer") return answer(w);
         if (cmd == "input") return input(w);
         if (cmd == "input-cancel") return inputCancel(w);
         if (cmd == "expect") return expect(w);
         if (cmd == "dump") return dump(w);
-        if (cmd == "stores" || cmd == "sql" || cmd == "cell") throw ScriptError(cmd + ": not yet available");
         throw ScriptError("unknown command " + scriptText(cmd));
     }
 
@@ -301,6 +306,86 @@ private:
         if (!ui::input::select(c, row, column) && takes) throw ScriptError(c.path() + " has no rows to select");
     }
 
+    void cell(const std::vector<std::string>& w) {
+        arguments(w, 4, 4, "cell FORM.GRID ROW COL VALUE");
+        ui::Control& c = control(w[1]);
+        if (c.kind() != ui::ControlKind::DBGrid) throw ScriptError(c.path() + " is not an editable grid");
+        checkTakesInput(c.form());
+        int row = wholeNumber(w[2], "cell: the row");
+        int column = wholeNumber(w[3], "cell: the column");
+        // A grid whose switches refuse the typing takes nothing, as a disabled control takes no click.
+        ui::input::editCell(c, row, column, w[4]);
+    }
+
+    // ---- stores
+
+    // A file name stands in the program folder; anything with a folder is a Windows path.
+    static std::string storePath(const std::string& file) {
+        if (file.find_first_of("\\/:") != std::string::npos) return file;
+        return os::programPath(file);
+    }
+
+    void stores(const std::vector<std::string>& w) {
+        arguments(w, 0, 0, "stores");
+        if (ui::programStarted()) throw ScriptError("stores: the program has already started");
+        db::Catalogue& catalogue = db::Catalogue::instance();
+        catalogue.clear();
+        if (auto declare = ui::program().declareStores) declare();
+        std::string failures;
+        for (const db::Error& e : catalogue.ensureStores()) failures += (failures.empty() ? "" : "; ") + e.message();
+        if (!failures.empty()) throw ScriptError("stores: " + failures);
+        std::string error;
+        if (!os::markSetupDone(&error)) throw ScriptError("stores: " + error);
+    }
+
+    void sql(const std::vector<std::string>& w) {
+        arguments(w, 2, 2, "sql FILE \"STATEMENT\"");
+        std::string path = storePath(w[1]);
+        if (!os::fileExists(path))
+            if (db::Status st = db::ensureStore(path, db::StoreDecl{}); !st)
+                throw ScriptError("sql: " + st.error().message());
+        auto database = db::Database::open(path);
+        if (!database) throw ScriptError("sql: " + database.error().message());
+        auto written = database->execute(w[2]);
+        if (!written) throw ScriptError("sql: " + written.error().message());
+    }
+
+    // The rows of TABLE (that meet WHERE), in stored order; a store that is not there fails the expect.
+    db::Recordset storeRows(const std::string& file, const std::string& table, const std::string& where) {
+        std::string path = storePath(file);
+        if (!os::fileExists(path)) throw ExpectFailed{"expected the store " + scriptText(path) + ", got none"};
+        auto database = db::Database::open(path);
+        if (!database) throw ScriptError(database.error().message());
+        auto rows = database->openRecordset("SELECT * FROM " + table + (where.empty() ? "" : " WHERE " + where));
+        if (!rows) throw ScriptError(rows.error().message());
+        return std::move(rows).value();
+    }
+
+    void expectCount(const std::vector<std::string>& w) {
+        arguments(w, 4, 5, "expect count FILE TABLE N [WHERE]");
+        int expected = wholeNumber(w[4], "expect count: N");
+        std::string where = w.size() > 5 ? w[5] : "";
+        db::Recordset rows = storeRows(w[2], w[3], where);
+        long actual = rows.recordCount();
+        if (const db::Error* e = rows.lastError()) throw ScriptError(e->message());
+        if (actual != expected)
+            throw ExpectFailed{"expected " + std::to_string(expected) + " rows in " + w[3] +
+                               (where.empty() ? "" : " where " + where) + ", got " + std::to_string(actual)};
+    }
+
+    void expectField(const std::vector<std::string>& w) {
+        arguments(w, 6, 6, "expect field FILE TABLE WHERE FIELD VALUE");
+        db::Recordset rows = storeRows(w[2], w[3], w[4]);
+        if (rows.eof()) {
+            if (const db::Error* e = rows.lastError()) throw ScriptError(e->message());
+            throw ExpectFailed{"expected a row in " + w[3] + " where " + w[4] + ", got none"};
+        }
+        auto value = rows.field(w[5]);
+        if (!value) throw ScriptError(value.error().message());
+        // As the screens read it: a date as its short date, Null as (null).
+        expectEqual(w[6], value->isNull() ? std::string(ui::kNullText) : value->toText());
+    }
+
     void tick(const std::vector<std::string>& w) {
         arguments(w, 1, 2, "tick FORM.TIMER [N]");
         int n = w.size() > 2 ? wholeNumber(w[2], "tick: the count") : 1;
@@ -342,7 +427,12 @@ private:
     static std::string properties(const ui::Object& o) {
         std::string s;
         for (const ui::Property& p : o.properties()) {
-            if (p.indexed()) {
+            if (p.cells()) {
+                for (int r = 0, n = p.count(o), m = p.columns(o); r < n; ++r)
+                    for (int c = 0; c < m; ++c)
+                        s += " " + p.name + "(" + std::to_string(r) + "," + std::to_string(c) +
+                             ")=" + scriptText(p.get(o, r * m + c));
+            } else if (p.indexed()) {
                 for (int i = 0, n = p.count(o); i < n; ++i)
                     s += " " + p.name + "(" + std::to_string(i) + ")=" + scriptText(p.get(o, i));
             } else if (p.name != "Name" && !(p.name == "Index" && p.get(o, -1) == "-1")) {
@@ -374,7 +464,8 @@ private:
         if (what == "printout") return expectPrintout(w);
         if (what == "printed") return expectPrinted(w);
         if (what == "port") return expectPort(w);
-        if (what == "count" || what == "field") throw ScriptError("expect " + what + ": not yet available");
+        if (what == "count") return expectCount(w);
+        if (what == "field") return expectField(w);
         arguments(w, 2, 2, "expect FORM.CONTROL.Property VALUE");
         Ref r = propertyRef(what);
         ui::Form& f = loadedForm(r.form);

@@ -157,8 +157,6 @@ TEST(Runner, LinesThatCannotRunStopTheRun) {
         {"show frmDemoList\nanswer OK\nclick frmDemoList.cmdClose",
          "t.road:3: the message box \"Close the list?\" has no button OK\n"},
         {"answer Maybe", "t.road:1: answer: there is no button Maybe\n"},
-        {"stores", "t.road:1: stores: not yet available\n"},
-        {"expect count Ordr.mdb tblDetail 0", "t.road:1: expect count: not yet available\n"},
         {"show frmExit\nclick frmExit.cmdEnd\nshow frmExit",
          "t.road:3: show: the program has ended; only expect may follow\n"},
         {"show frmDemoList\ntick frmDemoList.lblTime", "t.road:2: frmDemoList.lblTime is not a timer\n"},
