@@ -1,8 +1,10 @@
+#include "platform/ui/registry.h"
+#include "reports/frmBMReport.h"
 #include "reports/reports.h"
 
 namespace pelk::reports {
 
-void registerForms() {}
+void registerForms() { ui::forms().registerForm<frmBMReport>("frmBMReport"); }
 
 void declareStores() {}
 

@@ -1,0 +1,53 @@
+#include "reports/frmBMReport.h"
+
+#include <tuple>
+
+#include "shell/frmMainButn.h"
+#include "shell/frmRepTSht.h"
+
+namespace pelk::reports {
+
+frmBMReport::frmBMReport() {
+    setCaption("");
+    setMdiChild(true);
+    setWidth(7200);
+    setHeight(4800);
+    imgTime.Move(480, 960, 1365, 1185);
+    imgTime.setToolTipText("Time Sheets");
+    imgIncm.Move(2880, 960, 1365, 1185);
+    imgIncm.setToolTipText("Income Statement");
+    imgReport.Move(5280, 960, 1365, 1185);
+    imgReport.setToolTipText("Reports");
+    for (auto [button, caption, left] : {std::tuple{&cmdMain, "Main", 1200.0}, std::tuple{&cmdClose, "Back", 4320.0}}) {
+        button->setStyle(1);
+        // The word stands in the button's picture; until the pictures ship it is the caption.
+        button->setCaption(caption);
+        button->Move(left, 3360, 1635, 800);
+    }
+    imgTime.onClick([this] { imgTime_Click(); });
+    cmdMain.onClick([this] { cmdMain_Click(); });
+    cmdClose.onClick([this] { cmdClose_Click(); });
+}
+
+void frmBMReport::Form_Load() {
+    ui::Form* main = ui::forms().find("frmMain");
+    if (main && main->tag() == "Level 2") {
+        imgIncm.setEnabled(false);
+        imgReport.setEnabled(false);
+    }
+}
+
+// The hub stays open beneath the time sheets, which come back to it.
+void frmBMReport::imgTime_Click() { ui::forms().get<shell::frmRepTSht>().Show(); }
+
+void frmBMReport::cmdMain_Click() {
+    Unload();
+    ui::forms().get<shell::frmMainButn>().Show();
+}
+
+void frmBMReport::cmdClose_Click() {
+    Unload();
+    if (ui::forms().isRegistered("frmBOffice")) ui::forms().byName("frmBOffice").Show();
+}
+
+}  // namespace pelk::reports

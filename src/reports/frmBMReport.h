@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/ui/ui.h"
+
+namespace pelk::reports {
+
+// The report hub: opens the time sheets and the reports, and is where they return to.
+class frmBMReport : public ui::Form {
+public:
+    frmBMReport();
+
+    ui::Image imgTime{this, "imgTime"};
+    ui::Image imgIncm{this, "imgIncm"};
+    ui::Image imgReport{this, "imgReport"};
+    ui::CommandButton cmdMain{this, "cmdMain"};
+    ui::CommandButton cmdClose{this, "cmdClose"};
+
+    void Form_Load() override;
+    void imgTime_Click();
+    void cmdMain_Click();
+    void cmdClose_Click();
+};
+
+}  // namespace pelk::reports

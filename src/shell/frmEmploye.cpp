@@ -1,0 +1,393 @@
+#include "shell/frmEmploye.h"
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+
+#include "platform/core/text.h"
+#include "platform/db/db.h"
+#include "settings/common.h"
+#include "shell/frmPassword.h"
+#include "shell/stores.h"
+
+namespace pelk::shell {
+
+namespace {
+
+constexpr const char* kEmployeeSource = "SELECT * FROM tbEmplo ORDER BY szID_no ASC";
+constexpr const char* kFromHub = "frmBCEplop";
+constexpr const char* kBrowseMarker = "Exit";
+constexpr const char* kNewMarker = "New";
+
+constexpr const char* kCodeTaken = "This ID already been used";
+constexpr const char* kMasterCodeRefused = "This is Invalid number. Please try again!";
+
+void place(ui::Label& l, const char* caption, double left, double top, double width = 1335) {
+    l.setCaption(caption);
+    l.Move(left, top, width, 255);
+}
+
+}  // namespace
+
+frmEmploye::frmEmploye() {
+    setCaption("");
+    setMdiChild(true);
+    setWidth(10200);
+    setHeight(7680);
+
+    // The photo with the navigator and the path under it, at the left.
+    PicBox.Move(240, 240, 2535, 2655);
+    datInfor.Move(240, 2940, 2535, 345);
+    datInfor.setConnect("Access 2000;");
+    txtPath.Move(240, 3360, 2535, 285);
+
+    // The employee's boxes, in the middle.
+    const double labels = 3000, boxes = 4440;
+    place(lblID, "Password", labels, 240);
+    txtID.Move(boxes, 240, 735, 315);
+    txtID.setMaxLength(4);
+    place(lblFourDigits, "(Four Digits Only)", boxes + 840, 270, 1695);
+    place(lblBirthday, "Brithday:", labels, 660);
+    Text20.Move(boxes, 660, 1335, 315);
+    place(lblName, "Name:", labels, 1080);
+    txtName.Move(boxes, 1080, 3135, 315);
+    place(lblAdds, "Address:", labels, 1500);
+    txtAdds.Move(boxes, 1500, 3135, 315);
+    place(lblCity, "City, St Zip:", labels, 1920);
+    txtCity.Move(boxes, 1920, 1575, 315);
+    txtState.Move(boxes + 1620, 1920, 495, 315);
+    txtZip.Move(boxes + 2160, 1920, 975, 315);
+    place(lblSS, "SSN:", labels, 2340);
+    txtSS.Move(boxes, 2340, 1575, 315);
+    place(lblPhone, "Phone:", labels, 2760);
+    txtPhone.Move(boxes, 2760, 1575, 315);
+    place(lblHired, "Hired:", labels, 3180);
+    txtHired.Move(boxes, 3180, 1335, 315);
+    place(lblTerminate, "Term:", boxes + 1440, 3180, 615);
+    txtTerminate.Move(boxes + 2100, 3180, 1035, 315);
+    place(lblLevel, "Level:", labels, 3600);
+    cmbLevel.Move(boxes, 3600, 1575, 315);
+    place(lblType, "Position:", labels, 4020);
+    cmbType.Move(boxes, 4020, 1575, 315);
+    place(lblRate, "Hourly Rate:", labels, 4440);
+    Text1.Move(boxes, 4440, 1095, 315);
+    // The room only carries the row's value through a save; nobody sees or sets it here.
+    place(lblRoom, "Room:", boxes + 1680, 3600, 615);
+    lblRoom.setVisible(false);
+    cmbRoom.Move(boxes + 2340, 3600, 795, 315);
+    cmbRoom.setVisible(false);
+    cmbRoom.setEnabled(false);
+
+    // The rights in their two groups; a box does not always show the right of its number.
+    fraReports.setCaption("Reports");
+    fraReports.Move(240, 4920, 5415, 2295);
+    fraBackOffice.setCaption("Back Office");
+    fraBackOffice.Move(5760, 4920, 2655, 2295);
+    struct Right {
+        ui::CheckBox* box;
+        const char* caption;
+        ui::Frame* group;
+    };
+    const Right rights[] = {
+        {&Check1, "Sales Report", &fraReports},        {&Check2, "Del Record", &fraReports},
+        {&Check3, "Freq Buyer", &fraReports},          {&Check4, "Income Stm", &fraReports},
+        {&Check5, "Beer Liquor", &fraReports},         {&Check6, "Expense", &fraReports},
+        {&Check7, "Drivers Bank", &fraReports},        {&Check8, "Removed Item", &fraReports},
+        {&Check9, "Time Sheets", &fraReports},         {&Check10, "Fav Dishes", &fraReports},
+        {&Check11, "Customer/Vendor", &fraBackOffice}, {&Check12, "Customer List", &fraBackOffice},
+        {&Check13, "Employees", &fraBackOffice},       {&Check14, "Menu Edit", &fraBackOffice},
+        {&Check15, "Settings", &fraBackOffice},
+    };
+    int inReports = 0, inBackOffice = 0;
+    for (const Right& r : rights) {
+        r.box->setCaption(r.caption);
+        r.box->setContainer(*r.group);
+        int& n = r.group == &fraReports ? inReports : inBackOffice;
+        double left = r.group == &fraReports ? 120 + (n / 5) * 2640 : 120;
+        r.box->Move(left, 300 + (n % 5) * 390, 2415, 315);
+        ++n;
+    }
+
+    // The picture buttons, down the right edge.
+    double top = 240;
+    for (auto [button, caption] :
+         {std::pair{&cmdFind, "Find"}, std::pair{&cmdErase, "Erase"}, std::pair{&cmdNew, "New"},
+          std::pair{&cmdSave, "Save"}, std::pair{&cmdClose, "Close"}}) {
+        button->setStyle(1);
+        // The word stands in the button's picture; until the pictures ship it is the caption.
+        button->setCaption(caption);
+        button->Move(8760, top, 1215, 975);
+        top += 1080;
+    }
+
+    // The text boxes are visited in this order.
+    int tab = 0;
+    for (ui::TextBox* box : {&txtID, &Text20, &txtName, &txtAdds, &txtCity, &txtState, &txtZip, &txtSS, &txtPhone,
+                             &txtHired, &txtTerminate})
+        box->setTabIndex(tab++);
+
+    datInfor.bind(txtID, "szID_no");
+    datInfor.bind(Text20, "sBrith_da");
+    datInfor.bind(txtName, "sFirst_nm");
+    datInfor.bind(txtAdds, "szStreet_ad");
+    datInfor.bind(txtCity, "szCity_nm");
+    datInfor.bind(txtState, "sState_cd");
+    datInfor.bind(txtZip, "sZip_cd");
+    datInfor.bind(txtSS, "sSS_no");
+    datInfor.bind(txtPhone, "sPhone_no");
+    datInfor.bind(txtHired, "szHired_da");
+    datInfor.bind(txtTerminate, "szTerm_da");
+    datInfor.bind(Text1, "szRate");
+    datInfor.bind(cmbLevel, "szLevel_nu");
+    datInfor.bind(cmbType, "szType_tx");
+    datInfor.bind(cmbRoom, "szRoom_nm");
+    datInfor.bind(txtPath, "szPics");
+    int field = 1;
+    for (ui::CheckBox* box : rightsBoxes()) datInfor.bind(*box, std::to_string(field++));
+
+    for (ui::TextBox* box :
+         {&txtID, &Text20, &txtName, &txtAdds, &txtCity, &txtZip, &txtSS, &txtPhone, &txtHired, &txtTerminate, &Text1})
+        box->onChange([this] { EnterEditMode(); });
+    for (ui::TextBox* box : {&txtID, &Text1, &txtZip})
+        box->onKeyPress([](int& KeyAscii) {
+            if (!KeyPressNumericValid(KeyAscii)) KeyAscii = 0;
+        });
+    cmbLevel.onChange([this] { EnterEditMode(); });
+    cmbLevel.onClick([this] { cmbLevel_Click(); });
+    cmbType.onChange([this] { EnterEditMode(); });
+    cmbType.onClick([this] { EnterEditMode(); });
+    txtState.onChange([this] { txtState_Change(); });
+    txtPath.onChange([this] { txtPath_Change(); });
+    datInfor.onReposition([this] { datInfor_Reposition(); });
+    datInfor.onValidate([this](int& Action, int& Save) { datInfor_Validate(Action, Save); });
+    cmdFind.onClick([this] { cmdFind_Click(); });
+    cmdErase.onClick([this] { cmdErase_Click(); });
+    cmdNew.onClick([this] { cmdNew_Click(); });
+    cmdSave.onClick([this] { cmdSave_Click(); });
+    cmdClose.onClick([this] { cmdClose_Click(); });
+}
+
+std::vector<ui::CheckBox*> frmEmploye::rightsBoxes() {
+    return {&Check1, &Check2, &Check3,  &Check5,  &Check10, &Check4,  &Check6, &Check7,
+            &Check9, &Check8, &Check11, &Check12, &Check13, &Check14, &Check15};
+}
+
+bool frmEmploye::KeyPressNumericValid(int KeyAscii) {
+    return KeyAscii == '.' || KeyAscii == ui::kKeyBack || (KeyAscii >= '0' && KeyAscii <= '9');
+}
+
+void frmEmploye::Form_Load() {
+    settings::CentreForm(*this, 20, false);
+    datInfor.setDatabaseName(settings::ResolveDataPath(kEmployeeStore));
+    datInfor.setRecordSource(kEmployeeSource);
+    for (const char* level : {"Level 1", "Level 2", "Level 3"}) cmbLevel.AddItem(level);
+    for (const char* position :
+         {"Bartender", "Busboy", "Cashier", "Delivery", "Hostess", "Waiter", "Waitress", "Manager"})
+        cmbType.AddItem(position);
+}
+
+// ---- Modes ----
+
+void frmEmploye::EnterEditMode() {
+    cmdSave.setEnabled(true);
+    cmdErase.setEnabled(false);
+    cmdFind.setEnabled(true);
+    cmdNew.setEnabled(false);
+}
+
+void frmEmploye::EnterBrowseMode() {
+    cmdSave.setEnabled(false);
+    cmdErase.setEnabled(true);
+    cmdNew.setEnabled(true);
+    cmdClose.setTag(kBrowseMarker);
+}
+
+void frmEmploye::datInfor_Reposition() {
+    long at = datInfor.Recordset().absolutePosition();
+    datInfor.setCaption(at < 0 ? std::string() : std::to_string(at + 1));
+    EnterBrowseMode();
+}
+
+// ---- Boxes ----
+
+void frmEmploye::cmbLevel_Click() {
+    const std::string& level = cmbLevel.text();
+    std::vector<ui::CheckBox*> boxes = rightsBoxes();
+    if (level == "Level 1") {
+        for (ui::CheckBox* box : boxes) box->setEnabled(false);
+    } else if (level == "Level 2") {
+        for (ui::CheckBox* box : boxes) box->setEnabled(true);
+    } else if (level == "Level 3") {
+        for (ui::CheckBox* box : boxes) box->setValue(1);
+    }
+}
+
+void frmEmploye::txtState_Change() {
+    if (core::text::len(txtState.text()) < 2) return;
+    txtState.setText(core::text::upper(txtState.text()));
+    EnterEditMode();
+}
+
+void frmEmploye::txtPath_Change() {
+    // A path that names no picture this program can show leaves the photo empty.
+    PicBox.setPicture(ui::Picture{});
+    if (auto photo = ui::LoadPicture(txtPath.text())) PicBox.setPicture(*photo);
+}
+
+// ---- The code's checks ----
+
+std::string frmEmploye::codeRefusal() {
+    const std::string& code = txtID.text();
+    ui::DataRecordset& rows = datInfor.Recordset();
+    std::optional<db::Bookmark> edited;
+    if (rows.editMode() != db::EditMode::Adding)
+        if (auto at = rows.bookmark()) edited = *at;
+    // Looked up in the store itself, so that a code another station gave meanwhile counts too.
+    if (auto store = db::Database::open(datInfor.databaseName())) {
+        if (auto holders = store->openRecordset("SELECT szID_no FROM tbEmplo WHERE szID_no = " + db::quote(code))) {
+            for (db::Status st = holders->MoveFirst(); st && !holders->eof(); st = holders->MoveNext()) {
+                auto at = holders->bookmark();
+                if (at && (!edited || *at != *edited)) return kCodeTaken;
+            }
+        }
+    }
+    if (code == kMasterAccessCode) return kMasterCodeRefused;
+    return {};
+}
+
+void frmEmploye::datInfor_Validate(int& Action, int& Save) {
+    if (!Save) return;
+    if (dropEditsOnUnload_ && Action == ui::kDataActionUnload) {
+        Save = 0;
+        return;
+    }
+    // Leaving a row writes its edits: only a code that Save would take goes in.
+    std::string refusal = codeRefusal();
+    if (refusal.empty()) return;
+    ui::MsgBox(refusal);
+    if (Action == ui::kDataActionUnload)
+        Save = 0;  // an unload cannot be refused here; the edits it would write are dropped
+    else
+        Action = ui::kDataActionCancel;
+}
+
+// ---- Buttons ----
+
+void frmEmploye::cmdNew_Click() {
+    // Leaving the row shown can be refused (its edits hold a code Save would refuse).
+    if (!datInfor.Recordset().AddNew()) return;
+    txtID.SetFocus();
+    cmdNew.setTag(kNewMarker);
+    cmdNew.setEnabled(false);
+    cmdErase.setEnabled(false);
+    cmdFind.setEnabled(false);
+}
+
+void frmEmploye::cmdFind_Click() {
+    std::string id = ui::InputBox("Enter Empolyees ID", "Find", "");
+    if (id.empty()) {
+        ui::MsgBox("Empolyees ID Not Entered", ui::kOKCancel, "ERROR");
+        return;
+    }
+    ui::DataRecordset& rows = datInfor.Recordset();
+    auto before = rows.bookmark();
+    db::Status found = rows.FindFirst("szID_no = " + db::quote(id));
+    if (!found) {
+        // A refused code has been told by Validate.
+        if (found.error().code != ui::kErrCancelledByValidate) datInfor.report(found.error());
+        return;
+    }
+    // No match leaves the recordset without a current row: the row shown stays current.
+    if (rows.noMatch() && before) (void)rows.setBookmark(*before);
+}
+
+void frmEmploye::cmdErase_Click() {
+    ui::Beep();
+    if (ui::MsgBox("Do you wish to Erase the current Empolyees", ui::kYesNo | ui::kQuestion, "Erase") !=
+        ui::MsgBoxResult::Yes)
+        return;
+    ui::DataRecordset& rows = datInfor.Recordset();
+    if (db::Status erased = rows.Delete(); !erased) {
+        datInfor.report(erased.error());
+        return;
+    }
+    if (rows.eof()) return;
+    (void)rows.MoveNext();
+    if (rows.eof()) (void)rows.MovePrevious();
+}
+
+bool frmEmploye::SaveRecord() {
+    std::string refusal = codeRefusal();
+    if (refusal == kCodeTaken) {
+        ui::MsgBox(refusal);
+        return false;
+    }
+    if (refusal == kMasterCodeRefused) {
+        ui::MsgBox(refusal);
+        txtID.setText("");
+        EnterBrowseMode();
+        return false;
+    }
+    ui::DataRecordset& rows = datInfor.Recordset();
+    bool adding = rows.editMode() == db::EditMode::Adding;
+    db::Status written = adding ? db::Status{} : rows.Edit();
+    if (written) written = rows.Update();
+    if (!written) {
+        // The store refused: the row stays as stored, the edits stay in the boxes.
+        if (!adding && datInfor.recordset() && datInfor.recordset()->editMode() == db::EditMode::Editing)
+            (void)datInfor.recordset()->CancelUpdate();
+        datInfor.report(written.error());
+        return false;
+    }
+    if (cmdNew.tag() == kNewMarker) {
+        (void)rows.MoveLast();
+        cmdNew.setTag("");
+    }
+    EnterBrowseMode();
+    return true;
+}
+
+void frmEmploye::cmdSave_Click() { (void)SaveRecord(); }
+
+void frmEmploye::DropPendingEdit() {
+    ui::DataRecordset& rows = datInfor.Recordset();
+    if (rows.editMode() == db::EditMode::Adding)
+        (void)rows.CancelUpdate();
+    else
+        datInfor.UpdateControls();
+}
+
+void frmEmploye::cmdClose_Click() {
+    if (cmdClose.tag() == kBrowseMarker) {
+        bool fromMenu = tag() == settings::kFromMenu;
+        bool closed = Unload();
+        // Save refused the code on the way out: the clerk corrects it, the edits stay.
+        if (!closed && saveRefusedOnClose_) return;
+        if (!fromMenu && ui::forms().isRegistered(kFromHub)) ui::forms().byName(kFromHub).Show();
+        if (closed) return;
+    }
+    DropPendingEdit();
+    EnterBrowseMode();
+}
+
+void frmEmploye::Form_QueryUnload(int& Cancel, ui::UnloadMode) {
+    saveRefusedOnClose_ = false;
+    dropEditsOnUnload_ = false;
+    if (!cmdSave.enabled()) return;
+    switch (ui::MsgBox("Data has Changes, Save Changes?", ui::kYesNoCancel | ui::kQuestion, caption())) {
+        case ui::MsgBoxResult::Yes:
+            if (!SaveRecord()) {
+                saveRefusedOnClose_ = true;
+                Cancel = 1;
+            }
+            break;
+        case ui::MsgBoxResult::No:
+            dropEditsOnUnload_ = true;
+            break;
+        default:
+            Cancel = 1;
+            break;
+    }
+}
+
+}  // namespace pelk::shell

@@ -1,0 +1,283 @@
+#include "shell/frmTimer.h"
+
+#include <optional>
+#include <string>
+
+#include "platform/core/clock.h"
+#include "platform/core/datetime.h"
+#include "platform/core/format.h"
+#include "platform/core/text.h"
+#include "platform/db/db.h"
+#include "platform/print/printer.h"
+#include "settings/common.h"
+#include "shell/frmMainButn.h"
+#include "shell/stores.h"
+#include "shell/timecards.h"
+
+namespace pelk::shell {
+
+namespace {
+
+constexpr ui::Color kKeypadBlue = 0xFFC0C0;
+constexpr const char* kClockIn = "Clock In";
+constexpr const char* kClockOut = "Clock Out";
+
+// A field of the current row as text; Null, a missing row or field read as the empty text.
+std::string fieldText(ui::Data& data, std::string_view field) {
+    auto v = data.Recordset().field(field);
+    return v ? v->toText() : std::string();
+}
+
+}  // namespace
+
+frmTimer::frmTimer() {
+    setCaption("");
+    setMdiChild(true);
+    setBorderStyle(0);
+    setControlBox(false);
+    setBackColor(settings::kScreenGreen);
+    setWidth(5205);
+    setHeight(7395);
+
+    cmdDel.setBackColor(settings::kScreenGreen);
+    cmdDel.setStyle(1);
+    cmdDel.Move(0, 0, 5175, 2850);
+    // The words stand in the buttons' pictures; until the pictures ship they are the captions.
+    cmdTimeIn.setStyle(1);
+    cmdTimeIn.setCaption("Time In");
+    cmdTimeIn.setFont({"Arial", 24, true});
+    cmdTimeIn.Move(0, 2830, 2600, 4515);
+    cmdTimeOut.setStyle(1);
+    cmdTimeOut.setCaption("Time Out");
+    cmdTimeOut.setFont({"Arial", 24, true});
+    cmdTimeOut.Move(2600, 2830, 2600, 4515);
+
+    lblTime.setFontBold(true);
+    lblTime.Move(0, 0, 2295, 495);
+    lblDate.setFontBold(true);
+    lblDate.Move(3120, 0, 2055, 375);
+    lblTitle.setFontBold(true);
+    lblTitle.setAlignment(ui::kCenter);
+    lblTitle.Move(1200, 600, 2775, 375);
+    Label1.setCaption("Enter your employee");
+    Label1.setWordWrap(true);
+    Label1.Move(120, 1080, 1335, 615);
+    txtPassword.setAlignment(ui::kCenter);
+    txtPassword.setPasswordChar("*");
+    txtPassword.setBackColor(settings::kScreenGreen);
+    txtPassword.Move(1560, 1080, 2055, 600);
+    txtPassword.setTabIndex(0);
+    txtName.setAlignment(ui::kCenter);
+    txtName.Move(1320, 1800, 2655, 375);
+
+    const double columns[] = {600, 1920, 3240};
+    const double rows[] = {2520, 3720, 4920};
+    for (int digit = 1; digit <= 9; ++digit) {
+        double left = digit == 9 ? 3225 : columns[(digit - 1) % 3];
+        comNumber(digit).Move(left, rows[(digit - 1) / 3], 1300, 1200);
+    }
+    comNumber(0).Move(1920, 6120, 1300, 1200);
+    for (ui::CommandButton* b : comNumber.members()) {
+        b->setStyle(1);
+        b->setBackColor(kKeypadBlue);
+        // The digit stands in the button's picture; until the pictures ship it is the caption.
+        b->setCaption(std::to_string(b->index()));
+        b->setFont({"Arial", 24, true});
+        b->setTabIndex(b->index() + 1);
+    }
+    cmdExit.setCaption("Exit");
+    cmdExit.Move(600, 6120, 1300, 1200);
+    cmdBack.setCaption("Back");
+    cmdBack.setToolTipText("Back Space");
+    cmdBack.Move(3225, 6120, 1300, 1200);
+
+    Timer1.setInterval(500);
+    datTcd.setCaption("Timecard");
+    datTcd.setConnect("Access 2000;");
+    datTcd.setRecordSource(std::string(kTimeCardTable));
+    datTcd.setVisible(false);
+    datEmploye.setConnect("Access 2000;");
+    datEmploye.setRecordSource(std::string(kEmployeeTable));
+    datEmploye.setVisible(false);
+
+    cmdTimeIn.onClick([this] { cmdTimeIn_Click(); });
+    cmdTimeOut.onClick([this] { cmdTimeOut_Click(); });
+    comNumber.onClick([this](int Index) { comNumber_Click(Index); });
+    cmdBack.onClick([this] { cmdBack_Click(); });
+    cmdExit.onClick([this] { cmdExit_Click(); });
+    txtPassword.onChange([this] { txtPassword_Change(); });
+    Timer1.onTimer([this] { Timer1_Timer(); });
+}
+
+void frmTimer::Form_Load() {
+    settings::CentreForm(*this, 20);
+    lblDate.setCaption(core::shortDate(core::clock::today()));
+    SizeModePanel();
+    datTcd.setDatabaseName(settings::ResolveDataPath(kTimeCardStore));
+    datEmploye.setDatabaseName(settings::ResolveDataPath(kEmployeeStore));
+}
+
+void frmTimer::SizeModePanel() {
+    cmdDel.setWidth(5175);
+    cmdDel.setHeight(2850);
+    for (ui::CommandButton* b : {&cmdTimeIn, &cmdTimeOut}) {
+        b->setWidth(2600);
+        b->setHeight(4515);
+    }
+}
+
+// ---- Mode and keypad ----
+
+void frmTimer::cmdTimeIn_Click() {
+    settings::SelectFrontPrinterByPort();
+    lblTitle.setCaption(kClockIn);
+    for (ui::CommandButton* b : {&cmdTimeIn, &cmdTimeOut, &cmdDel}) b->setVisible(false);
+}
+
+void frmTimer::cmdTimeOut_Click() {
+    settings::SelectFrontPrinterByPort();
+    lblTitle.setCaption(kClockOut);
+    for (ui::CommandButton* b : {&cmdTimeIn, &cmdTimeOut, &cmdDel}) b->setVisible(false);
+}
+
+void frmTimer::comNumber_Click(int Index) {
+    txtPassword.SetFocus();
+    ui::SendKeys(std::to_string(Index));
+}
+
+void frmTimer::cmdBack_Click() {
+    txtPassword.SetFocus();
+    ui::SendKeys("{BS}");
+}
+
+void frmTimer::cmdExit_Click() {
+    Unload();
+    ui::forms().get<frmMainButn>().Show();
+}
+
+// ---- The look-up and the clock actions ----
+
+void frmTimer::txtPassword_Change() {
+    settings::SelectFrontPrinterByPort();
+    const std::string id = txtPassword.text();
+    if (core::text::len(id) < 4) return;
+    if (core::val(id) < 1) {
+        txtName.setText("Please try again");
+        txtPassword.setText("");
+        return;
+    }
+    ui::DataRecordset& employees = datEmploye.Recordset();
+    if (!employees.FindFirst("szID_no = " + db::quote(id)) || employees.noMatch()) return;
+    txtName.setText(fieldText(datEmploye, "sFirst_nm"));
+    const std::string& mode = lblTitle.caption();
+    if (mode == kClockIn)
+        ClockIn();
+    else if (mode == kClockOut)
+        ClockOut();
+    ResetClockScreen();
+}
+
+void frmTimer::StampNow() {
+    core::DateTime now = core::clock::now();
+    lblDate.setCaption(core::shortDate(now.date));
+    lblTime.setCaption(core::longTime(now.time));
+}
+
+void frmTimer::ClockIn() {
+    StampNow();
+    ui::DataRecordset& cards = datTcd.Recordset();
+    db::Status added = cards.AddNew();
+    if (added) added = cards.setField("szID_no", txtPassword.text());
+    if (added) added = cards.setField("szName_na", txtName.text());
+    if (added) added = cards.setField("szDate_da", lblDate.caption());
+    if (added) added = cards.setField("szIn_ti", lblTime.caption());
+    if (added) added = cards.Update();
+    if (!added) {
+        // No card, no ticket: the employee must not leave believing the clock-in counted.
+        if (cards.editMode() != db::EditMode::None) (void)cards.CancelUpdate();
+        datTcd.report(added.error());
+        return;
+    }
+    PrintTicket(txtName.text() + " Check In At " + lblTime.caption(), false);
+}
+
+void frmTimer::ClockOut() {
+    StampNow();
+    ui::DataRecordset& cards = datTcd.Recordset();
+    // Read afresh: the clock-in may have been made at another station since the screen opened.
+    db::Status found = cards.Requery();
+    if (found) found = cards.FindLast("szID_no = " + db::quote(txtPassword.text()));
+    if (!found) {
+        datTcd.report(found.error());
+        return;
+    }
+    // Only the card added last is closed, and a closed card never again.
+    if (cards.noMatch() || !fieldText(datTcd, "szOut_ti").empty()) {
+        ui::MsgBox(txtName.text() + " has no open time card.", ui::kExclamation);
+        return;
+    }
+    if (!CloseTimeCard()) return;
+    (void)cards.Requery();  // a failure here only leaves the cards as read before
+    PrintTicket(txtName.text() + " Check Out At " + lblTime.caption(), true);
+}
+
+bool frmTimer::CloseTimeCard() {
+    ui::DataRecordset& card = datTcd.Recordset();
+    db::Status closed = card.Edit();
+    if (closed) closed = card.setField("szDateO_da", lblDate.caption());
+    if (closed) closed = card.setField("szOut_ti", lblTime.caption());
+    // Seconds do not count on either side; a clock-in of another day adds its days.
+    auto inDate = core::parseDate(fieldText(datTcd, "szDate_da"));
+    auto inTime = core::parseTime(fieldText(datTcd, "szIn_ti"));
+    auto outDate = core::parseDate(lblDate.caption());
+    auto outTime = core::parseTime(lblTime.caption());
+    if (closed && inDate && inTime && outDate && outTime) {
+        std::int64_t days = core::daysBetween(*inDate, *outDate);
+        std::int64_t inMinutes = inTime->hour * 60 + inTime->minute;
+        std::int64_t outMinutes = (days * 24 + outTime->hour) * 60 + outTime->minute;
+        closed = card.setField("szTHrs", core::Value(static_cast<long long>(outMinutes - inMinutes)));
+    }
+    if (closed) closed = card.Update();
+    if (!closed) {
+        if (card.editMode() != db::EditMode::None) (void)card.CancelUpdate();
+        datTcd.report(closed.error());
+        return false;
+    }
+    return true;
+}
+
+void frmTimer::PrintTicket(const std::string& line, bool emptyLineAfter) {
+    print::Printer& p = print::printer();
+    p.FontSize = 9;
+    p.print(line);
+    if (emptyLineAfter) p.print();
+    std::string failed = p.EndDoc();
+    if (!failed.empty()) ui::MsgBox("The clock ticket was not printed. " + failed, ui::kExclamation);
+}
+
+void frmTimer::ResetClockScreen() {
+    txtName.setText("");
+    txtPassword.setText("");
+    SizeModePanel();
+    for (ui::CommandButton* b : {&cmdDel, &cmdTimeIn, &cmdTimeOut}) b->setVisible(true);
+}
+
+// ---- The running clock ----
+
+void frmTimer::Timer1_Timer() {
+    core::DateTime now = core::clock::now();
+    std::string time = core::longTime(now.time);
+    if (lblTime.caption() == time) return;
+    if (windowState() == ui::kMinimized) {
+        auto shown = core::parseTime(caption());
+        if (!shown || shown->minute != now.time.minute) ShowCaptionClock();
+        return;
+    }
+    lblTime.setCaption(time);
+    // The day shown is the day the next card is stamped with.
+    lblDate.setCaption(core::shortDate(now.date));
+}
+
+void frmTimer::ShowCaptionClock() { setCaption(core::mediumTime(core::clock::timeOfDay())); }
+
+}  // namespace pelk::shell
