@@ -1,7 +1,5 @@
 #include "platform/ui/program.h"
 
-#include <stdexcept>
-
 #include "folio/folio.h"
 #include "menu/menu.h"
 #include "payment/payment.h"
@@ -9,6 +7,7 @@
 #include "reservations/reservations.h"
 #include "settings/settings.h"
 #include "setup/setup.h"
+#include "shell/Splash.h"
 #include "shell/shell.h"
 
 namespace pelk {
@@ -34,7 +33,10 @@ void installProgram() {
         reports::declareStores();
         setup::declareStores();
     };
-    ui::program().startUp = [] { throw std::runtime_error("the program's start-up is not yet available"); };
+    ui::program().startUp = [] {
+        shell::makeMissingStores();
+        shell::Main();
+    };
 }
 
 }  // namespace pelk

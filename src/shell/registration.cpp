@@ -5,6 +5,7 @@
 #include "shell/frmEmploye.h"
 #include "shell/frmMain.h"
 #include "shell/frmMainButn.h"
+#include "shell/frmPassword.h"
 #include "shell/frmRepTSht.h"
 #include "shell/frmTimer.h"
 #include "shell/shell.h"
@@ -16,6 +17,7 @@ namespace pelk::shell {
 // One line per screen.
 void registerForms() {
     ui::forms().registerForm<frmCopyright>("frmCopyright");
+    ui::forms().registerForm<frmPassword>("frmPassword");
     ui::forms().registerForm<frmMain>("frmMain");
     ui::forms().registerForm<frmMainButn>("frmMainButn");
     ui::forms().registerForm<frmEmploye>("frmEmploye");

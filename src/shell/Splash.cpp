@@ -1,0 +1,41 @@
+#include "shell/Splash.h"
+
+#include <string>
+
+#include "platform/db/catalogue.h"
+#include "platform/os/station.h"
+#include "platform/ui/program.h"
+#include "platform/ui/ui.h"
+#include "shell/frmCopyright.h"
+#include "shell/frmMain.h"
+#include "shell/frmPassword.h"
+
+namespace pelk::shell {
+
+void makeMissingStores() {
+    db::Catalogue& catalogue = db::Catalogue::instance();
+    if (catalogue.stores().empty() && ui::program().declareStores) ui::program().declareStores();
+    std::string failures;
+    for (const db::Error& e : catalogue.ensureStores()) failures += "\n" + e.message();
+    if (!failures.empty()) ui::MsgBox("These data files cannot be made:" + failures, ui::kCritical);
+}
+
+void Main() {
+    frmCopyright& splash = ui::forms().get<frmCopyright>();
+    splash.Show();
+    splash.Refresh();
+    // The log-in screen's load checks the data folder and may end the program (End) right here.
+    ui::forms().get<frmPassword>().Show();
+    ui::forms().get<frmMain>();
+    ui::Unload<frmCopyright>();
+    if (!os::setupDone()) {
+        // Recorded before the wizard shows, so that a wizard left half way is not forced on the
+        // station again at its next start.
+        std::string error;
+        if (!os::markSetupDone(&error))
+            ui::MsgBox("The station's first start cannot be recorded: " + error, ui::kExclamation);
+        // The set-up wizard (frmRegister) is shown here, waiting, once it exists.
+    }
+}
+
+}  // namespace pelk::shell
