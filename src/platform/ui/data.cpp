@@ -279,7 +279,8 @@ db::Status Data::leaveRow(int action) {
     std::vector<Edit> edits = pendingEdits();
     db::EditMode mode = rs_->editMode();
     int act = action;
-    int save = (!edits.empty() || mode != db::EditMode::None) ? 1 : 0;
+    // Save tells Validate whether there is anything to write: a box's edit or a field set by code.
+    int save = (!edits.empty() || !codeFields_.empty()) ? 1 : 0;
     if (validate_ && eventsOn()) {
         auto handler = validate_;
         handler(act, save);
@@ -362,6 +363,8 @@ db::Status Data::moveTo(db::Bookmark row) {
 }
 
 void Data::userNavigate(int button) {
+    if (button < kNavigateFirst || button > kNavigateLast)
+        throw PropertyError(path() + ": the navigator has the buttons 0 to 3, not " + std::to_string(button));
     if (!rs_ || !usable()) return;
     db::Status st;
     switch (button) {
@@ -380,11 +383,9 @@ void Data::userNavigate(int button) {
                 return rs.eof() ? rs.MoveLast() : s;
             });
             break;
-        case kNavigateLast:
+        default:
             st = moveBy(kDataActionMoveLast, [](db::Recordset& rs) { return rs.MoveLast(); });
             break;
-        default:
-            throw PropertyError(path() + ": the navigator has the buttons 0 to 3, not " + std::to_string(button));
     }
     // A write refused on the way has been shown; a move on no rows is simply none.
     (void)st;

@@ -164,6 +164,7 @@ public:
     // Shows the current row again as stored: the bound controls' edits are dropped.
     void UpdateControls();
 
+    // A bound control belongs to the same form and lives as long as the data control.
     void bind(TextBox& box, std::string field);
     void bind(Label& label, std::string field);
     void bind(CheckBox& box, std::string field);

@@ -293,7 +293,7 @@ const PropertyList& DBGrid::properties() const {
         cells.columns = [grid](const Object& o) { return grid(o).cols(); };
         cells.get = [grid](const Object& o, int i) {
             int n = grid(o).cols();
-            return grid(o).textMatrix(i / n, i % n);
+            return n > 0 ? grid(o).textMatrix(i / n, i % n) : std::string();
         };
         auto column = [grid](std::string name, std::string (*read)(const DBGrid&, int)) {
             Property p;

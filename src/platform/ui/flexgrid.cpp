@@ -181,7 +181,7 @@ const PropertyList& FlexGrid::properties() const {
         cells.columns = [grid](const Object& o) { return grid(o).cols(); };
         cells.get = [grid](const Object& o, int i) {
             int n = grid(o).cols();
-            return grid(o).textMatrix(i / n, i % n);
+            return n > 0 ? grid(o).textMatrix(i / n, i % n) : std::string();
         };
         cells.set = [](Object& o, int i, std::string_view t) {
             auto& g = static_cast<FlexGrid&>(o);

@@ -333,4 +333,5 @@ TEST(Binding, PropertiesByName) {
     EXPECT_EQ(f.txtID.text(), "1002");
     EXPECT_EQ(f.datStaff.boundField(f.chkActive), "Active");
     EXPECT_EQ(ui::kindName(f.datStaff.kind()), "Data");
+    EXPECT_THROW(f.datStaff.userSelect(4, -1), ui::PropertyError);
 }
