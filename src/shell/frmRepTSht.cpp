@@ -153,7 +153,8 @@ void frmRepTSht::txtID_Change() { ShowEmployeeTotals(); }
 void frmRepTSht::ShowEmployeeTotals() {
     const std::string id = txtID.text();
     ui::DataRecordset& employees = datEmploye.Recordset();
-    if (!employees.FindFirst("szID_no = " + db::quote(id)) || employees.noMatch()) {
+    // An emptied box chooses nobody, not a row that lacks a code.
+    if (id.empty() || !employees.FindFirst("szID_no = " + db::quote(id)) || employees.noMatch()) {
         (void)datTcd.Refresh();  // the grid's query read again; a failure leaves it as it was
         return;
     }
