@@ -42,7 +42,6 @@ frmBSfwSet::frmBSfwSet() {
         b.picture.setToolTipText(b.reads);
         // The pressed picture lies inside the button's area and shows while the button is held.
         b.pressed.Move(b.left + 135, b.top + 120, 1095, 960);
-        b.pressed.setBorderStyle(1);
         b.pressed.setStretch(true);
         b.label.setCaption(b.reads);
         b.label.setAlignment(ui::kCenter);

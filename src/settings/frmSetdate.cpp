@@ -25,12 +25,14 @@ frmSetdate::frmSetdate() {
     Label1.setCaption("Date:");
     Label1.setBackStyle(0);
     Label1.setAlignment(ui::kRightJustify);
+    Label1.setFontSize(12);
     Label1.Move(840, 1200, 1095, 375);
     txtDate.setFontSize(12);
     txtDate.Move(2040, 1140, 2415, 435);
     Label2.setCaption("Time:");
     Label2.setBackStyle(0);
     Label2.setAlignment(ui::kRightJustify);
+    Label2.setFontSize(12);
     Label2.Move(840, 1800, 1095, 375);
     txtTime.setFontSize(12);
     txtTime.Move(2040, 1740, 2415, 435);
