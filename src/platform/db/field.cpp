@@ -110,7 +110,8 @@ std::string columnDefinition(const FieldInfo& f) {
             def += "CURRENCY";
             break;
         case Kind::YesNo:
-            def += "YESNO";
+            // The legacy engine had no Null yes/no: a new row holds No until written.
+            def += "YESNO DEFAULT 0";
             break;
         case Kind::DateTime:
             def += "DATETIME";

@@ -397,3 +397,20 @@ TEST(Recordset, SeesOtherStationsWrites) {
 }
 
 }  // namespace
+
+TEST(Recordset, AYesNoFieldNeverWrittenIsNo) {
+    test::TempRoot root;
+    db::StoreDecl decl{"Flags.mdb", {db::TableDecl{"tbFlags", {{"szName", db::Kind::Text, 10}, {"bOn", db::Kind::YesNo}}, {}}}};
+    ok(db::ensureStore(os::programPath("Flags.mdb"), decl));
+    auto d = db::Database::open(os::programPath("Flags.mdb"));
+    ASSERT_TRUE(d.ok());
+    db::Recordset rs = test::open(*d, "tbFlags");
+    ok(rs.AddNew());
+    ok(rs.setField("szName", "a"));
+    ok(rs.Update());
+    ok(rs.MoveFirst());
+    EXPECT_EQ(shown(rs.field("bOn")), "False");
+    ASSERT_TRUE(d->execute("INSERT INTO tbFlags (szName) VALUES ('b')").ok());
+    db::Recordset no = test::open(*d, "SELECT * FROM tbFlags WHERE bOn = False");
+    EXPECT_EQ(test::column(no, "szName"), (std::vector<std::string>{"a", "b"}));
+}
