@@ -1,6 +1,7 @@
 #include "platform/db/catalogue.h"
 #include "platform/ui/registry.h"
 #include "shell/frmBCEplop.h"
+#include "shell/frmBOffice.h"
 #include "shell/frmCopyright.h"
 #include "shell/frmEmploye.h"
 #include "shell/frmMain.h"
@@ -22,6 +23,7 @@ void registerForms() {
     ui::forms().registerForm<frmMainButn>("frmMainButn");
     ui::forms().registerForm<frmEmploye>("frmEmploye");
     ui::forms().registerForm<frmBCEplop>("frmBCEplop");
+    ui::forms().registerForm<frmBOffice>("frmBOffice");
     ui::forms().registerForm<frmTimer>("frmTimer");
     ui::forms().registerForm<frmRepTSht>("frmRepTSht");
 }
