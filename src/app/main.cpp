@@ -2,6 +2,11 @@
 #include <iostream>
 
 #include "pelk/version.h"
+#include "platform/core/clock.h"
+#include "platform/ui/program.h"
+#ifdef PELK_WITH_QT
+#include "platform/qt/application.h"
+#endif
 
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
@@ -11,6 +16,15 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
-    std::cerr << "pelkpos: the screens are not built yet.\n";
+    if (!pelk::core::clock::fixFromEnvironment()) {
+        std::cerr << "pelkpos: PELKPOS_NOW is no date and time (write it as 2026-12-10 09:00:00).\n";
+        return 2;
+    }
+    pelk::installProgram();
+#ifdef PELK_WITH_QT
+    return pelk::qt::run(argc, argv, pelk::ui::program());
+#else
+    std::cerr << "pelkpos: built without its windows (PELK_WITH_QT is off).\n";
     return 1;
+#endif
 }

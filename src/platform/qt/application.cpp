@@ -1,0 +1,115 @@
+#include "platform/qt/application.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QFont>
+#include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+#include "platform/print/printers.h"
+#include "platform/qt/dialogs.h"
+#include "platform/qt/look.h"
+#include "platform/qt/qt_host.h"
+#include "platform/ui/host.h"
+#include "platform/ui/registry.h"
+#include "platform/ui/runtime.h"
+
+namespace pelk::qt {
+
+namespace {
+
+bool set(const char* variable) {
+    const char* v = std::getenv(variable);
+    return v && *v;
+}
+
+// "the program's start-up is not yet available" as a sentence of its own.
+std::string sentence(std::string what) {
+    if (what.empty()) return "The program could not start.";
+    if (what[0] >= 'a' && what[0] <= 'z') what[0] = static_cast<char>(what[0] - 'a' + 'A');
+    if (what.back() != '.' && what.back() != '!' && what.back() != '?') what += '.';
+    return what;
+}
+
+}  // namespace
+
+bool displayAvailable(int argc, char** argv) {
+    if (set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY")) return true;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strncmp(argv[i], "-platform=", 10) == 0) return true;
+    return false;
+}
+
+void applyLook(QApplication& app) {
+    if (QStyle* fusion = QStyleFactory::create("Fusion")) app.setStyle(fusion);
+    QPalette pal = app.style()->standardPalette();
+    pal.setColor(QPalette::Window, systemColor(15));
+    pal.setColor(QPalette::Button, systemColor(15));
+    pal.setColor(QPalette::Base, systemColor(5));
+    pal.setColor(QPalette::WindowText, systemColor(18));
+    pal.setColor(QPalette::ButtonText, systemColor(18));
+    pal.setColor(QPalette::Text, systemColor(8));
+    pal.setColor(QPalette::Highlight, systemColor(13));
+    pal.setColor(QPalette::HighlightedText, systemColor(14));
+    pal.setColor(QPalette::ToolTipBase, systemColor(24));
+    pal.setColor(QPalette::ToolTipText, systemColor(23));
+    app.setPalette(pal);
+    app.setFont(toQFont(ui::Font{"MS Sans Serif", 9}));
+}
+
+int runProgram(const ui::Program& program) {
+    std::string failure;
+    {
+        QtHost host;
+        ui::setHost(&host);
+        struct Uninstall {
+            ~Uninstall() {
+                ui::forms().unloadAllSilently();
+                ui::forms().collect();
+                ui::setHost(nullptr);
+            }
+        } uninstall;
+        try {
+            if (program.registerForms) program.registerForms();
+            if (!program.startUp) throw std::runtime_error("the program's start-up is not yet available");
+            ui::markProgramStarted();
+            ui::runEvent([&] { program.startUp(); });
+        } catch (const std::exception& e) {
+            failure = e.what();
+        }
+        if (failure.empty()) {
+            host.sync();
+            QEventLoop loop;
+            host.onEnd([&loop] { loop.quit(); });
+            if (!host.ended() && !ui::programEnded()) loop.exec();
+        }
+    }
+    if (!failure.empty()) {
+        // Told once the host has gone, so nothing of the program's (its end) closes the box.
+        showMessageBox(nullptr, ui::MessageBoxRequest{sentence(failure), ui::kOKOnly, std::string(ui::kProgramTitle)});
+        return 1;
+    }
+    // A printout sent just before the end still reaches its printer.
+    print::waitForJobs(std::chrono::seconds(5));
+    return 0;
+}
+
+int run(int& argc, char** argv, const ui::Program& program) {
+    if (!displayAvailable(argc, argv)) {
+        std::cerr << "pelkpos: there is no display ($DISPLAY and $WAYLAND_DISPLAY are empty); scripts/run serves "
+                     "the screen over VNC, or set QT_QPA_PLATFORM.\n";
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("pelkpos");
+    applyLook(app);
+    return runProgram(program);
+}
+
+}  // namespace pelk::qt

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/ui/program.h"
+
+class QApplication;
+
+// The program on the Qt host, as pelkpos starts it.
+namespace pelk::qt {
+
+// Whether Qt can show windows here: a platform is named (QT_QPA_PLATFORM or -platform), or a
+// display is set ($DISPLAY, $WAYLAND_DISPLAY).
+bool displayAvailable(int argc, char** argv);
+
+// Gives the application the program's look: the Fusion style in the classic desktop colours, and
+// DejaVu Sans for Qt's own dialogs.
+void applyLook(QApplication& app);
+
+// Runs the program on a QtHost in the QApplication that exists: registers its forms, runs its
+// start-up as the program's first event, then the event loop until the program ends (End, or its
+// last form unloaded). A start-up that fails or is missing is told in a plain message box, and the
+// program ends. 0 when the program ran and ended, 1 when it could not start.
+int runProgram(const ui::Program& program);
+
+// pelkpos: makes the QApplication and runs the program; without a display, says so on stderr
+// and returns 1 (scripts/run serves the screen over VNC then).
+int run(int& argc, char** argv, const ui::Program& program);
+
+}  // namespace pelk::qt

@@ -1,0 +1,104 @@
+#include "platform/qt/dialogs.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <map>
+
+#include "platform/print/printers.h"
+#include "platform/qt/look.h"
+
+namespace pelk::qt {
+
+ui::MsgBoxResult showMessageBox(QWidget* parent, const ui::MessageBoxRequest& box) {
+    using R = ui::MsgBoxResult;
+    QMessageBox dialog(parent);
+    dialog.setWindowTitle(toQString(box.title));
+    dialog.setTextFormat(Qt::PlainText);
+    dialog.setText(toQString(box.prompt));
+    switch (ui::iconOf(box.style)) {
+        case ui::MsgBoxIcon::Critical:
+            dialog.setIcon(QMessageBox::Critical);
+            break;
+        case ui::MsgBoxIcon::Question:
+            dialog.setIcon(QMessageBox::Question);
+            break;
+        case ui::MsgBoxIcon::Exclamation:
+            dialog.setIcon(QMessageBox::Warning);
+            break;
+        case ui::MsgBoxIcon::Information:
+            dialog.setIcon(QMessageBox::Information);
+            break;
+        case ui::MsgBoxIcon::None:
+            dialog.setIcon(QMessageBox::NoIcon);
+            break;
+    }
+    // One role for every button keeps them in the legacy order, whatever the desktop's habit, and
+    // keeps Qt from choosing an escape button of its own.
+    std::map<QAbstractButton*, R> answers;
+    QPushButton* escape = nullptr;
+    QPushButton* byDefault = nullptr;
+    auto buttons = ui::buttonsOf(box.style);
+    R defaultAnswer = ui::defaultAnswer(box.style);
+    for (R r : buttons) {
+        QPushButton* b = dialog.addButton(toQString(ui::answerName(r)), QMessageBox::ActionRole);
+        answers[b] = r;
+        if (r == R::Cancel || (buttons.size() == 1 && r == R::OK)) escape = b;
+        if (r == defaultAnswer) byDefault = b;
+    }
+    dialog.setDefaultButton(byDefault);
+    dialog.setEscapeButton(escape);
+    if (!escape) dialog.setWindowFlags((dialog.windowFlags() | Qt::CustomizeWindowHint) & ~Qt::WindowCloseButtonHint);
+    dialog.exec();
+    auto it = answers.find(dialog.clickedButton());
+    if (it != answers.end()) return it->second;
+    return escape ? answers[escape] : defaultAnswer;
+}
+
+std::optional<std::string> showInputBox(QWidget* parent, const ui::InputBoxRequest& box) {
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(toQString(box.title));
+    dialog.setLabelText(toQString(box.prompt));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(toQString(box.defaultText));
+    dialog.setOkButtonText("OK");
+    dialog.setCancelButtonText("Cancel");
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return toStd(dialog.textValue());
+}
+
+bool showPrinterSetup(QWidget* parent, const std::string& title) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(toQString(title));
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel("Printer:", &dialog));
+    auto* list = new QListWidget(&dialog);
+    layout->addWidget(list);
+    auto printers = print::printers();
+    auto current = print::currentPrinter();
+    for (const auto& p : printers) {
+        QString line = toQString(p.DeviceName);
+        if (!p.Port.empty()) line += " on " + toQString(p.Port);
+        list->addItem(line);
+        if (current && *current == p) list->setCurrentRow(list->count() - 1);
+    }
+    auto* buttons = new QDialogButtonBox(&dialog);
+    buttons->addButton("OK", QDialogButtonBox::AcceptRole);
+    buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    int row = list->currentRow();
+    if (row >= 0 && row < static_cast<int>(printers.size()))
+        print::setCurrentPrinter(printers[static_cast<std::size_t>(row)]);
+    return true;
+}
+
+}  // namespace pelk::qt

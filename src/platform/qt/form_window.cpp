@@ -1,0 +1,589 @@
+#include "platform/qt/form_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "platform/qt/qt_host.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/input.h"
+#include "platform/ui/registry.h"
+#include "platform/ui/runtime.h"
+
+namespace pelk::qt {
+
+namespace {
+
+constexpr const char* kWindowProperty = "pelkFormWindow";
+
+void deliver(const std::function<void()>& fn) {
+    if (QtHost* h = QtHost::current()) h->deliver(fn);
+}
+
+// Lightweight kinds are drawn under the windowed ones of the same container, as on the legacy
+// runtime.
+bool lightweight(ui::ControlKind k) {
+    return k == ui::ControlKind::Label || k == ui::ControlKind::Image || k == ui::ControlKind::Line;
+}
+
+// The window of a form of its own, or the inside of a sub-window: the menu bar over the canvas.
+class FormFrame : public QWidget {
+public:
+    using QWidget::QWidget;
+    std::function<QSize()> hint;
+    std::function<void()> closing;
+    QSize sizeHint() const override { return hint ? hint() : QWidget::sizeHint(); }
+
+protected:
+    void closeEvent(QCloseEvent* e) override {
+        // The form decides (Form_QueryUnload can refuse); its unloading closes the window.
+        e->ignore();
+        if (closing) closing();
+    }
+};
+
+class SubWindow : public QMdiSubWindow {
+public:
+    using QMdiSubWindow::QMdiSubWindow;
+    std::function<void()> closing;
+
+protected:
+    void closeEvent(QCloseEvent* e) override {
+        e->ignore();
+        if (closing) closing();
+    }
+};
+
+class MainFrame : public QMainWindow {
+public:
+    using QMainWindow::QMainWindow;
+    std::function<void()> closing;
+
+protected:
+    void closeEvent(QCloseEvent* e) override {
+        e->ignore();
+        if (closing) closing();
+    }
+};
+
+}  // namespace
+
+// ---- FormCanvas
+
+FormCanvas::FormCanvas(ui::Form& form, QWidget* parent) : QWidget(parent), form_(&form) {
+    setFocusPolicy(Qt::NoFocus);
+    formChanged("");
+    syncControls();
+}
+
+FormCanvas::~FormCanvas() { views_.clear(); }
+
+void FormCanvas::detach() {
+    form_ = nullptr;
+    for (auto& v : views_) v->attachTo(nullptr);
+}
+
+ControlView* FormCanvas::viewOf(const ui::Control& control) const {
+    auto it = slots_.find(&control);
+    return it == slots_.end() ? nullptr : it->second.view;
+}
+
+bool FormCanvas::holds(const ui::Control& control) const {
+    if (!form_ || !form_->isLoaded()) return false;
+    const auto& all = form_->controls();
+    return std::find(all.begin(), all.end(), &control) != all.end();
+}
+
+QSize FormCanvas::formSize() const {
+    if (!form_) return size();
+    return twips().toRect(0, 0, form_->width(), form_->height()).size();
+}
+
+void FormCanvas::syncControls() {
+    if (!form_) return;
+    const auto& controls = form_->controls();
+    bool changed = false;
+    for (auto it = slots_.begin(); it != slots_.end();) {
+        auto* c = const_cast<ui::Control*>(it->first);
+        bool same = std::find(controls.begin(), controls.end(), c) != controls.end() && c->kind() == it->second.kind &&
+                    c->path() == it->second.path;
+        if (same) {
+            ++it;
+            continue;
+        }
+        if (ControlView* v = it->second.view) {
+            if (QWidget* w = v->widget()) {
+                w->hide();
+                w->deleteLater();
+            }
+            std::erase_if(views_, [v](const std::unique_ptr<ControlView>& p) { return p.get() == v; });
+        }
+        it = slots_.erase(it);
+        changed = true;
+    }
+    for (ui::Control* c : controls) {
+        if (c->kind() == ui::ControlKind::Menu || slots_.count(c)) continue;
+        addView(*c);
+        changed = true;
+    }
+    if (changed) restack();
+}
+
+QWidget* FormCanvas::containerWidget(const ui::Control& control) const {
+    if (ui::Control* box = control.container()) {
+        if (ControlView* v = viewOf(*box))
+            if (v->widget()) return v->widget();
+    }
+    return const_cast<FormCanvas*>(this);
+}
+
+void FormCanvas::addView(ui::Control& control) {
+    // A container is made before what it holds.
+    if (ui::Control* box = control.container(); box && box != &control && !slots_.count(box)) addView(*box);
+    if (slots_.count(&control)) return;
+    std::unique_ptr<ControlView> view = renderControl(control, containerWidget(control));
+    Slot slot{nullptr, control.path(), control.kind()};
+    if (view && view->widget()) {
+        view->attachTo(this);
+        slot.view = view.get();
+        views_.push_back(std::move(view));
+    }
+    slots_[&control] = slot;
+    if (!slot.view) return;
+    applyCommon(*slot.view, "");
+    slot.view->update("");
+    place(*slot.view);
+}
+
+void FormCanvas::restack() {
+    for (int pass = 0; pass < 2; ++pass)
+        for (auto& v : views_)
+            if (v->widget() && lightweight(v->control().kind()) == (pass == 0)) v->widget()->raise();
+}
+
+void FormCanvas::place(ControlView& view) {
+    QWidget* w = view.widget();
+    if (!w || view.placesItself()) return;
+    const ui::Control& c = view.control();
+    QRect r = twips().toRect(c.left(), c.top(), c.width(), c.height());
+    if (auto own = view.ownSize()) r.setSize(*own);
+    if (w->geometry() != r) w->setGeometry(r);
+}
+
+void FormCanvas::applyCommon(ControlView& view, std::string_view p) {
+    QWidget* w = view.widget();
+    if (!w) return;
+    const ui::Control& c = view.control();
+    bool all = p.empty();
+    if (p == "Container") {
+        QWidget* into = containerWidget(c);
+        if (w->parentWidget() != into) {
+            w->setParent(into);
+            restack();
+        }
+    }
+    if (all || p == "Left" || p == "Top" || p == "Width" || p == "Height" || p == "Container") place(view);
+    if (all || p == "Visible" || p == "Container") w->setVisible(c.visible());
+    if (all || p == "Enabled") w->setEnabled(c.enabled());
+    if (all || p == "BackColor" || p == "ForeColor") {
+        QPalette pal = w->palette();
+        QColor back = toQColor(c.backColor()), fore = toQColor(c.foreColor());
+        for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base}) pal.setColor(role, back);
+        for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+            pal.setColor(QPalette::Active, role, fore);
+            pal.setColor(QPalette::Inactive, role, fore);
+        }
+        w->setPalette(pal);
+        w->setAutoFillBackground(view.usesBackColor());
+    }
+    if (all || p == "Font") w->setFont(toQFont(c.font()));
+    if (all || p == "ToolTipText") w->setToolTip(toQString(c.toolTipText()));
+}
+
+void FormCanvas::formChanged(std::string_view p) {
+    if (!form_) return;
+    bool all = p.empty();
+    if (all || p == "BackColor") back_ = toQColor(form_->backColor());
+    if (all || p == "Picture") picture_ = loadPixmap(form_->picture());
+    if (all || p == "Enabled") setEnabled(form_->enabled());
+    if (all || p == "ForeColor") {
+        QPalette pal = palette();
+        pal.setColor(QPalette::WindowText, toQColor(form_->foreColor()));
+        setPalette(pal);
+    }
+    update();
+}
+
+void FormCanvas::controlChanged(ui::Control& control, std::string_view p) {
+    if (!form_) return;
+    ControlView* v = viewOf(control);
+    if (!slots_.count(&control)) {
+        // A control made at run time (a control array member loaded) shows from its first change.
+        syncControls();
+        return;
+    }
+    if (!v) return;
+    applyCommon(*v, p);
+    v->update(p);
+    // A kind that sizes itself may have changed its size with any property.
+    place(*v);
+}
+
+void FormCanvas::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), back_);
+    if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+}
+
+void FormCanvas::mousePressEvent(QMouseEvent* e) {
+    // A press where no control is brings the form forward.
+    ui::Form* f = form_;
+    if (f)
+        deliver([f] {
+            ui::runEvent([f] {
+                if (ui::input::takesInput(*f) && ui::forms().activeForm() != f) ui::forms().activate(*f, false);
+            });
+        });
+    e->accept();
+}
+
+// ---- MenuBinder
+
+MenuBinder::MenuBinder(ui::Form& form, QMenuBar* bar) : form_(std::make_shared<ui::Form*>(&form)), bar_(bar) {
+    rebuild();
+}
+
+void MenuBinder::rebuild() {
+    if (!*form_ || !bar_) return;
+    bar_->clear();
+    actions_.clear();
+    for (ui::Menu* top : (*form_)->menus()) add(*top, nullptr);
+    bar_->setVisible(!actions_.empty());
+}
+
+void MenuBinder::add(ui::Menu& menu, QMenu* into) {
+    QAction* action;
+    if (!menu.items().empty()) {
+        auto* sub = new QMenu(bar_);
+        if (into)
+            into->addMenu(sub);
+        else
+            bar_->addMenu(sub);
+        action = sub->menuAction();
+        actions_[&menu] = action;
+        apply(menu, action);
+        for (ui::Menu* item : menu.items()) add(*item, sub);
+        return;
+    }
+    action = new QAction(bar_);
+    if (into)
+        into->addAction(action);
+    else
+        bar_->addAction(action);
+    ui::Menu* m = &menu;
+    QObject::connect(action, &QAction::triggered, action, [form = form_, m] {
+        ui::Form* f = *form;
+        if (!f || !f->isLoaded() || f->control(m->name(), m->index()) != m) return;
+        deliver([m] { ui::input::click(*m); });
+    });
+    actions_[&menu] = action;
+    apply(menu, action);
+}
+
+void MenuBinder::apply(ui::Menu& menu, QAction* action) {
+    if (!action) return;
+    bool separator = menu.caption() == "-";
+    action->setSeparator(separator);
+    action->setText(separator ? QString() : toQString(menu.caption()));
+    action->setEnabled(menu.enabled());
+    action->setVisible(menu.visible());
+    action->setCheckable(menu.checked());
+    action->setChecked(menu.checked());
+    if (menu.items().empty()) action->setShortcut(QKeySequence::fromString(toQString(menu.shortcut())));
+}
+
+void MenuBinder::menuChanged(ui::Menu& menu, std::string_view) {
+    auto it = actions_.find(&menu);
+    if (it == actions_.end() || !it->second) {
+        rebuild();
+        return;
+    }
+    // An item that gained or lost sub-items changes the bar's shape.
+    bool hasMenu = it->second->menu() != nullptr;
+    if (hasMenu != !menu.items().empty()) {
+        rebuild();
+        return;
+    }
+    apply(menu, it->second);
+}
+
+QAction* MenuBinder::actionOf(const ui::Menu& menu) const {
+    auto it = actions_.find(&menu);
+    return it == actions_.end() ? nullptr : it->second.data();
+}
+
+// ---- FormWindow
+
+FormWindow* formWindowOf(const QWidget* widget) {
+    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        QVariant v = w->property(kWindowProperty);
+        if (v.isValid()) return reinterpret_cast<FormWindow*>(v.value<quintptr>());
+        // A dialog over a form is no part of it.
+        if (w->isWindow()) break;
+    }
+    return nullptr;
+}
+
+FormWindow::FormWindow(ui::Form& form, Kind kind, bool modal, QMdiArea* area)
+    : form_(&form), self_(std::make_shared<FormWindow*>(this)), kind_(kind), modal_(modal) {
+    auto mark = [this](QWidget* w) { w->setProperty(kWindowProperty, QVariant::fromValue(quintptr(this))); };
+    auto close = [self = self_] {
+        if (FormWindow* w = *self; w && w->onClose) w->onClose();
+    };
+    if (kind_ == Kind::Main) {
+        auto* main = new MainFrame();
+        main->closing = close;
+        area_ = new QMdiArea(main);
+        area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        main->setCentralWidget(area_);
+        bar_ = main->menuBar();
+        window_ = main;
+        mark(main);
+        QObject::connect(area_, &QMdiArea::subWindowActivated, area_, [](QMdiSubWindow* sub) {
+            // The user brought a child forward (its title bar): the program hears of it.
+            if (!sub || QApplication::mouseButtons() == Qt::NoButton) return;
+            FormWindow* w = formWindowOf(sub->widget());
+            ui::Form* f = w ? w->form() : nullptr;
+            if (f)
+                deliver([f] {
+                    ui::runEvent([f] {
+                        if (ui::input::takesInput(*f) && ui::forms().activeForm() != f) ui::forms().activate(*f, false);
+                    });
+                });
+        });
+    } else {
+        auto* frame = new FormFrame();
+        frame->hint = [this] { return clientSize(); };
+        frame->closing = close;
+        frame_ = frame;
+        auto* layout = new QVBoxLayout(frame);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        auto* bar = new QMenuBar(frame);
+        bar->setNativeMenuBar(false);
+        layout->setMenuBar(bar);
+        bar_ = bar;
+        canvas_ = new FormCanvas(form, frame);
+        layout->addWidget(canvas_);
+        mark(frame);
+        if (kind_ == Kind::MdiChild && area) {
+            area_ = area;
+            auto* sub = new SubWindow();
+            sub->closing = close;
+            sub->setWidget(frame);
+            sub->setAttribute(Qt::WA_DeleteOnClose, false);
+            area->addSubWindow(sub);
+            sub_ = sub;
+            window_ = sub;
+            mark(sub);
+        } else {
+            kind_ = Kind::Own;
+            window_ = frame;
+        }
+    }
+    menus_ = std::make_unique<MenuBinder>(form, bar_);
+    if (kind_ == Kind::Main) area_->setBackground(toQColor(form.backColor()));
+    applyTitle();
+    form.addListener(this);
+}
+
+FormWindow::~FormWindow() {
+    detach();
+    *self_ = nullptr;
+    menus_.reset();
+    // Its widgets may be inside the event that unloaded the form; they go when it has returned.
+    if (window_) window_->deleteLater();
+}
+
+void FormWindow::detach() {
+    if (!form_) return;
+    form_->removeListener(this);
+    form_ = nullptr;
+    if (menus_) menus_->detach();
+    if (canvas_) canvas_->detach();
+    for (QWidget* w : {window_.data(), frame_.data()})
+        if (w) w->setProperty(kWindowProperty, QVariant());
+    if (window_) window_->hide();
+}
+
+QSize FormWindow::clientSize() const {
+    QSize s = canvas_ ? canvas_->formSize() : QSize();
+    if (!canvas_ && form_) s = twips().toRect(0, 0, form_->width(), form_->height()).size();
+    if (bar_ && bar_->isVisibleTo(window_)) s.rheight() += bar_->sizeHint().height();
+    return s;
+}
+
+void FormWindow::applyTitle() {
+    if (!form_ || !window_) return;
+    window_->setWindowTitle(toQString(form_->caption()));
+    QPixmap icon = loadPixmap(form_->icon());
+    if (!icon.isNull()) window_->setWindowIcon(QIcon(icon));
+}
+
+void FormWindow::applyFrame() {
+    if (!form_ || !window_) return;
+    int style = form_->borderStyle();
+    bool box = form_->controlBox();
+    bool noTitle = style == 0 || (form_->caption().empty() && !box &&
+                                  (style == 3 || style == 4 || (!form_->minButton() && !form_->maxButton())));
+    bool sizable = style == 2 || style == 5;
+    Qt::WindowFlags flags;
+    if (kind_ == Kind::MdiChild) {
+        flags = Qt::SubWindow;
+    } else if (kind_ == Kind::Main) {
+        flags = Qt::Window;
+    } else if (modal_ || style == 3) {
+        flags = Qt::Dialog;
+    } else if (style == 4 || style == 5) {
+        flags = Qt::Tool;
+    } else {
+        flags = Qt::Window;
+    }
+    if (style == 0 && kind_ != Kind::Main) {
+        flags |= Qt::FramelessWindowHint;
+    } else {
+        flags |= Qt::CustomizeWindowHint;
+        if (!noTitle) flags |= Qt::WindowTitleHint;
+        if (!noTitle && box) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (!noTitle && box && (style == 1 || style == 2 || kind_ == Kind::Main)) {
+            if (form_->minButton()) flags |= Qt::WindowMinimizeButtonHint;
+            if (form_->maxButton()) flags |= Qt::WindowMaximizeButtonHint;
+        }
+    }
+    if (window_->windowFlags() != flags) window_->setWindowFlags(flags);
+    bool maximised = form_->windowState() == ui::kMaximized;
+    QSize fixed = kind_ == Kind::MdiChild ? sub_->sizeHint() : clientSize();
+    if (!sizable && !maximised && kind_ != Kind::Main) {
+        window_->setFixedSize(fixed);
+    } else {
+        window_->setMinimumSize(0, 0);
+        window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+}
+
+void FormWindow::applyGeometry() {
+    if (!form_ || !window_) return;
+    // A maximised window gets its normal place too (where it goes back to; and a window never
+    // sized takes Qt's default size on some platforms, over its maximised one).
+    if (form_->windowState() != ui::kNormal && window_->isVisible()) return;
+    QPoint at(twips().toPixels(form_->left()), twips().toPixels(form_->top()));
+    if (kind_ == Kind::MdiChild && sub_) {
+        sub_->resize(sub_->sizeHint());
+    } else {
+        window_->resize(clientSize());
+    }
+    window_->move(at);
+}
+
+void FormWindow::show() {
+    if (!form_ || !window_) return;
+    applyFrame();
+    applyGeometry();
+    if (kind_ == Kind::Own && !window_->isVisible())
+        window_->setWindowModality(modal_ ? Qt::ApplicationModal : Qt::NonModal);
+    // The inside of a sub-window shows with it; an own window is its frame, shown in its state.
+    if (frame_ && frame_ != window_) frame_->show();
+    switch (form_->windowState()) {
+        case ui::kMaximized:
+            if (kind_ == Kind::Own && form_->borderStyle() == 0)
+                window_->showFullScreen();
+            else
+                window_->showMaximized();
+            break;
+        case ui::kMinimized:
+            window_->showMinimized();
+            break;
+        default:
+            window_->showNormal();
+            break;
+    }
+    shownOnce_ = true;
+    window_->raise();
+}
+
+void FormWindow::hide() {
+    if (window_) window_->hide();
+}
+
+void FormWindow::focus(bool activate) {
+    if (!form_ || !window_ || !window_->isVisible()) return;
+    if (!activate) {
+        // Nothing to bring forward: only the focus inside the window follows the program.
+    } else if (kind_ == Kind::MdiChild && area_ && sub_) {
+        if (area_->activeSubWindow() != sub_) area_->setActiveSubWindow(sub_);
+        if (QWidget* main = area_->window(); main && !main->isActiveWindow()) main->activateWindow();
+    } else if (!window_->isActiveWindow()) {
+        window_->raise();
+        window_->activateWindow();
+    }
+    if (!canvas_) return;
+    ui::Control* c = form_->activeControl();
+    ControlView* v = c ? canvas_->viewOf(*c) : nullptr;
+    QWidget* target = v && v->focusWidget() && v->focusWidget()->isVisible() ? v->focusWidget() : canvas_.data();
+    // A window that is not active keeps it as the widget to focus when it becomes active.
+    if (target->window()->focusWidget() != target) target->setFocus(Qt::OtherFocusReason);
+}
+
+void FormWindow::formChanged(ui::Form&, std::string_view p) {
+    if (!form_) return;
+    if (p == "Caption" || p == "Icon") applyTitle();
+    if (p == "Caption" || p == "BorderStyle" || p == "ControlBox" || p == "MinButton" || p == "MaxButton") {
+        bool visible = window_ && window_->isVisible();
+        applyFrame();
+        // Changing a window's flags hides it.
+        if (visible) show();
+        return;
+    }
+    if (p == "WindowState") {
+        if (window_ && window_->isVisible()) show();
+        return;
+    }
+    if (p == "Left" || p == "Top" || p == "Width" || p == "Height") {
+        if (p == "Width" || p == "Height") applyFrame();
+        applyGeometry();
+    }
+    if (kind_ == Kind::Main) {
+        if ((p.empty() || p == "BackColor") && area_) area_->setBackground(toQColor(form_->backColor()));
+        return;
+    }
+    if (canvas_) canvas_->formChanged(p);
+}
+
+void FormWindow::controlChanged(ui::Control& control, std::string_view p) {
+    if (!form_) return;
+    if (control.kind() == ui::ControlKind::Timer) {
+        if (QtHost* h = QtHost::current(); h && (p == "Enabled" || p == "Interval")) h->timersChanged();
+        return;
+    }
+    if (control.kind() == ui::ControlKind::Menu) {
+        if (menus_) {
+            menus_->menuChanged(static_cast<ui::Menu&>(control), p);
+            if (kind_ != Kind::Main && bar_) bar_->setVisible(!menus_->empty());
+        }
+        return;
+    }
+    if (canvas_) canvas_->controlChanged(control, p);
+}
+
+}  // namespace pelk::qt

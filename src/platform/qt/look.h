@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <string>
+#include <string_view>
+
+#include "platform/ui/control.h"
+#include "platform/ui/picture.h"
+
+// How the forms' design values become pixels, colours, fonts and pictures on this machine.
+namespace pelk::qt {
+
+// Twips and pixels: 1440 twips an inch, so 15 twips a pixel on a 96 dpi screen; a screen of
+// another density keeps the forms' real size, as the legacy runtime did.
+class Twips {
+public:
+    explicit Twips(double twipsPerPixel = 15.0) : perPixel_(twipsPerPixel) {}
+    // From the screen's logical density (dots per inch).
+    static Twips forDpi(double dpi) { return Twips(dpi > 0 ? 1440.0 / dpi : 15.0); }
+    double perPixel() const { return perPixel_; }
+    int toPixels(double twips) const;
+    double toTwips(int pixels) const { return pixels * perPixel_; }
+    QRect toRect(double left, double top, double width, double height) const;
+
+private:
+    double perPixel_;
+};
+
+// A colour value &H00BBGGRR, or a system colour &H8000000x resolved to the classic desktop scheme
+// the screens were drawn against (&H8000000F button face, &H80000001 desktop, …).
+QColor toQColor(ui::Color c);
+// The system colour of index 0 … 24 (&H80000000 + index).
+QColor systemColor(int index);
+
+// The family that shows a font name here: the font itself where this machine has it, else its
+// substitute: DejaVu Sans, Serif or Sans Mono for the Western fonts, WenQuanYi Micro Hei for the
+// Chinese ones.
+QString fontFamilyFor(std::string_view fontName);
+// The font of a control: the family above with DejaVu Sans and WenQuanYi Micro Hei behind it, so
+// a character the family lacks (Chinese in a Western font) still shows.
+QFont toQFont(const ui::Font& font);
+
+// The picture drawn from its mapped Windows path; the null pixmap when it has none, or its file is
+// missing or unreadable (the control then shows no picture, and nothing is reported).
+QPixmap loadPixmap(const ui::Picture& picture);
+
+QString toQString(std::string_view s);
+std::string toStd(const QString& s);
+// A caption as shown: "&&" is one "&", a single "&" only marks the access key and is not shown.
+QString withoutMnemonic(std::string_view caption);
+
+}  // namespace pelk::qt

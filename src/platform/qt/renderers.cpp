@@ -1,0 +1,764 @@
+// The widgets of the built-in control kinds. Each kind is one renderer: a widget, a view that
+// brings it up to date with the control, and the user's actions handed back (control_view.h).
+#include <qdrawutil.h>
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextOption>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <map>
+
+#include "platform/qt/control_view.h"
+#include "platform/qt/look.h"
+#include "platform/qt/qt_host.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/input.h"
+
+namespace pelk::qt {
+
+namespace {
+
+// ---- Positions in a text: the runtime counts characters, a line break "\r\n" as two; a Qt
+// widget counts UTF-16 units, a line break (shown as "\n") as one.
+
+QString shownText(std::string_view text) {
+    QString s = toQString(text);
+    s.replace("\r\n", "\n");
+    return s;
+}
+
+template <class F>
+void walk(std::string_view text, F&& each) {
+    // each(characterIndex, qtIndex) before every character, and once at the end.
+    int chars = 0, units = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        each(chars, units);
+        auto b = static_cast<unsigned char>(text[i]);
+        if (b == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            chars += 2;
+            units += 1;
+            i += 2;
+            continue;
+        }
+        std::size_t n = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+        chars += 1;
+        units += n == 4 ? 2 : 1;
+        i += n;
+    }
+    each(chars, units);
+}
+
+int toQtPos(std::string_view text, int chars) {
+    int found = -1, last = 0;
+    walk(text, [&](int c, int u) {
+        if (found < 0 && c >= chars) found = u;
+        last = u;
+    });
+    return found < 0 ? last : found;
+}
+
+int toCharPos(std::string_view text, int units) {
+    int found = -1, last = 0;
+    walk(text, [&](int c, int u) {
+        if (found < 0 && u >= units) found = c;
+        last = c;
+    });
+    return found < 0 ? last : found;
+}
+
+Qt::Alignment alignmentOf(int legacy) {
+    switch (legacy) {
+        case ui::kRightJustify:
+            return Qt::AlignRight;
+        case ui::kCenter:
+            return Qt::AlignHCenter;
+        default:
+            return Qt::AlignLeft;
+    }
+}
+
+// A picture's size on this screen: a picture's pixel is 15 twips.
+QSize shownSize(const QPixmap& pm) {
+    if (pm.isNull()) return QSize();
+    double k = 15.0 / twips().perPixel();
+    return QSize(static_cast<int>(pm.width() * k + 0.5), static_cast<int>(pm.height() * k + 0.5));
+}
+
+// ---- Label
+
+class LabelView : public ControlView {
+public:
+    LabelView(ui::Label& label, QLabel* w) : ControlView(label, w), label_(label), w_(w) {
+        w->setTextFormat(Qt::PlainText);
+        w->setFocusPolicy(Qt::NoFocus);
+        forwardPointer(*this, w);
+    }
+    void update(std::string_view p) override {
+        bool all = p.empty();
+        if (all || p == "Caption") w_->setText(withoutMnemonic(label_.caption()));
+        if (all || p == "Alignment") w_->setAlignment(alignmentOf(label_.alignment()) | Qt::AlignTop);
+        if (all || p == "AutoSize" || p == "WordWrap")
+            // A label wraps at its width unless it sizes itself to a single line.
+            w_->setWordWrap(!label_.autoSize() || label_.wordWrap());
+        if (all || p == "BorderStyle")
+            w_->setFrameStyle(label_.borderStyle() == 1 ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
+        if (all || p == "BackStyle" || p == "BackColor") w_->setAutoFillBackground(usesBackColor());
+    }
+    bool usesBackColor() const override { return label_.backStyle() != 0; }
+    std::optional<QSize> ownSize() const override {
+        if (!label_.autoSize()) return std::nullopt;
+        if (!label_.wordWrap()) return w_->sizeHint();
+        int width = twips().toPixels(label_.width());
+        return QSize(width, w_->heightForWidth(width));
+    }
+
+private:
+    ui::Label& label_;
+    QLabel* w_;
+};
+
+// ---- Text boxes
+
+class EditLine : public QLineEdit {
+public:
+    explicit EditLine(QWidget* parent) : QLineEdit(parent) {
+        setContextMenuPolicy(Qt::NoContextMenu);
+        setDragEnabled(false);
+        setAcceptDrops(false);
+        setFocusPolicy(Qt::NoFocus);
+    }
+    std::function<void()> caretMoved;
+
+protected:
+    // Only the left button places the caret; what a line edit does with the others (pasting the
+    // selection) would change the text behind the program's back.
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) QLineEdit::mousePressEvent(e);
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        if (e->buttons() & Qt::LeftButton) QLineEdit::mouseMoveEvent(e);
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() != Qt::LeftButton) return;
+        QLineEdit::mouseReleaseEvent(e);
+        if (caretMoved) caretMoved();
+    }
+    void mouseDoubleClickEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) QLineEdit::mouseDoubleClickEvent(e);
+    }
+};
+
+class EditBox : public QPlainTextEdit {
+public:
+    explicit EditBox(QWidget* parent) : QPlainTextEdit(parent) {
+        setContextMenuPolicy(Qt::NoContextMenu);
+        setAcceptDrops(false);
+        setFocusPolicy(Qt::NoFocus);
+        setTabChangesFocus(false);
+        viewport()->setCursor(Qt::IBeamCursor);
+    }
+    std::function<void()> caretMoved;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) QPlainTextEdit::mousePressEvent(e);
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        if (e->buttons() & Qt::LeftButton) QPlainTextEdit::mouseMoveEvent(e);
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() != Qt::LeftButton) return;
+        QPlainTextEdit::mouseReleaseEvent(e);
+        if (caretMoved) caretMoved();
+    }
+    void insertFromMimeData(const QMimeData*) override {}
+};
+
+class TextBoxView : public ControlView {
+public:
+    TextBoxView(ui::TextBox& box, QWidget* w) : ControlView(box, w), box_(box) {}
+
+    void update(std::string_view p) override {
+        bool all = p.empty();
+        if (all || p == "MultiLine") rebuild();
+        if (line_) updateLine(p);
+        if (edit_) updateBox(p);
+    }
+    QWidget* focusWidget() const override { return line_ ? static_cast<QWidget*>(line_) : edit_; }
+    bool usesBackColor() const override { return false; }
+
+private:
+    // A text box that changes between one line and several gets the other widget.
+    void rebuild() {
+        bool multi = box_.multiLine();
+        if ((multi && edit_) || (!multi && line_)) return;
+        QWidget* host = widget();
+        delete line_;
+        delete edit_;
+        line_ = nullptr;
+        edit_ = nullptr;
+        auto* layout = host->layout();
+        if (multi) {
+            edit_ = new EditBox(host);
+            edit_->caretMoved = [this] { caretToModel(edit_->textCursor().anchor(), edit_->textCursor().position()); };
+            forwardPointer(*this, edit_->viewport(), true);
+            layout->addWidget(edit_);
+        } else {
+            line_ = new EditLine(host);
+            line_->caretMoved = [this] {
+                int start = line_->hasSelectedText() ? line_->selectionStart() : line_->cursorPosition();
+                int end = line_->hasSelectedText() ? start + static_cast<int>(line_->selectedText().size())
+                                                   : line_->cursorPosition();
+                caretToModel(start, end);
+            };
+            forwardPointer(*this, line_, true);
+            layout->addWidget(line_);
+        }
+        focusWidget()->show();
+    }
+
+    // The caret the user placed becomes the box's SelStart and SelLength.
+    void caretToModel(int anchor, int position) {
+        std::string shown = box_.passwordChar().empty() ? box_.text() : box_.displayText();
+        int a = toCharPos(shown, anchor), b = toCharPos(shown, position);
+        user::act(*this, [&] {
+            if (!ui::input::takesInput(box_.form()) || !box_.hasFocus()) return;
+            box_.setSelStart(std::min(a, b));
+            box_.setSelLength(std::abs(b - a));
+        });
+    }
+
+    void updateLine(std::string_view p) {
+        bool all = p.empty();
+        if (all || p == "Text" || p == "PasswordChar" || p == "SelStart" || p == "SelLength") {
+            std::string shown = box_.displayText();
+            QString text = toQString(shown);
+            if (line_->text() != text) line_->setText(text);
+            int start = toQtPos(shown, box_.selStart());
+            int end = toQtPos(shown, box_.selStart() + box_.selLength());
+            if (end > start)
+                line_->setSelection(start, end - start);
+            else
+                line_->setCursorPosition(start);
+        }
+        if (all || p == "Alignment") line_->setAlignment(alignmentOf(box_.alignment()) | Qt::AlignVCenter);
+        if (all || p == "BorderStyle") line_->setFrame(box_.borderStyle() != 0);
+    }
+
+    void updateBox(std::string_view p) {
+        bool all = p.empty();
+        if (all || p == "Text" || p == "SelStart" || p == "SelLength") {
+            QString text = shownText(box_.text());
+            if (edit_->toPlainText() != text) edit_->setPlainText(text);
+            QTextCursor cursor = edit_->textCursor();
+            cursor.setPosition(toQtPos(box_.text(), box_.selStart()));
+            cursor.setPosition(toQtPos(box_.text(), box_.selStart() + box_.selLength()), QTextCursor::KeepAnchor);
+            edit_->setTextCursor(cursor);
+        }
+        if (all || p == "ScrollBars") {
+            int bars = box_.scrollBars();
+            edit_->setHorizontalScrollBarPolicy(bars & 1 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+            edit_->setVerticalScrollBarPolicy(bars & 2 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+            // Without a horizontal bar the lines wrap at the box's width.
+            edit_->setLineWrapMode(bars & 1 ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+        }
+        if (all || p == "BorderStyle")
+            edit_->setFrameStyle(box_.borderStyle() != 0 ? QFrame::StyledPanel : QFrame::NoFrame);
+        if (all || p == "Alignment") {
+            QTextOption option = edit_->document()->defaultTextOption();
+            option.setAlignment(alignmentOf(box_.alignment()));
+            edit_->document()->setDefaultTextOption(option);
+        }
+    }
+
+    ui::TextBox& box_;
+    EditLine* line_ = nullptr;
+    EditBox* edit_ = nullptr;
+};
+
+// ---- Command buttons
+
+class ButtonWidget : public QWidget {
+public:
+    explicit ButtonWidget(QWidget* parent) : QWidget(parent) {
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_Hover);
+    }
+    QString caption;
+    QPixmap picture;
+    bool graphical = false;
+    bool isDefault = false;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        // The classic raised button in its face colour; the default button has a black rim.
+        QColor face = palette().color(QPalette::Button);
+        QRect edge = rect();
+        if (isDefault) {
+            p.setPen(Qt::black);
+            p.drawRect(edge.adjusted(0, 0, -1, -1));
+            edge.adjust(1, 1, -1, -1);
+        }
+        QBrush fill(face);
+        qDrawWinButton(&p, edge, QPalette(face), down_, &fill);
+        QRect area = edge.adjusted(3, 3, -3, -3);
+        if (down_) area.translate(1, 1);
+        bool enabled = isEnabled();
+        int textHeight = caption.isEmpty() ? 0 : fontMetrics().height();
+        if (graphical && !picture.isNull()) {
+            QPixmap pm = picture;
+            QStyleOption opt;
+            opt.initFrom(this);
+            if (!enabled) pm = style()->generatedIconPixmap(QIcon::Disabled, pm, &opt);
+            QSize size = shownSize(pm);
+            QRect room = area.adjusted(0, 0, 0, -textHeight);
+            QRect at(QPoint(0, 0), size);
+            at.moveCenter(room.center());
+            p.save();
+            p.setClipRect(area);
+            p.drawPixmap(at, pm);
+            p.restore();
+        }
+        if (!caption.isEmpty()) {
+            int flags = Qt::AlignHCenter | Qt::TextShowMnemonic | Qt::TextWordWrap;
+            flags |= (graphical && !picture.isNull()) ? Qt::AlignBottom : Qt::AlignVCenter;
+            style()->drawItemText(&p, area, flags, palette(), enabled, caption, QPalette::ButtonText);
+        }
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = edge.adjusted(3, 3, -3, -3);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+        }
+    }
+    void mousePressEvent(QMouseEvent* e) override { setDown(e->button() == Qt::LeftButton); }
+    void mouseDoubleClickEvent(QMouseEvent* e) override { setDown(e->button() == Qt::LeftButton); }
+    void mouseReleaseEvent(QMouseEvent*) override { setDown(false); }
+    void hideEvent(QHideEvent*) override { down_ = false; }
+
+private:
+    void setDown(bool d) {
+        if (d == down_) return;
+        down_ = d;
+        repaint();
+    }
+    bool down_ = false;
+};
+
+class ButtonView : public ControlView {
+public:
+    ButtonView(ui::CommandButton& button, ButtonWidget* w) : ControlView(button, w), button_(button), w_(w) {
+        forwardPointer(*this, w, true);
+    }
+    void update(std::string_view p) override {
+        bool all = p.empty();
+        if (all || p == "Caption") w_->caption = toQString(button_.caption());
+        if (all || p == "Picture") w_->picture = loadPixmap(button_.picture());
+        if (all || p == "Style") w_->graphical = button_.style() == 1;
+        if (all || p == "Default") w_->isDefault = button_.isDefault();
+        if (all || p == "Style" || p == "BackColor") {
+            // A standard button keeps the button face; a graphical one shows its BackColor.
+            QPalette pal = w_->palette();
+            pal.setColor(QPalette::Button, button_.style() == 1 ? toQColor(button_.backColor()) : systemColor(15));
+            w_->setPalette(pal);
+        }
+        w_->update();
+    }
+    bool usesBackColor() const override { return false; }
+
+private:
+    ui::CommandButton& button_;
+    ButtonWidget* w_;
+};
+
+// ---- Pictures: the image control and the picture box
+
+class PictureWidget : public QWidget {
+public:
+    using QWidget::QWidget;
+    QPixmap picture;
+    bool stretch = false;
+    bool border = false;
+    bool sunken = false;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        if (autoFillBackground()) p.fillRect(rect(), palette().color(QPalette::Window));
+        int inset = border ? (sunken ? 2 : 1) : 0;
+        QRect inside = rect().adjusted(inset, inset, -inset, -inset);
+        if (!picture.isNull()) {
+            p.save();
+            p.setClipRect(inside);
+            if (stretch)
+                p.drawPixmap(inside, picture);
+            else
+                p.drawPixmap(QRect(inside.topLeft(), shownSize(picture)), picture);
+            p.restore();
+        }
+        if (border) {
+            if (sunken) {
+                qDrawShadePanel(&p, rect(), palette(), true, 2);
+            } else {
+                p.setPen(Qt::black);
+                p.drawRect(rect().adjusted(0, 0, -1, -1));
+            }
+        }
+    }
+};
+
+class ImageView : public ControlView {
+public:
+    ImageView(ui::Image& image, PictureWidget* w) : ControlView(image, w), image_(image), w_(w) {
+        w->setFocusPolicy(Qt::NoFocus);
+        forwardPointer(*this, w);
+    }
+    void update(std::string_view p) override {
+        bool all = p.empty();
+        if (all || p == "Picture") w_->picture = loadPixmap(image_.picture());
+        if (all || p == "Stretch") w_->stretch = image_.stretch();
+        if (all || p == "BorderStyle") w_->border = image_.borderStyle() == 1;
+        w_->update();
+    }
+    bool usesBackColor() const override { return false; }
+    // Without Stretch the image takes its picture's size, as the legacy one did.
+    std::optional<QSize> ownSize() const override {
+        if (image_.stretch() || w_->picture.isNull()) return std::nullopt;
+        int inset = w_->border ? 2 : 0;
+        return shownSize(w_->picture) + QSize(inset, inset);
+    }
+
+private:
+    ui::Image& image_;
+    PictureWidget* w_;
+};
+
+class PictureBoxView : public ControlView {
+public:
+    PictureBoxView(ui::PictureBox& box, PictureWidget* w) : ControlView(box, w), box_(box), w_(w) {
+        w->setFocusPolicy(Qt::NoFocus);
+        w->sunken = true;
+        forwardPointer(*this, w);
+    }
+    void update(std::string_view p) override {
+        bool all = p.empty();
+        if (all || p == "Picture") w_->picture = loadPixmap(box_.picture());
+        if (all || p == "BorderStyle") w_->border = box_.borderStyle() == 1;
+        w_->update();
+    }
+    std::optional<QSize> ownSize() const override {
+        if (!box_.autoSize() || w_->picture.isNull()) return std::nullopt;
+        int inset = w_->border ? 4 : 0;
+        return shownSize(w_->picture) + QSize(inset, inset);
+    }
+
+private:
+    ui::PictureBox& box_;
+    PictureWidget* w_;
+};
+
+// ---- Check boxes and option buttons: the runtime sets their value; the widget only shows it.
+
+template <class W>
+W* valueWidget(QWidget* parent) {
+    auto* w = new W(parent);
+    w->setFocusPolicy(Qt::NoFocus);
+    return w;
+}
+
+std::unique_ptr<ControlView> renderCheckBox(ui::Control& c, QWidget* parent) {
+    auto& box = static_cast<ui::CheckBox&>(c);
+    auto* w = valueWidget<QCheckBox>(parent);
+    w->setTristate(true);
+    auto view = makeView(c, w, [&box, w](std::string_view p) {
+        if (p.empty() || p == "Caption") w->setText(toQString(box.caption()));
+        if (p.empty() || p == "Value")
+            w->setCheckState(box.value() == 1 ? Qt::Checked : box.value() == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+        if (p.empty() || p == "Alignment")
+            w->setLayoutDirection(box.alignment() == ui::kRightJustify ? Qt::RightToLeft : Qt::LeftToRight);
+    });
+    forwardPointer(*view, w);
+    return view;
+}
+
+std::unique_ptr<ControlView> renderOptionButton(ui::Control& c, QWidget* parent) {
+    auto& option = static_cast<ui::OptionButton&>(c);
+    auto* w = valueWidget<QRadioButton>(parent);
+    w->setAutoExclusive(false);
+    auto view = makeView(c, w, [&option, w](std::string_view p) {
+        if (p.empty() || p == "Caption") w->setText(toQString(option.caption()));
+        if (p.empty() || p == "Value") w->setChecked(option.value());
+    });
+    forwardPointer(*view, w);
+    return view;
+}
+
+// ---- Frames and lines
+
+class FrameWidget : public QWidget {
+public:
+    using QWidget::QWidget;
+    QString caption;
+    bool border = true;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (!border) return;
+        QPainter p(this);
+        QFontMetrics fm(font());
+        int top = caption.isEmpty() ? 0 : fm.height() / 2;
+        QRect box = rect().adjusted(0, top, -2, -2);
+        // An etched edge: a shadow line and a light line beside it.
+        p.setPen(systemColor(16));
+        p.drawRect(box);
+        p.setPen(systemColor(20));
+        p.drawRect(box.translated(1, 1));
+        if (caption.isEmpty()) return;
+        QRect text(8, 0, fm.horizontalAdvance(caption) + 4, fm.height());
+        p.fillRect(text, palette().color(QPalette::Window));
+        style()->drawItemText(&p, text, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(), caption,
+                              QPalette::WindowText);
+    }
+};
+
+std::unique_ptr<ControlView> renderFrame(ui::Control& c, QWidget* parent) {
+    auto& frame = static_cast<ui::Frame&>(c);
+    auto* w = new FrameWidget(parent);
+    auto view = makeView(c, w, [&frame, w](std::string_view p) {
+        if (p.empty() || p == "Caption") w->caption = toQString(frame.caption());
+        if (p.empty() || p == "BorderStyle") w->border = frame.borderStyle() != 0;
+        w->update();
+    });
+    forwardPointer(*view, w);
+    return view;
+}
+
+class LineWidget : public QWidget {
+public:
+    explicit LineWidget(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+    QPoint from, to;
+    QPen pen;
+    bool drawn = true;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (!drawn) return;
+        QPainter p(this);
+        p.setPen(pen);
+        p.drawLine(from, to);
+    }
+};
+
+class LineView : public ControlView {
+public:
+    LineView(ui::Line& line, LineWidget* w) : ControlView(line, w), line_(line), w_(w) {}
+    void update(std::string_view) override {
+        int width = std::max(1, line_.borderWidth());
+        static const Qt::PenStyle kStyles[] = {Qt::NoPen,       Qt::SolidLine,      Qt::DashLine, Qt::DotLine,
+                                               Qt::DashDotLine, Qt::DashDotDotLine, Qt::SolidLine};
+        int style = std::clamp(line_.borderStyle(), 0, 6);
+        w_->drawn = style != 0;
+        w_->pen = QPen(toQColor(line_.borderColor()), width, kStyles[style]);
+        QPoint a(twips().toPixels(line_.x1()), twips().toPixels(line_.y1()));
+        QPoint b(twips().toPixels(line_.x2()), twips().toPixels(line_.y2()));
+        QRect bounds = QRect(a, b).normalized().adjusted(-width, -width, width + 1, width + 1);
+        w_->from = a - bounds.topLeft();
+        w_->to = b - bounds.topLeft();
+        w_->setGeometry(bounds);
+        w_->update();
+    }
+    bool usesBackColor() const override { return false; }
+    bool placesItself() const override { return true; }
+
+private:
+    ui::Line& line_;
+    LineWidget* w_;
+};
+
+// ---- Lists
+
+class ComboWidget : public QComboBox {
+public:
+    explicit ComboWidget(QWidget* parent) : QComboBox(parent) {
+        setFocusPolicy(Qt::NoFocus);
+        setInsertPolicy(QComboBox::NoInsert);
+    }
+};
+
+class ComboView : public ControlView {
+public:
+    ComboView(ui::ComboBox& combo, ComboWidget* w) : ControlView(combo, w), combo_(combo), w_(w) {
+        QObject::connect(w, &QComboBox::activated, w, [this](int row) {
+            user::select(*this, row);
+            // The program may refuse the choice; the box shows what it holds.
+            if (alive()) update("");
+        });
+        w->installEventFilter(new FocusOnPress(*this, w));
+    }
+    void update(std::string_view p) override {
+        QSignalBlocker block(w_);
+        bool all = p.empty();
+        if (all || p == "Style") {
+            bool editable = combo_.style() != 2;
+            if (w_->isEditable() != editable) {
+                w_->setEditable(editable);
+                if (editable) {
+                    w_->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
+                    w_->lineEdit()->setAcceptDrops(false);
+                    w_->lineEdit()->installEventFilter(new FocusOnPress(*this, w_->lineEdit()));
+                }
+            }
+        }
+        if (all || p == "List" || p == "Style") {
+            QStringList items;
+            for (const std::string& item : combo_.items()) items << toQString(item);
+            w_->clear();
+            w_->addItems(items);
+        }
+        w_->setCurrentIndex(combo_.listIndex());
+        if (w_->isEditable()) {
+            QString text = toQString(combo_.text());
+            if (w_->lineEdit()->text() != text) w_->lineEdit()->setText(text);
+            w_->lineEdit()->setCursorPosition(toQtPos(combo_.text(), combo_.selStart()));
+        }
+    }
+    bool usesBackColor() const override { return false; }
+
+private:
+    // A press on the box gives it the focus and lets it open its list.
+    class FocusOnPress : public QObject {
+    public:
+        FocusOnPress(ComboView& view, QObject* parent) : QObject(parent), view_(view) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::MouseButtonPress) user::focus(view_);
+            return false;
+        }
+
+    private:
+        ComboView& view_;
+    };
+
+    ui::ComboBox& combo_;
+    ComboWidget* w_;
+};
+
+class ListView : public ControlView {
+public:
+    ListView(ui::ListBox& list, QListWidget* w) : ControlView(list, w), list_(list), w_(w) {
+        w->setFocusPolicy(Qt::NoFocus);
+        w->setSelectionMode(QAbstractItemView::SingleSelection);
+        w->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        w->viewport()->installEventFilter(new Clicks(*this, w));
+    }
+    void update(std::string_view p) override {
+        QSignalBlocker block(w_);
+        bool all = p.empty();
+        if (all || p == "List") {
+            w_->clear();
+            for (const std::string& item : list_.items()) w_->addItem(toQString(item));
+        }
+        if (list_.listIndex() >= 0) {
+            w_->setCurrentRow(list_.listIndex());
+            w_->scrollToItem(w_->currentItem());
+        } else {
+            w_->clearSelection();
+            w_->setCurrentRow(-1);
+        }
+    }
+    bool usesBackColor() const override { return false; }
+
+private:
+    // The list itself changes nothing: a click chooses the item through the program.
+    class Clicks : public QObject {
+    public:
+        Clicks(ListView& view, QObject* parent) : QObject(parent), view_(view) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::MouseButtonPress) {
+                auto* m = static_cast<QMouseEvent*>(e);
+                int row = view_.w_->indexAt(m->position().toPoint()).row();
+                if (row >= 0) {
+                    user::select(view_, row);
+                    if (view_.alive()) view_.update("ListIndex");
+                } else {
+                    user::focus(view_);
+                }
+                return true;
+            }
+            if (e->type() == QEvent::MouseButtonDblClick) {
+                user::doubleClick(view_, static_cast<QMouseEvent*>(e));
+                return true;
+            }
+            if (e->type() == QEvent::MouseButtonRelease) {
+                user::release(view_, static_cast<QMouseEvent*>(e));
+                return true;
+            }
+            return e->type() == QEvent::MouseMove;
+        }
+
+    private:
+        ListView& view_;
+    };
+
+    ui::ListBox& list_;
+    QListWidget* w_;
+};
+
+}  // namespace
+
+void registerBuiltInRenderers(std::map<ui::ControlKind, Renderer>& t) {
+    using K = ui::ControlKind;
+    t[K::Label] = [](ui::Control& c, QWidget* parent) {
+        return std::make_unique<LabelView>(static_cast<ui::Label&>(c), new QLabel(parent));
+    };
+    t[K::TextBox] = [](ui::Control& c, QWidget* parent) {
+        // The box holds one widget or the other (one line, several lines) as MultiLine says.
+        auto* holder = new QWidget(parent);
+        auto* layout = new QVBoxLayout(holder);
+        layout->setContentsMargins(0, 0, 0, 0);
+        return std::make_unique<TextBoxView>(static_cast<ui::TextBox&>(c), holder);
+    };
+    t[K::CommandButton] = [](ui::Control& c, QWidget* parent) {
+        return std::make_unique<ButtonView>(static_cast<ui::CommandButton&>(c), new ButtonWidget(parent));
+    };
+    t[K::Image] = [](ui::Control& c, QWidget* parent) {
+        return std::make_unique<ImageView>(static_cast<ui::Image&>(c), new PictureWidget(parent));
+    };
+    t[K::PictureBox] = [](ui::Control& c, QWidget* parent) {
+        return std::make_unique<PictureBoxView>(static_cast<ui::PictureBox&>(c), new PictureWidget(parent));
+    };
+    t[K::CheckBox] = renderCheckBox;
+    t[K::OptionButton] = renderOptionButton;
+    t[K::Frame] = renderFrame;
+    t[K::Line] = [](ui::Control& c, QWidget* parent) {
+        return std::make_unique<LineView>(static_cast<ui::Line&>(c), new LineWidget(parent));
+    };
+    t[K::ComboBox] = [](ui::Control& c, QWidget* parent) {
+        return std::make_unique<ComboView>(static_cast<ui::ComboBox&>(c), new ComboWidget(parent));
+    };
+    t[K::ListBox] = [](ui::Control& c, QWidget* parent) {
+        return std::make_unique<ListView>(static_cast<ui::ListBox&>(c), new QListWidget(parent));
+    };
+    // Nothing shows at run time (menu items show on the menu bar).
+    auto nothing = [](ui::Control&, QWidget*) { return std::unique_ptr<ControlView>(); };
+    t[K::Timer] = nothing;
+    t[K::CommonDialog] = nothing;
+    t[K::Menu] = nothing;
+}
+
+}  // namespace pelk::qt

@@ -1,0 +1,320 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QElapsedTimer>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include "platform/core/clock.h"
+#include "platform/print/printers.h"
+#include "platform/qt/application.h"
+#include "platform/qt/form_window.h"
+#include "platform/ui/common_dialog.h"
+#include "platform/ui/input.h"
+#include "qt_session.h"
+#include "test_forms.h"
+
+using namespace pelk;
+using namespace pelk::test;
+using Events = std::vector<std::string>;
+
+namespace {
+
+class Windows : public QtSession {
+protected:
+    Windows() {
+        ui::forms().registerForm<frmQtCaller>("frmQtCaller");
+        ui::forms().registerForm<frmQtAsk>("frmQtAsk");
+        ui::forms().registerForm<frmQtMain>("frmQtMain");
+        ui::forms().registerForm<frmQtChild>("frmQtChild");
+        ui::forms().registerForm<frmQtLogin>("frmQtLogin");
+    }
+    frmQtCaller& showCaller() {
+        auto& caller = ui::forms().get<frmQtCaller>();
+        caller.Show();
+        settle();
+        return caller;
+    }
+    QWidget* widget(const ui::Control& c) { return host().widgetOf(c); }
+    static QAbstractButton* button(QWidget* box, const QString& text) {
+        for (auto* b : box->findChildren<QAbstractButton*>())
+            if (b->text() == text) return b;
+        return nullptr;
+    }
+};
+
+TEST_F(Windows, AFormShownWaitingBlocksItsCallerUntilItsButtonIsPressed) {
+    frmQtCaller& caller = showCaller();
+    bool checked = false;
+    whenModal([&](QWidget* modal) {
+        auto& ask = ui::forms().get<frmQtAsk>();
+        EXPECT_EQ(modal, host().topLevelOf(ask)) << "the question is the window shown waiting";
+        EXPECT_TRUE(caller.events.empty()) << "the caller's handler has not gone on";
+        Qt::WindowFlags flags = modal->windowFlags();
+        EXPECT_FALSE(flags & Qt::WindowTitleHint) << "a fixed dialog without caption and control box has no title";
+        // The form behind takes no input, from Qt or from the program's own input.
+        QTest::mouseClick(widget(caller.cmdOther), Qt::LeftButton);
+        EXPECT_FALSE(ui::input::click(caller.cmdOther));
+        EXPECT_TRUE(caller.events.empty());
+        screenshot(modal, "shown_waiting");
+        QTest::mouseClick(widget(ask.cmdYes), Qt::LeftButton);
+        checked = true;
+    });
+    QTest::mouseClick(widget(caller.cmdAsk), Qt::LeftButton);
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(caller.events, Events{"after the question: Yes"});
+    EXPECT_FALSE(ui::forms().isLoaded<frmQtAsk>());
+    // A form hidden (not unloaded) ends the wait too; the caller takes input again.
+    whenModal([&](QWidget*) { QTest::mouseClick(widget(ui::forms().get<frmQtAsk>().cmdNo), Qt::LeftButton); });
+    caller.cmdAsk.setTag("");
+    QTest::mouseClick(widget(caller.cmdAsk), Qt::LeftButton);
+    EXPECT_TRUE(ui::forms().isLoaded<frmQtAsk>());
+    QTest::mouseClick(widget(caller.cmdOther), Qt::LeftButton);
+    EXPECT_EQ(caller.events, (Events{"after the question: Yes", "after the question: ", "cmdOther_Click"}));
+}
+
+TEST_F(Windows, AMessageBoxAnsweredWithItsLegacyButtons) {
+    frmQtCaller& caller = showCaller();
+    whenModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_TRUE(box);
+        EXPECT_EQ(box->windowTitle(), "Erase");
+        EXPECT_EQ(box->text(), "Do you wish to Erase the current custmer");
+        EXPECT_EQ(box->icon(), QMessageBox::Question);
+        QStringList names;
+        for (auto* b : box->buttons()) names << b->text();
+        EXPECT_EQ(names, (QStringList{"Yes", "No"}));
+        EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()), button(box, "Yes"));
+        EXPECT_EQ(box->escapeButton(), nullptr) << "Yes or No must be answered";
+        screenshot(box, "message_box");
+        button(box, "No")->click();
+    });
+    QTest::mouseClick(widget(caller.cmdErase), Qt::LeftButton);
+    EXPECT_EQ(caller.events, Events{"No"});
+
+    // A box without a title shows the program's; OK alone is answered by Escape.
+    whenModal([&](QWidget* modal) {
+        EXPECT_EQ(modal->windowTitle(), "Pelk POS 4");
+        EXPECT_EQ(static_cast<QMessageBox*>(modal)->icon(), QMessageBox::Warning);
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    EXPECT_EQ(ui::MsgBox("Files or Server not found.", ui::kOKOnly + ui::kExclamation), ui::MsgBoxResult::OK);
+    whenModal([&](QWidget* modal) {
+        QStringList names;
+        for (auto* b : static_cast<QMessageBox*>(modal)->buttons()) names << b->text();
+        EXPECT_EQ(names, (QStringList{"Abort", "Retry", "Ignore"})) << "in the legacy order";
+        EXPECT_EQ(static_cast<QAbstractButton*>(static_cast<QMessageBox*>(modal)->defaultButton()),
+                  button(modal, "Retry"));
+        QTest::keyClick(modal, Qt::Key_Return);
+    });
+    EXPECT_EQ(ui::MsgBox("Printer?", ui::kAbortRetryIgnore + ui::kCritical + ui::kDefaultButton2),
+              ui::MsgBoxResult::Retry);
+}
+
+TEST_F(Windows, AnInputBoxAnsweredAndCancelled) {
+    frmQtCaller& caller = showCaller();
+    whenModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QInputDialog*>(modal);
+        ASSERT_TRUE(box);
+        EXPECT_EQ(box->labelText(), "Room number?");
+        EXPECT_EQ(box->textValue(), "101");
+        box->setTextValue("212");
+        button(box, "OK")->click();
+    });
+    QTest::mouseClick(widget(caller.cmdRoom), Qt::LeftButton);
+    whenModal([&](QWidget* modal) { button(modal, "Cancel")->click(); });
+    QTest::mouseClick(widget(caller.cmdRoom), Qt::LeftButton);
+    EXPECT_EQ(caller.events, (Events{"room [212]", "room []"}));
+}
+
+TEST_F(Windows, TheMainWindowFramesItsChildrenAndCarriesItsMenus) {
+    auto& main = ui::forms().get<frmQtMain>();
+    auto& child = ui::forms().get<frmQtChild>();
+    main.Show();
+    child.Show();
+    settle();
+    QMainWindow* window = host().mainWindow();
+    ASSERT_TRUE(window);
+    QStringList titles;
+    for (QAction* a : window->menuBar()->actions()) titles << a->text();
+    EXPECT_EQ(titles, (QStringList{"&File", "&Windows", "&Settings"}));
+    auto* area = qobject_cast<QMdiArea*>(window->centralWidget());
+    ASSERT_TRUE(area);
+    ASSERT_EQ(area->subWindowList().size(), 1);
+    QMdiSubWindow* sub = area->subWindowList().front();
+    EXPECT_EQ(host().topLevelOf(child), sub);
+    EXPECT_TRUE(sub->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(sub->geometry(), QRect(100, 40, 400, 200));
+    EXPECT_EQ(area->background().color(), QColor(192, 255, 192));
+
+    // Shortcuts choose their items; a disabled menu stops them.
+    QTest::keyClick(window, Qt::Key_M, Qt::ControlModifier);
+    QTest::keyClick(host().canvasOf(child), Qt::Key_F5);
+    EXPECT_EQ(main.events, (Events{"mmMain_Click", "mmInfor_Click"}));
+    main.mmSetting.setEnabled(false);
+    EXPECT_FALSE(host().actionOf(main.mmSetting)->isEnabled());
+    QTest::keyClick(host().canvasOf(child), Qt::Key_F5);
+    main.mmInfor.setCaption("Store Information");
+    EXPECT_EQ(host().actionOf(main.mmInfor)->text(), "Store Information");
+    EXPECT_EQ(host().actionOf(main.mmMain)->shortcut(), QKeySequence("Ctrl+M"));
+    EXPECT_EQ(main.events, (Events{"mmMain_Click", "mmInfor_Click"}));
+    screenshot(window, "main_window");
+
+    // Close from the File menu unloads the main window and every child in it.
+    host().actionOf(main.mmClose)->trigger();
+    EXPECT_FALSE(ui::forms().isLoaded<frmQtMain>());
+    EXPECT_FALSE(ui::forms().isLoaded<frmQtChild>());
+    EXPECT_EQ(host().mainWindow(), nullptr);
+}
+
+TEST_F(Windows, OwnWindowsTakeTheirFrameFromTheForm) {
+    auto& login = ui::forms().get<frmQtLogin>();
+    login.Show();
+    settle();
+    QWidget* window = host().topLevelOf(login);
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(window->windowState() & Qt::WindowFullScreen) << "borderless and maximised: the whole screen";
+    EXPECT_EQ(window->size(), window->screen()->geometry().size());
+    QImage shot = screenshot(window, "login");
+    EXPECT_EQ(shot.pixelColor(shot.width() - 5, shot.height() - 5), QColor(58, 110, 165)) << "the desktop colour";
+    // A child of a main window not loaded is a window of its own.
+    auto& child = ui::forms().get<frmQtChild>();
+    child.Show();
+    settle();
+    EXPECT_TRUE(host().topLevelOf(child)->isWindow());
+}
+
+TEST_F(Windows, ThePrinterSetUpDialogMakesTheChosenPrinterCurrent) {
+    auto server = std::make_shared<print::RecordingPrintServer>();
+    server->setQueues({{"Office Laser", "ipp://server/printers/office", "", "Office_Laser"}});
+    print::setPrintServer(server);
+    print::setConfiguredPrinters({{"Epson TM-T88", "LPT1:", "/dev/null"}});
+    print::setCurrentPrinter(std::nullopt);
+    frmQtCaller& caller = showCaller();
+    ui::CommonDialog dbPrinter{&caller, "dbPrinter"};
+    dbPrinter.setDialogTitle("SELECT a Printer");
+    dbPrinter.setFlags(64);
+    QStringList listed;
+    whenModal([&](QWidget* modal) {
+        EXPECT_EQ(modal->windowTitle(), "SELECT a Printer");
+        auto* list = modal->findChild<QListWidget*>();
+        ASSERT_TRUE(list);
+        for (int i = 0; i < list->count(); ++i) listed << list->item(i)->text();
+        list->setCurrentRow(1);
+        screenshot(modal, "printer_setup");
+        button(modal, "OK")->click();
+    });
+    EXPECT_TRUE(dbPrinter.ShowPrinter());
+    EXPECT_EQ(listed, (QStringList{"Epson TM-T88 on LPT1:", "Office Laser on ipp://server/printers/office"}));
+    ASSERT_TRUE(print::currentPrinter());
+    EXPECT_EQ(print::currentPrinter()->DeviceName, "Office Laser");
+    whenModal([&](QWidget* modal) { button(modal, "Cancel")->click(); });
+    EXPECT_FALSE(dbPrinter.ShowPrinter());
+    EXPECT_EQ(print::currentPrinter()->DeviceName, "Office Laser") << "a cancelled dialog changes nothing";
+    print::setCurrentPrinter(std::nullopt);
+    print::setConfiguredPrinters({});
+    print::setPrintServer(std::make_shared<print::RecordingPrintServer>());
+}
+
+// A form whose timer counts, and ends the program on its fifth tick.
+class frmQtClock : public ui::Form {
+public:
+    frmQtClock() {
+        Move(0, 0, 3000, 2000);
+        Timer1.setInterval(20);
+        Timer1.onTimer([this] {
+            if (++ticks == 5) ui::End();
+        });
+    }
+    ui::Timer Timer1{this, "Timer1"};
+    int ticks = 0;
+};
+
+TEST_F(Windows, QtTimersTickTheFormsTimersOnAFixedClock) {
+    ui::forms().registerForm<frmQtClock>("frmQtClock");
+    auto& clock = ui::forms().get<frmQtClock>();
+    std::int64_t start = core::clock::nowMs();
+    clock.Timer1.setEnabled(false);
+    clock.Show();
+    QTest::qWait(60);
+    EXPECT_EQ(clock.ticks, 0) << "a disabled timer";
+    clock.Timer1.setEnabled(true);
+    QTest::qWait(70);
+    EXPECT_GE(clock.ticks, 1);
+    EXPECT_GT(core::clock::nowMs(), start) << "the fixed clock moved on with real time";
+    EXPECT_FALSE(host().ended());
+    QElapsedTimer waited;
+    waited.start();
+    while (!host().ended() && waited.elapsed() < 1000) QTest::qWait(10);
+    EXPECT_TRUE(host().ended()) << "End on the fifth tick";
+    EXPECT_TRUE(ui::programEnded());
+}
+
+TEST_F(Windows, EndInsideAFormShownWaitingClosesEverything) {
+    frmQtCaller& caller = showCaller();
+    // The question is not answered: End comes first (from a timer, say).
+    whenModal([&](QWidget*) { host().deliver([] { ui::End(); }); });
+    QTest::mouseClick(widget(caller.cmdAsk), Qt::LeftButton);
+    EXPECT_TRUE(host().ended());
+    EXPECT_TRUE(ui::forms().loaded().empty());
+    EXPECT_EQ(host().mainWindow(), nullptr);
+    settle();
+}
+
+// runProgram makes its own host, as pelkpos does.
+class StartUp : public ::testing::Test {
+protected:
+    StartUp() {
+        qtApp();
+        ui::forms().clear();
+        ui::resetProgramState();
+    }
+    ~StartUp() override {
+        ui::forms().clear();
+        ui::resetProgramState();
+        QtSession::settle();
+    }
+    TempRoot root;
+};
+
+TEST_F(StartUp, AStartUpThatFailsIsToldInAPlainMessageBox) {
+    ui::Program program;
+    program.registerForms = [] {};
+    program.startUp = [] { throw std::runtime_error("the program's start-up is not yet available"); };
+    QString told;
+    QtSession::whenModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_TRUE(box);
+        told = box->text();
+        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        EXPECT_EQ(box->windowTitle(), "Pelk POS 4");
+        for (auto* b : box->buttons())
+            if (b->text() == "OK") b->click();
+    });
+    EXPECT_EQ(qt::runProgram(program), 1);
+    EXPECT_EQ(told, "The program's start-up is not yet available.");
+
+    // A start-up that shows a form runs until the program ends (End on the clock's fifth tick).
+    program.startUp = [] {
+        ui::forms().registerForm<frmQtClock>("frmQtClock");
+        ui::forms().get<frmQtClock>().Show();
+    };
+    EXPECT_EQ(qt::runProgram(program), 0);
+    EXPECT_TRUE(ui::programEnded());
+    EXPECT_EQ(qt::QtHost::current(), nullptr) << "the host is gone";
+}
+
+}  // namespace
