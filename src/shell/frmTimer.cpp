@@ -66,7 +66,6 @@ frmTimer::frmTimer() {
     txtPassword.setPasswordChar("*");
     txtPassword.setBackColor(settings::kScreenGreen);
     txtPassword.Move(1560, 1080, 2055, 600);
-    txtPassword.setTabIndex(0);
     txtName.setAlignment(ui::kCenter);
     txtName.Move(1320, 1800, 2655, 375);
 
@@ -83,13 +82,15 @@ frmTimer::frmTimer() {
         // The digit stands in the button's picture; until the pictures ship it is the caption.
         b->setCaption(std::to_string(b->index()));
         b->setFont({"Arial", 24, true});
-        b->setTabIndex(b->index() + 1);
     }
     cmdExit.setCaption("Exit");
     cmdExit.Move(600, 6120, 1300, 1200);
     cmdBack.setCaption("Back");
     cmdBack.setToolTipText("Back Space");
     cmdBack.Move(3225, 6120, 1300, 1200);
+    // The code box comes first, so that it has the focus when the screen opens.
+    int tab = 1;
+    for (ui::Control* c : controls()) c->setTabIndex(c == &txtPassword ? 0 : tab++);
 
     Timer1.setInterval(500);
     datTcd.setCaption("Timecard");
