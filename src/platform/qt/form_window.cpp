@@ -374,7 +374,10 @@ FormWindow::FormWindow(ui::Form& form, Kind kind, bool modal, QMdiArea* area)
         });
     } else {
         auto* frame = new FormFrame();
-        frame->hint = [this] { return clientSize(); };
+        frame->hint = [self = self_] {
+            FormWindow* w = *self;
+            return w ? w->clientSize() : QSize();
+        };
         frame->closing = close;
         frame_ = frame;
         auto* layout = new QVBoxLayout(frame);
@@ -441,8 +444,8 @@ void FormWindow::applyTitle() {
     if (!icon.isNull()) window_->setWindowIcon(QIcon(icon));
 }
 
-void FormWindow::applyFrame() {
-    if (!form_ || !window_) return;
+bool FormWindow::applyFrame() {
+    if (!form_ || !window_) return false;
     int style = form_->borderStyle();
     bool box = form_->controlBox();
     bool noTitle = style == 0 || (form_->caption().empty() && !box &&
@@ -471,7 +474,13 @@ void FormWindow::applyFrame() {
             if (form_->maxButton()) flags |= Qt::WindowMaximizeButtonHint;
         }
     }
-    if (window_->windowFlags() != flags) window_->setWindowFlags(flags);
+    // Qt adds hints of its own to a window's flags: the ones given last are what is compared.
+    bool changed = !flagsSet_ || flags != flags_;
+    if (changed) {
+        window_->setWindowFlags(flags);
+        flags_ = flags;
+        flagsSet_ = true;
+    }
     bool maximised = form_->windowState() == ui::kMaximized;
     QSize fixed = kind_ == Kind::MdiChild ? sub_->sizeHint() : clientSize();
     if (!sizable && !maximised && kind_ != Kind::Main) {
@@ -480,6 +489,7 @@ void FormWindow::applyFrame() {
         window_->setMinimumSize(0, 0);
         window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
+    return changed;
 }
 
 void FormWindow::applyGeometry() {
@@ -518,7 +528,6 @@ void FormWindow::show() {
             window_->showNormal();
             break;
     }
-    shownOnce_ = true;
     window_->raise();
 }
 
@@ -550,9 +559,8 @@ void FormWindow::formChanged(ui::Form&, std::string_view p) {
     if (p == "Caption" || p == "Icon") applyTitle();
     if (p == "Caption" || p == "BorderStyle" || p == "ControlBox" || p == "MinButton" || p == "MaxButton") {
         bool visible = window_ && window_->isVisible();
-        applyFrame();
         // Changing a window's flags hides it.
-        if (visible) show();
+        if (applyFrame() && visible) show();
         return;
     }
     if (p == "WindowState") {

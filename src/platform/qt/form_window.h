@@ -127,7 +127,8 @@ public:
     void controlChanged(ui::Control& control, std::string_view property) override;
 
 private:
-    void applyFrame();
+    // True when the window's flags changed (which hides a window).
+    bool applyFrame();
     void applyGeometry();
     void applyTitle();
     QSize clientSize() const;
@@ -144,7 +145,8 @@ private:
     QPointer<QMenuBar> bar_;
     QPointer<QMdiSubWindow> sub_;
     std::unique_ptr<MenuBinder> menus_;
-    bool shownOnce_ = false;
+    Qt::WindowFlags flags_;
+    bool flagsSet_ = false;
 };
 
 // The FormWindow a widget belongs to, or nullptr.

@@ -234,6 +234,7 @@ private:
 
     // The caret the user placed becomes the box's SelStart and SelLength.
     void caretToModel(int anchor, int position) {
+        if (!alive()) return;
         std::string shown = box_.passwordChar().empty() ? box_.text() : box_.displayText();
         int a = toCharPos(shown, anchor), b = toCharPos(shown, position);
         user::act(*this, [&] {
