@@ -39,8 +39,38 @@ public:
     ui::Menu mmSetup{this, "mmSetup", mmHelp};
     ui::Menu mmDefrag{this, "mmDefrag", mmHelp};
     ui::Menu mmAbout{this, "mmAbout", mmHelp};
+    ui::CommonDialog dbPrinter{this, "dbPrinter"};
 
     void MDIForm_Load() override;
+    void MDIForm_QueryUnload(int& Cancel, ui::UnloadMode UnloadMode) override;
+    void MDIForm_Unload(int& Cancel) override;
+
+    void mmPrintSet_Click();
+    void mmClose_Click();
+    void mmMain_Click();
+    void mmEmployee_Click();
+    void mmReserv_Click();
+    void mmAccntRece_Click();
+    void mmRepGroup_Click();
+    void mmAccPayable_Click();
+    void mmTimecard_Click();
+    void mmPrice_Click();
+    void mmInfor_Click();
+    void mmSetDate_Click();
+    void mmSecurity_Click();
+    void mmPrinters_Click();
+    void mmNWsetin_Click();
+    void mmReset_Click();
+    void mmTimer_Click();
+    void mmAnswer_Click();
+    void mmPaint_Click();
+    void mmSetup_Click();
+    void mmDefrag_Click();
+    void mmAbout_Click();
+
+private:
+    // Why the window is being closed this time: the close box ends the program with it.
+    ui::UnloadMode closing_ = ui::UnloadMode::FormCode;
 };
 
 }  // namespace pelk::shell

@@ -1,6 +1,13 @@
 #include "shell/frmMainButn.h"
 
+#include "platform/core/clock.h"
+#include "platform/core/datetime.h"
+#include "settings/common.h"
+#include "shell/frmBOffice.h"
 #include "shell/frmMain.h"
+#include "shell/frmShutdown.h"
+#include "shell/frmTimer.h"
+#include "shell/handoff.h"
 
 namespace pelk::shell {
 
@@ -39,11 +46,80 @@ frmMainButn::frmMainButn() {
     }
     // Light text where the button is dark.
     for (ui::CommandButton* b : {&cmdDel, &cmdExit}) b->setForeColor(0xFFFFFF);
+
+    cmdReserv.onClick([this] { cmdReserv_Click(); });
+    cmdChkIn.onClick([this] { cmdChkIn_Click(); });
+    cmkChkOut.onClick([this] { cmkChkOut_Click(); });
+    cmdReserSearch.onClick([this] { cmdReserSearch_Click(); });
+    cmdDel.onClick([this] { cmdDel_Click(); });
+    cmdReports.onClick([this] { cmdReports_Click(); });
+    cmdExit.onClick([this] { cmdExit_Click(); });
 }
 
 void frmMainButn::Form_Load() {
     setBackColor(0xC0FFC0);
+    settings::CentreForm(*this, 5);
+    // Every showing of the panel is a new load, so the rule holds on every return to it.
     if (ui::forms().get<frmMain>().tag() == "Level 1") cmdReports.setEnabled(false);
 }
+
+// The buttons that lead away unload the panel before they touch their screen; a return to the
+// front desk makes a new panel. A screen not built yet leaves the clerk on the panel.
+
+void frmMainButn::cmdReserv_Click() {
+    if (!ui::forms().isRegistered("frmChkDate")) return;
+    Unload();
+    laterScreen("frmChkDate")->Show();
+}
+
+// The map takes its mode from lblMode and its day from the date box; the first write loads it.
+void frmMainButn::cmdChkIn_Click() {
+    if (!ui::forms().isRegistered("frmMap")) return;
+    Unload();
+    ui::Form& map = *laterScreen("frmMap");
+    map.setTag("Chk In");
+    setOn(map, "lblMode", "Caption", "ChkI");
+    setOn(map, "txtDateIn", "Text", core::shortDate(core::clock::today()));
+    for (const char* c : {"lblDIn", "txtDateIn", "cmdLess", "cmdMore"}) setOn(map, c, "Visible", "True");
+    map.Show();
+}
+
+void frmMainButn::cmkChkOut_Click() {
+    if (!ui::forms().isRegistered("frmMap")) return;
+    Unload();
+    ui::Form& map = *laterScreen("frmMap");
+    map.setTag("Chk Out");
+    setOn(map, "lblMode", "Caption", "ChkO");
+    setOn(map, "txtDateOut", "Text", core::shortDate(core::clock::today()));
+    for (const char* c : {"lblDOut", "txtDateOut", "cmdOLess", "cmdOMore"}) setOn(map, c, "Visible", "True");
+    map.Show();
+}
+
+// The reservation screen in its search role, over the panel, which stays.
+void frmMainButn::cmdReserSearch_Click() {
+    ui::Form* reservation = laterScreen("frmReservAdd");
+    if (!reservation) return;
+    setOn(*reservation, "lblForm", "Caption", "Reservation Search");
+    setOn(*reservation, "lblForm", "BackColor", "255");
+    for (const char* c : {"cmdSave", "cmdNew", "cmdErase"}) setOn(*reservation, c, "Visible", "False");
+    setOn(*reservation, "cmdUpdate", "Enabled", "True");
+    for (const char* c : {"lblRequire", "Label16", "Label20", "Label21", "Label22", "Label23", "Label24", "Label25",
+                          "Label26", "Label37", "Label39", "Label41"})
+        setOn(*reservation, c, "Visible", "False");
+    reservation->Show();
+}
+
+void frmMainButn::cmdDel_Click() {
+    Unload();
+    ui::forms().get<frmTimer>().Show();
+}
+
+void frmMainButn::cmdReports_Click() {
+    Unload();
+    ui::forms().get<frmBOffice>().Show();
+}
+
+// The panel stays behind the exit dialog; what follows is the dialog's.
+void frmMainButn::cmdExit_Click() { ui::forms().get<frmShutdown>().Show(ui::kModal); }
 
 }  // namespace pelk::shell

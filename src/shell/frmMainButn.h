@@ -18,6 +18,13 @@ public:
     ui::CommandButton cmdExit{this, "cmdExit"};
 
     void Form_Load() override;
+    void cmdReserv_Click();
+    void cmdChkIn_Click();
+    void cmkChkOut_Click();
+    void cmdReserSearch_Click();
+    void cmdDel_Click();
+    void cmdReports_Click();
+    void cmdExit_Click();
 };
 
 }  // namespace pelk::shell

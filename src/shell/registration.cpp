@@ -8,6 +8,7 @@
 #include "shell/frmMainButn.h"
 #include "shell/frmPassword.h"
 #include "shell/frmRepTSht.h"
+#include "shell/frmShutdown.h"
 #include "shell/frmTimer.h"
 #include "shell/shell.h"
 #include "shell/stores.h"
@@ -21,6 +22,7 @@ void registerForms() {
     ui::forms().registerForm<frmPassword>("frmPassword");
     ui::forms().registerForm<frmMain>("frmMain");
     ui::forms().registerForm<frmMainButn>("frmMainButn");
+    ui::forms().registerForm<frmShutdown>("frmShutdown");
     ui::forms().registerForm<frmEmploye>("frmEmploye");
     ui::forms().registerForm<frmBCEplop>("frmBCEplop");
     ui::forms().registerForm<frmBOffice>("frmBOffice");
