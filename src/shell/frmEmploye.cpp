@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/core/text.h"
 #include "platform/db/db.h"
