@@ -46,6 +46,11 @@ frmPassword::frmPassword() {
 
     picName.Move(1800, 840, 8520, 1485);
     picLogo.Move(1800, 4440, 5580, 5220);
+    // Without a picture of the store's, a box shows nothing but the screen behind it.
+    for (ui::PictureBox* box : {&picName, &picLogo}) {
+        box->setBorderStyle(0);
+        box->setBackColor(0x80000001);
+    }
     const double columns[] = {8160, 10005, 11865};
     const double rows[] = {4440, 5730, 7020};
     for (int digit = 1; digit <= 9; ++digit) {
@@ -65,6 +70,8 @@ frmPassword::frmPassword() {
     cmdMode.setBackColor(0xE0E0E0);
     cmdMode.setFont({"Arial", 14, true});
     lblPassword.Move(7680, 4560, 420, 255);
+    lblPassword.setBackStyle(0);
+    lblPassword.setForeColor(0xFFFFFF);
     txtPassword.Move(8160, 4680, 465, 345);
     txtPassword.setPasswordChar("*");
     txtPassword.setTabStop(false);

@@ -19,10 +19,12 @@ public:
 
     ui::PictureBox picName{this, "picName"};
     ui::PictureBox picLogo{this, "picLogo"};
+    // Made before the keypad, so that it lies under the pad's first button: typed codes reach it
+    // without it being seen.
+    ui::TextBox txtPassword{this, "txtPassword"};
     ui::ControlArray<ui::CommandButton> comNumber{this, "comNumber", 10};
     ui::CommandButton cmdMode{this, "cmdMode"};
     ui::Label lblPassword{this, "lblPassword"};
-    ui::TextBox txtPassword{this, "txtPassword"};
     ui::Label Label1{this, "Label1"};
     ui::Label lblOpen{this, "lblOpen"};
     ui::Label Label6{this, "Label6"};
