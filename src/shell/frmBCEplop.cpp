@@ -1,37 +1,63 @@
 #include "shell/frmBCEplop.h"
 
+#include <string_view>
 #include <tuple>
 
 #include "settings/common.h"
+#include "shell/frmBOffice.h"
 #include "shell/frmEmploye.h"
 #include "shell/frmMainButn.h"
 
 namespace pelk::shell {
+
+namespace {
+
+// The customer screens open over the hub, which stays loaded beneath them; a screen another
+// subsystem has not built yet opens nothing.
+void showOver(std::string_view screen) {
+    if (ui::forms().isRegistered(screen)) ui::forms().byName(screen).Show();
+}
+
+}  // namespace
 
 frmBCEplop::frmBCEplop() {
     setCaption("");
     setMdiChild(true);
     setWidth(7200);
     setHeight(4800);
-    ImgEmplye.Move(2880, 960, 1365, 1185);
-    ImgEmplye.setToolTipText("Employees");
+    for (auto [picture, tip, left] :
+         {std::tuple{&ImgCList, "Customer List", 480.0}, std::tuple{&ImgCustmr, "Customers Vendors", 2880.0},
+          std::tuple{&ImgEmplye, "Employees", 5280.0}}) {
+        picture->Move(left, 960, 1365, 1185);
+        picture->setToolTipText(tip);
+    }
     for (auto [button, caption, left] : {std::tuple{&cmdMain, "Main", 1200.0}, std::tuple{&cmdClose, "Back", 4320.0}}) {
         button->setStyle(1);
         // The word stands in the button's picture; until the pictures ship it is the caption.
         button->setCaption(caption);
         button->Move(left, 3360, 1635, 800);
     }
-    ImgEmplye.onMouseDown([this] { settings::PressImageButton::MouseDown(ImgEmplye); });
-    ImgEmplye.onMouseUp([this] { settings::PressImageButton::MouseUp<frmEmploye>(ImgEmplye, *this); });
+    ImgCList.onClick([this] { ImgCList_Click(); });
+    ImgCustmr.onClick([this] { ImgCustmr_Click(); });
+    ImgEmplye.onMouseDown([this] { ImgEmplye_MouseDown(); });
+    ImgEmplye.onMouseUp([this] { ImgEmplye_MouseUp(); });
     cmdMain.onClick([this] { cmdMain_Click(); });
     cmdClose.onClick([this] { cmdClose_Click(); });
 }
 
+// The level rule runs at every load: log-off unloads the hub, so the next user's level applies.
 void frmBCEplop::Form_Load() {
     settings::CentreForm(*this, 5);
     ui::Form* main = ui::forms().find("frmMain");
     if (main && main->tag() == "Level 2") ImgEmplye.setVisible(false);
 }
+
+void frmBCEplop::ImgCList_Click() { showOver("frmRepCustmr"); }
+void frmBCEplop::ImgCustmr_Click() { showOver("frmCustmr"); }
+
+// No pressed picture lies beneath: the picture vanishes while it is held.
+void frmBCEplop::ImgEmplye_MouseDown() { settings::PressImageButton::MouseDown(ImgEmplye); }
+void frmBCEplop::ImgEmplye_MouseUp() { settings::PressImageButton::MouseUp<frmEmploye>(ImgEmplye, *this); }
 
 void frmBCEplop::cmdMain_Click() {
     Unload();
@@ -40,7 +66,7 @@ void frmBCEplop::cmdMain_Click() {
 
 void frmBCEplop::cmdClose_Click() {
     Unload();
-    if (ui::forms().isRegistered("frmBOffice")) ui::forms().byName("frmBOffice").Show();
+    ui::forms().get<frmBOffice>().Show();
 }
 
 }  // namespace pelk::shell

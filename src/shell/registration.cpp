@@ -1,5 +1,6 @@
 #include "platform/db/catalogue.h"
 #include "platform/ui/registry.h"
+#include "shell/frmAbout.h"
 #include "shell/frmBCEplop.h"
 #include "shell/frmBOffice.h"
 #include "shell/frmCopyright.h"
@@ -8,6 +9,7 @@
 #include "shell/frmMainButn.h"
 #include "shell/frmPassword.h"
 #include "shell/frmRepTSht.h"
+#include "shell/frmSecurity.h"
 #include "shell/frmShutdown.h"
 #include "shell/frmTimer.h"
 #include "shell/shell.h"
@@ -26,6 +28,8 @@ void registerForms() {
     ui::forms().registerForm<frmEmploye>("frmEmploye");
     ui::forms().registerForm<frmBCEplop>("frmBCEplop");
     ui::forms().registerForm<frmBOffice>("frmBOffice");
+    ui::forms().registerForm<frmSecurity>("frmSecurity");
+    ui::forms().registerForm<frmAbout>("frmAbout");
     ui::forms().registerForm<frmTimer>("frmTimer");
     ui::forms().registerForm<frmRepTSht>("frmRepTSht");
 }
