@@ -279,10 +279,12 @@ void frmPassword::txtPassword_Change() {
             return;
         case Match::None: {
             Unload();
+            // The fresh screen is loaded at once and stays hidden through the pause: after a
+            // log-off it is the program's only form, and a program without a form has ended.
+            frmPassword& fresh = ui::forms().get<frmPassword>();
             // Back only once the clock has passed the next whole second: between one and two
             // seconds later. The window system's events go on meanwhile.
             while (core::clock::nowMs() / 1000 - startSecond <= 1) ui::DoEvents();
-            frmPassword& fresh = ui::forms().get<frmPassword>();
             fresh.Show();
             fresh.Refresh();
             return;

@@ -23,13 +23,19 @@
 namespace pelk::shell {
 namespace {
 
-// A scripted host that lets the world change while the clerk reads a message box.
+// A scripted host that lets the world change while the clerk reads a message box, and watches
+// whether the program has ended whenever it yields.
 class ChangingHost : public ui::ScriptedHost {
 public:
     std::function<void(const std::string& prompt)> beforeAnswer;
+    bool endedWhileYielding = false;
     ui::MsgBoxResult msgBox(const ui::MessageBoxRequest& box) override {
         if (beforeAnswer) beforeAnswer(box.prompt);
         return ScriptedHost::msgBox(box);
+    }
+    void doEvents() override {
+        endedWhileYielding = endedWhileYielding || ui::programEnded();
+        ScriptedHost::doEvents();
     }
 };
 
@@ -75,6 +81,20 @@ TEST_F(Login, AnUnmatchedTypedCodeComesBackBetweenOneAndTwoSecondsLater) {
     auto unloaded = std::find(log.begin(), log.end(), "unload frmPassword");
     ASSERT_NE(unloaded, log.end());
     EXPECT_NE(std::find(unloaded, log.end(), "show frmPassword"), log.end());
+}
+
+TEST_F(Login, ThePauseAfterALogOffKeepsTheProgramRunning) {
+    ASSERT_TRUE(os::markSetupDone());
+    start();
+    // As after a log-off: the log-in screen is the program's only form.
+    ui::runEvent([] { ui::forms().find<frmMain>()->Unload(); });
+    ChangingHost watching;
+    ui::setHost(&watching);
+    ASSERT_TRUE(ui::input::type(login().txtPassword, "9876"));
+    ui::setHost(&host());
+    EXPECT_FALSE(watching.endedWhileYielding);
+    EXPECT_FALSE(ui::programEnded());
+    EXPECT_TRUE(login().visible());
 }
 
 TEST_F(Login, AnUnmatchedCodeOnTheKeypadComesBackAtOnce) {
