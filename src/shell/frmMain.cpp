@@ -10,9 +10,11 @@
 #include "settings/frmReset.h"
 #include "settings/frmSetPtr.h"
 #include "settings/frmSetdate.h"
+#include "shell/frmAbout.h"
 #include "shell/frmEmploye.h"
 #include "shell/frmMainButn.h"
 #include "shell/frmRepTSht.h"
+#include "shell/frmSecurity.h"
 #include "shell/frmTimer.h"
 #include "shell/handoff.h"
 
@@ -140,7 +142,7 @@ void frmMain::mmTimecard_Click() { showMarked(ui::forms().get<frmRepTSht>()); }
 void frmMain::mmPrice_Click() { showMarked("frmSetMenu"); }
 void frmMain::mmInfor_Click() { showMarked(ui::forms().get<settings::frmInfor>()); }
 void frmMain::mmSetDate_Click() { showMarked(ui::forms().get<settings::frmSetdate>()); }
-void frmMain::mmSecurity_Click() { showMarked("frmSecurity"); }
+void frmMain::mmSecurity_Click() { showMarked(ui::forms().get<frmSecurity>()); }
 void frmMain::mmPrinters_Click() { ui::forms().get<settings::frmSetPtr>().Show(); }
 void frmMain::mmNWsetin_Click() { showMarked(ui::forms().get<settings::frmNWSetin>()); }
 void frmMain::mmReset_Click() { showMarked(ui::forms().get<settings::frmReset>()); }
@@ -160,6 +162,6 @@ void frmMain::mmSetup_Click() {
 }
 
 void frmMain::mmDefrag_Click() { launch("Defrag.EXE"); }
-void frmMain::mmAbout_Click() { showLater("frmAbout"); }
+void frmMain::mmAbout_Click() { ui::forms().get<frmAbout>().Show(); }
 
 }  // namespace pelk::shell

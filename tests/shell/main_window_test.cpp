@@ -67,7 +67,7 @@ public:
     static std::vector<std::string> buttons();
 };
 
-enum { kMap, kChkDate, kReservAdd, kReserv, kReports, kRepDy, kRepAccPayable, kSetMenu, kSecurity, kAbout, kRegister };
+enum { kMap, kChkDate, kReservAdd, kReserv, kReports, kRepDy, kRepAccPayable, kSetMenu, kRegister };
 
 template <>
 std::vector<std::string> StandInFor<kMap>::labels() {
@@ -224,8 +224,6 @@ TEST_F(MainWindow, MenuItemsOfLaterScreensMarkOrOnlyShowThem) {
     standIn<kRepDy>("frmRepDy");
     standIn<kRepAccPayable>("frmRepAccPayable");
     standIn<kSetMenu>("frmSetMenu");
-    standIn<kSecurity>("frmSecurity");
-    standIn<kAbout>("frmAbout");
     frmMain& main = logIn();
     struct Case {
         ui::Menu& item;
@@ -237,9 +235,7 @@ TEST_F(MainWindow, MenuItemsOfLaterScreensMarkOrOnlyShowThem) {
              Case{main.mmRepGroup, "frmRepDy", "QS"},
              Case{main.mmAccPayable, "frmRepAccPayable", "QS"},
              Case{main.mmPrice, "frmSetMenu", "QS"},
-             Case{main.mmSecurity, "frmSecurity", "QS"},
              Case{main.mmReserv, "frmReserv", "kept"},
-             Case{main.mmAbout, "frmAbout", "kept"},
          }) {
         // A fresh screen: loaded by the click.
         if (ui::Form* open = ui::forms().find(c.screen)) open->Unload();
