@@ -3,6 +3,7 @@
 #include <string>
 
 #include "pelk/version.h"
+#include "settings/common.h"
 
 namespace pelk::shell {
 
@@ -17,6 +18,8 @@ frmCopyright::frmCopyright() {
     setHeight(1245);
     setBackColor(0xC0FFC0);
     setKeyPreview(true);
+    // The window system puts the banner in the middle of the screen.
+    settings::CentreForm(*this, 2, false);
 
     Image1.Move(120, 60, 7395, 135);
     Line1.setX1(120);
