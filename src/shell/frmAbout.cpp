@@ -45,7 +45,6 @@ frmAbout::frmAbout() {
     lblTo.setCaption("This copy is licensed to:");
     lblTo.Move(1080, 1440, 4335, 255);
     Text1.Move(1080, 1740, 4335, 375);
-    Text1.setLocked(true);
     lblNotes.setCaption(
         "This program is protected by copyright law. Copying it, or passing it on, in whole or in part, "
         "without the publisher's leave is not allowed.");
