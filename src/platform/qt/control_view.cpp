@@ -172,6 +172,14 @@ void forwardPointer(ControlView& view, QWidget* widget, bool passOn) {
     widget->installEventFilter(new PointerFilter(view, passOn, widget));
 }
 
+namespace {
+constexpr const char* kOwnKeys = "pelkOwnKeys";
+}
+
+void keepOwnKeys(QWidget* widget) { widget->setProperty(kOwnKeys, true); }
+
+bool keepsOwnKeys(const QWidget* widget) { return widget && widget->property(kOwnKeys).toBool(); }
+
 // ---- User actions
 
 namespace user {

@@ -120,4 +120,9 @@ QWidget* pressedWidget();
 // doubleClick. With `passOn` the widget also gets them (an edit line places its caret).
 void forwardPointer(ControlView& view, QWidget* widget, bool passOn = false);
 
+// Marks a widget that edits its own text with the keys typed into it (a grid's cell editor): the
+// host leaves them to it instead of handing every key on a form to the program.
+void keepOwnKeys(QWidget* widget);
+bool keepsOwnKeys(const QWidget* widget);
+
 }  // namespace pelk::qt

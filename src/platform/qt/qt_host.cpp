@@ -21,6 +21,7 @@
 #include "platform/qt/dialogs.h"
 #include "platform/qt/form_window.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/dbgrid.h"
 #include "platform/ui/form.h"
 #include "platform/ui/input.h"
 #include "platform/ui/registry.h"
@@ -59,7 +60,19 @@ void editKey(ui::Form& form, int key, bool shift) {
     if (!ui::input::takesInput(form)) return;
     ui::Control* c = form.activeControl();
     if (!c || !c->canFocus()) return;
-    if (c->kind() == ui::ControlKind::ListBox || c->kind() == ui::ControlKind::ComboBox) {
+    if (c->kind() == ui::ControlKind::DBGrid) {
+        // Up and Down move through the rows; Delete deletes the current one where the grid allows.
+        auto& grid = static_cast<ui::DBGrid&>(*c);
+        if (key == Qt::Key_Delete) {
+            grid.userDeleteRow();
+        } else if ((key == Qt::Key_Up || key == Qt::Key_Down) && grid.row() >= 0) {
+            int row = grid.row() + (key == Qt::Key_Up ? -1 : 1);
+            if (row >= 0 && row < grid.rows()) ui::input::select(grid, row, grid.col());
+        }
+        return;
+    }
+    if (c->kind() == ui::ControlKind::ListBox || c->kind() == ui::ControlKind::ComboBox ||
+        c->kind() == ui::ControlKind::FileListBox) {
         auto& list = static_cast<ui::ListControl&>(*c);
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
             int row = list.listIndex() + (key == Qt::Key_Up ? -1 : 1);
@@ -67,7 +80,7 @@ void editKey(ui::Form& form, int key, bool shift) {
             return;
         }
     }
-    if (c->kind() == ui::ControlKind::TextBox) {
+    if (c->kind() == ui::ControlKind::TextBox || c->kind() == ui::ControlKind::RichTextBox) {
         auto& box = static_cast<ui::TextBox&>(*c);
         int n = static_cast<int>(core::text::len(box.text()));
         int start = box.selStart(), length = box.selLength();
@@ -422,18 +435,18 @@ bool QtHost::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::ShortcutOverride: {
             // The program's menu shortcuts win over what an edit line would do with the key.
-            if (!windowOfWidget(widget)) return false;
+            if (!windowOfWidget(widget) || keepsOwnKeys(widget)) return false;
             event->ignore();
             return true;
         }
         case QEvent::KeyPress: {
-            if (QApplication::activePopupWidget()) return false;
+            if (QApplication::activePopupWidget() || keepsOwnKeys(widget)) return false;
             FormWindow* w = windowOfWidget(widget);
             return w ? routeKey(*w, static_cast<QKeyEvent*>(event)) : false;
         }
         case QEvent::InputMethod: {
             FormWindow* w = windowOfWidget(widget);
-            if (!w) return false;
+            if (!w || keepsOwnKeys(widget)) return false;
             ui::Form* f = w->form();
             QString text = static_cast<QInputMethodEvent*>(event)->commitString();
             for (char32_t code : text.toUcs4()) {

@@ -27,9 +27,13 @@
 #include "platform/qt/look.h"
 #include "platform/qt/qt_host.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/file_list_box.h"
 #include "platform/ui/input.h"
 
 namespace pelk::qt {
+
+// The grids and the calendar (grid_views.cpp).
+void registerDataRenderers(std::map<ui::ControlKind, Renderer>& table);
 
 namespace {
 
@@ -661,7 +665,7 @@ private:
 
 class ListView : public ControlView {
 public:
-    ListView(ui::ListBox& list, QListWidget* w) : ControlView(list, w), list_(list), w_(w) {
+    ListView(ui::ListControl& list, QListWidget* w) : ControlView(list, w), list_(list), w_(w) {
         w->setFocusPolicy(Qt::NoFocus);
         w->setSelectionMode(QAbstractItemView::SingleSelection);
         w->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -716,7 +720,7 @@ private:
         ListView& view_;
     };
 
-    ui::ListBox& list_;
+    ui::ListControl& list_;
     QListWidget* w_;
 };
 
@@ -755,6 +759,13 @@ void registerBuiltInRenderers(std::map<ui::ControlKind, Renderer>& t) {
     t[K::ListBox] = [](ui::Control& c, QWidget* parent) {
         return std::make_unique<ListView>(static_cast<ui::ListBox&>(c), new QListWidget(parent));
     };
+    // The file list is a list of its files; the rich text box shows its plain text as a text box
+    // of many lines.
+    t[K::FileListBox] = [](ui::Control& c, QWidget* parent) {
+        return std::make_unique<ListView>(static_cast<ui::FileListBox&>(c), new QListWidget(parent));
+    };
+    t[K::RichTextBox] = t[K::TextBox];
+    registerDataRenderers(t);
     // Nothing shows at run time (menu items show on the menu bar).
     auto nothing = [](ui::Control&, QWidget*) { return std::unique_ptr<ControlView>(); };
     t[K::Timer] = nothing;

@@ -209,7 +209,7 @@ public:
         Move(0, 0, 3000, 3000);
         File1.Move(150, 150, 1500, 1500);
     }
-    ui::Control File1{this, "File1", ui::ControlKind::FileListBox};
+    ui::Control File1{this, "File1", ui::ControlKind::Data};
 };
 
 TEST_F(Rendering, KindsWithoutAWidgetShowAsAnEmptyFrameUntilOneIsRegistered) {
@@ -218,10 +218,11 @@ TEST_F(Rendering, KindsWithoutAWidgetShowAsAnEmptyFrameUntilOneIsRegistered) {
     settle();
     auto* frame = qobject_cast<QFrame*>(widget(ui::forms().get<frmQtOdd>().File1));
     ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->metaObject(), &QFrame::staticMetaObject) << "a frame and nothing more";
     EXPECT_EQ(frame->geometry(), QRect(10, 10, 100, 100));
     ui::forms().get<frmQtOdd>().Unload();
 
-    auto previous = qt::registerRenderer(ui::ControlKind::FileListBox, [](ui::Control& c, QWidget* parent) {
+    auto previous = qt::registerRenderer(ui::ControlKind::Data, [](ui::Control& c, QWidget* parent) {
         auto* list = new QListWidget(parent);
         list->addItem("ZuReserv.mdb");
         return qt::makeView(c, list, nullptr);
@@ -231,7 +232,7 @@ TEST_F(Rendering, KindsWithoutAWidgetShowAsAnEmptyFrameUntilOneIsRegistered) {
     auto* list = qobject_cast<QListWidget*>(widget(ui::forms().get<frmQtOdd>().File1));
     ASSERT_TRUE(list);
     EXPECT_EQ(list->item(0)->text(), "ZuReserv.mdb");
-    qt::registerRenderer(ui::ControlKind::FileListBox, previous);
+    qt::registerRenderer(ui::ControlKind::Data, previous);
 }
 
 }  // namespace

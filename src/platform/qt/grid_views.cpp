@@ -1,0 +1,549 @@
+// The widgets of the record grid, the flexible grid and the calendar (control_view.h).
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QEvent>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QTableWidget>
+#include <algorithm>
+#include <map>
+#include <memory>
+
+#include "platform/core/format.h"
+#include "platform/core/text.h"
+#include "platform/db/recordset.h"
+#include "platform/qt/control_view.h"
+#include "platform/qt/look.h"
+#include "platform/qt/qt_host.h"
+#include "platform/ui/calendar.h"
+#include "platform/ui/data.h"
+#include "platform/ui/dbgrid.h"
+#include "platform/ui/flexgrid.h"
+#include "platform/ui/form.h"
+#include "platform/ui/input.h"
+
+namespace pelk::qt {
+
+namespace {
+
+// The style of one table: its grid lines in the colour the control asks for.
+class GridLineStyle : public QProxyStyle {
+public:
+    explicit GridLineStyle(QObject* owner) : QProxyStyle(QStyleFactory::create(qApp->style()->name())) {
+        setParent(owner);
+    }
+    QColor lines{128, 128, 128};
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_Table_GridLineColor) return static_cast<int>(lines.rgba());
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+// A table whose cells change only through the program: clicks are taken before the table sees
+// them, and a cell editor is opened by the view and never moves on to the next cell by itself.
+class GridTable : public QTableWidget {
+public:
+    explicit GridTable(QWidget* parent) : QTableWidget(parent), lines_(new GridLineStyle(this)) {
+        setStyle(lines_);
+        setFocusPolicy(Qt::NoFocus);
+        setEditTriggers(QAbstractItemView::NoEditTriggers);
+        setSelectionMode(QAbstractItemView::SingleSelection);
+        setSelectionBehavior(QAbstractItemView::SelectItems);
+        setTabKeyNavigation(false);
+        setCornerButtonEnabled(false);
+        setWordWrap(false);
+        for (QHeaderView* h : {horizontalHeader(), verticalHeader()}) {
+            h->setSectionsClickable(false);
+            h->setHighlightSections(false);
+            h->setSectionResizeMode(QHeaderView::Fixed);
+            // Headings keep the button face whatever the grid's own colours.
+            QPalette pal = h->palette();
+            pal.setColor(QPalette::Button, systemColor(15));
+            pal.setColor(QPalette::Window, systemColor(15));
+            pal.setColor(QPalette::ButtonText, systemColor(18));
+            pal.setColor(QPalette::WindowText, systemColor(18));
+            h->setPalette(pal);
+        }
+    }
+
+    void setLineColour(const QColor& c) {
+        if (lines_->lines == c) return;
+        lines_->lines = c;
+        viewport()->update();
+    }
+    QWidget* editor() const { return editor_; }
+    void editorOpened(QWidget* e) { editor_ = e; }
+    // Closes the open cell editor; what it holds has reached the program already.
+    void dropEditor() {
+        if (editor_) closeEditor(editor_, QAbstractItemDelegate::NoHint);
+    }
+    // Rows and columns made equal to the counts; a count unchanged keeps its items.
+    void setCounts(int rows, int cols) {
+        if (columnCount() != cols) setColumnCount(cols);
+        if (rowCount() != rows) setRowCount(rows);
+    }
+    // Sets a cell's text and look, touching the item only where something differs (a screen
+    // writing cell after cell repaints nothing that did not change).
+    void setCell(int r, int c, const QString& text, Qt::ItemFlags flags, Qt::Alignment align = Qt::AlignLeft,
+                 const QBrush& back = QBrush(), const QBrush& fore = QBrush()) {
+        QTableWidgetItem* it = item(r, c);
+        if (!it) {
+            it = new QTableWidgetItem;
+            setItem(r, c, it);
+        }
+        if (it->text() != text) it->setText(text);
+        if (it->flags() != flags) it->setFlags(flags);
+        Qt::Alignment a = align | Qt::AlignVCenter;
+        if (it->textAlignment() != static_cast<int>(a)) it->setTextAlignment(a);
+        if (it->background() != back) it->setBackground(back);
+        if (it->foreground() != fore) it->setForeground(fore);
+    }
+
+protected:
+    void closeEditor(QWidget* e, QAbstractItemDelegate::EndEditHint hint) override {
+        if (e == editor_) editor_ = nullptr;
+        // Tab ends the edit; the current cell stays the program's.
+        if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem)
+            hint = QAbstractItemDelegate::NoHint;
+        // The grid keeps the keyboard focus the editor had (the table takes none of its own).
+        bool focused = e && e->hasFocus();
+        QTableWidget::closeEditor(e, hint);
+        if (focused) setFocus(Qt::OtherFocusReason);
+    }
+
+private:
+    GridLineStyle* lines_;
+    QPointer<QWidget> editor_;
+};
+
+// The line that edits a cell: the text goes to the program as it is typed (as a bound text box's
+// does), so the program holds it whatever happens next: a click elsewhere, the form closing.
+class CellEditor : public QStyledItemDelegate {
+public:
+    struct Program {
+        // The text typed so far; false when the grid refuses it.
+        std::function<bool(int row, int col, const QString& text)> typed;
+        // Escape after typing: the edits the row had before the cell was opened come back.
+        std::function<void()> reverted;
+    };
+    CellEditor(GridTable* table, Program program)
+        : QStyledItemDelegate(table), table_(table), program_(std::move(program)) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override {
+        auto* line = new QLineEdit(parent);
+        line->setFrame(false);
+        line->setContextMenuPolicy(Qt::NoContextMenu);
+        line->setAcceptDrops(false);
+        keepOwnKeys(line);
+        int r = index.row(), c = index.column();
+        auto delivered = std::make_shared<bool>(false);
+        auto table = table_;
+        Program program = program_;
+        connect(line, &QLineEdit::textEdited, line, [=](const QString& text) {
+            *delivered = true;
+            if (!program.typed(r, c, text)) table->dropEditor();
+        });
+        connect(this, &QAbstractItemDelegate::closeEditor, line,
+                [=](QWidget* e, QAbstractItemDelegate::EndEditHint hint) {
+                    if (e == line && hint == QAbstractItemDelegate::RevertModelCache && *delivered) program.reverted();
+                });
+        table_->editorOpened(line);
+        return line;
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        auto* line = static_cast<QLineEdit*>(editor);
+        QString text = index.data().toString();
+        if (line->text() == text) return;
+        line->setText(text);
+        line->selectAll();
+    }
+    // Everything typed has reached the program already.
+    void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
+
+private:
+    GridTable* table_;
+    Program program_;
+};
+
+Qt::ScrollBarPolicy barPolicy(bool on) { return on ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff; }
+
+// The row height of a grid in its font.
+int rowHeightFor(const QWidget* w) { return QFontMetrics(w->font()).height() + 4; }
+
+// ---- The record grid
+
+class DBGridView : public ControlView {
+public:
+    DBGridView(ui::DBGrid& grid, GridTable* table) : ControlView(grid, table), grid_(grid), table_(table) {
+        std::weak_ptr<int> life = life_;
+        table->setItemDelegate(new CellEditor(table, {[this, life](int r, int c, const QString& text) {
+                                                          return !life.expired() && cellTyped(r, c, text);
+                                                      },
+                                                      [this, life] {
+                                                          if (!life.expired()) cellReverted();
+                                                      }}));
+        table->viewport()->installEventFilter(new Pointer(*this, Pointer::Cells, table->viewport()));
+        table->verticalHeader()->viewport()->installEventFilter(
+            new Pointer(*this, Pointer::Selectors, table->verticalHeader()->viewport()));
+        // The record selectors are a narrow column of markers.
+        table->verticalHeader()->setFixedWidth(16);
+        table->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    }
+
+    QWidget* focusWidget() const override { return table_->editor() ? table_->editor() : table_; }
+    bool usesBackColor() const override { return false; }
+
+    void update(std::string_view p) override {
+        bool all = p.empty();
+        if (all || p == "RecordSelectors") table_->verticalHeader()->setVisible(grid_.recordSelectors());
+        if (all || p == "ColumnHeaders") table_->horizontalHeader()->setVisible(grid_.columnHeaders());
+        if (all || p == "ScrollBars") {
+            int bars = grid_.scrollBars();
+            table_->setHorizontalScrollBarPolicy(barPolicy(bars & 1));
+            table_->setVerticalScrollBarPolicy(barPolicy(bars & 2));
+        }
+        if (all || p == "RowDividerStyle" || p == "ForeColor") {
+            int style = grid_.rowDividerStyle();
+            table_->setShowGrid(style != 0);
+            QColor colour = style == 1   ? QColor(0, 0, 0)
+                            : style == 5 ? toQColor(grid_.foreColor())
+                            : style == 6 ? QColor(192, 192, 192)
+                                         : QColor(128, 128, 128);
+            table_->setLineColour(colour);
+        }
+        if (all || p == "Font") table_->verticalHeader()->setDefaultSectionSize(rowHeightFor(table_));
+        fill();
+    }
+
+private:
+    // Presses on the cells and on the record selectors choose a cell through the program.
+    class Pointer : public QObject {
+    public:
+        enum Where { Cells, Selectors };
+        Pointer(DBGridView& view, Where where, QObject* parent) : QObject(parent), view_(view), where_(where) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            switch (e->type()) {
+                case QEvent::MouseButtonPress:
+                    view_.pressed(static_cast<QMouseEvent*>(e)->position().toPoint(), where_);
+                    return true;
+                case QEvent::MouseButtonDblClick:
+                    view_.doublePressed(static_cast<QMouseEvent*>(e), where_);
+                    return true;
+                case QEvent::MouseButtonRelease:
+                    user::release(view_, static_cast<QMouseEvent*>(e));
+                    return true;
+                case QEvent::MouseMove:
+                    return true;
+                default:
+                    return false;
+            }
+        }
+
+    private:
+        DBGridView& view_;
+        Where where_;
+    };
+
+    // The row and column under a point, -1 where there is none.
+    std::pair<int, int> cellAt(QPoint pos, Pointer::Where where) const {
+        if (where == Pointer::Selectors) return {table_->verticalHeader()->logicalIndexAt(pos), -1};
+        QModelIndex at = table_->indexAt(pos);
+        return {at.row(), at.column()};
+    }
+
+    void pressed(QPoint pos, Pointer::Where where) {
+        auto [r, c] = cellAt(pos, where);
+        // A press anywhere on the grid ends an edit in progress (what was typed is the program's already).
+        table_->dropEditor();
+        if (r < 0) {
+            user::focus(*this);
+            return;
+        }
+        bool again = where == Pointer::Cells && r == shownRow_ && c == shownCol_;
+        if (where == Pointer::Selectors) c = std::max(0, shownCol_);
+        std::weak_ptr<int> life = life_;
+        user::select(*this, r, c);
+        if (life.expired() || !alive()) return;
+        update("Row");
+        // A press on the current cell edits it, as a touch on a cell already chosen does.
+        if (again) edit(r, c);
+    }
+
+    void doublePressed(QMouseEvent* e, Pointer::Where where) {
+        auto [r, c] = cellAt(e->position().toPoint(), where);
+        std::weak_ptr<int> life = life_;
+        // The press before it chose the cell; a double click that comes alone chooses it first.
+        if (r >= 0 && (r != shownRow_ || (where == Pointer::Cells && c != shownCol_))) {
+            pressed(e->position().toPoint(), where);
+            if (life.expired() || !alive()) return;
+        }
+        user::doubleClick(*this, e);
+        if (life.expired() || !alive() || where != Pointer::Cells || r < 0) return;
+        edit(r, c);
+    }
+
+    void edit(int r, int c) {
+        if (!alive() || grid_.row() != r || !grid_.hasFocus()) return;
+        QTableWidgetItem* it = table_->item(r, c);
+        if (!it || !(it->flags() & Qt::ItemIsEditable)) return;
+        editsBefore_ = grid_.pendingEdits();
+        colBefore_ = grid_.col();
+        table_->editItem(it);
+    }
+
+    // The row's edits as they were when the cell was opened: the others again, this cell's gone.
+    void cellReverted() {
+        std::weak_ptr<int> life = life_;
+        user::act(*this, [&] {
+            int r = grid_.row();
+            if (r < 0) return;
+            grid_.clearPending();
+            for (const auto& [field, value] : editsBefore_)
+                for (int c = 0; c < grid_.cols(); ++c)
+                    if (core::text::equalsNoCase(grid_.columnField(c), field)) {
+                        grid_.userEditCell(r, c, value);
+                        break;
+                    }
+            if (colBefore_ >= 0 && colBefore_ < grid_.cols()) grid_.setCol(colBefore_);
+        });
+        if (!life.expired() && alive()) update("TextMatrix");
+    }
+
+    bool cellTyped(int r, int c, const QString& text) {
+        bool taken = false;
+        std::weak_ptr<int> life = life_;
+        user::act(*this, [&] { taken = ui::input::editCell(grid_, r, c, toStd(text)); });
+        if (!life.expired() && alive() && !taken) update("TextMatrix");
+        return taken;
+    }
+
+    // Rows the recordset holds (the row being added and the empty add row come after them).
+    int storedRows() const {
+        db::Recordset* rs = grid_.dataSource() ? grid_.dataSource()->recordset() : nullptr;
+        bool adding = rs && rs->editMode() == db::EditMode::Adding;
+        return grid_.rows() - ((grid_.allowAddNew() || adding) ? 1 : 0);
+    }
+
+    // Whether the user may type into the cell (the program says no to what it refuses anyway).
+    bool takesTyping(int r, const ui::GridColumn& column, int stored) const {
+        if (r >= stored ? !grid_.allowAddNew() : !grid_.allowUpdate()) return false;
+        if (column.dataField.empty()) return false;
+        db::Recordset* rs = grid_.dataSource() ? grid_.dataSource()->recordset() : nullptr;
+        if (!rs) return false;
+        int k = rs->fieldIndex(column.dataField);
+        return k < 0 || rs->fields()[static_cast<std::size_t>(k)].kind != db::Kind::Counter;
+    }
+
+    void fill() {
+        std::vector<ui::GridColumn> columns = grid_.columns();
+        int rows = grid_.rows(), cols = static_cast<int>(columns.size());
+        int current = grid_.row(), col = grid_.col(), stored = storedRows();
+        if (table_->editor() && (current != shownRow_ || col != shownCol_ || current < 0)) table_->dropEditor();
+        table_->setCounts(rows, cols);
+        QStringList captions;
+        for (const ui::GridColumn& column : columns) captions << toQString(column.caption);
+        table_->setHorizontalHeaderLabels(captions);
+        for (int c = 0; c < cols; ++c) {
+            double width = columns[static_cast<std::size_t>(c)].width;
+            if (width > 0)
+                table_->setColumnWidth(c, twips().toPixels(width));
+            else
+                table_->resizeColumnToContents(c);
+        }
+        for (int r = 0; r < rows; ++r) {
+            for (int c = 0; c < cols; ++c) {
+                Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+                if (takesTyping(r, columns[static_cast<std::size_t>(c)], stored)) flags |= Qt::ItemIsEditable;
+                table_->setCell(r, c, toQString(grid_.textMatrix(r, c)), flags);
+            }
+            // The current row has the arrow, the empty add row the star.
+            QString marker = r == current ? QStringLiteral("\u25B6") : r >= stored ? QStringLiteral("*") : QString();
+            QTableWidgetItem* head = table_->verticalHeaderItem(r);
+            if (!head) table_->setVerticalHeaderItem(r, head = new QTableWidgetItem);
+            if (head->text() != marker) head->setText(marker);
+        }
+        QSignalBlocker block(table_);
+        bool moved = current != shownRow_;
+        if (current >= 0 && col >= 0 && col < cols) {
+            if (table_->currentRow() != current || table_->currentColumn() != col)
+                table_->setCurrentCell(current, col, QItemSelectionModel::ClearAndSelect);
+            if (moved) table_->scrollToItem(table_->item(current, col));
+        } else {
+            table_->clearSelection();
+            table_->setCurrentIndex(QModelIndex());
+        }
+        shownRow_ = current;
+        shownCol_ = col;
+    }
+
+    ui::DBGrid& grid_;
+    GridTable* table_;
+    int shownRow_ = -1, shownCol_ = -1;
+    std::vector<std::pair<std::string, std::string>> editsBefore_;
+    int colBefore_ = -1;
+    // Gone with the view: what runs after handing an action to the program (which may unload
+    // the control, and its view with it) and the cell editor, which may outlive the view for a
+    // moment, look at it first.
+    std::shared_ptr<int> life_ = std::make_shared<int>(0);
+};
+
+// ---- The flexible grid
+
+class FlexGridView : public ControlView {
+public:
+    FlexGridView(ui::FlexGrid& grid, GridTable* table) : ControlView(grid, table), grid_(grid), table_(table) {
+        table->horizontalHeader()->hide();
+        table->verticalHeader()->hide();
+        table->setLineColour(QColor(192, 192, 192));
+        table->viewport()->installEventFilter(new Pointer(*this, table->viewport()));
+    }
+
+    bool usesBackColor() const override { return false; }
+
+    void update(std::string_view p) override {
+        if (p == "Redraw" || p.empty()) table_->setUpdatesEnabled(grid_.redraw());
+        // While the screen rewrites the grid nothing is shown; everything is when it is done.
+        if (!grid_.redraw()) return;
+        if (p.empty() || p == "Font") table_->verticalHeader()->setDefaultSectionSize(rowHeightFor(table_));
+        fill();
+    }
+
+private:
+    class Pointer : public QObject {
+    public:
+        Pointer(FlexGridView& view, QObject* parent) : QObject(parent), view_(view) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            switch (e->type()) {
+                case QEvent::MouseButtonPress: {
+                    QModelIndex at = view_.table_->indexAt(static_cast<QMouseEvent*>(e)->position().toPoint());
+                    if (at.isValid()) {
+                        std::weak_ptr<int> life = view_.life_;
+                        user::select(view_, at.row(), at.column());
+                        if (!life.expired() && view_.alive()) view_.update("Row");
+                    } else {
+                        user::focus(view_);
+                    }
+                    return true;
+                }
+                case QEvent::MouseButtonDblClick:
+                    user::doubleClick(view_, static_cast<QMouseEvent*>(e));
+                    return true;
+                case QEvent::MouseButtonRelease:
+                    user::release(view_, static_cast<QMouseEvent*>(e));
+                    return true;
+                case QEvent::MouseMove:
+                    return true;
+                default:
+                    return false;
+            }
+        }
+
+    private:
+        FlexGridView& view_;
+    };
+
+    void fill() {
+        int rows = grid_.rows(), cols = grid_.cols();
+        int fixedRows = grid_.fixedRows(), fixedCols = grid_.fixedCols();
+        table_->setCounts(rows, cols);
+        for (int c = 0; c < cols; ++c) {
+            int width = twips().toPixels(grid_.colWidth(c));
+            if (table_->columnWidth(c) != width) table_->setColumnWidth(c, width);
+        }
+        const QBrush fixedBack(systemColor(15)), fixedFore(systemColor(18));
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < cols; ++c) {
+                std::string text = grid_.textMatrix(r, c);
+                bool fixed = r < fixedRows || c < fixedCols;
+                // As the legacy grid aligns in general: numbers to the right, other texts to the left.
+                Qt::Alignment align = !fixed && core::isNumeric(text) ? Qt::AlignRight : Qt::AlignLeft;
+                table_->setCell(r, c, toQString(text), Qt::ItemIsEnabled | Qt::ItemIsSelectable, align,
+                                fixed ? fixedBack : QBrush(), fixed ? fixedFore : QBrush());
+            }
+        QSignalBlocker block(table_);
+        int row = grid_.row(), col = grid_.col();
+        bool movable = row >= fixedRows && col >= fixedCols && row < rows && col < cols;
+        if (movable) {
+            if (table_->currentRow() != row || table_->currentColumn() != col)
+                table_->setCurrentCell(row, col, QItemSelectionModel::NoUpdate);
+        } else {
+            table_->setCurrentIndex(QModelIndex());
+        }
+        // The selection: Row to RowSel, Col to ColSel; a single cell shows as the current one only.
+        table_->clearSelection();
+        int r0 = std::min(row, grid_.rowSel()), r1 = std::max(row, grid_.rowSel());
+        int c0 = std::min(col, grid_.colSel()), c1 = std::max(col, grid_.colSel());
+        r0 = std::max(r0, fixedRows);
+        c0 = std::max(c0, fixedCols);
+        if (movable && (r1 > r0 || c1 > c0) && r1 < rows && c1 < cols)
+            table_->setRangeSelected(QTableWidgetSelectionRange(r0, c0, r1, c1), true);
+        if (movable && row != shownRow_) table_->scrollToItem(table_->item(row, col));
+        shownRow_ = row;
+    }
+
+    ui::FlexGrid& grid_;
+    GridTable* table_;
+    int shownRow_ = -1;
+    std::shared_ptr<int> life_ = std::make_shared<int>(0);  // as the record grid's
+};
+
+// ---- The calendar
+
+QDate toQDate(const core::Date& d) { return QDate(d.year, d.month, d.day); }
+
+class CalendarView : public ControlView {
+public:
+    CalendarView(ui::Calendar& calendar, QCalendarWidget* w) : ControlView(calendar, w), calendar_(calendar), w_(w) {
+        w->setFocusPolicy(Qt::NoFocus);
+        w->setFirstDayOfWeek(Qt::Sunday);
+        w->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+        w->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+        QObject::connect(w, &QCalendarWidget::clicked, w, [this](QDate d) { picked(d); });
+    }
+    void update(std::string_view p) override {
+        if (!p.empty() && p != "Value") return;
+        QSignalBlocker block(w_);
+        w_->setSelectedDate(toQDate(calendar_.value()));
+    }
+    bool usesBackColor() const override { return false; }
+
+private:
+    void picked(QDate d) {
+        std::weak_ptr<int> life = life_;
+        user::act(*this, [&] {
+            if (!ui::input::takesInput(calendar_.form()) || !calendar_.shown() || !calendar_.usable()) return;
+            calendar_.form().focus(calendar_);
+            if (calendar_.form().isLoaded()) calendar_.userPick(core::Date{d.year(), d.month(), d.day()});
+        });
+        // A pick the program did not take leaves the day it holds.
+        if (!life.expired() && alive()) update("Value");
+    }
+
+    ui::Calendar& calendar_;
+    QCalendarWidget* w_;
+    std::shared_ptr<int> life_ = std::make_shared<int>(0);  // as the record grid's
+};
+
+}  // namespace
+
+void registerDataRenderers(std::map<ui::ControlKind, Renderer>& t) {
+    using K = ui::ControlKind;
+    t[K::DBGrid] = [](ui::Control& c, QWidget* parent) {
+        return std::make_unique<DBGridView>(static_cast<ui::DBGrid&>(c), new GridTable(parent));
+    };
+    t[K::FlexGrid] = [](ui::Control& c, QWidget* parent) {
+        return std::make_unique<FlexGridView>(static_cast<ui::FlexGrid&>(c), new GridTable(parent));
+    };
+    t[K::Calendar] = [](ui::Control& c, QWidget* parent) {
+        return std::make_unique<CalendarView>(static_cast<ui::Calendar&>(c), new QCalendarWidget(parent));
+    };
+}
+
+}  // namespace pelk::qt
