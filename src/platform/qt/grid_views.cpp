@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
@@ -11,6 +13,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTableWidget>
+#include <QToolButton>
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -531,6 +534,36 @@ private:
     std::shared_ptr<int> life_ = std::make_shared<int>(0);  // as the record grid's
 };
 
+// The data control's navigator: first, previous, the caption, next, last.
+class DataView : public ControlView {
+public:
+    DataView(ui::Data& data, QWidget* w) : ControlView(data, w), data_(data) {
+        auto* row = new QHBoxLayout(w);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->setSpacing(0);
+        const char* const arrows[] = {"|\u25C0", "\u25C0", "\u25B6", "\u25B6|"};
+        for (int n = 0; n < 4; ++n) {
+            auto* b = new QToolButton(w);
+            b->setText(QString::fromUtf8(arrows[n]));
+            b->setFocusPolicy(Qt::NoFocus);
+            b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+            QObject::connect(b, &QToolButton::clicked, b, [this, n] { user::select(*this, n); });
+            if (n == 2) {
+                caption_ = new QLabel(w);
+                caption_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+                row->addWidget(caption_);
+            }
+            row->addWidget(b);
+        }
+    }
+    void update(std::string_view p) override {
+        if (p.empty() || p == "Caption") caption_->setText(QString::fromStdString(data_.caption()));
+    }
+
+private:
+    ui::Data& data_;
+    QLabel* caption_ = nullptr;
+};
 }  // namespace
 
 void registerDataRenderers(std::map<ui::ControlKind, Renderer>& t) {
@@ -540,6 +573,9 @@ void registerDataRenderers(std::map<ui::ControlKind, Renderer>& t) {
     };
     t[K::FlexGrid] = [](ui::Control& c, QWidget* parent) {
         return std::make_unique<FlexGridView>(static_cast<ui::FlexGrid&>(c), new GridTable(parent));
+    };
+    t[K::Data] = [](ui::Control& c, QWidget* parent) {
+        return std::make_unique<DataView>(static_cast<ui::Data&>(c), new QWidget(parent));
     };
     t[K::Calendar] = [](ui::Control& c, QWidget* parent) {
         return std::make_unique<CalendarView>(static_cast<ui::Calendar&>(c), new QCalendarWidget(parent));

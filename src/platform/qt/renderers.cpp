@@ -610,9 +610,11 @@ class ComboView : public ControlView {
 public:
     ComboView(ui::ComboBox& combo, ComboWidget* w) : ControlView(combo, w), combo_(combo), w_(w) {
         QObject::connect(w, &QComboBox::activated, w, [this](int row) {
+            // The handler may unload the control, and the view with it.
+            std::weak_ptr<int> life = life_;
             user::select(*this, row);
             // The program may refuse the choice; the box shows what it holds.
-            if (alive()) update("");
+            if (!life.expired() && alive()) update("");
         });
         w->installEventFilter(new FocusOnPress(*this, w));
     }
@@ -661,6 +663,7 @@ private:
 
     ui::ComboBox& combo_;
     ComboWidget* w_;
+    std::shared_ptr<int> life_ = std::make_shared<int>(0);  // as the record grid's
 };
 
 class ListView : public ControlView {
@@ -698,8 +701,10 @@ private:
                 auto* m = static_cast<QMouseEvent*>(e);
                 int row = view_.w_->indexAt(m->position().toPoint()).row();
                 if (row >= 0) {
+                    // The handler may unload the control, and the view with it.
+                    std::weak_ptr<int> life = view_.life_;
                     user::select(view_, row);
-                    if (view_.alive()) view_.update("ListIndex");
+                    if (!life.expired() && view_.alive()) view_.update("ListIndex");
                 } else {
                     user::focus(view_);
                 }
@@ -722,6 +727,7 @@ private:
 
     ui::ListControl& list_;
     QListWidget* w_;
+    std::shared_ptr<int> life_ = std::make_shared<int>(0);  // as the record grid's
 };
 
 }  // namespace

@@ -2,12 +2,14 @@
 
 #include <QCalendarWidget>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 #include <string>
 #include <utility>
 #include <vector>
@@ -172,6 +174,33 @@ TEST_F(Grids, RecordGridShowsTheRowsAndAClickMovesTheDataControl) {
     QRect cell = t->visualRect(t->model()->index(1, 2)).translated(t->viewport()->mapTo(host().canvasOf(f), QPoint()));
     EXPECT_GT(countColour(shot.copy(cell), QColor(0, 0, 0), 80), 5) << "Bob written in black";
     EXPECT_EQ(shot.pixelColor(cell.right() - 2, cell.center().y()), QColor(255, 255, 255)) << "on white";
+}
+
+// The data control shows its navigator: its caption between the arrows, and the arrows move it.
+TEST_F(Grids, NavigatorButtonsMoveTheDataControl) {
+    makeCards();
+    auto& f = show<frmQtSheet>("frmQtSheet");
+    f.datTcd.Move(150, 2550, 4500, 360);
+    f.datTcd.setCaption("Time cards");
+    f.datTcd.setVisible(true);
+    settle();
+    QWidget* bar = widget(f.datTcd);
+    ASSERT_NE(bar, nullptr);
+    auto buttons = bar->findChildren<QToolButton*>();
+    ASSERT_EQ(buttons.size(), 4);
+    EXPECT_EQ(bar->findChild<QLabel*>()->text(), "Time cards");
+    f.take();
+    QTest::mouseClick(buttons[3], Qt::LeftButton);
+    EXPECT_EQ(f.datTcd.Recordset().field("szDate_da")->toText(), "12/12/2026");
+    EXPECT_EQ(f.take(), (Events{"datTcd_Reposition"}));
+    QTest::mouseClick(buttons[1], Qt::LeftButton);
+    EXPECT_EQ(f.datTcd.Recordset().field("szDate_da")->toText(), "12/11/2026");
+    QTest::mouseClick(buttons[0], Qt::LeftButton);
+    EXPECT_EQ(f.datTcd.Recordset().field("szDate_da")->toText(), "12/10/2026");
+    QTest::mouseClick(buttons[2], Qt::LeftButton);
+    EXPECT_EQ(f.datTcd.Recordset().field("szDate_da")->toText(), "12/11/2026");
+    EXPECT_EQ(table(f.DBGrid1)->currentRow(), 1) << "the grid follows";
+    screenshot(host().canvasOf(f), "navigator");
 }
 
 // Typing into a cell goes to the grid as it is typed and is stored when the row is left;
