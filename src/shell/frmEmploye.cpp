@@ -262,8 +262,11 @@ void frmEmploye::datInfor_Validate(int& Action, int& Save) {
         Save = 0;
         return;
     }
-    // Leaving a row writes its edits: only a code that Save would take goes in.
+    // Leaving a row writes its edits: only a code that Save would take goes in, and a stored
+    // employee never loses his code to a box that Save's refusal emptied.
     std::string refusal = codeRefusal();
+    if (refusal.empty() && txtID.text().empty() && datInfor.Recordset().editMode() != db::EditMode::Adding)
+        refusal = kMasterCodeRefused;
     if (refusal.empty()) return;
     ui::MsgBox(refusal);
     if (Action == ui::kDataActionUnload)
