@@ -58,7 +58,11 @@ bool runEvent(const std::function<void()>& fn) {
 
 void markProgramStarted() { state().started = true; }
 bool programStarted() { return state().started; }
-bool programEnded() { return state().endCalled || (state().started && forms().loaded().empty()); }
+// Code still running keeps the program alive, as the legacy runtime did: a handler may unload
+// the last form and show another one later (after a pause that yields, say).
+bool programEnded() {
+    return state().endCalled || (state().started && state().depth == 0 && forms().loaded().empty());
+}
 
 void resetProgramState() {
     state().started = false;

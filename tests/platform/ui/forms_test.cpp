@@ -321,6 +321,28 @@ TEST(Forms, TheProgramEndsWhenItsLastFormCloses) {
     EXPECT_TRUE(ui::programEnded());
 }
 
+// Code still running keeps the program alive: a handler may unload the last form, yield, and
+// show a fresh one; a handler that leaves no form ends the program when it returns.
+TEST(Forms, RunningCodeKeepsTheProgramAlive) {
+    FormsSession s;
+    ui::markProgramStarted();
+    frmOpener& opener = ui::forms().get<frmOpener>();
+    opener.Show();
+    bool endedDuringPause = true;
+    opener.cmdAsk.onClick([&] {
+        ui::forms().get<frmOpener>().Unload();
+        ui::DoEvents();
+        endedDuringPause = ui::programEnded();
+        ui::forms().get<frmOpener>().Show();
+    });
+    ui::input::click(opener.cmdAsk);
+    EXPECT_FALSE(endedDuringPause);
+    EXPECT_FALSE(ui::programEnded());
+    ui::forms().get<frmOpener>().cmdAsk.onClick([] { ui::forms().get<frmOpener>().Unload(); });
+    ui::input::click(ui::forms().get<frmOpener>().cmdAsk);
+    EXPECT_TRUE(ui::programEnded());
+}
+
 TEST(Forms, FocusSetOnAHiddenFormTakesEffectWhenShown) {
     ui::ScriptedSession session;
     ui::forms().registerForm<test::frmProbe>("frmProbe");
