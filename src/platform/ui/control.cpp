@@ -1,5 +1,8 @@
 #include "platform/ui/control.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/ui/form.h"
 #include "platform/ui/host.h"
 #include "platform/ui/registry.h"
@@ -66,7 +69,7 @@ std::string Control::path() const {
 }
 
 void Control::changed(std::string_view property) { form_->controlChanged(*this, property); }
-bool Control::eventsOn() const { return form_->eventsOn(); }
+bool Control::eventsOn() const { return !quiet_ && form_->eventsOn(); }
 
 void Control::setTag(std::string tag) {
     if (tag == tag_) return;
@@ -280,6 +283,40 @@ void Control::userKey(int keyAscii) { raiseKeyPress(keyAscii); }
 bool Control::userSelect(int, int) { return false; }
 
 bool Control::userEditCell(int, int, std::string_view) { return false; }
+
+void Control::copyDesign(const Control& model) {
+    quiet_ = true;
+    setTag(model.tag_);
+    setEnabled(model.enabled_);
+    Move(model.left_, model.top_, model.width_, model.height_);
+    setBackColor(model.backColor_);
+    setForeColor(model.foreColor_);
+    setFont(model.font_);
+    setTabStop(model.tabStop_);
+    setToolTipText(model.toolTip_);
+    if (model.container_) setContainer(*model.container_);
+    // The kind's own properties go through their names. Left out: what the control above set,
+    // what only a user's session holds (the selection), what would act instead of being copied
+    // (a button's Value clicks it, an option's Value clears its group), what a form holds once
+    // (Default, Cancel), and lists and cells (run-time contents).
+    static const std::vector<std::string_view> kNotCopied = {
+        "Name",     "Index",      "Tag",           "Visible",   "Enabled",   "Left",     "Top",
+        "Width",    "Height",     "ToolTipText",   "BackColor", "ForeColor", "FontName", "FontSize",
+        "FontBold", "FontItalic", "FontUnderline", "TabIndex",  "TabStop",   "SelStart", "SelLength",
+        "SelText",  "Picture",    "Default",       "Cancel",    "Container"};
+    bool valueActs = kind_ == ControlKind::CommandButton || kind_ == ControlKind::OptionButton;
+    for (const Property& p : model.properties()) {
+        if (!p.get || !p.set || p.indexed() || p.cells()) continue;
+        if (std::find(kNotCopied.begin(), kNotCopied.end(), p.name) != kNotCopied.end()) continue;
+        if (valueActs && p.name == "Value") continue;
+        try {
+            p.set(*this, 0, p.get(model, 0));
+        } catch (const PropertyError&) {
+            // A value this kind refuses without its run-time contents (a list's text): left as made.
+        }
+    }
+    quiet_ = false;
+}
 
 const PropertyList& Control::identityProperties() {
     static const PropertyList list = {

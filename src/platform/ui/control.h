@@ -173,6 +173,11 @@ public:
     virtual void afterFormLoad() {}
     virtual void beforeFormUnload() {}
 
+    // A control array member loaded at run time takes the design of the array's lowest member:
+    // everything but Name, Index, Visible and TabIndex, set without raising events. A kind whose
+    // properties do not read back as text (pictures) copies those itself.
+    virtual void copyDesign(const Control& model);
+
     const PropertyList& properties() const override;
 
 protected:
@@ -207,6 +212,7 @@ private:
     bool tabStop_ = true;
     std::string toolTip_;
     Control* container_ = nullptr;
+    bool quiet_ = false;  // copying a design: no events
 
     Handler click_, dblClick_, change_, gotFocus_, lostFocus_;
     KeyHandler keyPress_;

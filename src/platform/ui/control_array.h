@@ -9,8 +9,21 @@
 #include <vector>
 
 #include "platform/ui/controls.h"
+#include "platform/ui/form.h"
 
 namespace pelk::ui {
+
+inline constexpr int kErrAlreadyLoaded = 360;
+
+// A Load the legacy runtime refuses with an error number (kErrAlreadyLoaded).
+class ControlArrayError : public std::logic_error {
+public:
+    ControlArrayError(int number, const std::string& message) : std::logic_error(message), number_(number) {}
+    int number() const { return number_; }
+
+private:
+    int number_;
+};
 
 // A legacy control array: controls of one kind sharing a name, told apart by Index, whose events
 // reach one handler with the index (`comNumber_Click(Index)`). Each member registers with the form
@@ -47,14 +60,27 @@ public:
         return all;
     }
 
-    // The legacy Load of a new member at run time: hidden, wired to the array's handlers.
+    // The legacy Load of a new member at run time: it takes the design of the lowest member (not
+    // its Visible: it comes hidden, nor its TabIndex: it comes last in tab order) and the array's
+    // handlers. An index already loaded is the legacy error 360.
     T& load(int index) {
-        if (exists(index)) throw std::logic_error(name_ + "(" + std::to_string(index) + ") is already loaded");
+        if (exists(index))
+            throw ControlArrayError(kErrAlreadyLoaded,
+                                    name_ + "(" + std::to_string(index) + "): Object already loaded");
+        const T* model = members_.empty() ? nullptr : members_.begin()->second.get();
         T& c = add(index);
+        if (model) c.copyDesign(*model);
         c.setVisible(false);
+        form_->controlLoaded(c);
         return c;
     }
-    void unload(int index) { members_.erase(index); }
+    // The legacy Unload of a member: a data control bound to it lets go of it first.
+    void unload(int index) {
+        auto it = members_.find(index);
+        if (it == members_.end()) return;
+        form_->controlUnloading(*it->second);
+        members_.erase(index);
+    }
 
     void onClick(std::function<void(int)> h) {
         wire([h](T& c, int i) { c.onClick([h, i] { h(i); }); });

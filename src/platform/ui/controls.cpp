@@ -259,10 +259,21 @@ void CommandButton::setPicture(const Picture& p) {
     if (assign(picture_, p)) changed("Picture");
 }
 void CommandButton::setDefault(bool d) {
+    if (d)
+        for (Control* c : form().controls())
+            if (c != this && c->kind() == ControlKind::CommandButton) static_cast<CommandButton*>(c)->setDefault(false);
     if (assign(default_, d)) changed("Default");
 }
 void CommandButton::setCancel(bool c) {
+    if (c)
+        for (Control* o : form().controls())
+            if (o != this && o->kind() == ControlKind::CommandButton) static_cast<CommandButton*>(o)->setCancel(false);
     if (assign(cancel_, c)) changed("Cancel");
+}
+
+void CommandButton::copyDesign(const Control& model) {
+    Control::copyDesign(model);
+    setPicture(static_cast<const CommandButton&>(model).picture());
 }
 
 void CommandButton::setValue(bool v) {
@@ -298,6 +309,10 @@ Image::Image(Form* form, std::string name, int index) : Control(form, std::move(
     setTabStop(false);
 }
 
+void Image::copyDesign(const Control& model) {
+    Control::copyDesign(model);
+    setPicture(static_cast<const Image&>(model).picture());
+}
 void Image::setPicture(const Picture& p) {
     if (assign(picture_, p)) changed("Picture");
 }
@@ -323,6 +338,10 @@ const PropertyList& Image::properties() const {
 PictureBox::PictureBox(Form* form, std::string name, int index)
     : Control(form, std::move(name), ControlKind::PictureBox, index) {}
 
+void PictureBox::copyDesign(const Control& model) {
+    Control::copyDesign(model);
+    setPicture(static_cast<const PictureBox&>(model).picture());
+}
 void PictureBox::setPicture(const Picture& p) {
     if (assign(picture_, p)) changed("Picture");
 }

@@ -105,6 +105,8 @@ public:
     void setStyle(int s);
     const Picture& picture() const { return picture_; }
     void setPicture(const Picture& p);
+    // Clicked by Enter (Default) or Escape (Cancel) on its form (input.h). A form has at most one
+    // of each: setting it clears it on the form's other buttons.
     bool isDefault() const { return default_; }
     void setDefault(bool d);
     bool isCancel() const { return cancel_; }
@@ -115,6 +117,7 @@ public:
 
     bool takesFocus() const override { return true; }
     void userKey(int keyAscii) override;
+    void copyDesign(const Control& model) override;
     const PropertyList& properties() const override;
 
 private:
@@ -133,6 +136,7 @@ public:
     void setStretch(bool s);
     int borderStyle() const { return borderStyle_; }
     void setBorderStyle(int s);
+    void copyDesign(const Control& model) override;
     const PropertyList& properties() const override;
 
 private:
@@ -151,6 +155,7 @@ public:
     int borderStyle() const { return borderStyle_; }
     void setBorderStyle(int s);
     bool takesFocus() const override { return true; }
+    void copyDesign(const Control& model) override;
     const PropertyList& properties() const override;
 
 private:

@@ -109,6 +109,10 @@ void Data::addBinding(BindKind kind, Control& c, std::string field) {
     bindings_.back().shown = valueOf(bindings_.back());
 }
 
+void Data::unbind(const Control& c) {
+    std::erase_if(bindings_, [&](const Binding& b) { return b.control == &c; });
+}
+
 void Data::bind(TextBox& box, std::string field) { addBinding(BindKind::Text, box, std::move(field)); }
 void Data::bind(Label& label, std::string field) { addBinding(BindKind::Caption, label, std::move(field)); }
 void Data::bind(CheckBox& box, std::string field) { addBinding(BindKind::Check, box, std::move(field)); }

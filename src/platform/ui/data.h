@@ -169,6 +169,9 @@ public:
     void bind(Label& label, std::string field);
     void bind(CheckBox& box, std::string field);
     void bind(ComboBox& box, std::string field);
+    // Lets go of a bound control that goes before the data control (a control array member
+    // unloaded): its pending edit is dropped.
+    void unbind(const Control& c);
     // The field a control is bound to here; empty when it is not.
     std::string boundField(const Control& c) const;
 

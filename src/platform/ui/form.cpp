@@ -6,6 +6,7 @@
 
 #include "platform/core/text.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/data.h"
 #include "platform/ui/host.h"
 #include "platform/ui/registry.h"
 #include "platform/ui/runtime.h"
@@ -69,6 +70,18 @@ void Form::changed(std::string_view property) {
 void Form::controlChanged(Control& c, std::string_view property) {
     auto listeners = listeners_;
     for (FormListener* l : listeners) l->controlChanged(c, property);
+}
+
+void Form::controlLoaded(Control& c) {
+    auto listeners = listeners_;
+    for (FormListener* l : listeners) l->controlAdded(c);
+}
+
+void Form::controlUnloading(Control& c) {
+    for (Control* o : controls_)
+        if (o->kind() == ControlKind::Data) static_cast<Data*>(o)->unbind(c);
+    auto listeners = listeners_;
+    for (FormListener* l : listeners) l->controlRemoved(c);
 }
 
 void Form::Show(ShowMode mode) {

@@ -25,6 +25,10 @@ public:
     virtual ~FormListener() = default;
     virtual void formChanged(Form& form, std::string_view property) {}
     virtual void controlChanged(Control& control, std::string_view property) {}
+    // A control array member loaded at run time (after it took its design), and one about to be
+    // unloaded (it is still whole).
+    virtual void controlAdded(Control& control) {}
+    virtual void controlRemoved(Control& control) {}
 };
 
 // A screen: a class derived from Form, its controls as members named like the legacy controls,
@@ -132,6 +136,10 @@ public:
     int registerControl(Control* c);
     void unregisterControl(Control* c);
     void controlChanged(Control& c, std::string_view property);
+    // A control array member loaded or about to be unloaded at run time: the listeners are told,
+    // and the form's data controls let go of one being unloaded.
+    void controlLoaded(Control& c);
+    void controlUnloading(Control& c);
     // Design values are set and events can run.
     bool made() const { return made_; }
     bool eventsOn() const { return made_ && loaded_; }
