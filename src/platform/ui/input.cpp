@@ -48,6 +48,27 @@ std::vector<int> keysOf(std::string_view s) {
     return keys;
 }
 
+// Enter is the focused control's own in a multi-line box (a new line) and on a button (its click).
+bool usesEnter(const Control& c) {
+    if (c.kind() == ControlKind::CommandButton) return true;
+    auto* box = dynamic_cast<const TextBox*>(&c);
+    return box && box->multiLine();
+}
+
+// The form's Default button for Enter or its Cancel button for Escape, when it can be clicked and
+// the control with the focus does not use the key itself.
+CommandButton* buttonFor(const Form& form, const Control* focused, int keyAscii) {
+    bool enter = keyAscii == kKeyReturn && !(focused && usesEnter(*focused));
+    bool escape = keyAscii == kKeyEscape;
+    if (!enter && !escape) return nullptr;
+    for (Control* c : form.controls()) {
+        if (c->kind() != ControlKind::CommandButton) continue;
+        auto* b = static_cast<CommandButton*>(c);
+        if ((enter ? b->isDefault() : b->isCancel()) && b->shown() && b->usable()) return b;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 bool takesInput(const Form& form) {
@@ -115,8 +136,18 @@ void keyToForm(Form& form, int keyAscii) {
         form.raiseKeyPress(keyAscii);
         if (keyAscii == 0 || !form.isLoaded()) return;
     }
-    if (!focusable) return;
-    c->userKey(keyAscii);
+    CommandButton* button = buttonFor(form, focusable ? c : nullptr, keyAscii);
+    if (!button) {
+        if (focusable) c->userKey(keyAscii);
+        return;
+    }
+    // The focused control sees the key (its KeyPress can drop it) but does nothing with it; the
+    // button is clicked where it is, the focus staying put.
+    if (focusable) {
+        c->raiseKeyPress(keyAscii);
+        if (keyAscii == 0 || !form.isLoaded()) return;
+    }
+    button->raiseClick();
 }
 
 bool select(Control& control, int row, int column) {

@@ -24,7 +24,9 @@ bool dblClick(Control& control);
 // as a keyboard does): KeyPress, then the change of text, then Change.
 bool type(Control& control, std::string_view text);
 // A key pressed on the form: Form_KeyPress first with key preview, then the control with the focus.
-// Tab moves the focus along the tab order.
+// Tab moves the focus along the tab order. Enter clicks the form's Default button and Escape its
+// Cancel button (when visible and enabled) once the key has passed both KeyPress events undropped,
+// unless the focused control uses Enter itself (a multi-line box, a button).
 bool pressKey(Form& form, int keyAscii);
 // Clicks the item at row (lists, combo boxes) or the cell (grids).
 bool select(Control& control, int row, int column = -1);
