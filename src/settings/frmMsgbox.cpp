@@ -159,8 +159,8 @@ void frmMsgbox::answerOption(int column) {
     if (!dbList || !cmdAsk || dbList->row() < 0) return;
     int row = dbList->row();
     std::string option = dbList->textMatrix(row, column);
-    // The item's text takes the option as an edit of the grid's current row, as typing would.
-    dbList->userEditCell(row, 1, dbList->textMatrix(row, 1) + " /" + option);
+    // The item's text takes the option: an edit of the grid's current row, stored when it is left.
+    dbList->setColumnText(1, dbList->columnText(1) + " /" + option);
     cmdAsk->setTag(std::to_string(core::text::len(option)));
 }
 

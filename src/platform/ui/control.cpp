@@ -295,20 +295,23 @@ void Control::copyDesign(const Control& model) {
     setTabStop(model.tabStop_);
     setToolTipText(model.toolTip_);
     if (model.container_) setContainer(*model.container_);
-    // The kind's own properties go through their names. Left out: what the control above set,
-    // what only a user's session holds (the selection), what would act instead of being copied
-    // (a button's Value clicks it, an option's Value clears its group), what a form holds once
-    // (Default, Cancel), and lists and cells (run-time contents).
+    // The kind's own properties go through their names. Left out: what the lines above set, what
+    // only a user's session holds (the selection), what would act instead of being copied (a
+    // button's Value clicks it, an option's Value clears its group, a grid's current cell and its
+    // text move or edit rows), what a form holds once (Default, Cancel), and lists and cells
+    // (run-time contents).
     static const std::vector<std::string_view> kNotCopied = {
         "Name",     "Index",      "Tag",           "Visible",   "Enabled",   "Left",     "Top",
         "Width",    "Height",     "ToolTipText",   "BackColor", "ForeColor", "FontName", "FontSize",
         "FontBold", "FontItalic", "FontUnderline", "TabIndex",  "TabStop",   "SelStart", "SelLength",
         "SelText",  "Picture",    "Default",       "Cancel",    "Container"};
     bool valueActs = kind_ == ControlKind::CommandButton || kind_ == ControlKind::OptionButton;
+    bool grid = kind_ == ControlKind::DBGrid || kind_ == ControlKind::FlexGrid;  // Text is a cell
     for (const Property& p : model.properties()) {
         if (!p.get || !p.set || p.indexed() || p.cells()) continue;
         if (std::find(kNotCopied.begin(), kNotCopied.end(), p.name) != kNotCopied.end()) continue;
         if (valueActs && p.name == "Value") continue;
+        if (grid && (p.name == "Text" || p.name == "Row" || p.name == "Col")) continue;
         try {
             p.set(*this, 0, p.get(model, 0));
         } catch (const PropertyError&) {

@@ -223,6 +223,36 @@ std::string DBGrid::text() const {
     return textMatrix(r, col_);
 }
 
+void DBGrid::setText(std::string t) { setColumnText(col_, std::move(t)); }
+
+std::string DBGrid::columnText(int c) const {
+    if (c < 0 || c >= cols()) throw PropertyError(path() + ": there is no column " + std::to_string(c));
+    int r = row();
+    return r < 0 ? std::string() : textMatrix(r, c);
+}
+
+void DBGrid::setColumnText(int c, std::string t) {
+    if (c < 0 || c >= cols()) throw PropertyError(path() + ": there is no column " + std::to_string(c));
+    if (row() < 0) throw PropertyError(path() + ": there is no current row");
+    std::string field = columnField(c);
+    if (field.empty()) throw PropertyError(path() + ": column " + std::to_string(c) + " shows no field");
+    if (isCounter(field)) throw PropertyError(path() + ": the field " + field + " is numbered by the store");
+    editField(field, -1, std::move(t));
+}
+
+void DBGrid::editField(const std::string& field, int c, std::string t) {
+    auto same = [&](const auto& p) { return core::text::equalsNoCase(p.first, field); };
+    if (auto it = std::find_if(pending_.begin(), pending_.end(), same); it != pending_.end())
+        it->second = std::move(t);
+    else
+        pending_.emplace_back(field, std::move(t));
+    if (c >= 0 && col_ != c) {
+        col_ = c;
+        changed("Col");
+    }
+    changed("TextMatrix");
+}
+
 // ---- the user
 
 bool DBGrid::goToRow(int r) {
@@ -264,16 +294,7 @@ bool DBGrid::userEditCell(int r, int c, std::string_view typed) {
     std::string field = columnField(c);
     if (field.empty() || isCounter(field)) return false;
     if (!goToRow(r) || !form().isLoaded()) return false;
-    auto same = [&](const auto& p) { return core::text::equalsNoCase(p.first, field); };
-    if (auto it = std::find_if(pending_.begin(), pending_.end(), same); it != pending_.end())
-        it->second = std::string(typed);
-    else
-        pending_.emplace_back(field, std::string(typed));
-    if (col_ != c) {
-        col_ = c;
-        changed("Col");
-    }
-    changed("TextMatrix");
+    editField(field, c, std::string(typed));
     return true;
 }
 
@@ -294,6 +315,14 @@ const PropertyList& DBGrid::properties() const {
         cells.get = [grid](const Object& o, int i) {
             int n = grid(o).cols();
             return n > 0 ? grid(o).textMatrix(i / n, i % n) : std::string();
+        };
+        // Columns(i).Text: the current row's cell of column i, written by code.
+        Property columnText;
+        columnText.name = "ColumnText";
+        columnText.count = [grid](const Object& o) { return grid(o).cols(); };
+        columnText.get = [grid](const Object& o, int i) { return grid(o).columnText(i); };
+        columnText.set = [](Object& o, int i, std::string_view t) {
+            static_cast<DBGrid&>(o).setColumnText(i, std::string(t));
         };
         auto column = [grid](std::string name, std::string (*read)(const DBGrid&, int)) {
             Property p;
@@ -320,7 +349,8 @@ const PropertyList& DBGrid::properties() const {
                  prop::readOnly("Cols", &DBGrid::cols),
                  prop::of("Row", &DBGrid::row, &DBGrid::setRow),
                  prop::of("Col", &DBGrid::col, &DBGrid::setCol),
-                 prop::readOnly("Text", &DBGrid::text),
+                 prop::of("Text", &DBGrid::text, &DBGrid::setText),
+                 columnText,
                  cells,
                  column("ColumnCaption", [](const DBGrid& g, int i) { return g.columnCaption(i); }),
                  column("ColumnField", [](const DBGrid& g, int i) { return g.columnField(i); }),

@@ -83,6 +83,13 @@ public:
     void setCol(int col);
     // The current cell's text; the empty text without a current row.
     std::string text() const;
+    // The legacy Text and Columns(col).Text set by code: an edit of that field of the current row,
+    // as a typed one is (stored when the row is left), whatever AllowUpdate says, since code is not
+    // the user. The current row and column stay. Throws PropertyError without a current row, for a
+    // column out of range, and for a column that shows no field or a counter.
+    void setText(std::string text);
+    std::string columnText(int col) const;
+    void setColumnText(int col, std::string text);
     // A cell as shown: its pending edit, or the field formatted by the column's display format.
     std::string textMatrix(int row, int col) const;
 
@@ -109,6 +116,8 @@ private:
     bool adding() const;
     bool isCounter(const std::string& field) const;
     bool goToRow(int row);
+    // Holds the text as the current row's edit of the field.
+    void editField(const std::string& field, int col, std::string text);
     void checkCell(int row, int col) const;
 
     Data* source_ = nullptr;

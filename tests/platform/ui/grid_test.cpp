@@ -199,6 +199,55 @@ TEST(RecordGrid, TheUserEditsAddsAndDeletesAsTheSwitchesAllow) {
     EXPECT_EQ(cards(), 2);
 }
 
+// Text and Columns(i).Text set by code edit the current row like a typed cell, whatever
+// AllowUpdate says (it binds the user, not code), and are stored when the row is left.
+TEST(RecordGrid, CellsSetByCodeAreStoredWhenTheRowIsLeft) {
+    SheetSession s;
+    ui::DBGrid& g = s.f->DBGrid1;
+    g.setAllowUpdate(false);
+    g.setColumnText(1, "Annie");
+    EXPECT_EQ(g.columnText(1), "Annie");
+    EXPECT_EQ(g.textMatrix(0, 1), "Annie");
+    EXPECT_EQ(g.row(), 0);
+    EXPECT_EQ(g.col(), 0) << "setting a column's text does not make it current";
+    g.setCol(4);
+    g.setText("300");
+    g.setColumnText(1, "Anne");  // the last text of a field wins
+    EXPECT_EQ(card("szTHrs = 480", "szName_na"), "Ann") << "nothing is stored before the row is left";
+    ASSERT_TRUE(s.f->datTcd.Recordset().MoveNext().ok());
+    EXPECT_EQ(card("szDate_da = #12/10/2026#", "szName_na"), "Anne");
+    EXPECT_EQ(card("szDate_da = #12/10/2026#", "szTHrs"), "300");
+    EXPECT_TRUE(s.session.host().messageBoxes().empty());
+
+    // By name, as a script writes them; the form's unload stores them too.
+    g.setCol(1);
+    g.setProperty("Text", "Bobby");
+    g.setProperty("ColumnText(3)", "10:15 AM");
+    EXPECT_EQ(g.property("ColumnText(1)"), "Bobby");
+    EXPECT_EQ(g.property("TextMatrix(1,3)"), "10:15 AM");
+    s.f->Unload();
+    EXPECT_EQ(card("szName_na = 'Bobby'", "szIn_ti"), "10:15:00 AM");
+    EXPECT_EQ(cards(), 3);
+}
+
+// A cell code cannot set: no such column, no current row.
+TEST(RecordGrid, CellsCodeCannotSet) {
+    SheetSession s;
+    ui::DBGrid& g = s.f->DBGrid1;
+    for (int col : {-1, 5}) {
+        EXPECT_THROW(g.setColumnText(col, "x"), ui::PropertyError) << col;
+        EXPECT_THROW(g.columnText(col), ui::PropertyError) << col;
+    }
+    EXPECT_THROW(g.setProperty("ColumnText(5)", "x"), ui::PropertyError);
+    // Past the last row there is no current row to edit.
+    ASSERT_TRUE(s.f->datTcd.Recordset().MoveLast().ok());
+    (void)s.f->datTcd.Recordset().MoveNext();
+    ASSERT_EQ(g.row(), -1);
+    EXPECT_EQ(g.columnText(1), "");
+    EXPECT_THROW(g.setText("x"), ui::PropertyError);
+    EXPECT_TRUE(g.pendingEdits().empty());
+}
+
 // A grid on a closed data control has no rows and takes nothing.
 TEST(RecordGrid, NoRowsWithoutAnOpenRecordset) {
     test::TempRoot root;

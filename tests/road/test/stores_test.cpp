@@ -175,3 +175,27 @@ TEST(StoreCommands, GridsThroughSelectCellAndDump) {
     EXPECT_NE(r.out.find(" TextMatrix(1,2)=12/31/2026 "), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("frmDemoStaff.datStaff Data "), std::string::npos) << r.out;
 }
+
+// A grid cell set by code through set: the current row's field, stored when the row is left, also
+// where the user may not edit.
+TEST(StoreCommands, GridCellsSetByCode) {
+    RoadRun r =
+        run("sql DemoStaff.mdb \"CREATE TABLE tbDemo (szID_no TEXT(4), sFirst_nm TEXT(20), szLevel_nu TEXT(10), "
+            "Active YESNO, szHired DATETIME)\"\n"
+            "sql DemoStaff.mdb \"INSERT INTO tbDemo VALUES ('1001', 'Ann', 'Level 1', True, #3/2/2024#)\"\n"
+            "sql DemoStaff.mdb \"INSERT INTO tbDemo VALUES ('1002', 'Bob', 'Level 2', False, Null)\"\n"
+            "show frmDemoStaff\n"
+            "set frmDemoStaff.grdStaff.AllowUpdate False\n"
+            "select frmDemoStaff.grdStaff 1 1\n"
+            "set frmDemoStaff.grdStaff.Text Bobby\n"
+            "set frmDemoStaff.grdStaff.ColumnText(2) 1/5/2027\n"
+            "expect frmDemoStaff.grdStaff.TextMatrix(1,1) Bobby\n"
+            "expect field DemoStaff.mdb tbDemo \"szID_no = '1002'\" sFirst_nm Bob\n"
+            "select frmDemoStaff.datStaff 0\n"
+            "expect field DemoStaff.mdb tbDemo \"szID_no = '1002'\" sFirst_nm Bobby\n"
+            "expect field DemoStaff.mdb tbDemo \"szID_no = '1002'\" szHired 1/5/2027\n"
+            "set frmDemoStaff.grdStaff.ColumnText(3) x\n");
+    EXPECT_EQ(r.code, road::kScriptFailed);
+    EXPECT_EQ(r.err.rfind("t.road:14: ", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find("ColumnText(3)"), std::string::npos) << r.err;
+}
