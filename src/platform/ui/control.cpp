@@ -285,6 +285,10 @@ bool Control::userSelect(int, int) { return false; }
 bool Control::userEditCell(int, int, std::string_view) { return false; }
 
 void Control::copyDesign(const Control& model) {
+    struct Quiet {
+        bool& flag;
+        ~Quiet() { flag = false; }
+    } quiet{quiet_};
     quiet_ = true;
     setTag(model.tag_);
     setEnabled(model.enabled_);
@@ -318,7 +322,6 @@ void Control::copyDesign(const Control& model) {
             // A value this kind refuses without its run-time contents (a list's text): left as made.
         }
     }
-    quiet_ = false;
 }
 
 const PropertyList& Control::identityProperties() {
