@@ -17,6 +17,7 @@
 #include "platform/db/db.h"
 #include "platform/qt/look.h"
 #include "qt_session.h"
+#include "support/time_cards.h"
 #include "test_forms.h"
 
 using namespace pelk;
@@ -25,38 +26,10 @@ using Events = std::vector<std::string>;
 
 namespace {
 
-constexpr const char* kCards = "C:\\Program Files\\Pelk POS 4\\Tcd.mdb";
-
-void makeCards() {
-    ASSERT_TRUE(db::ensureStore(kCards, db::StoreDecl{"", {}, false}).ok());
-    auto d = db::Database::open(kCards);
-    ASSERT_TRUE(d.ok());
-    for (const char* sql : {
-             "CREATE TABLE tblTcd (ID COUNTER, szID_no TEXT(4), szName_na TEXT(20), szDate_da DATETIME, "
-             "szIn_ti DATETIME, szTHrs DOUBLE)",
-             "INSERT INTO tblTcd (szID_no, szName_na, szDate_da, szIn_ti, szTHrs) "
-             "VALUES ('1001', 'Ann', #12/10/2026#, #2:05:00 PM#, 480)",
-             "INSERT INTO tblTcd (szID_no, szName_na, szDate_da, szIn_ti, szTHrs) "
-             "VALUES ('1002', 'Bob', #12/11/2026#, #9:00:00 AM#, 1255.5)",
-             "INSERT INTO tblTcd (szID_no, szName_na, szDate_da, szIn_ti, szTHrs) "
-             "VALUES ('1001', 'Ann', #12/12/2026#, #8:30:00 AM#, 255)",
-         }) {
-        auto n = d->execute(sql);
-        ASSERT_TRUE(n.ok()) << sql << "\n" << n.error().message();
-    }
-}
-
-// A field of the first row matching `where`, as the screens read it.
-std::string card(const std::string& where, const std::string& field) {
-    auto d = db::Database::open(kCards);
-    auto rs = d->openRecordset("SELECT * FROM tblTcd WHERE " + where);
-    if (!rs) return "error " + rs.error().message();
-    if (rs->eof()) return "no row";
-    auto v = rs->field(field);
-    return v->isNull() ? "(null)" : v->toText();
-}
-
-long cards() { return db::Database::open(kCards)->openRecordset("tblTcd")->recordCount(); }
+using test::card;
+using test::cards;
+using test::kCards;
+using test::makeCards;
 
 // The time sheet's grid in small: the counter shown in the first column, formats on the others.
 class frmQtSheet : public ui::Form {

@@ -9,43 +9,17 @@
 #include "platform/ui/scripted_host.h"
 #include "platform/ui/ui.h"
 #include "support/temp_root.h"
+#include "support/time_cards.h"
 
 using namespace pelk;
 using Events = std::vector<std::string>;
 
 namespace {
 
-constexpr const char* kCards = "C:\\Program Files\\Pelk POS 4\\Tcd.mdb";
-
-void makeCards() {
-    ASSERT_TRUE(db::ensureStore(kCards, db::StoreDecl{"", {}, false}).ok());
-    auto d = db::Database::open(kCards);
-    ASSERT_TRUE(d.ok());
-    for (const char* sql : {
-             "CREATE TABLE tblTcd (szID_no TEXT(4), szName_na TEXT(20), szDate_da DATETIME, szIn_ti DATETIME, "
-             "szTHrs DOUBLE)",
-             "INSERT INTO tblTcd VALUES ('1001', 'Ann', #12/10/2026#, #2:05:00 PM#, 480)",
-             "INSERT INTO tblTcd VALUES ('1002', 'Bob', #12/11/2026#, #9:00:00 AM#, 1255.5)",
-             "INSERT INTO tblTcd VALUES ('1001', 'Ann', #12/12/2026#, #8:30:00 AM#, 255)",
-         }) {
-        auto n = d->execute(sql);
-        ASSERT_TRUE(n.ok()) << sql << "\n" << n.error().message();
-    }
-}
-
-std::string card(const std::string& where, const std::string& field) {
-    auto d = db::Database::open(kCards);
-    auto rs = d->openRecordset("SELECT * FROM tblTcd WHERE " + where);
-    if (!rs) return "error " + rs.error().message();
-    if (rs->eof()) return "no row";
-    auto v = rs->field(field);
-    return v->isNull() ? "(null)" : v->toText();
-}
-
-long cards() {
-    auto d = db::Database::open(kCards);
-    return d->openRecordset("tblTcd")->recordCount();
-}
+using test::card;
+using test::cards;
+using test::kCards;
+using test::makeCards;
 
 // The time sheet's grid in small.
 class frmSheet : public ui::Form {
@@ -116,9 +90,10 @@ TEST(RecordGrid, ShowsTheRowsFormattedAndFollowsTheDataControl) {
 
     // Without declared columns the grid shows every field, headed by its name.
     ui::DBGrid& all = s.f->grdAll;
-    EXPECT_EQ(all.cols(), 5);
-    EXPECT_EQ(all.columnCaption(2), "szDate_da");
-    EXPECT_EQ(all.textMatrix(1, 2), "12/11/2026");
+    EXPECT_EQ(all.cols(), 6);
+    EXPECT_EQ(all.columnCaption(0), "ID");
+    EXPECT_EQ(all.columnCaption(3), "szDate_da");
+    EXPECT_EQ(all.textMatrix(1, 3), "12/11/2026");
     EXPECT_EQ(all.row(), 1);
 }
 
