@@ -1,23 +1,12 @@
 #include "menu/frmBMenuSet.h"
 
+#include "menu/frmEDes.h"
 #include "menu/frmSetMenu.h"
 #include "settings/common.h"
 #include "shell/frmBOffice.h"
 #include "shell/frmMainButn.h"
 
 namespace pelk::menu {
-
-namespace {
-
-// A screen the program does not have yet: the picture comes back up and the hub stays.
-void release(ui::Image& picture, ui::Form& hub, std::string_view target) {
-    if (ui::forms().isRegistered(target))
-        settings::PressImageButton::MouseUp(picture, hub, target);
-    else
-        picture.setVisible(true);
-}
-
-}  // namespace
 
 frmBMenuSet::frmBMenuSet() {
     setCaption("");
@@ -74,7 +63,7 @@ void frmBMenuSet::Form_Load() { settings::CentreForm(*this, 5); }
 void frmBMenuSet::ImgMenu_MouseDown() { settings::PressImageButton::MouseDown(ImgMenu); }
 void frmBMenuSet::ImgMenu_MouseUp() { settings::PressImageButton::MouseUp<frmSetMenu>(ImgMenu, *this); }
 void frmBMenuSet::ImgDes_MouseDown() { settings::PressImageButton::MouseDown(ImgDes); }
-void frmBMenuSet::ImgDes_MouseUp() { release(ImgDes, *this, "frmEDes"); }
+void frmBMenuSet::ImgDes_MouseUp() { settings::PressImageButton::MouseUp<frmEDes>(ImgDes, *this); }
 
 // The picture screen comes in front of the hub, which stays.
 void frmBMenuSet::cmdDIPic_Click() {

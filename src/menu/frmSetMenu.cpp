@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "menu/frmBMenuSet.h"
+#include "menu/frmEDes.h"
 #include "menu/sections.h"
 #include "platform/os/paths.h"
 #include "settings/frmInfor.h"
@@ -265,8 +266,10 @@ void frmSetMenu::cmdRDS_Click() {
     dbListC.setRowDividerStyle(style);
 }
 
-// The item editor is not part of the program yet: the screen stays open.
-void frmSetMenu::cmdMenu_Click() {}
+void frmSetMenu::cmdMenu_Click() {
+    if (!Unload()) return;
+    ui::forms().get<frmEDes>().Show();
+}
 
 void frmSetMenu::cmdClose_Click() { settings::CloseToHub<frmBMenuSet>(*this); }
 

@@ -1,4 +1,5 @@
 #include "menu/frmBMenuSet.h"
+#include "menu/frmEDes.h"
 #include "menu/frmSetMenu.h"
 #include "menu/menu.h"
 #include "menu/stores.h"
@@ -11,6 +12,7 @@ namespace pelk::menu {
 void registerForms() {
     ui::forms().registerForm<frmBMenuSet>("frmBMenuSet");
     ui::forms().registerForm<frmSetMenu>("frmSetMenu");
+    ui::forms().registerForm<frmEDes>("frmEDes");
 }
 
 // Declaring ZuBak.mdb again adds the section tables to the store the settings declare.

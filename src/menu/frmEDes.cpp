@@ -1,0 +1,495 @@
+#include "menu/frmEDes.h"
+
+#include <array>
+#include <charconv>
+#include <optional>
+#include <string>
+
+#include "menu/frmBMenuSet.h"
+#include "menu/sections.h"
+#include "menu/stores.h"
+#include "platform/core/format.h"
+#include "platform/os/paths.h"
+#include "settings/stores.h"
+#include "setup/frmRegister.h"
+#include "setup/frmRegister3.h"
+#include "shell/frmMainButn.h"
+
+namespace pelk::menu {
+
+namespace {
+
+constexpr ui::Color kRed = 0xFF;
+constexpr ui::Color kWhite = 0xFFFFFF;
+constexpr ui::Color kLightBlue = 0xFFC0C0;
+constexpr ui::Color kLightCyan = 0xFFFFC0;
+constexpr ui::Color kPageButton = 0xC0E0FF;
+constexpr ui::Color kButtonFace = 0x8000000F;
+constexpr std::string_view kAddNewItem = "Add New Item";
+constexpr std::string_view kAddNew = "AddNew";
+constexpr std::string_view kAdded = "Added";
+constexpr std::string_view kRegister = "Register";
+constexpr std::string_view kPriceFormat = "###,###,##0.00";
+constexpr std::string_view kZeroPrice = "0.00";
+
+constexpr std::array<double, 4> kColumnLeft = {4695, 6090, 7485, 8880};
+constexpr std::array<double, 12> kRowTop = {10, 700, 1400, 2090, 2780, 3460, 4160, 4840, 5540, 6230, 6910, 7600};
+
+// Where slot i stands: columns of twelve, the fourth one starting a row lower under cmdLast.
+std::pair<double, double> slotPosition(int slot) {
+    int zero = slot - 1;
+    if (zero < 36) return {kColumnLeft[zero / 12], kRowTop[zero % 12]};
+    return {kColumnLeft[3], kRowTop[zero - 36 + 1]};
+}
+
+std::optional<long> wholeNumber(std::string_view text) {
+    long n = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return n;
+}
+
+std::string textOf(const db::Result<core::Value>& v) { return v.ok() ? v->toText() : std::string(); }
+
+}  // namespace
+
+frmEDes::frmEDes() {
+    setCaption("");
+    setMdiChild(true);
+    setBorderStyle(0);
+    setControlBox(false);
+    setWidth(11505);
+    setHeight(8295);
+
+    for (ui::Data* d : {&datList, &datMain, &datSize}) {
+        d->setConnect("Access 2000;");
+        d->setVisible(false);
+    }
+    datList.setRecordSource("tbDinner");
+    datMain.setRecordSource("tbSetMain");
+    datSize.setRecordSource("tbSet");
+
+    lblID.setCaption("ID:");
+    lblID.setBackStyle(0);
+    lblID.Move(120, 150, 375, 285);
+    txtID.Move(480, 120, 855, 345);
+    lblSection.setFontName("Arial");
+    lblSection.setFontSize(11.25);
+    lblSection.setFontBold(true);
+    lblSection.setBackStyle(0);
+    lblSection.Move(1440, 120, 3135, 345);
+    lblItem.setCaption("Item:");
+    lblItem.setBackStyle(0);
+    lblItem.Move(120, 600, 1215, 255);
+    txtFind.Move(120, 840, 2895, 345);
+    lblPrinter.setCaption("Printer");
+    lblPrinter.setBackStyle(0);
+    lblPrinter.Move(3120, 600, 1215, 255);
+    cmbPrinter.Move(3120, 840, 1455, 315);
+    datList.bind(cmbPrinter, "szPrinter_ID");
+    txtItems.setVisible(false);
+    txtItems.Move(3120, 120, 1215, 285);
+
+    lblPriceOptions.setCaption("Price Options:");
+    lblPriceOptions.setBackStyle(0);
+    lblPriceOptions.Move(120, 1320, 2415, 255);
+    for (auto [label, box, left, design] :
+         {std::tuple{&txtSprice, &txtMprice, 120.0, "M-"}, std::tuple{&Text45, &txtLprice, 1200.0, "L-"},
+          std::tuple{&Text47, &txtXlprice, 2280.0, "XL-"}}) {
+        label->setText(design);
+        label->Move(left, 1560, 1035, 285);
+        box->Move(left, 1860, 1035, 345);
+    }
+    txtPrice.Move(3360, 1860, 1035, 345);
+    datSize.bind(txtSprice, "szSize1");
+    datSize.bind(Text45, "szSize2");
+    datSize.bind(Text47, "szSize3");
+
+    lblFirstOptions.setCaption("1st Options: ");
+    lblFirstOptions.setBackStyle(0);
+    lblFirstOptions.Move(120, 2400, 1215, 255);
+    lblFirstOptionsUse.setCaption("Dressing Cuts or Side Orders");
+    lblFirstOptionsUse.setBackStyle(0);
+    lblFirstOptionsUse.Move(1440, 2400, 3015, 255);
+    lblSecondOptions.setCaption("2nd Options:");
+    lblSecondOptions.Move(120, 3480, 1215, 255);
+    lblSecondOptionsUse.setCaption("For Dressing Topping or Side Orders");
+    lblSecondOptionsUse.Move(1440, 3480, 3135, 255);
+    lblAdditionalPrice.setCaption("Additional Price:");
+    lblAdditionalPrice.Move(120, 6480, 1575, 255);
+    for (ui::Label* hidden : {&lblSecondOptions, &lblSecondOptionsUse, &lblAdditionalPrice}) {
+        hidden->setBackStyle(0);
+        hidden->setVisible(false);
+    }
+    for (int n = 1; n <= kOptionFields; ++n) {
+        auto box = std::make_unique<ui::TextBox>(this, "Text" + std::to_string(n));
+        if (n <= 6) {
+            box->Move(120 + ((n - 1) % 3) * 1440, 2700 + ((n - 1) / 3) * 405, 1335, 345);
+        } else if (n < kFirstAdditionalPrice) {
+            int k = n - 7;
+            box->Move(120 + (k % 4) * 1080, 3780 + (k / 4) * 300, 1035, 285);
+            box->setVisible(false);
+        } else {
+            box->Move(120 + (n - kFirstAdditionalPrice) * 1080, 6780, 1035, 285);
+            box->setVisible(false);
+        }
+        options_.push_back(std::move(box));
+    }
+    // The currency signs stand beside the additional prices (0) and the size prices (1).
+    for (ui::ControlArray<ui::Image>* sign : {&imgUK, &imgUS}) {
+        (*sign)(0).Move(4440, 6780, 225, 285);
+        (*sign)(1).Move(4440, 1860, 225, 345);
+        for (ui::Image* i : sign->members()) i->setVisible(false);
+    }
+    imgUK(0).setToolTipText("£");
+    imgUK(1).setToolTipText("£");
+    imgUS(0).setToolTipText("$");
+    imgUS(1).setToolTipText("$");
+
+    // The pictures of these buttons read as their captions until the pictures ship.
+    double left = 120;
+    for (auto [button, caption] : {std::pair{&cmdSave, "Save"}, std::pair{&cmdDel, "Del"}, std::pair{&cmdClose, "Back"},
+                                   std::pair{&cmdExit, "Next"}}) {
+        button->setCaption(caption);
+        button->setStyle(1);
+        button->Move(left, 7320, 1035, 855);
+        left += 1110;
+    }
+    cmdExit.setVisible(false);
+
+    command.unload(0);
+    Text.unload(0);
+    for (int i = 1; i <= kSlots; ++i) {
+        auto [x, y] = slotPosition(i);
+        ui::CommandButton& slot = command(i);
+        slot.setStyle(1);
+        slot.setBackColor(kWhite);
+        slot.setFontName("Arial");
+        slot.setFontSize(8.25);
+        slot.setFontBold(true);
+        slot.Move(x, y, 1400, 690);
+        Text(i).setBackColor(kLightCyan);
+        Text(i).Move(x, y, 300, 200);
+        Text(i).setTabStop(false);
+    }
+    // An upward and a downward pointing hand; the caption is the page each leads to.
+    for (auto [button, caption, top] :
+         {std::tuple{&cmdLast, "3", kRowTop[0]}, std::tuple{&cmdNext, "2", kRowTop[11]}}) {
+        button->setCaption(caption);
+        button->setStyle(1);
+        button->setBackColor(kPageButton);
+        button->setFontName("Arial");
+        button->setFontSize(9);
+        button->setFontBold(true);
+        button->Move(kColumnLeft[3], top, 1400, 690);
+    }
+    settings::SectionButtons sections = sectionButtons();
+    for (int s = 0; s < settings::kSections; ++s) {
+        sections[s]->setStyle(1);
+        sections[s]->setBackColor(s % 2 == 0 ? kLightBlue : kWhite);
+        sections[s]->Move(10320, 10 + s * 590, 1200, 590);
+    }
+
+    cmdDrink.onClick([this] { cmdDrink_Click(); });
+    cmdApter.onClick([this] { cmdApter_Click(); });
+    cmdFR.onClick([this] { cmdFR_Click(); });
+    cmdLM.onClick([this] { cmdLM_Click(); });
+    cmdVDishes.onClick([this] { cmdVDishes_Click(); });
+    cmdVege.onClick([this] { cmdVege_Click(); });
+    cmdPoultry.onClick([this] { cmdPoultry_Click(); });
+    cmdBeef.onClick([this] { cmdBeef_Click(); });
+    cmdSeafood.onClick([this] { cmdSeafood_Click(); });
+    cmdSoup.onClick([this] { cmdSoup_Click(); });
+    cmdPork.onClick([this] { cmdPork_Click(); });
+    cmdLamb.onClick([this] { cmdLamb_Click(); });
+    cmdLunch.onClick([this] { cmdLunch_Click(); });
+    cmdDinner.onClick([this] { cmdDinner_Click(); });
+    command.onMouseDown([this](int i) { command_MouseDown(i); });
+    command.onMouseUp([this](int i) { command_MouseUp(i); });
+    command.onClick([this](int i) { command_Click(i); });
+    cmdLast.onClick([this] { cmdLast_Click(); });
+    cmdNext.onClick([this] { cmdNext_Click(); });
+    cmdSave.onClick([this] { cmdSave_Click(); });
+    cmdDel.onClick([this] { cmdDel_Click(); });
+    cmdClose.onClick([this] { cmdClose_Click(); });
+    cmdExit.onClick([this] { cmdExit_Click(); });
+    txtItems.onChange([this] { txtItems_Change(); });
+    txtMprice.onClick([this] { txtMprice_Click(); });
+    txtLprice.onClick([this] { txtLprice_Click(); });
+    txtPrice.onClick([this] { txtPrice_Click(); });
+    txtXlprice.onClick([this] { txtXlprice_Click(); });
+    optionBox(41).onChange([this] { Text41_Change(); });
+    optionBox(42).onChange([this] { Text42_Change(); });
+    optionBox(43).onChange([this] { Text43_Change(); });
+    optionBox(44).onChange([this] { Text44_Change(); });
+}
+
+settings::SectionButtons frmEDes::sectionButtons() {
+    return {&cmdDrink, &cmdApter,   &cmdFR,   &cmdLM,   &cmdVDishes, &cmdVege,  &cmdPoultry,
+            &cmdBeef,  &cmdSeafood, &cmdSoup, &cmdPork, &cmdLamb,    &cmdLunch, &cmdDinner};
+}
+
+// The stores are always the program folder's, whatever the station's data location. No section
+// is open until a section button is pressed.
+void frmEDes::Form_Load() {
+    settings::CentreForm(*this, 5);
+    const std::string& country = ui::forms().get<setup::frmRegister>().cmbCountry.text();
+    if (country == "United Kingdom") {
+        for (ui::Image* sign : imgUK.members()) sign->setVisible(true);
+    } else if (country != "China" && country != "Japan" && country != "Korean") {
+        for (ui::Image* sign : imgUS.members()) sign->setVisible(true);
+    }
+    datSize.setDatabaseName(os::programPath(settings::kStationStore));
+    datList.setDatabaseName(os::programPath(settings::kMenuStore));
+    if (db::Status opened = datList.Refresh(); !opened) datList.report(opened.error());
+    datMain.setDatabaseName(os::programPath(settings::kMenuStore));
+    if (db::Status opened = datMain.Refresh(); !opened) datMain.report(opened.error());
+    settings::DrawSectionButtons(sectionButtons(), datMain.recordset());
+    FormatPrices();
+}
+
+void frmEDes::Form_Activate() { FormatPrices(); }
+
+// Opening a section forgets the item chosen in the one before.
+void frmEDes::openSection(int index) {
+    const MenuSection& section = kMenuSections[index];
+    datList.setRecordSource(slotOrder(section.table));
+    (void)datList.Refresh();
+    chosen_.reset();
+    txtItems.setTag(std::string(section.word));
+    lblSection.setCaption(sectionButtons()[index]->caption());
+    cmdLast.setTag("");
+    FillItemPage();
+}
+
+void frmEDes::cmdDrink_Click() { openSection(0); }
+void frmEDes::cmdApter_Click() { openSection(1); }
+void frmEDes::cmdFR_Click() { openSection(2); }
+void frmEDes::cmdLM_Click() { openSection(3); }
+void frmEDes::cmdVDishes_Click() { openSection(4); }
+void frmEDes::cmdVege_Click() { openSection(5); }
+void frmEDes::cmdPoultry_Click() { openSection(6); }
+void frmEDes::cmdBeef_Click() { openSection(7); }
+void frmEDes::cmdSeafood_Click() { openSection(8); }
+void frmEDes::cmdSoup_Click() { openSection(9); }
+void frmEDes::cmdPork_Click() { openSection(10); }
+void frmEDes::cmdLamb_Click() { openSection(11); }
+void frmEDes::cmdLunch_Click() { openSection(12); }
+void frmEDes::cmdDinner_Click() { openSection(13); }
+
+int frmEDes::page() const {
+    const std::string& kept = cmdLast.tag();
+    for (int p = 2; p <= kPages; ++p)
+        if (kept == std::to_string(p)) return p;
+    return 1;
+}
+
+// The look-ups run on a cursor of their own, so datList (and the printer box bound to it) stays
+// on the chosen item. A slot whose look-up fails keeps its caption and colour.
+void frmEDes::FillItemPage() {
+    int shown = page();
+    int offset = (shown - 1) * kSlots;
+    if (shown == 2) cmdLast.setVisible(true);
+    db::Result<db::Recordset> items = datList.Recordset().Clone();
+    for (int i = 1; i <= kSlots; ++i) {
+        ui::CommandButton& slot = command(i);
+        std::string number = std::to_string(offset + i);
+        if (items.ok() && items->FindFirst(slotCriterion(offset + i)).ok()) {
+            if (items->noMatch()) {
+                slot.setCaption(std::string(kAddNewItem));
+                slot.setBackColor(kRed);
+            } else {
+                slot.setCaption(textOf(items->field("szMenu_nm")));
+                slot.setBackColor(kWhite);
+            }
+        }
+        slot.setTag(number);
+        Text(i).setText(number);
+    }
+    bool lastPage = command(kSlots).caption() == kAddNewItem;
+    if (shown == 1) {
+        cmdLast.setVisible(false);
+        cmdNext.setVisible(!lastPage);
+        if (!lastPage) cmdNext.setCaption("2");
+    } else {
+        cmdLast.setCaption(std::to_string(shown - 1));
+        if (lastPage) {
+            cmdLast.setVisible(true);
+            cmdNext.setVisible(false);
+        } else {
+            cmdNext.setVisible(true);
+            cmdNext.setCaption(std::to_string(shown + 1));
+        }
+    }
+    FormatPrices();
+}
+
+void frmEDes::cmdLast_Click() {
+    const std::string& target = cmdLast.caption();
+    if (target == "1") cmdLast.setTag("");
+    if (target == "2" || target == "3") cmdLast.setTag(target);
+    FillItemPage();
+}
+
+// There is no fifth page: "5" fills page 4 again.
+void frmEDes::cmdNext_Click() {
+    const std::string& target = cmdNext.caption();
+    if (target == "2" || target == "3" || target == "4") cmdLast.setTag(target);
+    cmdLast.setVisible(true);
+    FillItemPage();
+}
+
+void frmEDes::command_MouseDown(int index) { command(index).setBackColor(kRed); }
+void frmEDes::command_MouseUp(int index) { command(index).setBackColor(kButtonFace); }
+
+// A slot with an item loads that slot's own row (the first row of its number) and chooses it;
+// the look-up by name would load another item whose name begins alike.
+void frmEDes::command_Click(int index) {
+    ui::CommandButton& slot = command(index);
+    if (slot.caption() != kAddNewItem) {
+        txtItems.setText(slot.caption());
+        ClearItemEditor();
+        chosen_.reset();
+        ui::DataRecordset& items = datList.Recordset();
+        // Before any page is filled a slot has no number and no row.
+        std::optional<long> number = wholeNumber(slot.tag());
+        if (number && items.FindFirst(slotCriterion(*number)).ok() && !items.noMatch()) {
+            copyCurrentRow();
+            if (auto row = items.bookmark(); row.ok()) chosen_ = *row;
+        }
+        cmdSave.setTag("");
+        FormatPrices();
+    } else {
+        ClearItemEditor();
+        chosen_.reset();
+    }
+    txtID.setText(slot.tag());
+}
+
+void frmEDes::copyCurrentRow() {
+    ui::DataRecordset& items = datList.Recordset();
+    auto copy = [&](ui::TextBox& box, std::string_view field) {
+        if (auto v = items.field(field); v.ok()) box.setText(v->isNull() ? std::string() : v->toText());
+    };
+    copy(txtID, "Dish_ID");
+    copy(txtFind, "szMenu_nm");
+    copy(txtMprice, "szPriceS_amt");
+    copy(txtLprice, "szPriceM_amt");
+    copy(txtPrice, "szPrice_amt");
+    copy(txtXlprice, "szPriceL_amt");
+    for (int n = 1; n < kFirstAdditionalPrice; ++n) copy(optionBox(n), std::to_string(n));
+}
+
+// The name is taken as typed (quotes and pattern characters match themselves); a name that no
+// item begins with changes no box.
+void frmEDes::txtItems_Change() {
+    ui::DataRecordset& items = datList.Recordset();
+    if (!items.FindFirst(namePrefixCriterion(txtItems.text())).ok() || items.noMatch()) return;
+    copyCurrentRow();
+}
+
+void frmEDes::FormatPrices() {
+    for (ui::TextBox* box : {&txtMprice, &txtLprice, &txtPrice, &txtXlprice})
+        box->setText(core::format(core::Value(box->text()), kPriceFormat));
+}
+
+void frmEDes::ClearItemEditor() {
+    cmdSave.setTag(std::string(kAddNew));
+    txtFind.setText("");
+    for (ui::TextBox* box : {&txtMprice, &txtLprice, &txtPrice, &txtXlprice}) box->setText(std::string(kZeroPrice));
+    for (int n = 1; n <= kOptionFields; ++n) optionBox(n).setText("");
+    for (int n = kFirstAdditionalPrice; n <= kOptionFields; ++n) optionBox(n).setText(std::string(kZeroPrice));
+}
+
+void frmEDes::ReopenSection() {
+    if (const MenuSection* open = sectionByWord(txtItems.tag())) openSection(open->index);
+}
+
+// A touched price box is emptied for the new price.
+void frmEDes::txtMprice_Click() { txtMprice.setText(""); }
+void frmEDes::txtLprice_Click() { txtLprice.setText(""); }
+void frmEDes::txtPrice_Click() { txtPrice.setText(""); }
+void frmEDes::txtXlprice_Click() { txtXlprice.setText(""); }
+
+// The additional prices never keep a text, so the save always stores "0.00" in them.
+void frmEDes::Text41_Change() { optionBox(41).setText(""); }
+void frmEDes::Text42_Change() { optionBox(42).setText(""); }
+void frmEDes::Text43_Change() { optionBox(43).setText(""); }
+void frmEDes::Text44_Change() { optionBox(44).setText(""); }
+
+bool frmEDes::goToChosen() {
+    if (!chosen_) return false;
+    ui::DataRecordset& items = datList.Recordset();
+    if (auto at = items.bookmark(); at.ok() && *at == *chosen_) return true;
+    if (!items.setBookmark(*chosen_).ok()) {
+        chosen_.reset();
+        return false;
+    }
+    return true;
+}
+
+// Changes the chosen item, or adds a row. With no item chosen, a change has nowhere to go and
+// nothing is written. A row the store refuses is told to the clerk and not written; the page is
+// filled again either way. The saved row stays current, so the printer box keeps showing its code.
+void frmEDes::cmdSave_Click() {
+    ui::DataRecordset& items = datList.Recordset();
+    bool adding = !cmdSave.tag().empty();
+    if (adding) {
+        if (!items.AddNew().ok()) return;
+    } else {
+        if (!goToChosen() || !items.Edit().ok()) return;
+    }
+    // A box that does not hold a number: a changed row keeps its number, a new row gets none.
+    if (std::optional<long> number = wholeNumber(txtID.text())) (void)items.setField("Dish_ID", *number);
+    (void)items.setField("szMenu_ID", "01");
+    if (!txtFind.text().empty()) (void)items.setField("szMenu_nm", txtFind.text());
+    (void)items.setField("szPriceS_amt", txtMprice.text());
+    (void)items.setField("szPriceM_amt", txtLprice.text());
+    (void)items.setField("szPrice_amt", txtPrice.text());
+    (void)items.setField("szPriceL_amt", txtXlprice.text());
+    (void)items.setField("szPrinter_ID", cmbPrinter.text());
+    for (int n = 1; n <= kOptionFields; ++n) {
+        std::string value = optionBox(n).text();
+        if (n >= kFirstAdditionalPrice && value.empty()) value = kZeroPrice;
+        (void)items.setField(std::to_string(n), value);
+    }
+    if (db::Status written = items.Update(); written) {
+        if (adding)
+            if (auto row = items.lastModified(); row.ok()) chosen_ = *row;
+    } else {
+        datList.report(written.error());
+        (void)items.CancelUpdate();
+    }
+    (void)datList.Refresh();
+    if (!goToChosen()) (void)items.MoveLast();
+    cmdSave.setTag(std::string(kAdded));
+    txtItems.setText(txtFind.text());
+    FillItemPage();
+}
+
+// Deletes the chosen item and no other; without one nothing is deleted.
+void frmEDes::cmdDel_Click() {
+    if (goToChosen()) (void)datList.Recordset().Delete();
+    chosen_.reset();
+    txtFind.setText("");
+    txtID.setText("");
+    ReopenSection();
+}
+
+// The size labels are written before the screen goes; the hub, or the wizard's step, follows.
+void frmEDes::cmdClose_Click() {
+    if (db::Status written = datSize.UpdateRecord(); !written) datSize.report(written.error());
+    if (tag() == kRegister) {
+        if (!Unload()) return;
+        ui::forms().get<setup::frmRegister3>().Show(ui::kModal);
+        return;
+    }
+    settings::CloseToHub<frmBMenuSet>(*this);
+}
+
+void frmEDes::cmdExit_Click() {
+    ui::forms().get<shell::frmMainButn>().Show();
+    Unload();
+}
+
+}  // namespace pelk::menu
