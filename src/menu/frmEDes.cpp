@@ -434,6 +434,10 @@ bool frmEDes::goToChosen() {
 void frmEDes::cmdSave_Click() {
     ui::DataRecordset& items = datList.Recordset();
     bool adding = !cmdSave.tag().empty();
+    // The printer typed is this item's: it is taken now and set by code, never left pending to be
+    // written into whichever row the list stood on.
+    std::string printer = cmbPrinter.text();
+    datList.UpdateControls();
     if (adding) {
         if (!items.AddNew().ok()) return;
     } else {
@@ -447,7 +451,7 @@ void frmEDes::cmdSave_Click() {
     (void)items.setField("szPriceM_amt", txtLprice.text());
     (void)items.setField("szPrice_amt", txtPrice.text());
     (void)items.setField("szPriceL_amt", txtXlprice.text());
-    (void)items.setField("szPrinter_ID", cmbPrinter.text());
+    (void)items.setField("szPrinter_ID", printer);
     for (int n = 1; n <= kOptionFields; ++n) {
         std::string value = optionBox(n).text();
         if (n >= kFirstAdditionalPrice && value.empty()) value = kZeroPrice;
@@ -469,6 +473,8 @@ void frmEDes::cmdSave_Click() {
 
 // Deletes the chosen item and no other; without one nothing is deleted.
 void frmEDes::cmdDel_Click() {
+    // A printer code typed for the item going is dropped, not written into another row.
+    datList.UpdateControls();
     if (goToChosen()) (void)datList.Recordset().Delete();
     chosen_.reset();
     txtFind.setText("");
