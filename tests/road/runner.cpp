@@ -143,6 +143,8 @@ private:
         if (cmd == "cell") return cell(w);
         if (cmd == "stores") return stores(w);
         if (cmd == "sql") return sql(w);
+        if (cmd == "picture") return picture(w);
+        if (cmd == "file") return file(w);
         if (cmd == "tick") return tick(w);
         if (cmd == "answer") return answer(w);
         if (cmd == "input") return input(w);
@@ -348,6 +350,33 @@ private:
         if (!database) throw ScriptError("sql: " + database.error().message());
         auto written = database->execute(w[2]);
         if (!written) throw ScriptError("sql: " + written.error().message());
+    }
+
+    // Screens show pictures from files and list folders; a road lays them out. Both replace a file
+    // already there.
+    static void writeFile(const std::string& windowsPath, std::string_view bytes) {
+        std::filesystem::path local = os::mapPath(windowsPath);
+        std::error_code ec;
+        std::filesystem::create_directories(local.parent_path(), ec);
+        std::ofstream out(local, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (!out.flush()) throw ScriptError("cannot write " + windowsPath);
+    }
+
+    // A bitmap of one white pixel.
+    void picture(const std::vector<std::string>& w) {
+        arguments(w, 1, 1, "picture PATH");
+        static constexpr unsigned char kBitmap[] = {
+            'B',  'M',  58,   0, 0,    0,    0, 0, 0, 0, 54, 0, 0, 0,                                 // file header
+            40,   0,    0,    0, 1,    0,    0, 0, 1, 0, 0,  0, 1, 0, 24, 0, 0, 0, 0, 0, 4, 0, 0, 0,  // info header
+            0x13, 0x0B, 0,    0, 0x13, 0x0B, 0, 0, 0, 0, 0,  0, 0, 0, 0,  0,                          //
+            0xFF, 0xFF, 0xFF, 0};  // the pixel, padded
+        writeFile(w[1], std::string_view(reinterpret_cast<const char*>(kBitmap), sizeof kBitmap));
+    }
+
+    void file(const std::vector<std::string>& w) {
+        arguments(w, 2, 2, "file PATH TEXT");
+        writeFile(w[1], w[2]);
     }
 
     // The rows of TABLE (that meet WHERE), in stored order; a store that is not there fails the expect.

@@ -2,17 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
 #include "platform/os/actions.h"
 #include "platform/os/files.h"
+#include "platform/os/paths.h"
 #include "platform/print/printer.h"
 #include "platform/print/printers.h"
+#include "platform/ui/picture.h"
 #include "platform/ui/program.h"
 #include "platform/ui/ui.h"
 #include "road/demo_forms.h"
 #include "road/script.h"
+#include "support/temp_root.h"
 
 using namespace pelk;
 
@@ -213,6 +218,29 @@ TEST(Runner, AScriptMayEndInsideAWait) {
             "expect unloaded frmDemoAsk\n"
             "show frmDemoList\n");
     EXPECT_EQ(shown.code, road::kAllHeld) << shown.err;
+}
+
+// picture and file lay out files at Windows paths, folders made: a picture the screens can load,
+// and a plain file that is no picture.
+TEST(Runner, PictureAndFileWriteFilesAtWindowsPaths) {
+    test::TempRoot dir;
+    // As a script writes them: a backslash doubled inside double quotes.
+    const std::string bitmap = "C:\\\\Program Files\\\\Pelk POS 4\\\\ItemPic\\\\Tea.bmp";
+    const std::string text = "C:\\\\Program Files\\\\Pelk POS 4\\\\ItemPic\\\\Notes.txt";
+    RoadRun r = run("root " + dir.path().string() + "\n" + "picture \"" + bitmap + "\"\n" + "file \"" + text +
+                    "\" \"no picture\"\n" + "file \"" + text + "\" \"not a picture\"\n");
+    ASSERT_EQ(r.code, road::kAllHeld) << r.err;
+    os::setRootFolder(dir.path());
+    EXPECT_TRUE(ui::LoadPicture("C:\\Program Files\\Pelk POS 4\\ItemPic\\Tea.bmp").has_value());
+    EXPECT_EQ(ui::pictureFormatOf(os::mapPath("C:\\Program Files\\Pelk POS 4\\ItemPic\\Tea.bmp")),
+              ui::PictureFormat::Bmp);
+    EXPECT_FALSE(ui::LoadPicture("C:\\Program Files\\Pelk POS 4\\ItemPic\\Notes.txt").has_value());
+    std::ifstream written(os::mapPath("C:\\Program Files\\Pelk POS 4\\ItemPic\\Notes.txt"));
+    std::string content((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(content, "not a picture");
+
+    EXPECT_EQ(run("picture\n").code, road::kScriptFailed);
+    EXPECT_EQ(run("file C:\\a.txt\n").code, road::kScriptFailed);
 }
 
 // The clock: now sets it without ticking timers; wait ticks them.
