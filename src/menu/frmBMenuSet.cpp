@@ -1,7 +1,9 @@
 #include "menu/frmBMenuSet.h"
 
 #include "menu/frmEDes.h"
+#include "menu/frmFrontDeskPicAd.h"
 #include "menu/frmSetMenu.h"
+#include "menu/frmSpl.h"
 #include "settings/common.h"
 #include "shell/frmBOffice.h"
 #include "shell/frmMainButn.h"
@@ -42,6 +44,9 @@ frmBMenuSet::frmBMenuSet() {
     cmdDIPic.setCaption("Add Pic");
     cmdDIPic.setStyle(1);
     cmdDIPic.Move(5040, 480, 1695, 1575);
+    // The special requests are reached from here, their hub on Close.
+    cmdSpl.setCaption("Special Request Editer");
+    cmdSpl.Move(2040, 3480, 3135, 735);
     cmdMain.setCaption("Main");
     cmdMain.setStyle(1);
     cmdMain.Move(480, 3480, 1215, 735);
@@ -54,6 +59,7 @@ frmBMenuSet::frmBMenuSet() {
     ImgDes.onMouseDown([this] { ImgDes_MouseDown(); });
     ImgDes.onMouseUp([this] { ImgDes_MouseUp(); });
     cmdDIPic.onClick([this] { cmdDIPic_Click(); });
+    cmdSpl.onClick([this] { cmdSpl_Click(); });
     cmdMain.onClick([this] { cmdMain_Click(); });
     cmdClose.onClick([this] { cmdClose_Click(); });
 }
@@ -65,9 +71,12 @@ void frmBMenuSet::ImgMenu_MouseUp() { settings::PressImageButton::MouseUp<frmSet
 void frmBMenuSet::ImgDes_MouseDown() { settings::PressImageButton::MouseDown(ImgDes); }
 void frmBMenuSet::ImgDes_MouseUp() { settings::PressImageButton::MouseUp<frmEDes>(ImgDes, *this); }
 
-// The picture screen comes in front of the hub, which stays.
-void frmBMenuSet::cmdDIPic_Click() {
-    if (ui::forms().isRegistered("frmFrontDeskPicAd")) ui::forms().byName("frmFrontDeskPicAd").Show();
+// The picture screen comes in front of the hub, which stays; an open one is brought forward.
+void frmBMenuSet::cmdDIPic_Click() { ui::forms().get<frmFrontDeskPicAd>().Show(); }
+
+void frmBMenuSet::cmdSpl_Click() {
+    Unload();
+    ui::forms().get<frmSpl>().Show();
 }
 
 void frmBMenuSet::cmdMain_Click() {

@@ -18,6 +18,7 @@ public:
     ui::Label lblMenu{this, "lblMenu"};
     ui::Label lblDes{this, "lblDes"};
     ui::CommandButton cmdDIPic{this, "cmdDIPic"};
+    ui::CommandButton cmdSpl{this, "cmdSpl"};
     ui::CommandButton cmdMain{this, "cmdMain"};
     ui::CommandButton cmdClose{this, "cmdClose"};
 
@@ -27,6 +28,7 @@ public:
     void ImgDes_MouseDown();
     void ImgDes_MouseUp();
     void cmdDIPic_Click();
+    void cmdSpl_Click();
     void cmdMain_Click();
     void cmdClose_Click();
 };

@@ -32,4 +32,17 @@ db::StoreDecl menuStore() {
     return store;
 }
 
+db::StoreDecl specialRequestStore() {
+    db::StoreDecl store{std::string(kSpecialRequestStore), {}, false};
+    for (const char* name : {"tbSPL", "tbSPLC"}) {
+        db::TableDecl t{name, {}, {{}}};
+        for (int i = 1; i <= kSpecialRequests; ++i) {
+            t.fields.push_back(text(std::to_string(i)));
+            t.firstRows[0].push_back({std::to_string(i), ""});
+        }
+        store.tables.push_back(std::move(t));
+    }
+    return store;
+}
+
 }  // namespace pelk::menu

@@ -14,4 +14,9 @@ inline constexpr int kFirstAdditionalPrice = 41;
 // The section tables and the notes list, added to the store settings' ZuBak.mdb.
 db::StoreDecl menuStore();
 
+// The special requests: fifty short texts in each language, one row each.
+inline constexpr std::string_view kSpecialRequestStore = "Spl.mdb";
+inline constexpr int kSpecialRequests = 50;
+db::StoreDecl specialRequestStore();
+
 }  // namespace pelk::menu
