@@ -1,7 +1,6 @@
 #include "menu/frmEDes.h"
 
 #include <array>
-#include <charconv>
 #include <optional>
 #include <string>
 
@@ -40,13 +39,6 @@ std::pair<double, double> slotPosition(int slot) {
     int zero = slot - 1;
     if (zero < 36) return {kColumnLeft[zero / 12], kRowTop[zero % 12]};
     return {kColumnLeft[3], kRowTop[zero - 36 + 1]};
-}
-
-std::optional<long> wholeNumber(std::string_view text) {
-    long n = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return n;
 }
 
 std::string textOf(const db::Result<core::Value>& v) { return v.ok() ? v->toText() : std::string(); }
@@ -352,7 +344,7 @@ void frmEDes::command_Click(int index) {
         chosen_.reset();
         ui::DataRecordset& items = datList.Recordset();
         // Before any page is filled a slot has no number and no row.
-        std::optional<long> number = wholeNumber(slot.tag());
+        std::optional<long> number = slotNumber(slot.tag());
         if (number && items.FindFirst(slotCriterion(*number)).ok() && !items.noMatch()) {
             copyCurrentRow();
             if (auto row = items.bookmark(); row.ok()) chosen_ = *row;
@@ -444,7 +436,7 @@ void frmEDes::cmdSave_Click() {
         if (!goToChosen() || !items.Edit().ok()) return;
     }
     // A box that does not hold a number: a changed row keeps its number, a new row gets none.
-    if (std::optional<long> number = wholeNumber(txtID.text())) (void)items.setField("Dish_ID", *number);
+    if (std::optional<long> number = slotNumber(txtID.text())) (void)items.setField("Dish_ID", *number);
     (void)items.setField("szMenu_ID", "01");
     if (!txtFind.text().empty()) (void)items.setField("szMenu_nm", txtFind.text());
     (void)items.setField("szPriceS_amt", txtMprice.text());

@@ -256,15 +256,10 @@ bool frmFrontDeskPicAd::findSelectedItem() {
     if (chosen.index == 0 || chosen.caption.empty() || chosen.section != datList.recordSource()) return false;
     ui::CommandButton& slot = command(chosen.index);
     if (slot.caption() != chosen.caption || slot.tag() != chosen.number) return false;
-    long number = 0;
-    try {
-        number = std::stol(chosen.number);
-    } catch (const std::exception&) {
-        return false;
-    }
-    if (!datList.Refresh().ok()) return false;
+    std::optional<long> number = slotNumber(chosen.number);
+    if (!number || !datList.Refresh().ok()) return false;
     ui::DataRecordset& items = datList.Recordset();
-    std::string criterion = numberCriterion(number) + " AND szMenu_nm = " + db::quote(chosen.caption);
+    std::string criterion = numberCriterion(*number) + " AND szMenu_nm = " + db::quote(chosen.caption);
     return items.FindFirst(criterion).ok() && !items.noMatch();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,9 @@ inline constexpr std::string_view kNotesTable = "tbSpl";
 
 // The section a word names; nullptr for any other text.
 const MenuSection* sectionByWord(std::string_view word);
+
+// A slot's number as the screens keep it (a slot's Tag, the number box): whole digits only.
+std::optional<long> slotNumber(std::string_view text);
 
 // ---- The forms of access every menu screen uses ----
 

@@ -43,6 +43,9 @@ TEST(MenuSections, StatementsOfTheFormsOfAccess) {
     EXPECT_EQ(slotOrder("tbBeef"), "SELECT * FROM tbBeef ORDER BY Dish_ID");
     EXPECT_EQ(slotCriterion(47), "Dish_ID Like 47");
     EXPECT_EQ(numberCriterion(185), "Dish_ID = 185");
+    EXPECT_EQ(slotNumber("97"), 97);
+    for (const char* notANumber : {"", "12ab", " 12", "1.5", "Add New Item"})
+        EXPECT_EQ(slotNumber(notANumber), std::nullopt) << notANumber;
 }
 
 // A small section: two rows numbered 5, names that begin alike, and names holding a quote and a
