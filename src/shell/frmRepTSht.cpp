@@ -65,10 +65,10 @@ frmRepTSht::frmRepTSht() {
     // share the grid's width beside the record selectors and the scroll bar, each wide enough for
     // its longest value (a four-digit code, a first name, a date, a time with its AM/PM mark).
     DBGrid1.setColumns({{"szID_no", "ID:", 615, ""},
-                        {"szName_na", "Name:", 1455, ""},
-                        {"szDate_da", "Date:", 1035, "Short Date"},
+                        {"szName_na", "Name:", 1335, ""},
+                        {"szDate_da", "Date:", 1095, "Short Date"},
                         {"szIn_ti", "Time In:", 1155, "Medium Time"},
-                        {"szDate_da", "Date:", 1035, "Short Date"},
+                        {"szDate_da", "Date:", 1095, "Short Date"},
                         {"szOut_ti", "Time Out:", 1155, "Medium Time"},
                         {"szTHrs", "Total Minutes:", 1335, "Standard"}});
     DBGrid1.setDataSource(datTcd);
