@@ -14,7 +14,6 @@
 #include <sstream>
 
 #include "platform/qt/form_window.h"
-#include "platform/qt/look.h"
 #include "platform/qt/qt_session.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/registry.h"
@@ -122,8 +121,9 @@ void inspect(qt::QtHost& host, ui::Form& form, std::vector<std::string>& cut, st
         }
         if (graphicalButton(*c) && !kBlankByDesign.count(name)) {
             auto& b = static_cast<ui::CommandButton&>(*c);
-            bool shows = !b.caption().empty() || (b.picture().isDesign() && !b.picture().words().empty()) ||
-                         !qt::loadPixmap(b.picture()).isNull();
+            // A picture from a file is the screen's at run time: a missing file shows nothing.
+            bool fromFile = !b.picture().empty() && !b.picture().isDesign();
+            bool shows = !b.caption().empty() || (b.picture().isDesign() && !b.picture().words().empty()) || fromFile;
             if (!shows) blank.push_back(name);
         }
     }
