@@ -64,9 +64,9 @@ namespace {
 
 // Faces with the metrics of the fonts the screens were designed in, so a caption fits wherever it
 // fitted: Liberation Sans, Serif and Mono are metric-compatible with Arial, Times New Roman and
-// Courier New. MS Sans Serif has no such twin and is narrower than all of them; of the faces
-// installed, WenQuanYi Micro Hei's Latin letters come closest to its widths and its 13-pixel line
-// (the alphabet twice at 8.25 points: 316 pixels, Liberation Sans 333, DejaVu Sans 353).
+// Courier New. MS Sans Serif has no such twin; of the faces installed, WenQuanYi Micro Hei's Latin
+// letters come closest to its narrow widths and its 13-pixel line (the alphabet in both cases at
+// 8.25 points: 316 pixels, Liberation Sans 333, DejaVu Sans 353).
 constexpr const char* kSans = "Liberation Sans";
 constexpr const char* kMsSans = "WenQuanYi Micro Hei";
 constexpr const char* kSerif = "Liberation Serif";
