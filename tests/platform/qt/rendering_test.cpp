@@ -240,3 +240,23 @@ TEST_F(Rendering, KindsWithoutAWidgetShowAsAnEmptyFrameUntilOneIsRegistered) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Rendering, ZOrderRestacksTheWidgetsAtRunTime) {
+    frmQtPanel& panel = showPanel();
+    QWidget* canvas = host().canvasOf(panel);
+    // Qt draws and hit-tests a widget's children in the order of this list, the last on top.
+    auto rank = [&](const ui::Control& c) { return canvas->children().indexOf(widget(c)); };
+    ASSERT_GE(rank(panel.cmdOK), 0);
+    ASSERT_GE(rank(panel.txtCode), 0);
+    panel.cmdOK.ZOrder(0);
+    EXPECT_GT(rank(panel.cmdOK), rank(panel.txtCode));
+    panel.cmdOK.ZOrder(1);
+    EXPECT_LT(rank(panel.cmdOK), rank(panel.txtCode));
+    EXPECT_GT(rank(panel.cmdOK), rank(panel.lblTitle)) << "a label stays under the windowed controls";
+    panel.lblTitle.ZOrder(0);
+    EXPECT_LT(rank(panel.lblTitle), rank(panel.cmdOK)) << "even brought to the front";
+}
+
+}  // namespace
