@@ -55,13 +55,23 @@ TEST_F(Touch, TheTimeClocksModePanelLiesOverTheKeypadUntilAModeIsChosen) {
     EXPECT_EQ(clock.txtPassword.text(), "5");
 }
 
-TEST_F(Touch, TheTimeOutButtonChoosesClockingOutAndBaresTheKeypad) {
+TEST_F(Touch, EachModeButtonChoosesItsModeAndBaresTheKeypad) {
     logIn();
-    auto& clock = static_cast<shell::frmTimer&>(open("frmTimer"));
-    touch(centreOf(clock.cmdTimeOut));
-    EXPECT_EQ(clock.lblTitle.caption(), "Clock Out");
-    for (int digit = 0; digit <= 9; ++digit)
-        EXPECT_TRUE(shows(clock.comNumber(digit), centreOf(clock.comNumber(digit)))) << digit;
+    struct Case {
+        ui::CommandButton shell::frmTimer::*button;
+        const char* mode;
+    };
+    for (const Case& c :
+         {Case{&shell::frmTimer::cmdTimeIn, "Clock In"}, Case{&shell::frmTimer::cmdTimeOut, "Clock Out"}}) {
+        SCOPED_TRACE(c.mode);
+        auto& clock = static_cast<shell::frmTimer&>(open("frmTimer"));
+        touch(centreOf(clock.*c.button));
+        EXPECT_EQ(clock.lblTitle.caption(), c.mode);
+        for (int digit = 0; digit <= 9; ++digit)
+            EXPECT_TRUE(shows(clock.comNumber(digit), centreOf(clock.comNumber(digit)))) << digit;
+        ui::runEvent([&clock] { clock.Unload(); });
+        QtSession::settle();
+    }
 }
 
 struct PictureButton {
