@@ -26,27 +26,26 @@ frmBSfwSet::frmBSfwSet() {
     struct PictureButton {
         ui::Image& picture;
         ui::Image& pressed;
-        ui::Label& label;
         double left, top;
         const char* reads;
+        const char* pressedReads;
     };
-    for (const PictureButton& b : {PictureButton{ImgNet, ImgNet2, lblNet, 1080, 720, "Network"},
-                                   PictureButton{imgPtr, Image2, lblPtr, 3240, 720, "Printer Settings"},
-                                   PictureButton{ImgInfor, ImgInfor2, lblInfor, 1080, 2400, "Information"},
-                                   PictureButton{ImgDate, ImgDate2, lblDate, 3240, 2400, "Set Date"},
-                                   PictureButton{ImgReset, ImgReset2, lblReset, 5400, 2400, "Reset"},
-                                   PictureButton{ImgPassw, ImgPassw2, lblPassw, 7560, 2400, "Security"}}) {
+    for (const PictureButton& b : {PictureButton{ImgNet, ImgNet2, 1080, 720, "Network", "Network"},
+                                   PictureButton{imgPtr, Image2, 3240, 720, "Printer Settings", "Printer Settings"},
+                                   PictureButton{ImgInfor, ImgInfor2, 1080, 2400, "Information", "Information"},
+                                   PictureButton{ImgDate, ImgDate2, 3240, 2400, "Set Date", "Set Date"},
+                                   PictureButton{ImgReset, ImgReset2, 5400, 2400, "Reset", "Reset"},
+                                   PictureButton{ImgPassw, ImgPassw2, 7560, 2400, "Security", "Passwords"}}) {
         b.picture.Move(b.left, b.top, 1365, 1185);
-        b.picture.setBorderStyle(1);
         b.picture.setStretch(true);
         b.picture.setToolTipText(b.reads);
+        b.picture.setPicture(ui::Picture::design(b.reads));
+        b.picture.setFontBold(true);
         // The pressed picture lies inside the button's area and shows while the button is held.
         b.pressed.Move(b.left + 135, b.top + 120, 1095, 960);
         b.pressed.setStretch(true);
-        b.label.setCaption(b.reads);
-        b.label.setAlignment(ui::kCenter);
-        b.label.setBackStyle(0);
-        b.label.Move(b.left, b.top + 1215, 1365, 255);
+        b.pressed.setPicture(ui::Picture::design(b.pressedReads, true));
+        b.pressed.setFontBold(true);
     }
 
     cmdDI.setCaption("Add Rooms");
@@ -57,12 +56,11 @@ frmBSfwSet::frmBSfwSet() {
     cmdPopUp.setBackColor(kCyan);
     cmdPopUp.setStyle(1);
     cmdPopUp.Move(7560, 720, 1365, 1185);
-    // The pictures of these two read Main and Back.
-    cmdMain.setCaption("Main");
     cmdMain.setStyle(1);
+    cmdMain.setPicture(ui::Picture::design("Main"));
     cmdMain.Move(1080, 4320, 1215, 735);
-    cmdClose.setCaption("Back");
     cmdClose.setStyle(1);
+    cmdClose.setPicture(ui::Picture::design("Back"));
     cmdClose.Move(240, 4320, 735, 735);
 
     ImgNet.onMouseDown([this] { ImgNet_MouseDown(); });

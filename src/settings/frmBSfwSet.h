@@ -27,13 +27,6 @@ public:
     ui::Image ImgReset{this, "ImgReset"};
     ui::Image ImgPassw2{this, "ImgPassw2"};
     ui::Image ImgPassw{this, "ImgPassw"};
-    // What the buttons' pictures read, under each picture until the pictures ship.
-    ui::Label lblNet{this, "lblNet"};
-    ui::Label lblPtr{this, "lblPtr"};
-    ui::Label lblInfor{this, "lblInfor"};
-    ui::Label lblDate{this, "lblDate"};
-    ui::Label lblReset{this, "lblReset"};
-    ui::Label lblPassw{this, "lblPassw"};
     ui::CommandButton cmdMain{this, "cmdMain"};
     ui::CommandButton cmdClose{this, "cmdClose"};
 

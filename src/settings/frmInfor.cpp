@@ -106,7 +106,8 @@ frmInfor::frmInfor() {
     cmdKB.setBackColor(0xFFFFFF);
     cmdKB.Move(3360, 720, 855, 615);
     chkKB.setCaption("KB Shortcut");
-    chkKB.Move(4320, 840, 1095, 255);
+    // Up to the line of the section panel, so that its caption stands in one line.
+    chkKB.Move(4320, 840, 1155, 255);
     cmdTaxA.setCaption("Auto");
     cmdTaxA.Move(3480, 3720, 735, 375);
     cmdTaxO.setCaption("Option");
@@ -137,6 +138,7 @@ frmInfor::frmInfor() {
         ui::CommandButton* button = buttons[i];
         button->onClick([button] { button->setVisible(false); });
     }
+    for (ui::CommandButton* b : buttons) b->ZOrder(0);
     std::array<ui::ComboBox*, 12> codes = {&CmbDrink,   &CmbApter,      &CmbFriedRice, &CmbLoMein,
                                            &CmbVDishes, &CmbVegetables, &CmbPoultry,   &CmbBeef,
                                            &CmbSeafood, &CmbSoup,       &CmbPork,      &CmbLamb};

@@ -18,16 +18,17 @@ frmNWSetin::frmNWSetin() {
     txtNWsetin.Move(2520, 480, 2775, 375);
     txtNWsetin.setBackColor(kScreenGreen);
     txtNWsetin.setTabStop(false);
+    // The labels end where the small decoration buttons begin, so that none lies over its words.
     Label1.setCaption("Server Name:");
-    Label1.Move(480, 1200, 1935, 255);
+    Label1.Move(240, 1200, 1800, 255);
     txtPath.Move(2520, 1200, 3855, 375);
     txtPath.setForeColor(0x0000FF);
     Label2.setCaption("Shared Data Location:");
-    Label2.Move(480, 1680, 1935, 255);
+    Label2.Move(240, 1680, 1800, 255);
     txtData.Move(2520, 1680, 3855, 375);
     txtData.setForeColor(0x0000FF);
     Label3.setCaption(" Data Location:");
-    Label3.Move(480, 2160, 1935, 255);
+    Label3.Move(240, 2160, 1800, 255);
     Text1.setText("C:\\Program Files\\Pelk POS 4");
     Text1.Move(2520, 2160, 3855, 375);
     Text1.setForeColor(0x0000FF);
@@ -40,7 +41,9 @@ frmNWSetin::frmNWSetin() {
     cmdSingle.Move(6600, 480, 1935, 615);
     cmdShare.setCaption("File Sharing");
     cmdShare.Move(6600, 1200, 1935, 615);
+    // The close button's picture reads Back, as on every settings screen.
     cmdClose.setStyle(1);
+    cmdClose.setPicture(ui::Picture::design("Back"));
     cmdClose.Move(480, 4200, 1215, 735);
     for (ui::CommandButton* b : {&Command1, &Command2, &Command3}) b->setStyle(1);
     Command1.Move(2040, 1200, 375, 375);

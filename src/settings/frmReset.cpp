@@ -36,6 +36,9 @@ frmReset::frmReset() {
     imgChk.Move(960, 1200, 1815, 1935);
     imgChk.setBorderStyle(1);
     imgChk.setStretch(true);
+    // The pads' pictures, drawn as the program's own: the book each one chooses.
+    imgChk.setPicture(ui::Picture::design("Guest Check"));
+    imgChk.setFontBold(true);
     lbl1.setCaption("Business Use.");
     lbl1.setBackStyle(0);
     lbl1.setAlignment(ui::kCenter);
@@ -43,6 +46,8 @@ frmReset::frmReset() {
     imgTrain.Move(4080, 1200, 1815, 1935);
     imgTrain.setBorderStyle(1);
     imgTrain.setStretch(true);
+    imgTrain.setPicture(ui::Picture::design("Training Check"));
+    imgTrain.setFontBold(true);
     lbl2.setCaption("Training Use Only");
     lbl2.setBackStyle(0);
     lbl2.setAlignment(ui::kCenter);
@@ -51,13 +56,17 @@ frmReset::frmReset() {
     imgWchk.Move(600, 1200, 315, 315);
     imgWchk.setBorderStyle(1);
     imgWchk.setVisible(false);
+    imgWchk.setStretch(true);
+    imgWchk.setPicture(ui::Picture::design("\u2714"));
     imgWtrain.Move(3720, 1200, 315, 315);
     imgWtrain.setBorderStyle(1);
+    imgWtrain.setStretch(true);
+    imgWtrain.setPicture(ui::Picture::design("\u2714"));
     cmdReset.setCaption("Fresh");
     cmdReset.Move(4080, 3720, 1815, 495);
     cmdReset.setVisible(false);
-    cmdClose.setCaption("Back");
     cmdClose.setStyle(1);
+    cmdClose.setPicture(ui::Picture::design("Back"));
     cmdClose.Move(240, 4440, 1215, 735);
 
     datChkBook.setConnect("Access 2000;");

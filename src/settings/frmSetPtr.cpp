@@ -44,6 +44,8 @@ frmSetPtr::frmSetPtr() {
     label(lblTitle, "Printer Settings", 240, 120, 4000);
     lblTitle.setFontSize(14);
     lblTitle.setFontBold(true);
+    // As tall as a line of its 14-point type.
+    lblTitle.setHeight(375);
 
     // Front row (upper left) with the cash drawer's port beside the front port.
     label(lblFrontPort, "Front Printer Port:", 240, 720, 1695);
@@ -99,12 +101,15 @@ frmSetPtr::frmSetPtr() {
     lstPrinters.setContainer(fraPrinters);
     lstPrinters.Move(120, 240, 3255, 1695);
     cmdPtr.setStyle(1);
+    cmdPtr.setPicture(ui::Picture::design("Printer Setup"));
     cmdPtr.Move(8880, 5760, 1335, 855);
     Command1.setCaption("?");
     Command1.Move(10320, 5760, 495, 495);
     cmdClose.setStyle(1);
+    cmdClose.setPicture(ui::Picture::design("Back"));
     cmdClose.Move(240, 6240, 1215, 735);
     cmdNext.setStyle(1);
+    cmdNext.setPicture(ui::Picture::design("Next"));
     cmdNext.Move(6600, 6240, 1215, 735);
     cmdNext.setVisible(false);
 

@@ -55,9 +55,13 @@ frmSetRooms::frmSetRooms() {
     ui::CheckBox* flags[] = {&chkRA, &chkRB, &chkRC, &chkRD, &chkMA, &chkMB, &chkRPty};
     const char* flagFields[] = {"szRA", "szRB", "szRC", "szRD", "szMA", "szMB", "szRPty"};
     ui::Label* letters[] = {&lblA, &lblB, &lblC, &lblD};
+    // The category buttons carry no caption: their pictures name the room map's floor each one edits.
+    const char* floors[] = {"1st", "2nd", "3rd", "4th", "5th", "6th", "7th"};
     for (int f = 0; f < kFloors; ++f) {
         double left = 600 + f * 1575;
         buttons[f]->setStyle(1);
+        buttons[f]->setPicture(ui::Picture::design(floors[f]));
+        buttons[f]->setFontBold(true);
         buttons[f]->Move(left, 6960, 1095, 735);
         flags[f]->setCaption(std::string(kEnable));
         flags[f]->setBackColor(kScreenGreen);
@@ -70,8 +74,8 @@ frmSetRooms::frmSetRooms() {
             letters[f]->Move(left - 315, 6960, 255, 255);
         }
     }
-    cmdClose.setCaption("Back");
     cmdClose.setStyle(1);
+    cmdClose.setPicture(ui::Picture::design("Back"));
     cmdClose.Move(240, 8280, 1215, 735);
 
     datPritOut.setConnect("Access 2000;");

@@ -32,8 +32,8 @@ frmSetScreen::frmSetScreen() {
         r.box.Move(1920, r.top, 6135, 375);
         Data1.bind(r.box, r.field);
     }
-    cmdClose.setCaption("Back");
     cmdClose.setStyle(1);
+    cmdClose.setPicture(ui::Picture::design("Back"));
     cmdClose.Move(240, 2880, 1215, 735);
 
     Data1.setConnect("Access 2000;");

@@ -36,8 +36,8 @@ frmSetdate::frmSetdate() {
     Label2.Move(840, 1800, 1095, 375);
     txtTime.setFontSize(12);
     txtTime.Move(2040, 1740, 2415, 435);
-    cmdClose.setCaption("Back");
     cmdClose.setStyle(1);
+    cmdClose.setPicture(ui::Picture::design("Back"));
     cmdClose.Move(240, 3120, 1215, 735);
     cmdCancel.setCaption("&Cancel");
     cmdCancel.Move(2520, 3240, 1215, 495);

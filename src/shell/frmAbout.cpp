@@ -64,9 +64,8 @@ frmAbout::frmAbout() {
     cmdPhone.Move(240, 840, 495, 375);
     cmdSysInfo.setCaption("&System Info...");
     cmdSysInfo.Move(4860, 3120, 1575, 420);
-    // The word stands in the button's picture; until the pictures ship it is the caption.
     cmdClose.setStyle(1);
-    cmdClose.setCaption("Close");
+    cmdClose.setPicture(ui::Picture::design("Close"));
     cmdClose.Move(4860, 3660, 1575, 420);
 
     Timer1.setInterval(1);

@@ -30,11 +30,13 @@ frmBCEplop::frmBCEplop() {
           std::tuple{&ImgEmplye, "Employees", 5280.0}}) {
         picture->Move(left, 960, 1365, 1185);
         picture->setToolTipText(tip);
+        picture->setStretch(true);
+        picture->setPicture(ui::Picture::design(tip));
+        picture->setFontBold(true);
     }
     for (auto [button, caption, left] : {std::tuple{&cmdMain, "Main", 1200.0}, std::tuple{&cmdClose, "Back", 4320.0}}) {
         button->setStyle(1);
-        // The word stands in the button's picture; until the pictures ship it is the caption.
-        button->setCaption(caption);
+        button->setPicture(ui::Picture::design(caption));
         button->Move(left, 3360, 1635, 800);
     }
     ImgCList.onClick([this] { ImgCList_Click(); });

@@ -25,7 +25,7 @@ frmBOffice::frmBOffice() {
     setMdiChild(true);
     setWidth(7200);
     setHeight(4800);
-    // The labels stand in the buttons' pictures; until the pictures ship they are the captions.
+    // The buttons show pictures with their labels written in them.
     for (auto [button, caption, left, top] : {
              std::tuple{&cmdCustmr, "Customer Employee", 480.0, 480.0},
              std::tuple{&cmdMenuSettin, "Menu Edit", 3840.0, 480.0},
@@ -34,7 +34,7 @@ frmBOffice::frmBOffice() {
              std::tuple{&cmdClose, "Back", 2760.0, 3360.0},
          }) {
         button->setStyle(1);
-        button->setCaption(caption);
+        button->setPicture(ui::Picture::design(caption));
         button->Move(left, top, button == &cmdClose ? 1635 : 2880, 1005);
     }
     cmdCustmr.onClick([this] { cmdCustmr_Click(); });

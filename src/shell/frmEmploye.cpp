@@ -115,8 +115,7 @@ frmEmploye::frmEmploye() {
          {std::pair{&cmdFind, "Find"}, std::pair{&cmdErase, "Erase"}, std::pair{&cmdNew, "New"},
           std::pair{&cmdSave, "Save"}, std::pair{&cmdClose, "Close"}}) {
         button->setStyle(1);
-        // The word stands in the button's picture; until the pictures ship it is the caption.
-        button->setCaption(caption);
+        button->setPicture(ui::Picture::design(caption));
         button->Move(8760, top, 1215, 975);
         top += 1080;
     }

@@ -25,8 +25,7 @@ frmMainButn::frmMainButn() {
         ui::Color back;
         const char* label;
     };
-    // The labels stand in the buttons' pictures; until the pictures ship, the buttons show them
-    // as their captions.
+    // The buttons show their labels as pictures and have no caption.
     for (const Button& b : {
              Button{cmdReserv, 1320, 360, 3130, 951, 0xFFFFFF, "Reservations"},
              Button{cmdChkIn, 6000, 360, 3130, 951, 0xFFFFFF, "Check In"},
@@ -39,7 +38,7 @@ frmMainButn::frmMainButn() {
         b.button.Move(b.left, b.top, b.width, b.height);
         b.button.setStyle(1);
         b.button.setBackColor(b.back);
-        b.button.setCaption(b.label);
+        b.button.setPicture(ui::Picture::design(b.label));
         b.button.setFontName("Arial");
         b.button.setFontSize(14);
         b.button.setFontBold(true);

@@ -61,8 +61,7 @@ frmPassword::frmPassword() {
     for (ui::CommandButton* b : comNumber.members()) {
         b->setStyle(1);
         b->setBackColor(0xFFC0C0);
-        // The digit stands in the button's picture; until the pictures ship it is the caption.
-        b->setCaption(std::to_string(b->index()));
+        b->setPicture(ui::Picture::design(std::to_string(b->index())));
         b->setFont({"Arial", 24, true});
     }
     cmdMode.Move(8160, 8280, 3705, 1280);

@@ -61,14 +61,16 @@ frmRepTSht::frmRepTSht() {
     DBGrid1.setAllowUpdate(true);
     DBGrid1.setAllowDelete(true);
     DBGrid1.setAllowAddNew(false);
-    // The second "Date:" is the clock-in date again, as the sheet has always shown it.
-    DBGrid1.setColumns({{"szID_no", "ID:", 0, ""},
-                        {"szName_na", "Name:", 0, ""},
-                        {"szDate_da", "Date:", 0, "Short Date"},
-                        {"szIn_ti", "Time In:", 0, "Medium Time"},
-                        {"szDate_da", "Date:", 0, "Short Date"},
-                        {"szOut_ti", "Time Out:", 0, "Medium Time"},
-                        {"szTHrs", "Total Minutes:", 0, "Standard"}});
+    // The second "Date:" is the clock-in date again, as the sheet has always shown it. The columns
+    // share the grid's width beside the record selectors and the scroll bar, each wide enough for
+    // its longest value (a four-digit code, a first name, a date, a time with its AM/PM mark).
+    DBGrid1.setColumns({{"szID_no", "ID:", 615, ""},
+                        {"szName_na", "Name:", 1335, ""},
+                        {"szDate_da", "Date:", 1095, "Short Date"},
+                        {"szIn_ti", "Time In:", 1155, "Medium Time"},
+                        {"szDate_da", "Date:", 1095, "Short Date"},
+                        {"szOut_ti", "Time Out:", 1155, "Medium Time"},
+                        {"szTHrs", "Total Minutes:", 1335, "Standard"}});
     DBGrid1.setDataSource(datTcd);
 
     lblShadow.setBackColor(0x808080);
@@ -100,9 +102,11 @@ frmRepTSht::frmRepTSht() {
 
     imgRenew.Move(8880, 5880, 690, 1455);
     imgRenew.setToolTipText("Renew");
+    imgRenew.setStretch(true);
+    imgRenew.setPicture(ui::Picture::design("Renew"));
+    imgRenew.setFontBold(true);
     cmdClose.setStyle(1);
-    // The word stands in the button's picture; until the pictures ship it is the caption.
-    cmdClose.setCaption("Back");
+    cmdClose.setPicture(ui::Picture::design("Back"));
     cmdClose.Move(10800, 7080, 1635, 800);
 
     cmbID.onClick([this] { cmbID_Click(); });

@@ -42,9 +42,8 @@ frmSecurity::frmSecurity() {
     }
     chkItmDelSec.Move(3840, 1080, 1575, 375);
     chkecd.Move(3840, 1680, 1575, 375);
-    // The word stands in the button's picture; until the pictures ship it is the caption.
     cmdClose.setStyle(1);
-    cmdClose.setCaption("Close");
+    cmdClose.setPicture(ui::Picture::design("Close"));
     cmdClose.Move(2160, 2520, 1635, 735);
 
     datPW.bind(chkItmDelSec, "ItmDeSecl");

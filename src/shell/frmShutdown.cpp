@@ -24,7 +24,8 @@ frmShutdown::frmShutdown() {
         ui::Color back;
         const char* label;
     };
-    // The labels stand in the buttons' pictures; until the pictures ship, they are the captions.
+    // The buttons show pictures and no caption. The log-off button's picture, the log-in screen
+    // with its number pad, is drawn as the words of its choice.
     for (const Button& b : {
              Button{cmdMainScreen, 240, 0xFFC0C0, "Log Off"},
              Button{cmdOK, 2040, 0xFFFFFF, "Exit Program"},
@@ -34,7 +35,7 @@ frmShutdown::frmShutdown() {
         b.button.Move(b.left, 600, 1680, 1440);
         b.button.setStyle(1);
         b.button.setBackColor(b.back);
-        b.button.setCaption(b.label);
+        b.button.setPicture(ui::Picture::design(b.label));
         b.button.setFont({"Arial", 12, true});
     }
 

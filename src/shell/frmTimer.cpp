@@ -42,13 +42,12 @@ frmTimer::frmTimer() {
     cmdDel.setBackColor(settings::kScreenGreen);
     cmdDel.setStyle(1);
     cmdDel.Move(0, 0, 5175, 2850);
-    // The words stand in the buttons' pictures; until the pictures ship they are the captions.
     cmdTimeIn.setStyle(1);
-    cmdTimeIn.setCaption("Time In");
+    cmdTimeIn.setPicture(ui::Picture::design("Time In"));
     cmdTimeIn.setFont({"Arial", 24, true});
     cmdTimeIn.Move(0, 2830, 2600, 4515);
     cmdTimeOut.setStyle(1);
-    cmdTimeOut.setCaption("Time Out");
+    cmdTimeOut.setPicture(ui::Picture::design("Time Out"));
     cmdTimeOut.setFont({"Arial", 24, true});
     cmdTimeOut.Move(2600, 2830, 2600, 4515);
 
@@ -79,8 +78,7 @@ frmTimer::frmTimer() {
     for (ui::CommandButton* b : comNumber.members()) {
         b->setStyle(1);
         b->setBackColor(kKeypadBlue);
-        // The digit stands in the button's picture; until the pictures ship it is the caption.
-        b->setCaption(std::to_string(b->index()));
+        b->setPicture(ui::Picture::design(std::to_string(b->index())));
         b->setFont({"Arial", 24, true});
     }
     cmdExit.setCaption("Exit");
@@ -88,6 +86,8 @@ frmTimer::frmTimer() {
     cmdBack.setCaption("Back");
     cmdBack.setToolTipText("Back Space");
     cmdBack.Move(3225, 6120, 1300, 1200);
+    // The mode panel lies over the keypad, the prompt and the boxes until a mode is chosen.
+    for (ui::CommandButton* b : {&cmdDel, &cmdTimeIn, &cmdTimeOut}) b->ZOrder(0);
     // The code box comes first, so that it has the focus when the screen opens.
     int tab = 1;
     for (ui::Control* c : controls()) c->setTabIndex(c == &txtPassword ? 0 : tab++);

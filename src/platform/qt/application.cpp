@@ -59,6 +59,11 @@ void applyLook(QApplication& app) {
     pal.setColor(QPalette::HighlightedText, systemColor(14));
     pal.setColor(QPalette::ToolTipBase, systemColor(24));
     pal.setColor(QPalette::ToolTipText, systemColor(23));
+    // Disabled text in the classic grey (the face's shadow), so that a control or menu switched off
+    // plainly looks it.
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        pal.setColor(QPalette::Disabled, role, systemColor(17));
+    pal.setColor(QPalette::Disabled, QPalette::Light, systemColor(20));
     app.setPalette(pal);
     app.setFont(toQFont(ui::Font{"MS Sans Serif", 9}));
 }

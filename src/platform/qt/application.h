@@ -12,7 +12,7 @@ namespace pelk::qt {
 bool displayAvailable(int argc, char** argv);
 
 // Gives the application the program's look: the Fusion style in the classic desktop colours, and
-// DejaVu Sans for Qt's own dialogs.
+// the face standing for MS Sans Serif for Qt's own dialogs.
 void applyLook(QApplication& app);
 
 // Runs the program on a QtHost in the QApplication that exists: registers its forms, runs its

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QPointer>
+#include <QRect>
 #include <QSize>
+#include <QString>
 #include <QWidget>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "platform/ui/control.h"
 
@@ -46,6 +49,20 @@ public:
     virtual bool usesBackColor() const { return true; }
     // Whether the view places its widget itself from other properties (a line by its two ends).
     virtual bool placesItself() const { return false; }
+
+    // Words the view draws in its widget (a caption, the words of a design picture): the text as
+    // shown, the room it is drawn in (widget coordinates), whether it wraps at the room's width,
+    // and whether the design lets it run on past the room (an auto-sized label). Drawn in the
+    // widget's font. Lets a check see that no text is cut.
+    struct Words {
+        QString text;
+        QRect room;
+        bool wraps = true;
+        bool runsOn = false;
+        // How the text stands in its room.
+        Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignVCenter;
+    };
+    virtual std::vector<Words> words() const { return {}; }
 
     // The control is still on a loaded form that this view's window shows: user actions are
     // delivered only then.

@@ -166,9 +166,13 @@ void FormCanvas::addView(ui::Control& control) {
 }
 
 void FormCanvas::restack() {
+    // The form's stacking order, back to front, inside each container (raise() orders a widget
+    // among its siblings); Qt draws and hit-tests children by that same order.
+    if (!form_) return;
     for (int pass = 0; pass < 2; ++pass)
-        for (auto& v : views_)
-            if (v->widget() && lightweight(v->control().kind()) == (pass == 0)) v->widget()->raise();
+        for (ui::Control* c : form_->stackingOrder())
+            if (ControlView* v = viewOf(*c); v && v->widget() && lightweight(c->kind()) == (pass == 0))
+                v->widget()->raise();
 }
 
 void FormCanvas::place(ControlView& view) {
@@ -233,6 +237,10 @@ void FormCanvas::controlChanged(ui::Control& control, std::string_view p) {
         return;
     }
     if (!v) return;
+    if (p == "ZOrder") {
+        restack();
+        return;
+    }
     applyCommon(*v, p);
     v->update(p);
     // A kind that sizes itself may have changed its size with any property.

@@ -1,6 +1,7 @@
 #include "platform/qt/look.h"
 
 #include <QFontDatabase>
+#include <QHash>
 #include <QPixmapCache>
 #include <array>
 #include <cmath>
@@ -61,10 +62,18 @@ QColor toQColor(ui::Color c) {
 
 namespace {
 
-constexpr const char* kSans = "DejaVu Sans";
-constexpr const char* kSerif = "DejaVu Serif";
-constexpr const char* kMono = "DejaVu Sans Mono";
+// Faces with the metrics of the fonts the screens were designed in, so a caption fits wherever it
+// fitted: Liberation Sans, Serif and Mono are metric-compatible with Arial, Times New Roman and
+// Courier New. MS Sans Serif has no such twin; of the faces installed, WenQuanYi Micro Hei's Latin
+// letters come closest to its narrow widths and its 13-pixel line (the alphabet in both cases at
+// 8.25 points: 316 pixels, Liberation Sans 333, DejaVu Sans 353).
+constexpr const char* kSans = "Liberation Sans";
+constexpr const char* kMsSans = "WenQuanYi Micro Hei";
+constexpr const char* kSerif = "Liberation Serif";
+constexpr const char* kMono = "Liberation Mono";
 constexpr const char* kChinese = "WenQuanYi Micro Hei";
+// Behind every family, for the characters it lacks.
+constexpr const char* kWide = "DejaVu Sans";
 
 bool isOneOf(std::string_view name, std::initializer_list<std::string_view> names) {
     for (std::string_view n : names)
@@ -84,24 +93,44 @@ QString substituteFor(std::string_view name) {
     if (isOneOf(name, {"Times New Roman", "Times", "MS Serif", "Roman", "Georgia", "Garamond", "Book Antiqua",
                        "Bookman Old Style", "Century", "Century Schoolbook", "Palatino Linotype"}))
         return kSerif;
+    if (isOneOf(name, {"MS Sans Serif", "Microsoft Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2", "System"}))
+        return kMsSans;
     return kSans;
+}
+
+// The key of a font in the cache below: every design value that changes the QFont.
+QString fontKey(const ui::Font& font) {
+    return toQString(font.name) + '|' + QString::number(font.size) + '|' + QChar(font.bold ? 'b' : '-') +
+           QChar(font.italic ? 'i' : '-') + QChar(font.underline ? 'u' : '-');
 }
 
 }  // namespace
 
 QString fontFamilyFor(std::string_view fontName) {
+    // Asking fontconfig whether a family is installed is slow, and a screen asks for the same few
+    // fonts for every control it shows.
+    static QHash<QString, QString> known;
     QString name = toQString(core::text::trim(fontName));
-    if (!name.isEmpty() && QFontDatabase::hasFamily(name)) return name;
-    return substituteFor(core::text::trim(fontName));
+    auto it = known.constFind(name);
+    if (it != known.constEnd()) return *it;
+    QString family =
+        !name.isEmpty() && QFontDatabase::hasFamily(name) ? name : substituteFor(core::text::trim(fontName));
+    known.insert(name, family);
+    return family;
 }
 
 QFont toQFont(const ui::Font& font) {
+    static QHash<QString, QFont> made;
+    QString key = fontKey(font);
+    auto it = made.constFind(key);
+    if (it != made.constEnd()) return *it;
     QFont f;
-    f.setFamilies({fontFamilyFor(font.name), kSans, kChinese});
+    f.setFamilies({fontFamilyFor(font.name), kWide, kChinese});
     f.setPointSizeF(font.size > 0 ? font.size : 8.25);
     f.setBold(font.bold);
     f.setItalic(font.italic);
     f.setUnderline(font.underline);
+    made.insert(key, f);
     return f;
 }
 

@@ -39,11 +39,14 @@ QColor toQColor(ui::Color c);
 QColor systemColor(int index);
 
 // The family that shows a font name here: the font itself where this machine has it, else its
-// substitute: DejaVu Sans, Serif or Sans Mono for the Western fonts, WenQuanYi Micro Hei for the
-// Chinese ones.
+// metric-compatible substitute: Liberation Sans for Arial, Liberation Serif for Times New Roman,
+// Liberation Mono for Courier New, WenQuanYi Micro Hei for MS Sans Serif (the installed face of
+// the nearest widths) and the Chinese fonts.
+// Each name is looked up once.
 QString fontFamilyFor(std::string_view fontName);
 // The font of a control: the family above with DejaVu Sans and WenQuanYi Micro Hei behind it, so
-// a character the family lacks (Chinese in a Western font) still shows.
+// a character the family lacks (Chinese in a Western font) still shows. Made once per face, size
+// and style.
 QFont toQFont(const ui::Font& font);
 
 // The picture drawn from its mapped Windows path; the null pixmap when it has none, or its file is

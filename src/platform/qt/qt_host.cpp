@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <thread>
 
@@ -423,7 +424,15 @@ void QtHost::sync() {
 }
 
 bool QtHost::eventFilter(QObject* watched, QEvent* event) {
-    if (!watched->isWidgetType()) return false;
+    if (!watched->isWidgetType()) {
+        // A control that hid itself while held (a picture button showing its pressed picture) is
+        // no longer the window's mouse receiver, and Qt would drop the release: it still gets it.
+        if (event->type() != QEvent::MouseButtonRelease || !qobject_cast<QWindow*>(watched)) return false;
+        QWidget* pressed = user::pressedWidget();
+        if (!pressed || pressed->isVisible()) return false;
+        auto* m = static_cast<QMouseEvent*>(event);
+        return user::releasePressed(m, m->globalPosition().toPoint());
+    }
     auto* widget = static_cast<QWidget*>(watched);
     switch (event->type()) {
         case QEvent::MouseButtonRelease: {

@@ -28,6 +28,7 @@
 #include "platform/qt/qt_host.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/file_list_box.h"
+#include "platform/ui/form.h"
 #include "platform/ui/input.h"
 
 namespace pelk::qt {
@@ -103,6 +104,38 @@ QSize shownSize(const QPixmap& pm) {
     return QSize(static_cast<int>(pm.width() * k + 0.5), static_cast<int>(pm.height() * k + 0.5));
 }
 
+// A caption as the classic desktop draws it: in the text colour, or etched in grey when the control
+// is disabled (a white copy one pixel down and right under the grey one).
+void drawCaption(QPainter& p, const QRect& r, int flags, const QString& text, const QColor& colour, bool enabled) {
+    p.save();
+    if (enabled) {
+        p.setPen(colour);
+        p.drawText(r, flags, text);
+    } else {
+        p.setPen(systemColor(20));
+        p.drawText(r.translated(1, 1), flags, text);
+        p.setPen(systemColor(16));
+        p.drawText(r, flags, text);
+    }
+    p.restore();
+}
+
+// A picture of the screen's design (ui::Picture::design): its words on a button face in the
+// screen's colours, raised, or sunken for the pressed picture, at the size it is given.
+void drawDesignPicture(QPainter& p, const QRect& r, const QString& words, bool pressed, const QColor& face,
+                       const QColor& text, bool enabled, bool withEdge = true) {
+    QRect inside = r;
+    if (withEdge) {
+        QBrush fill(face);
+        qDrawWinButton(&p, r, QPalette(face), pressed, &fill);
+        inside = r.adjusted(3, 3, -3, -3);
+        if (pressed) inside.translate(1, 1);
+    } else {
+        p.fillRect(r, face);
+    }
+    drawCaption(p, inside, Qt::AlignCenter | Qt::TextWordWrap, words, text, enabled);
+}
+
 // ---- Label
 
 class LabelView : public ControlView {
@@ -124,6 +157,10 @@ public:
         if (all || p == "BackStyle" || p == "BackColor") w_->setAutoFillBackground(usesBackColor());
     }
     bool usesBackColor() const override { return label_.backStyle() != 0; }
+    std::vector<Words> words() const override {
+        if (w_->text().isEmpty()) return {};
+        return {{w_->text(), w_->contentsRect(), w_->wordWrap(), label_.autoSize(), w_->alignment()}};
+    }
     std::optional<QSize> ownSize() const override {
         if (!label_.autoSize()) return std::nullopt;
         if (!label_.wordWrap()) return w_->sizeHint();
@@ -306,6 +343,10 @@ public:
     }
     QString caption;
     QPixmap picture;
+    // A picture of the screen's design: its words, and whether it is drawn pressed.
+    bool design = false;
+    QString designWords;
+    bool designPressed = false;
     bool graphical = false;
     bool isDefault = false;
 
@@ -320,13 +361,19 @@ protected:
             p.drawRect(edge.adjusted(0, 0, -1, -1));
             edge.adjust(1, 1, -1, -1);
         }
+        bool sunken = down_ || (graphical && design && designPressed);
         QBrush fill(face);
-        qDrawWinButton(&p, edge, QPalette(face), down_, &fill);
-        QRect area = edge.adjusted(3, 3, -3, -3);
-        if (down_) area.translate(1, 1);
+        qDrawWinButton(&p, edge, QPalette(face), sunken, &fill);
+        QRect area = edge.adjusted(3, 2, -3, -2);
+        if (sunken) area.translate(1, 1);
         bool enabled = isEnabled();
         int textHeight = caption.isEmpty() ? 0 : fontMetrics().height();
-        if (graphical && !picture.isNull()) {
+        QColor text = palette().color(QPalette::Active, QPalette::ButtonText);
+        if (graphical && design) {
+            // The face is the button's own; the picture's words stand above the caption, if any.
+            drawCaption(p, area.adjusted(0, 0, 0, -textHeight), Qt::AlignCenter | Qt::TextWordWrap, designWords, text,
+                        enabled);
+        } else if (graphical && !picture.isNull()) {
             QPixmap pm = picture;
             QStyleOption opt;
             opt.initFrom(this);
@@ -342,8 +389,8 @@ protected:
         }
         if (!caption.isEmpty()) {
             int flags = Qt::AlignHCenter | Qt::TextShowMnemonic | Qt::TextWordWrap;
-            flags |= (graphical && !picture.isNull()) ? Qt::AlignBottom : Qt::AlignVCenter;
-            style()->drawItemText(&p, area, flags, palette(), enabled, caption, QPalette::ButtonText);
+            flags |= (graphical && (design || !picture.isNull())) ? Qt::AlignBottom : Qt::AlignVCenter;
+            drawCaption(p, area, flags, caption, text, enabled);
         }
         if (hasFocus()) {
             QStyleOptionFocusRect focus;
@@ -352,10 +399,26 @@ protected:
             style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
         }
     }
+
+public:
+    // Where the caption and a design picture's words go (as paintEvent draws them, unpressed).
+    // Inside the raised edge (two pixels) and a pixel of margin beside the words.
+    QRect captionRoom() const { return (isDefault ? rect().adjusted(1, 1, -1, -1) : rect()).adjusted(3, 2, -3, -2); }
+    QRect wordsRoom() const {
+        int textHeight = caption.isEmpty() ? 0 : fontMetrics().height();
+        return captionRoom().adjusted(0, 0, 0, -textHeight);
+    }
+
+protected:
     void mousePressEvent(QMouseEvent* e) override { setDown(e->button() == Qt::LeftButton); }
     void mouseDoubleClickEvent(QMouseEvent* e) override { setDown(e->button() == Qt::LeftButton); }
     void mouseReleaseEvent(QMouseEvent*) override { setDown(false); }
     void hideEvent(QHideEvent*) override { down_ = false; }
+    // A button disabled while it is held (by its own click) gets no release: it is let go here.
+    void changeEvent(QEvent* e) override {
+        if (e->type() == QEvent::EnabledChange && !isEnabled()) setDown(false);
+        QWidget::changeEvent(e);
+    }
 
 private:
     void setDown(bool d) {
@@ -374,7 +437,13 @@ public:
     void update(std::string_view p) override {
         bool all = p.empty();
         if (all || p == "Caption") w_->caption = toQString(button_.caption());
-        if (all || p == "Picture") w_->picture = loadPixmap(button_.picture());
+        if (all || p == "Picture") {
+            const ui::Picture& pic = button_.picture();
+            w_->picture = loadPixmap(pic);
+            w_->design = pic.isDesign();
+            w_->designWords = toQString(pic.words());
+            w_->designPressed = pic.pressed();
+        }
         if (all || p == "Style") w_->graphical = button_.style() == 1;
         if (all || p == "Default") w_->isDefault = button_.isDefault();
         if (all || p == "Style" || p == "BackColor") {
@@ -386,6 +455,14 @@ public:
         w_->update();
     }
     bool usesBackColor() const override { return false; }
+    std::vector<Words> words() const override {
+        std::vector<Words> all;
+        QString caption = withoutMnemonic(toStd(w_->caption));
+        if (!caption.isEmpty()) all.push_back({caption, w_->captionRoom()});
+        if (w_->graphical && w_->design && !w_->designWords.isEmpty())
+            all.push_back({w_->designWords, w_->wordsRoom()});
+        return all;
+    }
 
 private:
     ui::CommandButton& button_;
@@ -401,20 +478,42 @@ public:
     bool stretch = false;
     bool border = false;
     bool sunken = false;
+    // A picture of the screen's design, drawn on the screen's colour (`face`).
+    bool design = false;
+    QString designWords;
+    bool designPressed = false;
+    QColor face;
+
+    std::vector<ControlView::Words> words() const {
+        if (!design || designWords.isEmpty()) return {};
+        return {{designWords, inside().adjusted(3, 3, -3, -3)}};
+    }
 
 protected:
+    QRect inside() const {
+        int inset = border ? (sunken ? 2 : 1) : 0;
+        return rect().adjusted(inset, inset, -inset, -inset);
+    }
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         if (autoFillBackground()) p.fillRect(rect(), palette().color(QPalette::Window));
-        int inset = border ? (sunken ? 2 : 1) : 0;
-        QRect inside = rect().adjusted(inset, inset, -inset, -inset);
-        if (!picture.isNull()) {
+        QRect inside = this->inside();
+        if (design) {
+            drawDesignPicture(p, inside, designWords, designPressed, face,
+                              palette().color(QPalette::Active, QPalette::WindowText), isEnabled());
+        } else if (!picture.isNull()) {
+            QPixmap pm = picture;
+            if (!isEnabled()) {
+                QStyleOption opt;
+                opt.initFrom(this);
+                pm = style()->generatedIconPixmap(QIcon::Disabled, pm, &opt);
+            }
             p.save();
             p.setClipRect(inside);
             if (stretch)
-                p.drawPixmap(inside, picture);
+                p.drawPixmap(inside, pm);
             else
-                p.drawPixmap(QRect(inside.topLeft(), shownSize(picture)), picture);
+                p.drawPixmap(QRect(inside.topLeft(), shownSize(pm)), pm);
             p.restore();
         }
         if (border) {
@@ -428,6 +527,13 @@ protected:
     }
 };
 
+void showPicture(PictureWidget& w, const ui::Picture& picture) {
+    w.picture = loadPixmap(picture);
+    w.design = picture.isDesign();
+    w.designWords = toQString(picture.words());
+    w.designPressed = picture.pressed();
+}
+
 class ImageView : public ControlView {
 public:
     ImageView(ui::Image& image, PictureWidget* w) : ControlView(image, w), image_(image), w_(w) {
@@ -436,13 +542,17 @@ public:
     }
     void update(std::string_view p) override {
         bool all = p.empty();
-        if (all || p == "Picture") w_->picture = loadPixmap(image_.picture());
+        if (all || p == "Picture") showPicture(*w_, image_.picture());
         if (all || p == "Stretch") w_->stretch = image_.stretch();
         if (all || p == "BorderStyle") w_->border = image_.borderStyle() == 1;
+        // An image has no colour of its own: its design picture is drawn on the screen's.
+        w_->face = toQColor(image_.form().backColor());
         w_->update();
     }
     bool usesBackColor() const override { return false; }
-    // Without Stretch the image takes its picture's size, as the legacy one did.
+    std::vector<Words> words() const override { return w_->words(); }
+    // Without Stretch the image takes its picture's size, as the legacy one did; a design picture
+    // is drawn at the control's size.
     std::optional<QSize> ownSize() const override {
         if (image_.stretch() || w_->picture.isNull()) return std::nullopt;
         int inset = w_->border ? 2 : 0;
@@ -463,10 +573,12 @@ public:
     }
     void update(std::string_view p) override {
         bool all = p.empty();
-        if (all || p == "Picture") w_->picture = loadPixmap(box_.picture());
+        if (all || p == "Picture") showPicture(*w_, box_.picture());
         if (all || p == "BorderStyle") w_->border = box_.borderStyle() == 1;
+        w_->face = toQColor(box_.backColor());
         w_->update();
     }
+    std::vector<Words> words() const override { return w_->words(); }
     std::optional<QSize> ownSize() const override {
         if (!box_.autoSize() || w_->picture.isNull()) return std::nullopt;
         int inset = w_->border ? 4 : 0;
@@ -479,39 +591,83 @@ private:
 };
 
 // ---- Check boxes and option buttons: the runtime sets their value; the widget only shows it.
+// The caption wraps at the control's width and stands centred beside the box, as the legacy ones
+// did, where Qt's would run on in one line and be cut.
+
+template <class Base, QStyle::PrimitiveElement Indicator>
+class ValueWidget : public Base {
+public:
+    explicit ValueWidget(QWidget* parent) : Base(parent) { this->setFocusPolicy(Qt::NoFocus); }
+
+    // The classic box of 13 pixels, and the caption 4 pixels beside it, as the designs allowed for.
+    QRect indicatorRect() const {
+        int x = this->layoutDirection() == Qt::RightToLeft ? this->width() - kBox : 0;
+        return QRect(x, (this->height() - kBox) / 2, kBox, kBox);
+    }
+    QRect textRect() const {
+        constexpr int gap = 4;
+        QRect box = indicatorRect();
+        if (this->layoutDirection() == Qt::RightToLeft) return QRect(0, 0, box.left() - gap, this->height());
+        return QRect(box.right() + 1 + gap, 0, this->width() - box.right() - 1 - gap, this->height());
+    }
+
+protected:
+    static constexpr int kBox = 13;
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        QStyleOptionButton opt;
+        this->initStyleOption(&opt);
+        opt.rect = indicatorRect();
+        this->style()->drawPrimitive(Indicator, &opt, &p, this);
+        drawCaption(p, textRect(), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, this->text(),
+                    this->palette().color(QPalette::Active, QPalette::WindowText), this->isEnabled());
+    }
+};
+using CheckWidget = ValueWidget<QCheckBox, QStyle::PE_IndicatorCheckBox>;
+using OptionWidget = ValueWidget<QRadioButton, QStyle::PE_IndicatorRadioButton>;
 
 template <class W>
-W* valueWidget(QWidget* parent) {
-    auto* w = new W(parent);
-    w->setFocusPolicy(Qt::NoFocus);
-    return w;
-}
+class ValueView : public ControlView {
+public:
+    ValueView(ui::Control& c, W* w, std::function<void(std::string_view)> update)
+        : ControlView(c, w), w_(w), update_(std::move(update)) {
+        forwardPointer(*this, w);
+    }
+    void update(std::string_view p) override {
+        update_(p);
+        w_->update();
+    }
+    std::vector<Words> words() const override {
+        if (w_->text().isEmpty()) return {};
+        return {{w_->text(), w_->textRect(), true, false, Qt::AlignLeft | Qt::AlignVCenter}};
+    }
+
+private:
+    W* w_;
+    std::function<void(std::string_view)> update_;
+};
 
 std::unique_ptr<ControlView> renderCheckBox(ui::Control& c, QWidget* parent) {
     auto& box = static_cast<ui::CheckBox&>(c);
-    auto* w = valueWidget<QCheckBox>(parent);
+    auto* w = new CheckWidget(parent);
     w->setTristate(true);
-    auto view = makeView(c, w, [&box, w](std::string_view p) {
-        if (p.empty() || p == "Caption") w->setText(toQString(box.caption()));
+    return std::make_unique<ValueView<CheckWidget>>(c, w, [&box, w](std::string_view p) {
+        if (p.empty() || p == "Caption") w->setText(withoutMnemonic(box.caption()));
         if (p.empty() || p == "Value")
             w->setCheckState(box.value() == 1 ? Qt::Checked : box.value() == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
         if (p.empty() || p == "Alignment")
             w->setLayoutDirection(box.alignment() == ui::kRightJustify ? Qt::RightToLeft : Qt::LeftToRight);
     });
-    forwardPointer(*view, w);
-    return view;
 }
 
 std::unique_ptr<ControlView> renderOptionButton(ui::Control& c, QWidget* parent) {
     auto& option = static_cast<ui::OptionButton&>(c);
-    auto* w = valueWidget<QRadioButton>(parent);
+    auto* w = new OptionWidget(parent);
     w->setAutoExclusive(false);
-    auto view = makeView(c, w, [&option, w](std::string_view p) {
-        if (p.empty() || p == "Caption") w->setText(toQString(option.caption()));
+    return std::make_unique<ValueView<OptionWidget>>(c, w, [&option, w](std::string_view p) {
+        if (p.empty() || p == "Caption") w->setText(withoutMnemonic(option.caption()));
         if (p.empty() || p == "Value") w->setChecked(option.value());
     });
-    forwardPointer(*view, w);
-    return view;
 }
 
 // ---- Frames and lines
@@ -542,16 +698,32 @@ protected:
     }
 };
 
+class FrameView : public ControlView {
+public:
+    FrameView(ui::Frame& frame, FrameWidget* w) : ControlView(frame, w), frame_(frame), w_(w) {
+        forwardPointer(*this, w);
+    }
+    void update(std::string_view p) override {
+        if (p.empty() || p == "Caption") w_->caption = toQString(frame_.caption());
+        if (p.empty() || p == "BorderStyle") w_->border = frame_.borderStyle() != 0;
+        w_->update();
+    }
+    // The caption stands in one line on the top edge, between 8 pixels in from the left and the
+    // right edge.
+    std::vector<Words> words() const override {
+        QString shown = withoutMnemonic(toStd(w_->caption));
+        if (shown.isEmpty() || !w_->border) return {};
+        return {{shown, QRect(10, 0, w_->width() - 12, w_->fontMetrics().height()), false, false,
+                 Qt::AlignLeft | Qt::AlignTop}};
+    }
+
+private:
+    ui::Frame& frame_;
+    FrameWidget* w_;
+};
+
 std::unique_ptr<ControlView> renderFrame(ui::Control& c, QWidget* parent) {
-    auto& frame = static_cast<ui::Frame&>(c);
-    auto* w = new FrameWidget(parent);
-    auto view = makeView(c, w, [&frame, w](std::string_view p) {
-        if (p.empty() || p == "Caption") w->caption = toQString(frame.caption());
-        if (p.empty() || p == "BorderStyle") w->border = frame.borderStyle() != 0;
-        w->update();
-    });
-    forwardPointer(*view, w);
-    return view;
+    return std::make_unique<FrameView>(static_cast<ui::Frame&>(c), new FrameWidget(parent));
 }
 
 class LineWidget : public QWidget {

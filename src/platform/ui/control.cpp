@@ -102,6 +102,10 @@ PELK_UI_SETTER(setWidth, width_, "Width")
 PELK_UI_SETTER(setHeight, height_, "Height")
 #undef PELK_UI_SETTER
 
+void Control::ZOrder(int position) {
+    if (form_->restack(*this, position != 0)) changed("ZOrder");
+}
+
 void Control::Move(double left, double top) {
     setLeft(left);
     setTop(top);

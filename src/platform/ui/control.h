@@ -133,6 +133,9 @@ public:
     // the focus when the form shows. False, and nothing happens, when the control cannot take it.
     bool SetFocus();
     void Refresh();
+    // The legacy ZOrder: 0 brings the control to the front of its form's stacking order, 1 sends
+    // it to the back (Form::stackingOrder).
+    void ZOrder(int position = 0);
 
     void onClick(Handler h) { click_ = std::move(h); }
     void onDblClick(Handler h) { dblClick_ = std::move(h); }

@@ -35,11 +35,13 @@ int Form::registerControl(Control* c) {
         if (o->index() == c->index() && core::text::equalsNoCase(o->name(), c->name()))
             throw std::logic_error("two controls named " + c->name() + " on one form");
     controls_.push_back(c);
+    stacking_.push_back(c);
     return nextTabIndex_++;
 }
 
 void Form::unregisterControl(Control* c) {
     std::erase(controls_, c);
+    std::erase(stacking_, c);
     if (activeControl_ == c) activeControl_ = nullptr;
 }
 
@@ -57,6 +59,18 @@ std::vector<Menu*> Form::menus() const {
             if (!m->parentMenu()) top.push_back(m);
         }
     return top;
+}
+
+bool Form::restack(Control& c, bool toBack) {
+    auto it = std::find(stacking_.begin(), stacking_.end(), &c);
+    if (it == stacking_.end()) return false;
+    if (toBack ? it == stacking_.begin() : it + 1 == stacking_.end()) return false;
+    stacking_.erase(it);
+    if (toBack)
+        stacking_.insert(stacking_.begin(), &c);
+    else
+        stacking_.push_back(&c);
+    return true;
 }
 
 void Form::addListener(FormListener* l) { listeners_.push_back(l); }

@@ -121,6 +121,10 @@ public:
     // The controls in the order they were made (menu items included), and by name and index.
     const std::vector<Control*>& controls() const { return controls_; }
     Control* control(std::string_view name, int index = -1) const;
+    // The controls from the back to the front: the design order (a control made later lies over
+    // one made before it), changed by ZOrder. Within one container the host still draws labels,
+    // images and lines under the windowed kinds, as the legacy runtime does.
+    const std::vector<Control*>& stackingOrder() const { return stacking_; }
     // The menu bar: the top menus in order.
     std::vector<Menu*> menus() const;
     // The control that has the focus on this form (or will have it when the form is shown).
@@ -136,6 +140,8 @@ public:
     int registerControl(Control* c);
     void unregisterControl(Control* c);
     void controlChanged(Control& c, std::string_view property);
+    // Moves `c` to the front (or the back) of the stacking order; false when it is there already.
+    bool restack(Control& c, bool toBack);
     // A control array member loaded or about to be unloaded at run time: the listeners are told,
     // and the form's data controls let go of one being unloaded.
     void controlLoaded(Control& c);
@@ -176,6 +182,7 @@ private:
     bool controlBox_ = true, minButton_ = true, maxButton_ = true;
     bool mdiChild_ = false, mdiForm_ = false;
     std::vector<Control*> controls_;
+    std::vector<Control*> stacking_;
     Control* activeControl_ = nullptr;
     int nextTabIndex_ = 0;
     std::vector<FormListener*> listeners_;

@@ -8,6 +8,19 @@
 
 namespace pelk::ui {
 
+Picture Picture::design(std::string words, bool pressed) {
+    Picture p;
+    p.format_ = PictureFormat::Design;
+    p.words_ = std::move(words);
+    p.pressed_ = pressed;
+    return p;
+}
+
+std::string Picture::text() const {
+    if (!isDesign()) return path_;
+    return (pressed_ ? "(design, pressed) " : "(design) ") + words_;
+}
+
 std::filesystem::path Picture::localPath() const {
     return path_.empty() ? std::filesystem::path{} : os::mapPath(path_);
 }

@@ -373,3 +373,62 @@ TEST(Forms, ControlArraysAreFoundByNameAndIndex) {
     EXPECT_EQ(p.comNumber.ubound(), 7);
     EXPECT_EQ(p.comNumber.count(), 4);
 }
+
+namespace {
+
+class frmStacked : public ui::Form {
+public:
+    frmStacked() {
+        // Design: the cover is made first, then brought over the others.
+        cmdCover.ZOrder(0);
+        imgMark.setPicture(ui::Picture::design("Mark"));
+        imgHeld.setPicture(ui::Picture::design("Mark", true));
+    }
+    ui::CommandButton cmdCover{this, "cmdCover"};
+    ui::Label lblUnder{this, "lblUnder"};
+    ui::Image imgMark{this, "imgMark"};
+    ui::Image imgHeld{this, "imgHeld"};
+};
+
+struct Recorder : ui::FormListener {
+    std::vector<std::string> changes;
+    void controlChanged(ui::Control& c, std::string_view property) override {
+        changes.push_back(c.name() + "." + std::string(property));
+    }
+};
+
+std::vector<std::string> namesOf(const std::vector<ui::Control*>& controls) {
+    std::vector<std::string> names;
+    for (ui::Control* c : controls) names.push_back(c->name());
+    return names;
+}
+
+TEST(Forms, StackingOrderFollowsTheDesignAndZOrder) {
+    frmStacked f;
+    using V = std::vector<std::string>;
+    EXPECT_EQ(namesOf(f.stackingOrder()), (V{"lblUnder", "imgMark", "imgHeld", "cmdCover"}));
+    EXPECT_EQ(namesOf(f.controls()), (V{"cmdCover", "lblUnder", "imgMark", "imgHeld"})) << "tab and design order";
+    Recorder r;
+    f.addListener(&r);
+    f.lblUnder.ZOrder(0);
+    EXPECT_EQ(namesOf(f.stackingOrder()), (V{"imgMark", "imgHeld", "cmdCover", "lblUnder"}));
+    f.cmdCover.ZOrder(1);
+    EXPECT_EQ(namesOf(f.stackingOrder()), (V{"cmdCover", "imgMark", "imgHeld", "lblUnder"}));
+    f.cmdCover.ZOrder(1);
+    f.lblUnder.ZOrder();
+    EXPECT_EQ(r.changes, (V{"lblUnder.ZOrder", "cmdCover.ZOrder"})) << "a control already there changes nothing";
+    f.removeListener(&r);
+}
+
+TEST(Forms, DesignPicturesReadAsTheirWords) {
+    frmStacked f;
+    EXPECT_EQ(f.imgMark.property("Picture"), "(design) Mark");
+    EXPECT_EQ(f.imgHeld.property("Picture"), "(design, pressed) Mark");
+    EXPECT_EQ(f.cmdCover.property("Picture"), "");
+    EXPECT_FALSE(f.imgMark.picture().empty());
+    EXPECT_TRUE(f.imgMark.picture().path().empty()) << "no file behind it";
+    EXPECT_NE(f.imgMark.picture(), f.imgHeld.picture());
+    EXPECT_EQ(f.imgMark.picture(), ui::Picture::design("Mark"));
+}
+
+}  // namespace
