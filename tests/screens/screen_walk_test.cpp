@@ -39,6 +39,13 @@ const std::set<std::string> kBlankByDesign = {
     "frmInfor.cmdKB",  // a white picture button with no words
 };
 
+// Slot buttons of an item page show their item's name or picture; the walk's stores hold no items,
+// so every slot is empty, as on a new station.
+const std::set<std::string> kSlotsWithoutItems = {
+    "frmEDes.command",
+    "frmFrontDeskPicAd.command",
+};
+
 std::string controlName(const ui::Control& c) {
     std::string name = c.form().name() + "." + c.name();
     if (c.index() >= 0) name += "(" + std::to_string(c.index()) + ")";
@@ -119,7 +126,8 @@ void inspect(qt::QtHost& host, ui::Form& form, std::vector<std::string>& cut, st
                 cut.push_back(line.str());
             }
         }
-        if (graphicalButton(*c) && !kBlankByDesign.count(name)) {
+        if (graphicalButton(*c) && !kBlankByDesign.count(name) &&
+            !kSlotsWithoutItems.count(c->form().name() + "." + c->name())) {
             auto& b = static_cast<ui::CommandButton&>(*c);
             // A picture from a file is the screen's at run time: a missing file shows nothing.
             bool fromFile = !b.picture().empty() && !b.picture().isDesign();
