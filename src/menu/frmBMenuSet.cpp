@@ -32,25 +32,26 @@ frmBMenuSet::frmBMenuSet() {
         b.picture.setBorderStyle(1);
         b.picture.setStretch(true);
         b.picture.setToolTipText(b.reads);
+        b.picture.setPicture(ui::Picture::design(b.reads));
         b.pressed.Move(b.left + 135, 600, 1665, 1335);
         b.pressed.setStretch(true);
         b.pressed.setToolTipText(b.pressedReads);
+        b.pressed.setPicture(ui::Picture::design(b.pressedReads, true));
         b.label.setCaption(b.reads);
         b.label.setAlignment(ui::kCenter);
         b.label.setBackStyle(0);
         b.label.Move(b.left, 2100, 1935, 255);
     }
-    // The pictures of these buttons read as their captions until the pictures ship.
-    cmdDIPic.setCaption("Add Pic");
+    cmdDIPic.setPicture(ui::Picture::design("Add Pic"));
     cmdDIPic.setStyle(1);
     cmdDIPic.Move(5040, 480, 1695, 1575);
     // The special requests are reached from here, their hub on Close.
     cmdSpl.setCaption("Special Request Editer");
     cmdSpl.Move(2040, 3480, 3135, 735);
-    cmdMain.setCaption("Main");
+    cmdMain.setPicture(ui::Picture::design("Main"));
     cmdMain.setStyle(1);
     cmdMain.Move(480, 3480, 1215, 735);
-    cmdClose.setCaption("Back");
+    cmdClose.setPicture(ui::Picture::design("Back"));
     cmdClose.setStyle(1);
     cmdClose.Move(5520, 3480, 1215, 735);
 
