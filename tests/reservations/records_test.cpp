@@ -12,7 +12,6 @@
 #include "platform/ui/registry.h"
 #include "reservations/frmReservAdd.h"
 #include "reservations/lookups.h"
-#include "reservations/room_types.h"
 #include "support/screens.h"
 
 namespace pelk::reservations {
@@ -20,7 +19,6 @@ namespace {
 
 class Records : public test::ScreenTest {
 protected:
-    Records() { test::ensureRoomTypes(); }
     static db::Database store(std::string_view file) {
         auto d = db::Database::open(os::programPath(file));
         EXPECT_TRUE(d) << d.error().message();

@@ -10,7 +10,6 @@
 #include "platform/ui/input.h"
 #include "platform/ui/registry.h"
 #include "reservations/frmReservAdd.h"
-#include "reservations/room_types.h"
 #include "settings/frmInfor.h"
 #include "support/screens.h"
 
@@ -19,7 +18,6 @@ namespace {
 
 class ReservationForm : public test::ScreenTest {
 protected:
-    ReservationForm() { test::ensureRoomTypes(); }
     frmReservAdd& open() {
         frmReservAdd& form = ui::forms().get<frmReservAdd>();
         form.Show();
