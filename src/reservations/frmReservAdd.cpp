@@ -11,17 +11,26 @@
 #include "platform/core/money.h"
 #include "platform/core/text.h"
 #include "reservations/frmMap.h"
+#include "reservations/lookups.h"
 #include "reservations/records.h"
 #include "settings/common.h"
 #include "settings/frmInfor.h"
 #include "settings/stores.h"
 #include "shell/frmEmploye.h"
+#include "shell/frmMainButn.h"
 
 namespace pelk::reservations {
 
 namespace {
 
+constexpr std::string_view kRoleForm = "Reservation Form";
 constexpr std::string_view kRoleSearch = "Reservation Search";
+constexpr std::string_view kUpdateMark = "Update";
+// Update's own order, from the next reading of the reservations on.
+constexpr std::string_view kByLastName = "SELECT * FROM tblReserv ORDER BY sLast_na ASC";
+constexpr std::string_view kReservationNotFound = "Reservation not found!";
+constexpr std::string_view kCustomerNotFound = "Customer not found !";
+constexpr ui::Color kBlue = 0xFF0000;
 constexpr std::string_view kSwipePrompt = "Swipe Driver's License";
 constexpr std::string_view kMoneyFormat = "#,##0.00";
 constexpr std::string_view kPhoneMask = "@@@-@@@-@@@@";
@@ -36,6 +45,41 @@ std::optional<core::Money> taxRate(const std::string& text) {
     auto rate = core::parseAmount(text);
     if (!rate || *rate <= core::Money{}) return std::nullopt;
     return rate;
+}
+
+// Sets the fields of a row one after another; the first the store refuses stops the rest.
+class RowWriter {
+public:
+    explicit RowWriter(ui::DataRecordset& row) : row_(row) {}
+    void always(std::string_view field, const core::Value& value) {
+        if (written_) written_ = row_.setField(field, value);
+    }
+    // An empty box leaves the field as it is: unset in a new row, unchanged in an edited one.
+    void ifText(std::string_view field, const std::string& text) {
+        if (!text.empty()) always(field, text);
+    }
+    const db::Status& status() const { return written_; }
+
+private:
+    ui::DataRecordset& row_;
+    db::Status written_;
+};
+
+// Stores the row begun (AddNew or Edit) once its fields are set; a refusal abandons the row, so
+// that nothing half-written stays, and is told with the store's reason.
+bool storeRow(ui::Data& data, db::Status written) {
+    ui::DataRecordset& row = data.Recordset();
+    if (written) written = row.Update();
+    if (written) return true;
+    if (row.editMode() != db::EditMode::None) (void)row.CancelUpdate();
+    data.report(written.error());
+    return false;
+}
+
+// Copies a field into its box; a field without a value empties it, one that cannot be read
+// leaves it as it is.
+void show(ui::DataRecordset& row, std::string_view field, ui::TextBox& box) {
+    if (auto value = row.field(field)) box.setText(value->toText());
 }
 
 void label(ui::Label& l, const char* caption, double left, double top, double width) {
@@ -253,6 +297,22 @@ frmReservAdd::frmReservAdd() {
     txtPhone.onKeyPress([this](int& KeyAscii) { txtPhone_KeyPress(KeyAscii); });
     txtFax.onKeyPress([this](int& KeyAscii) { txtFax_KeyPress(KeyAscii); });
     txtZip.onKeyPress([this](int& KeyAscii) { txtZip_KeyPress(KeyAscii); });
+
+    chkName.onClick([this] { chkName_Click(); });
+    chkSame.onClick([this] { chkSame_Click(); });
+    cmbRate.onClick([this] { cmbRate_Click(); });
+    cmdMore.onClick([this] { cmdMore_Click(); });
+    cmdLess.onClick([this] { cmdLess_Click(); });
+    cmdNew.onClick([this] { cmdNew_Click(); });
+    cmdErase.onClick([this] { cmdErase_Click(); });
+    cmdClose.onClick([this] { cmdClose_Click(); });
+    cmdSave.onClick([this] { cmdSave_Click(); });
+    cmdUpdate.onClick([this] { cmdUpdate_Click(); });
+    cmdFind.onClick([this] { cmdFind_Click(); });
+    cmdFName.onClick([this] { cmdFName_Click(); });
+    cmdFindName.onClick([this] { cmdFindName_Click(); });
+    cmdFadd.onClick([this] { cmdFadd_Click(); });
+    cmdFcc.onClick([this] { cmdFcc_Click(); });
 }
 
 // ---- Opening ----
@@ -457,6 +517,356 @@ void frmReservAdd::ClearGuestFields() {
     chkSame.setValue(0);
     for (ui::TextBox* box : {&txtCardAddrs, &txtCardCity, &txtCardState, &txtCardZip}) box->setText("");
     txtRemark.setText("");
+}
+
+// ---- Saving and updating ----
+
+void frmReservAdd::cmdSave_Click() {
+    struct Required {
+        ui::TextBox& box;
+        const char* message;
+    };
+    for (const Required& r : {
+             Required{txtLastN, " Please Enter Guest's Last Name."},
+             Required{txtFirstN, " Please Enter Guest's First Name."},
+             Required{txtAdds, " Please Enter Guest's Address."},
+             Required{txtCity, " Please Enter Guest's City."},
+             Required{txtZip, " Please Enter Guest's Zip Code."},
+             Required{txtPhone, " Please Enter Guest's Phone Number."},
+             Required{txtCardNu, " Please Enter Guest's Credit Card Number."},
+             Required{txtCardName, " Please Enter Guest's Name on the Credit Card."},
+             Required{txtExp, " Please Enter Guest's Credit Card Exp. Date."},
+             Required{txtCVC, " Please Enter 3 Digit PIN Number at the back of your Credit card."},
+         }) {
+        if (!r.box.text().empty()) continue;
+        ui::MsgBox(r.message, ui::kCritical);
+        r.box.SetFocus();
+        return;
+    }
+    // A reservation is only taken with the card holder's address the guest's.
+    if (chkSame.value() != 1) {
+        ui::MsgBox(" Please Enter Credit Card Mailing Address.", ui::kCritical);
+        txtCardAddrs.SetFocus();
+        return;
+    }
+    // A stay without its dates would never show on the map or in the lists, and its room could
+    // be sold again.
+    for (auto [box, message] : {std::pair{&txtDateIn, "Please enter your Check in date. "},
+                                std::pair{&txtDateOut, "Please enter your Check Out date. "}}) {
+        if (core::parseDate(box->text())) continue;
+        ui::MsgBox(message, ui::kCritical);
+        box->SetFocus();
+        return;
+    }
+    if (!WriteReservation()) return;
+    cmdSave.setEnabled(false);
+    cmdNew.setEnabled(true);
+    if (ui::MsgBox("New Reservation been posted, Exit now?", ui::kYesNo) != ui::MsgBoxResult::Yes) return;
+    Unload();
+    ui::Unload<frmMap>();
+    ui::forms().get<shell::frmMainButn>().Show();
+}
+
+// The reservation the last recall showed is written; without one, the first whose phone begins
+// with the phone box.
+void frmReservAdd::cmdUpdate_Click() {
+    datReserv.setRecordSource(std::string(kByLastName));
+    ui::DataRecordset& rows = datReserv.Recordset();
+    if (recalled_) {
+        if (db::Status st = rows.setBookmark(*recalled_); !st) {
+            datReserv.report(st.error());
+            return;
+        }
+    } else {
+        auto found = findByPhone(rows, txtPhone.text());
+        if (!found) {
+            datReserv.report(found.error());
+            return;
+        }
+        if (!*found) return;
+    }
+    cmdUpdate.setTag(std::string(kUpdateMark));
+    (void)WriteReservation();
+    cmdUpdate.setTag("");
+}
+
+bool frmReservAdd::WriteReservation() {
+    if (txtLastN.text().empty()) {
+        ui::MsgBox("You must fill in customer's Last Name", ui::kCritical);
+        txtLastN.SetFocus();
+        return false;
+    }
+    if (txtPhone.text().empty()) {
+        ui::MsgBox("Yon must fill in customer's Phone Number", ui::kCritical);
+        txtPhone.SetFocus();
+        return false;
+    }
+    ui::DataRecordset& row = datReserv.Recordset();
+    db::Status begun = cmdUpdate.tag() == kUpdateMark ? row.Edit() : row.AddNew();
+    RowWriter w(row);
+    if (begun) {
+        core::DateTime now = core::clock::now();
+        w.always("sLast_na", txtLastN.text());
+        w.always("sFirst_nm", txtFirstN.text());
+        w.always("sPhone_no", txtPhone.text());
+        w.always("szReser_ti", core::longTime(now.time));
+        w.always("szReser_day", core::shortDate(now.date));
+        for (auto [field, box] :
+             {std::pair{"szClerk_id", &txtEmployee}, std::pair{"szStreet_ad", &txtAdds},
+              std::pair{"szCity_nm", &txtCity}, std::pair{"sState_cd", &txtState}, std::pair{"sZip_cd", &txtZip},
+              std::pair{"szCountry", &txtCountry}, std::pair{"szbd_date", &txtBD}, std::pair{"szEmail", &txtEmail},
+              std::pair{"szFax_nu", &txtFax}})
+            w.ifText(field, box->text());
+        w.ifText("szRemark", txtRemark.text());
+        w.ifText("szDate_in", txtDateIn.text());
+        w.ifText("szDate_Out", txtDateOut.text());
+        w.always("szAction", "Reserved");
+        for (auto [field, box] :
+             {std::pair{"szRoom1", &txtRoom1}, std::pair{"szRoom2", &txtRoom2}, std::pair{"szRoom3", &txtRoom3},
+              std::pair{"szRoom4", &txtRoom4}, std::pair{"szParty_nu", &txtGuest}})
+            w.ifText(field, box->text());
+        w.ifText("szRate", cmbRate.text());
+        for (auto [field, box] : {std::pair{"szDay_nu", &txtDay}, std::pair{"szRate_curr", &txtCharge},
+                                  std::pair{"szOther_curr", &txtOther}, std::pair{"szTotal_curr", &txtTotal},
+                                  std::pair{"szPaid_curr", &txtPaid}, std::pair{"szBalance_curr", &txtBal}})
+            w.ifText(field, box->text());
+        if (chkSame.value() == 1) {
+            w.always("szSame_Addr", true);
+            for (auto [field, box] : {std::pair{"szCard_nu", &txtCardNu}, std::pair{"szCard_Name", &txtCardName},
+                                      std::pair{"szCard_type", &txtCardType}, std::pair{"szCard_exp", &txtExp},
+                                      std::pair{"szCard_cc", &txtCVC}, std::pair{"szCard_Addr", &txtCardAddrs},
+                                      std::pair{"szCard_City", &txtCardCity}, std::pair{"szCard_state", &txtCardState},
+                                      std::pair{"szCard_Zip", &txtCardZip}})
+                w.ifText(field, box->text());
+        }
+    }
+    if (!storeRow(datReserv, begun ? w.status() : begun)) return false;
+
+    // The reservation stands; a guest the customer file does not know yet is added to it.
+    if (db::Status read = datCustmr.Refresh(); !read) {
+        datCustmr.report(read.error());
+        return true;
+    }
+    auto known = findByName(datCustmr.Recordset(), txtLastN.text(), txtFirstN.text());
+    if (!known)
+        datCustmr.report(known.error());
+    else if (!*known)
+        (void)AddCustomerRecord();
+    return true;
+}
+
+bool frmReservAdd::AddCustomerRecord() {
+    ui::DataRecordset& row = datCustmr.Recordset();
+    db::Status begun = row.AddNew();
+    RowWriter w(row);
+    if (begun) {
+        w.always("sLast_na", txtLastN.text());
+        w.always("sFirst_nm", txtFirstN.text());
+        w.always("sPhone_no", txtPhone.text());
+        for (auto [field, box] :
+             {std::pair{"szStreet_ad", &txtAdds}, std::pair{"szCity_nm", &txtCity}, std::pair{"sState_cd", &txtState},
+              std::pair{"sZip_cd", &txtZip}, std::pair{"szCountry", &txtCountry}, std::pair{"szbd_date", &txtBD},
+              std::pair{"szEmail", &txtEmail}, std::pair{"szFax_nu", &txtFax}})
+            w.ifText(field, box->text());
+    }
+    return storeRow(datCustmr, begun ? w.status() : begun);
+}
+
+// ---- Stay buttons, erasing and closing ----
+
+void frmReservAdd::chkName_Click() {
+    txtCardName.setText(chkName.value() == 1 ? txtFirstN.text() + " " + txtLastN.text() : std::string());
+}
+
+// The four boxes keep their text either way: ticked, the guest's address stands for them.
+void frmReservAdd::chkSame_Click() {
+    bool same = chkSame.value() == 1;
+    for (ui::TextBox* box : {&txtCardAddrs, &txtCardCity, &txtCardState, &txtCardZip}) {
+        box->setEnabled(!same);
+        box->setBackColor(same ? kBlue : settings::kWhite);
+    }
+}
+
+void frmReservAdd::cmbRate_Click() {
+    if (cmbRate.text() == "Daily") {
+        txtRate.setText("1");
+    } else if (cmbRate.text() == "Weekly") {
+        txtRate.setText("7");
+        txtDay.setText("7");
+    }
+}
+
+// The nights and the departure move together, so neither moves when the departure is no date.
+void frmReservAdd::cmdMore_Click() {
+    auto out = core::parseDate(txtDateOut.text());
+    if (!out) return;
+    txtDay.setText(core::numberText(core::val(txtDay.text()) + 1));
+    txtDateOut.setText(core::shortDate(core::addDays(*out, 1)));
+}
+
+void frmReservAdd::cmdLess_Click() {
+    auto nights = core::parseAmount(txtDay.text());
+    auto out = core::parseDate(txtDateOut.text());
+    if (!nights || !out || *nights <= core::Money::fromInt(1)) return;
+    txtDay.setText((*nights - core::Money::fromInt(1)).toPlainText());
+    txtDateOut.setText(core::shortDate(core::addDays(*out, -1)));
+}
+
+void frmReservAdd::cmdNew_Click() { ClearGuestFields(); }
+
+// Erases the customer whose phone begins with the phone box, from the customer file as last read;
+// the guest's reservations stay. With no phone typed there is no customer to speak of.
+void frmReservAdd::cmdErase_Click() {
+    if (txtPhone.text().empty()) return;
+    ui::Beep();
+    if (ui::MsgBox("Do you wish to Erase the current custmer", ui::kYesNo | ui::kQuestion, "Erase") !=
+        ui::MsgBoxResult::Yes)
+        return;
+    ui::DataRecordset& customers = datCustmr.Recordset();
+    auto found = findByPhone(customers, txtPhone.text());
+    if (!found) {
+        datCustmr.report(found.error());
+        return;
+    }
+    if (!*found) return;
+    if (db::Status erased = customers.Delete(); !erased) {
+        datCustmr.report(erased.error());
+        return;
+    }
+    (void)customers.MoveNext();
+    if (customers.eof()) (void)customers.MovePrevious();
+    ClearGuestFields();
+}
+
+void frmReservAdd::cmdClose_Click() { Unload(); }
+
+// ---- Searches ----
+
+bool frmReservAdd::search(ui::Data& store, const Finder& find, std::string_view notFound) {
+    if (db::Status read = store.Refresh(); !read) {
+        store.report(read.error());
+        return false;
+    }
+    auto found = find(store.Recordset());
+    if (!found) {
+        store.report(found.error());
+        return false;
+    }
+    if (!*found) ui::MsgBox(notFound);
+    return *found;
+}
+
+void frmReservAdd::cmdFind_Click() {
+    if (!txtPhone.text().empty())
+        cmdFName_Click();
+    else
+        cmdFindName_Click();
+}
+
+void frmReservAdd::cmdFName_Click() {
+    if (txtPhone.text().empty()) {
+        ui::MsgBox("Please enter your phone number", ui::kCritical);
+        txtPhone.SetFocus();
+        return;
+    }
+    if (lblForm.caption() == kRoleSearch)
+        FindReservationByPhone();
+    else if (lblForm.caption() == kRoleForm)
+        FindCustomerByPhone();
+}
+
+void frmReservAdd::cmdFindName_Click() {
+    if (txtLastN.text().empty()) {
+        ui::MsgBox(" Please Enter Your Guest Last Name");
+        return;
+    }
+    if (txtFirstN.text().empty()) {
+        ui::MsgBox(" Please Enter Your Guest First Name");
+        return;
+    }
+    if (lblForm.caption() == kRoleSearch)
+        FindReservationByName();
+    else if (lblForm.caption() == kRoleForm)
+        FindCustomerByName();
+}
+
+void frmReservAdd::cmdFadd_Click() {
+    auto byStreet = [this](ui::DataRecordset& rows) { return findByStreet(rows, txtAdds.text()); };
+    if (lblForm.caption() == kRoleSearch) {
+        if (search(datReserv, byStreet, kReservationNotFound)) ShowReservationRecord();
+    } else if (lblForm.caption() == kRoleForm) {
+        if (search(datCustmr, byStreet, kCustomerNotFound)) ShowCustomerRecord();
+    }
+}
+
+void frmReservAdd::cmdFcc_Click() {
+    if (lblForm.caption() != kRoleSearch) return;
+    auto byCard = [this](ui::DataRecordset& rows) { return findByCard(rows, txtCardNu.text()); };
+    if (search(datReserv, byCard, kReservationNotFound)) ShowReservationRecord();
+}
+
+void frmReservAdd::FindReservationByPhone() {
+    auto byPhone = [this](ui::DataRecordset& rows) { return findByPhone(rows, txtPhone.text()); };
+    if (search(datReserv, byPhone, "Reservation not found !")) ShowReservationRecord();
+}
+
+void frmReservAdd::FindCustomerByPhone() {
+    auto byPhone = [this](ui::DataRecordset& rows) { return findByPhone(rows, txtPhone.text()); };
+    if (search(datCustmr, byPhone, kCustomerNotFound)) ShowCustomerRecord();
+}
+
+// The name searches say the customer is not found in either role.
+void frmReservAdd::FindReservationByName() {
+    auto byName = [this](ui::DataRecordset& rows) { return findByName(rows, txtLastN.text(), txtFirstN.text()); };
+    if (search(datReserv, byName, kCustomerNotFound)) ShowReservationRecord();
+}
+
+void frmReservAdd::FindCustomerByName() {
+    auto byName = [this](ui::DataRecordset& rows) { return findByName(rows, txtLastN.text(), txtFirstN.text()); };
+    if (search(datCustmr, byName, kCustomerNotFound)) ShowCustomerRecord();
+}
+
+// The stored total and balance give way to today's figures, worked out from the amounts; the
+// remark is not recalled, so an update keeps the stored one unless the clerk types another.
+void frmReservAdd::ShowReservationRecord() {
+    ui::DataRecordset& row = datReserv.Recordset();
+    for (auto [field, box] :
+         {std::pair{"sLast_na", &txtLastN}, std::pair{"sFirst_nm", &txtFirstN}, std::pair{"szStreet_ad", &txtAdds},
+          std::pair{"szCity_nm", &txtCity}, std::pair{"sState_cd", &txtState}, std::pair{"sZip_cd", &txtZip},
+          std::pair{"szCountry", &txtCountry}, std::pair{"sPhone_no", &txtPhone}, std::pair{"szbd_date", &txtBD},
+          std::pair{"szFax_nu", &txtFax}, std::pair{"szEmail", &txtEmail}, std::pair{"szCard_nu", &txtCardNu},
+          std::pair{"szCard_type", &txtCardType}, std::pair{"szCard_Name", &txtCardName},
+          std::pair{"szCard_exp", &txtExp}, std::pair{"szCard_cc", &txtCVC}})
+        show(row, field, *box);
+    auto same = row.field("szSame_Addr");
+    bool ticked = same && !same->isNull() && same->toBool();
+    chkSame.setValue(ticked ? 1 : 0);
+    if (!ticked)
+        for (auto [field, box] : {std::pair{"szCard_Addr", &txtCardAddrs}, std::pair{"szCard_City", &txtCardCity},
+                                  std::pair{"szCard_state", &txtCardState}, std::pair{"szCard_Zip", &txtCardZip}})
+            show(row, field, *box);
+    for (auto [field, box] :
+         {std::pair{"szDate_in", &txtDateIn}, std::pair{"szDate_Out", &txtDateOut}, std::pair{"szRoom1", &txtRoom1},
+          std::pair{"szRoom2", &txtRoom2}, std::pair{"szRoom3", &txtRoom3}, std::pair{"szRoom4", &txtRoom4},
+          std::pair{"szParty_nu", &txtGuest}, std::pair{"szRate_curr", &txtCharge},
+          std::pair{"szOther_curr", &txtOther}, std::pair{"szPaid_curr", &txtPaid}})
+        show(row, field, *box);
+    txtOther_LostFocus();
+    txtPaid_LostFocus();
+    txtRemark.setText("");
+    if (auto at = row.bookmark()) recalled_ = *at;
+}
+
+// Only the guest's own boxes: the stay, the amounts and the card stay as the map and the clerk
+// left them.
+void frmReservAdd::ShowCustomerRecord() {
+    ui::DataRecordset& row = datCustmr.Recordset();
+    for (auto [field, box] :
+         {std::pair{"sLast_na", &txtLastN}, std::pair{"sFirst_nm", &txtFirstN}, std::pair{"szStreet_ad", &txtAdds},
+          std::pair{"szCity_nm", &txtCity}, std::pair{"sState_cd", &txtState}, std::pair{"sZip_cd", &txtZip},
+          std::pair{"szCountry", &txtCountry}, std::pair{"sPhone_no", &txtPhone}, std::pair{"szbd_date", &txtBD},
+          std::pair{"szEmail", &txtEmail}, std::pair{"szFax_nu", &txtFax}})
+        show(row, field, *box);
 }
 
 }  // namespace pelk::reservations

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string_view>
 
+#include "platform/db/error.h"
+#include "platform/db/recordset.h"
 #include "platform/ui/data.h"
 #include "platform/ui/dbgrid.h"
 #include "platform/ui/rich_text_box.h"
@@ -164,6 +168,37 @@ public:
     void txtFax_KeyPress(int& KeyAscii);
     void txtZip_KeyPress(int& KeyAscii);
 
+    // Saving and updating.
+    void cmdSave_Click();
+    void cmdUpdate_Click();
+    // Writes the boxes into a new row, or into the row being updated, then adds the guest to the
+    // customer file when it does not know the guest yet. False when nothing was stored.
+    bool WriteReservation();
+    bool AddCustomerRecord();
+
+    // Stay buttons, erasing and closing.
+    void chkName_Click();
+    void chkSame_Click();
+    void cmbRate_Click();
+    void cmdMore_Click();
+    void cmdLess_Click();
+    void cmdNew_Click();
+    void cmdErase_Click();
+    void cmdClose_Click();
+
+    // Searches: the reservations in the search role, the customer file while booking.
+    void cmdFind_Click();
+    void cmdFName_Click();
+    void cmdFindName_Click();
+    void cmdFadd_Click();
+    void cmdFcc_Click();
+    void FindReservationByPhone();
+    void FindCustomerByPhone();
+    void FindReservationByName();
+    void FindCustomerByName();
+    void ShowReservationRecord();
+    void ShowCustomerRecord();
+
     // Switches the buttons into entry of a guest.
     void BeginGuestEdit();
     // Empties the guest, card and remark boxes; the stay and the amounts stay.
@@ -175,6 +210,14 @@ public:
     static bool KeyPressNumericValid(int KeyAscii);
 
 private:
+    using Finder = std::function<db::Result<bool>(ui::DataRecordset&)>;
+    // Reads the store again and finds the row; false, the boxes untouched and the clerk told, when
+    // there is none or the store fails.
+    bool search(ui::Data& store, const Finder& find, std::string_view notFound);
+
+    // The reservation the last recall showed, which Update writes.
+    std::optional<db::Bookmark> recalled_;
+
     // Ten digits become "@@@-@@@-@@@@" and the focus moves on.
     void maskPhoneNumber(ui::TextBox& box, ui::Control& next);
     // Two letters become capitals and the focus moves on.
