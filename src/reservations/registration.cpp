@@ -1,5 +1,6 @@
 #include "platform/db/catalogue.h"
 #include "platform/ui/registry.h"
+#include "reservations/frmChkDate.h"
 #include "reservations/frmMap.h"
 #include "reservations/frmReservAdd.h"
 #include "reservations/records.h"
@@ -9,6 +10,7 @@ namespace pelk::reservations {
 
 // One line per screen.
 void registerForms() {
+    ui::forms().registerForm<frmChkDate>("frmChkDate");
     ui::forms().registerForm<frmMap>("frmMap");
     ui::forms().registerForm<frmReservAdd>("frmReservAdd");
 }
