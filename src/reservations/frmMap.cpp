@@ -72,6 +72,10 @@ frmMap::frmMap() {
 
     // The dates and their arrows stay hidden until the check-in or check-out road shows them.
     ui::Font dateFont{"MS Sans Serif", 12, true};
+    for (ui::Label* l : {&lblDIn, &lblDOut}) {
+        l->setFont({"MS Sans Serif", 9.75, true});
+        l->setBackStyle(0);
+    }
     lblDIn.setCaption("Ck In:");
     lblDIn.Move(840, 180, 915, 315);
     txtDateIn.Move(1800, 120, 1455, 405);
@@ -147,7 +151,7 @@ frmMap::frmMap() {
         l.square.setBackColor(l.colour);
         l.square.setBorderStyle(1);
         l.name.setCaption(l.caption);
-        l.name.Move(l.left - 240, l.top + 270, 855, 255);
+        l.name.Move(l.left - 300, l.top + 270, 975, 255);
         l.name.setAlignment(ui::kCenter);
         l.name.setBackStyle(0);
         l.name.setFont({"MS Sans Serif", 8.25, true});

@@ -85,6 +85,7 @@ void show(ui::DataRecordset& row, std::string_view field, ui::TextBox& box) {
 void label(ui::Label& l, const char* caption, double left, double top, double width) {
     l.setCaption(caption);
     l.Move(left, top, width, 255);
+    l.setBackStyle(0);
 }
 
 }  // namespace
@@ -117,8 +118,8 @@ frmReservAdd::frmReservAdd() {
              Box{&lblLastN, "Last Name", &txtLastN, 1200, 300, 2415},
              Box{&lblFirstN, "First Name", &txtFirstN, 1200, 700, 2415},
              Box{&lblAdds, "Address", &txtAdds, 1200, 1100, 3615},
-             Box{&lblCity, "City", &txtCity, 1200, 1500, 1800},
-             Box{&lblState, "State", &txtState, 3540, 1500, 495},
+             Box{&lblCity, "City", &txtCity, 1200, 1500, 1755},
+             Box{&lblState, "State", &txtState, 3600, 1500, 495},
              Box{&lblZip, "Zip", &txtZip, 4680, 1500, 1095},
              Box{&lblCountry, "Country", &txtCountry, 1200, 1900, 1800},
              Box{&lblBD, "DOB", &txtBD, 3540, 1900, 1335},
@@ -135,7 +136,7 @@ frmReservAdd::frmReservAdd() {
     txtString.setContainer(fraGuest);
     txtString.Move(1200, 3100, 4575, 315);
     // The binoculars: find by name, by address, by phone.
-    for (auto [button, left, top] : {std::tuple{&cmdFindName, 3960.0, 300.0}, std::tuple{&cmdFadd, 4920.0, 1100.0},
+    for (auto [button, left, top] : {std::tuple{&cmdFindName, 3960.0, 300.0}, std::tuple{&cmdFadd, 5040.0, 1100.0},
                                      std::tuple{&cmdFName, 3300.0, 2300.0}}) {
         button->setContainer(fraGuest);
         button->setStyle(1);
@@ -145,8 +146,8 @@ frmReservAdd::frmReservAdd() {
     // The required marks, beside last name, first name, address, city, state, zip, phone, and in
     // the card frame beside the number, the name, the expiry and the check digits.
     for (auto [mark, left, top] : {std::tuple{&Label16, 3660.0, 300.0}, std::tuple{&Label20, 3660.0, 700.0},
-                                   std::tuple{&Label21, 4860.0, 1400.0}, std::tuple{&Label22, 3030.0, 1500.0},
-                                   std::tuple{&Label23, 4080.0, 1500.0}, std::tuple{&Label24, 5820.0, 1500.0},
+                                   std::tuple{&Label21, 4845.0, 1100.0}, std::tuple{&Label22, 2970.0, 1500.0},
+                                   std::tuple{&Label23, 4100.0, 1500.0}, std::tuple{&Label24, 5820.0, 1500.0},
                                    std::tuple{&Label25, 3030.0, 2300.0}}) {
         mark->setContainer(fraGuest);
         label(*mark, "*", left, top, 135);
@@ -219,7 +220,7 @@ frmReservAdd::frmReservAdd() {
              Box{&lblExp, "Exp:", &txtExp, 900, 1100, 855},
              Box{&lblCVC, "CVC", &txtCVC, 2520, 1100, 615},
              Box{&lblCardAddrs, "Address:", &txtCardAddrs, 900, 1900, 2055},
-             Box{&lblCardCity, "City:", &txtCardCity, 3480, 1900, 1695},
+             Box{&lblCardCity, "City:", &txtCardCity, 3600, 1900, 1575},
          }) {
         b.caption->setContainer(fraPayment);
         label(*b.caption, b.text, b.left == 900 ? 120 : b.left - 600, b.top + 30, b.left == 900 ? 735 : 555);
@@ -250,6 +251,10 @@ frmReservAdd::frmReservAdd() {
         mark->setForeColor(kRed);
         mark->setBackStyle(0);
     }
+
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&fraGuest, &fraRate, &fraRooms, &fraAmounts, &fraPayment,
+                                                              &fraRemark, &chkName, &chkSame})
+        c->setBackColor(settings::kScreenGreen);
 
     fraRemark.setCaption("Remark");
     fraRemark.Move(8640, 4800, 3615, 1455);
