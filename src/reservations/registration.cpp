@@ -1,9 +1,26 @@
+#include "platform/db/catalogue.h"
+#include "platform/ui/registry.h"
+#include "reservations/frmChkDate.h"
+#include "reservations/frmMap.h"
+#include "reservations/frmReservAdd.h"
+#include "reservations/records.h"
 #include "reservations/reservations.h"
 
 namespace pelk::reservations {
 
-void registerForms() {}
+// One line per screen.
+void registerForms() {
+    ui::forms().registerForm<frmChkDate>("frmChkDate");
+    ui::forms().registerForm<frmMap>("frmMap");
+    ui::forms().registerForm<frmReservAdd>("frmReservAdd");
+}
 
-void declareStores() {}
+// One line per store; a failure to declare is a programming error the tests catch.
+void declareStores() {
+    (void)db::Catalogue::instance().declare(reservationStore());
+    (void)db::Catalogue::instance().declare(checkedOutStore());
+    (void)db::Catalogue::instance().declare(customerStore());
+    (void)db::Catalogue::instance().declare(customerListStore());
+}
 
 }  // namespace pelk::reservations

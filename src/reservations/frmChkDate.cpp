@@ -1,0 +1,83 @@
+#include "reservations/frmChkDate.h"
+
+#include "platform/core/clock.h"
+#include "platform/core/datetime.h"
+#include "reservations/frmMap.h"
+#include "settings/common.h"
+#include "shell/frmMainButn.h"
+
+namespace pelk::reservations {
+
+frmChkDate::frmChkDate() {
+    setMdiChild(true);
+    setCaption("");
+    setWidth(6000);
+    setHeight(5400);
+    setBackColor(settings::kScreenGreen);
+
+    Label3.setCaption("Select reservation days");
+    Label3.Move(240, 120, 5415, 375);
+    Label3.setAlignment(ui::kCenter);
+    Label3.setFont({"Arial", 14.25, true});
+    Label3.setBackStyle(0);
+    Calendar1.Move(240, 600, 3495, 2895);
+    Label1.setCaption("Date In");
+    Label1.Move(3960, 720, 1695, 255);
+    Label1.setBackStyle(0);
+    txtDateIn.Move(3960, 1020, 1695, 375);
+    Label2.setCaption("Date Out");
+    Label2.Move(3960, 1620, 1695, 255);
+    Label2.setBackStyle(0);
+    txtDateOut.Move(3960, 1920, 1695, 375);
+    // The words stand in the buttons' pictures; until the pictures ship they are the captions.
+    cmdNext.setStyle(1);
+    cmdNext.setCaption("Next");
+    cmdNext.Move(3960, 3720, 1695, 855);
+    cmdClose.setStyle(1);
+    cmdClose.setCaption("Close");
+    cmdClose.Move(240, 3720, 1695, 855);
+
+    Calendar1.onClick([this] { Calendar1_Click(); });
+    txtDateOut.onChange([this] { txtDateOut_Change(); });
+    cmdNext.onClick([this] { cmdNext_Click(); });
+    cmdClose.onClick([this] { cmdClose_Click(); });
+}
+
+void frmChkDate::Form_Load() {
+    settings::CentreForm(*this, 5, false);
+    Calendar1.setValue(core::clock::today());
+}
+
+// A pick fills the first empty box; with both filled it changes nothing, so a date is changed
+// by emptying its box and picking again.
+void frmChkDate::Calendar1_Click() {
+    std::string picked = core::shortDate(Calendar1.value());
+    if (txtDateIn.text().empty())
+        txtDateIn.setText(picked);
+    else if (txtDateOut.text().empty())
+        txtDateOut.setText(picked);
+}
+
+void frmChkDate::txtDateOut_Change() {
+    if (txtDateIn.text().empty())
+        ui::MsgBox("Please enter your Check in date. ", ui::kCritical);
+    else if (txtDateOut.text().empty())
+        ui::MsgBox("Please enter your Check Out date. ", ui::kCritical);
+}
+
+// The dates go over as they stand; the map's Tag stays empty, so its Close comes back here.
+void frmChkDate::cmdNext_Click() {
+    frmMap& map = ui::forms().get<frmMap>();
+    map.txtDateIn.setText(txtDateIn.text());
+    map.txtDateOut.setText(txtDateOut.text());
+    map.lblMode.setCaption("Reserv");
+    Unload();
+    map.Show();
+}
+
+void frmChkDate::cmdClose_Click() {
+    Unload();
+    ui::forms().get<shell::frmMainButn>().Show();
+}
+
+}  // namespace pelk::reservations

@@ -1,0 +1,329 @@
+#include "reservations/frmMap.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "platform/core/datetime.h"
+#include "platform/db/quoting.h"
+#include "platform/os/paths.h"
+#include "reservations/frmChkDate.h"
+#include "reservations/frmReservAdd.h"
+#include "reservations/records.h"
+#include "reservations/rooms.h"
+#include "settings/common.h"
+#include "settings/stores.h"
+#include "shell/frmMainButn.h"
+#include "shell/stores.h"
+
+namespace pelk::reservations {
+
+namespace {
+
+constexpr int kColumns = 9;
+constexpr ui::Color kRoomGreen = 0x00FF00;
+constexpr ui::Color kFloorGreen = 0x00C000;
+// The system's title-bar text colour.
+constexpr ui::Color kCaptionText = 0x80000009;
+
+struct Floor {
+    ui::CommandButton frmMap::*button;
+    const char* caption;
+    const char* title;
+    const char* column;  // of tblRooms
+    int first;           // the first position drawn
+    const char* flag;    // of tbSetInfor: True hides the floor's button
+};
+
+// The 6th and 7th floors begin at position 8.
+const std::array<Floor, 7> kFloors = {{
+    {&frmMap::cmdFlrA, "1st", "1st Floor", "R1", 1, "szRA"},
+    {&frmMap::cmdFlrB, "2nd", "2nd Floors", "R2", 1, "szRB"},
+    {&frmMap::cmdFlrC, "3rd Flr", "3rd Floors", "R3", 1, "szRC"},
+    {&frmMap::cmdFlrD, "4th Flr", "4th Floor", "R4", 1, "szRD"},
+    {&frmMap::cmdFlrE, "5th Flr", "5th Floor", "R5", 1, "szMA"},
+    {&frmMap::cmdFlrF, "6th Flr", "6th Floor", "R6", 8, "szMB"},
+    {&frmMap::cmdFlrG, "7th Flr", "7th Floor", "R7", 8, "szRPty"},
+}};
+
+// A date field of the current row; absent when it holds none.
+std::optional<core::Date> dateOf(ui::DataRecordset& row, std::string_view field) {
+    auto value = row.field(field);
+    if (!value || value->isNull()) return std::nullopt;
+    return core::parseDate(value->toText());
+}
+
+std::string textOf(ui::DataRecordset& row, std::string_view field) {
+    auto value = row.field(field);
+    return value ? value->toText() : std::string();
+}
+
+}  // namespace
+
+frmMap::frmMap() {
+    setMdiChild(true);
+    setCaption("");
+    setWidth(13035);
+    setHeight(8715);
+    setBackColor(settings::kScreenGreen);
+
+    lblMode.Move(6720, 7320, 1215, 255);
+    lblMode.setVisible(false);
+
+    // The dates and their arrows stay hidden until the check-in or check-out road shows them.
+    ui::Font dateFont{"MS Sans Serif", 12, true};
+    for (ui::Label* l : {&lblDIn, &lblDOut}) {
+        l->setFont({"MS Sans Serif", 9.75, true});
+        l->setBackStyle(0);
+    }
+    lblDIn.setCaption("Ck In:");
+    lblDIn.Move(840, 180, 915, 315);
+    txtDateIn.Move(1800, 120, 1455, 405);
+    txtDateIn.setFont(dateFont);
+    cmdLess.setCaption("<");
+    cmdLess.Move(3300, 120, 375, 405);
+    cmdMore.setCaption(">");
+    cmdMore.Move(3720, 120, 375, 405);
+    lblDOut.setCaption("Ck out:");
+    lblDOut.Move(9180, 180, 975, 315);
+    txtDateOut.Move(10200, 120, 1455, 405);
+    txtDateOut.setFont(dateFont);
+    cmdOLess.setCaption("<");
+    cmdOLess.Move(11700, 120, 375, 405);
+    cmdOMore.setCaption(">");
+    cmdOMore.Move(12120, 120, 375, 405);
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&lblDIn, &txtDateIn, &cmdLess, &cmdMore, &lblDOut,
+                                                              &txtDateOut, &cmdOLess, &cmdOMore})
+        c->setVisible(false);
+
+    lblFlrs.Move(5280, 120, 2655, 375);
+    lblFlrs.setAlignment(ui::kCenter);
+    lblFlrs.setFont({"Comic Sans MS", 15.75, true});
+    lblFlrs.setBackStyle(0);
+
+    for (int i = 1; i <= settings::kRoomPositions; ++i) {
+        int row = (i - 1) / kColumns, column = (i - 1) % kColumns;
+        ui::CommandButton& room = cmdRoom(i);
+        room.Move(240 + 1440 * column, 720 + 1320 * row, 1000, 930);
+        room.setFont({"Arial", 14.25, true});
+        room.setStyle(1);
+        room.setBackColor(kRoomGreen);
+        room.setVisible(false);
+        ui::CommandButton& name = cmdName(i);
+        name.Move(1440 * column, 1635 + 1320 * row, 1455, 315);
+        name.setStyle(1);
+        name.setBackColor(0xFFFFFF);
+        name.setVisible(false);
+    }
+    cmdRoom.onClick([this](int Index) { cmdRoom_Click(Index); });
+    cmdName.onClick([this](int Index) { cmdName_Click(Index); });
+
+    double left = 3600;
+    for (const Floor& f : kFloors) {
+        ui::CommandButton& button = this->*f.button;
+        button.setCaption(f.caption);
+        button.Move(left, 7680, 1300, 1005);
+        button.setFont({"Comic Sans MS", 12, true});
+        button.setStyle(1);
+        button.setBackColor(kFloorGreen);
+        left += 1320;
+    }
+    cmdFlrA.onClick([this] { cmdFlrA_Click(); });
+    cmdFlrB.onClick([this] { cmdFlrB_Click(); });
+    cmdFlrC.onClick([this] { cmdFlrC_Click(); });
+    cmdFlrD.onClick([this] { cmdFlrD_Click(); });
+    cmdFlrE.onClick([this] { cmdFlrE_Click(); });
+    cmdFlrF.onClick([this] { cmdFlrF_Click(); });
+    cmdFlrG.onClick([this] { cmdFlrG_Click(); });
+
+    struct Legend {
+        ui::Label& square;
+        ui::Color colour;
+        ui::Label& name;
+        const char* caption;
+        double left, top;
+    };
+    for (const Legend& l : {Legend{Label1, kRoomGreen, Label4, "Vacant", 1920, 7440},
+                            Legend{Label2, kReserved, Label5, "Reserved", 2880, 7440},
+                            Legend{Label3, kInHouse, Label6, "Check In", 1920, 8040},
+                            Legend{Label8, kCaptionText, Label9, "Check Out", 2880, 8040}}) {
+        l.square.Move(l.left, l.top, 375, 255);
+        l.square.setBackColor(l.colour);
+        l.square.setBorderStyle(1);
+        l.name.setCaption(l.caption);
+        l.name.Move(l.left - 300, l.top + 270, 975, 255);
+        l.name.setAlignment(ui::kCenter);
+        l.name.setBackStyle(0);
+        l.name.setFont({"MS Sans Serif", 8.25, true});
+    }
+
+    cmdClose.setStyle(1);
+    // The word stands in the button's picture; until the pictures ship it is the caption.
+    cmdClose.setCaption("Close");
+    cmdClose.Move(0, 7920, 1635, 800);
+    cmdClose.onClick([this] { cmdClose_Click(); });
+
+    for (ui::Data* data : {&datRoom, &datBak, &datVRoom, &datTable}) {
+        data->setConnect("Access 2000;");
+        data->setVisible(false);
+    }
+}
+
+// The room names, the stays and the open folios lie by the station's one rule; the floor flags
+// are read from the program folder's copy, the one the rooms-by-floor screen keeps.
+void frmMap::Form_Load() {
+    settings::CentreForm(*this, 5, false);
+    datTable.setDatabaseName(settings::ResolveDataPath(shell::kOpenFolioStore));
+    datTable.setRecordSource(std::string(shell::kOpenFolioTable));
+    datVRoom.setDatabaseName(settings::ResolveDataPath(kReservationStore));
+    datVRoom.setRecordSource(std::string(kReservationTable));
+    datRoom.setDatabaseName(settings::ResolveDataPath(settings::kStationStore));
+    datRoom.setRecordSource("tblRooms");
+    datBak.setDatabaseName(os::programPath(settings::kMenuStore));
+    datBak.setRecordSource("tbSetInfor");
+    if (db::Status read = datBak.Refresh(); !read) {
+        datBak.report(read.error());
+        return;
+    }
+    for (const Floor& f : kFloors) {
+        auto hidden = datBak.Recordset().field(f.flag);
+        if (hidden && !hidden->isNull() && hidden->toBool()) (this->*f.button).setVisible(false);
+    }
+}
+
+// Every return to the map shows the first floor, drawn anew, even when its button is hidden.
+void frmMap::Form_Activate() { drawFloor(1); }
+
+void frmMap::cmdFlrA_Click() { drawFloor(1); }
+void frmMap::cmdFlrB_Click() { drawFloor(2); }
+void frmMap::cmdFlrC_Click() { drawFloor(3); }
+void frmMap::cmdFlrD_Click() { drawFloor(4); }
+void frmMap::cmdFlrE_Click() { drawFloor(5); }
+void frmMap::cmdFlrF_Click() { drawFloor(6); }
+void frmMap::cmdFlrG_Click() { drawFloor(7); }
+
+// Position i takes the room of the tblRooms row whose ID1 is exactly i.
+void frmMap::drawFloor(int floor) {
+    const Floor& f = kFloors[static_cast<std::size_t>(floor - 1)];
+    lblFlrs.setCaption(f.title);
+    HideAllRoomButtons();
+    ui::DataRecordset& rooms = datRoom.Recordset();
+    for (int i = f.first; i <= settings::kRoomPositions; ++i) {
+        position_ = i;
+        ui::CommandButton& room = cmdRoom(i);
+        room.setCaption("");
+        if (db::Status found = rooms.FindFirst("ID1 = " + db::quote(std::to_string(i))); !found || rooms.noMatch())
+            continue;
+        room.setCaption(textOf(rooms, f.column));
+        if (room.caption().empty()) continue;
+        room.setVisible(true);
+        ColourRoomButton();
+    }
+}
+
+void frmMap::HideAllRoomButtons() {
+    for (int i = 1; i <= settings::kRoomPositions; ++i) {
+        position_ = i;
+        cmdRoom(i).setVisible(false);
+        cmdName(i).setVisible(false);
+    }
+}
+
+// The room starts vacant, which also clears what the floor drawn before left on its buttons;
+// each of its stays that matches the mode marks it, and the last such decides.
+void frmMap::ColourRoomButton() {
+    MarkVacant();
+    std::string criterion = roomCriterion("szRoom1", cmdRoom(position_).caption());
+    ui::DataRecordset& stays = datVRoom.Recordset();
+    const std::string& mode = lblMode.caption();
+    for (db::Status found = stays.FindFirst(criterion); found && !stays.noMatch(); found = stays.FindNext(criterion)) {
+        if (mode == "ChkI")
+            MarkCheckInDay();
+        else if (mode == "ChkO")
+            MarkCheckOutDay();
+        else if (mode == "Reserv")
+            MarkOverlappingStay();
+    }
+}
+
+void frmMap::MarkCheckInDay() {
+    auto arrival = dateOf(datVRoom.Recordset(), "szDate_in");
+    auto day = core::parseDate(txtDateIn.text());
+    if (arrival && day && *arrival == *day) MarkOccupied();
+}
+
+void frmMap::MarkCheckOutDay() {
+    ui::DataRecordset& stay = datVRoom.Recordset();
+    auto departure = dateOf(stay, "szDate_Out");
+    auto day = core::parseDate(txtDateOut.text());
+    if (!departure || !day || *departure != *day) return;
+    cmdRoom(position_).setBackColor(kDueOut);
+    ui::CommandButton& name = cmdName(position_);
+    name.setBackColor(kDueOut);
+    name.setCaption(textOf(stay, "sLast_na"));
+    name.setVisible(true);
+}
+
+// Map dates that are not dates collide with nothing: the room stays as MarkVacant left it.
+void frmMap::MarkOverlappingStay() {
+    auto arrival = core::parseDate(txtDateIn.text());
+    auto departure = core::parseDate(txtDateOut.text());
+    if (!arrival || !departure) return;
+    ui::DataRecordset& stay = datVRoom.Recordset();
+    if (staysCollide({dateOf(stay, "szDate_in"), dateOf(stay, "szDate_Out")}, *arrival, *departure)) MarkOccupied();
+}
+
+// Red while the stay is only reserved, yellow once the guest's identity document is recorded.
+void frmMap::MarkOccupied() {
+    ui::DataRecordset& stay = datVRoom.Recordset();
+    ui::CommandButton& name = cmdName(position_);
+    name.setVisible(true);
+    name.setCaption(textOf(stay, "sLast_na"));
+    bool inHouse = !textOf(stay, "szID_type").empty() || !textOf(stay, "szID_nu").empty();
+    ui::Color colour = inHouse ? kInHouse : kReserved;
+    cmdRoom(position_).setBackColor(colour);
+    name.setBackColor(colour);
+}
+
+void frmMap::MarkVacant() {
+    cmdRoom(position_).setBackColor(kVacant);
+    cmdName(position_).setVisible(false);
+}
+
+// ---- Choosing a room ----
+
+// A vacant room is booked: in reservation mode on the reservation screen, over the map, with the
+// map's stay; in check-in and check-out mode the guest first gets stay dates on the picker.
+void frmMap::cmdRoom_Click(int Index) {
+    ui::CommandButton& button = cmdRoom(Index);
+    ui::Color state = button.backColor();
+    // The room screen of an occupied room is still to come.
+    if (state == kReserved || state == kInHouse || state == kDueOut) return;
+    std::string room = button.caption();
+    const std::string& mode = lblMode.caption();
+    if (mode == "Reserv") {
+        frmReservAdd& booking = ui::forms().get<frmReservAdd>();
+        booking.txtDateIn.setText(txtDateIn.text());
+        booking.txtDateOut.setText(txtDateOut.text());
+        booking.txtRoom1.setText(room);
+        booking.lblForm.setCaption("Reservation Form");
+        booking.Show();
+    } else if (mode == "ChkI" || mode == "ChkO") {
+        ui::forms().get<frmChkDate>().Show();
+        Unload();
+    }
+}
+
+void frmMap::cmdName_Click(int Index) { cmdRoom_Click(Index); }
+
+// Entered from the main panel the map goes back to it; entered from the stay-date picker, to a
+// fresh picker.
+void frmMap::cmdClose_Click() {
+    if (tag() == "Chk In" || tag() == "Chk Out")
+        ui::forms().get<shell::frmMainButn>().Show();
+    else
+        ui::forms().get<frmChkDate>().Show();
+    Unload();
+}
+
+}  // namespace pelk::reservations

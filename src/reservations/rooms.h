@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/core/datetime.h"
+
+// How the program tells rooms and stays apart. A room is matched whole, letters without regard to
+// case, everywhere a screen looks one up: by prefix, room 10 would take room 105's stay.
+namespace pelk::reservations {
+
+bool sameRoom(std::string_view a, std::string_view b);
+// The criterion that finds the rows whose `field` holds that room by the same rule.
+std::string roomCriterion(std::string_view field, std::string_view room);
+
+// A stay as a row holds it; a date without a value is absent.
+struct Stay {
+    std::optional<core::Date> arrival;
+    std::optional<core::Date> departure;
+};
+
+// Whether a reservation's stay collides with the stay being booked: by the day-and-month tests of
+// the room map (the arrival, the departure, a stay within), or because the two stays overlap at
+// all. A stay without both dates collides with nothing.
+bool staysCollide(const Stay& reservation, const core::Date& chosenArrival, const core::Date& chosenDeparture);
+
+}  // namespace pelk::reservations
