@@ -143,6 +143,7 @@ private:
         if (cmd == "cell") return cell(w);
         if (cmd == "stores") return stores(w);
         if (cmd == "sql") return sql(w);
+        if (cmd == "renew") return renew(w);
         if (cmd == "tick") return tick(w);
         if (cmd == "answer") return answer(w);
         if (cmd == "input") return input(w);
@@ -348,6 +349,13 @@ private:
         if (!database) throw ScriptError("sql: " + database.error().message());
         auto written = database->execute(w[2]);
         if (!written) throw ScriptError("sql: " + written.error().message());
+    }
+
+    // Another station renews a store from its blank template, as the time sheets' Renew does.
+    void renew(const std::vector<std::string>& w) {
+        arguments(w, 2, 2, "renew FILE TEMPLATE");
+        if (db::Status st = db::renewFromTemplate(storePath(w[1]), storePath(w[2])); !st)
+            throw ScriptError("renew: " + st.error().message());
     }
 
     // The rows of TABLE (that meet WHERE), in stored order; a store that is not there fails the expect.

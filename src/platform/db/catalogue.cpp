@@ -51,9 +51,8 @@ Status checkTable(const std::string& store, const TableDecl& t) {
 }
 
 Status createTable(detail::Connection& c, const TableDecl& t) {
-    std::string sql = "CREATE TABLE main." + dialect::quoteIdent(t.name) + " (";
-    for (std::size_t k = 0; k < t.fields.size(); ++k) sql += (k ? ", " : "") + columnDefinition(t.fields[k]);
-    if (Status st = c.exec(sql + ")"); !st) return st;
+    if (Status st = c.exec("CREATE TABLE main." + dialect::quoteIdent(t.name) + " " + tableDefinition(t.fields)); !st)
+        return st;
     for (const FirstRow& row : t.firstRows) {
         std::string names, marks;
         std::vector<core::Value> values;

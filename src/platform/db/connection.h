@@ -78,6 +78,10 @@ public:
     const std::string& storeOf(std::string_view schema) const;
 
     std::optional<dialect::TableInfo> table(std::string_view schema, std::string_view name);
+    // Tables made by earlier builds, whose rows SQLite numbered by their plain rowid, are made
+    // over with the hidden identity (see tableDefinition), every row and its identity kept,
+    // in one transaction: from then on no identity is given twice.
+    Status keepRowIdentities(std::string_view schema);
     std::vector<std::string> tableNames(std::string_view schema);
 
     // Busy-handler bookkeeping: when the current wait for a lock began.

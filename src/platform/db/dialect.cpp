@@ -1000,9 +1000,7 @@ Statement buildStatement(Parser& p, Schema& schema, std::string_view schemaName)
         } while (p.acceptOp(","));
         p.expectOp(")");
         p.expectEnd();
-        st.sql = "CREATE TABLE " + qualifiedTable(schemaName, st.table) + " (";
-        for (std::size_t k = 0; k < st.created.size(); ++k) st.sql += (k ? ", " : "") + columnDefinition(st.created[k]);
-        st.sql += ")";
+        st.sql = "CREATE TABLE " + qualifiedTable(schemaName, st.table) + " " + tableDefinition(st.created);
         return st;
     }
     if (p.acceptKeyword("DROP")) {

@@ -44,6 +44,10 @@ struct Keyset {
 
 Error noCurrent(const std::string& store) { return {store, "No current record.", code::kNoCurrentRecord}; }
 Error deletedRow(const std::string& store) { return {store, "Record is deleted.", code::kRecordDeleted}; }
+Error changedRow(const std::string& store) {
+    return {store, "The data has been changed by another user since you began editing it. Nothing was saved.",
+            code::kChangedByOther};
+}
 
 }  // namespace
 
@@ -74,6 +78,7 @@ struct Recordset::Impl {
     EditMode mode = EditMode::None;
     bool counterPending = false;  // an added row whose automatic number is not taken yet
     std::vector<core::Value> buffer;
+    std::vector<core::Value> asRead;  // the row as it was when Edit began
     std::vector<char> dirty;
     std::optional<std::int64_t> lastModified;
     std::optional<Error> lastError;
@@ -490,6 +495,7 @@ Status Recordset::Edit() {
     d_->mode = EditMode::None;
     if (Status st = d_->loadRow(); !st) return st;
     d_->buffer = d_->row;
+    d_->asRead = d_->row;
     d_->dirty.assign(d_->fields.size(), 0);
     d_->mode = EditMode::Editing;
     return {};
@@ -541,21 +547,50 @@ Status Recordset::Update() {
         d.mode = EditMode::None;
         return {};
     }
+    // The legacy engine's optimistic check, inside the write itself: the row is written only
+    // while every field still holds what this recordset read, so a change another station made
+    // since is never overwritten unseen. Text compares exactly here, case included.
     std::string sql = "UPDATE " + table + " SET ";
     for (std::size_t i = 0; i < cols.size(); ++i)
         sql += (i ? ", " : "") + quoteIdent(d.tableField(cols[i]).name) + " = ?" + std::to_string(i + 1);
-    sql += " WHERE rowid = ?" + std::to_string(cols.size() + 1);
+    int param = static_cast<int>(cols.size()) + 1;
+    sql += " WHERE rowid = ?" + std::to_string(param);
+    std::string returning;
+    for (std::size_t k = 0; k < d.fields.size(); ++k) {
+        std::string name = quoteIdent(d.tableField(k).name);
+        sql += " AND " + name + " IS ?" + std::to_string(param + 1 + static_cast<int>(k)) + " COLLATE BINARY";
+        returning += (k ? ", " : "") + name;
+    }
+    sql += " RETURNING " + returning;
     auto st = r.conn->prepare(sql, true);
     if (!st) return d.failWrite(r, st.error());
     for (std::size_t i = 0; i < cols.size(); ++i) st->bind(static_cast<int>(i + 1), d.buffer[cols[i]]);
-    st->bindInt(static_cast<int>(cols.size() + 1), *id);
+    st->bindInt(param, *id);
+    for (std::size_t k = 0; k < d.fields.size(); ++k) st->bind(param + 1 + static_cast<int>(k), d.asRead[k]);
     int rc = st->step();
+    if (rc == SQLITE_ROW) {
+        // What the store now holds is what this recordset shows.
+        d.row.clear();
+        for (int c = 0; c < static_cast<int>(d.fields.size()); ++c) d.row.push_back(st->column(c));
+        rc = st->step();
+        if (rc != SQLITE_DONE) return d.failWrite(r, d.fail(r, rc));
+        d.rowLoaded = true;
+        d.rowGone = false;
+        d.rowId = *id;
+        d.lastModified = *id;
+        d.mode = EditMode::None;
+        return {};
+    }
     if (rc != SQLITE_DONE) return d.failWrite(r, d.fail(r, rc));
-    if (sqlite3_changes(r.conn->handle()) == 0) return d.failWrite(r, deletedRow(r.store()));
+    // Nothing written: the row is gone, or it changed. Either way it is read afresh next time.
     d.rowLoaded = false;
-    d.lastModified = *id;
-    d.mode = EditMode::None;
-    return {};
+    auto there = r.conn->prepare("SELECT 1 FROM " + table + " WHERE rowid = ?1", true);
+    if (!there) return d.failWrite(r, there.error());
+    there->bindInt(1, *id);
+    rc = there->step();
+    if (rc == SQLITE_DONE) return d.failWrite(r, deletedRow(r.store()));
+    if (rc != SQLITE_ROW) return d.failWrite(r, d.fail(r, rc));
+    return d.failWrite(r, changedRow(r.store()));
 }
 
 Status Recordset::CancelUpdate() {
@@ -572,9 +607,12 @@ Status Recordset::Delete() {
     if (!d.sel.updatable) return Error{d.store(), "Cannot update. Database or object is read-only.", code::kReadOnly};
     d.mode = EditMode::None;
     if (Status st = d.resolveFirst(); !st) return st;
+    auto aimed = d.currentId();
     if (Status st = d.takeKeys(); !st) return st;
     detail::Route r = d.route();
     if (d.deleted) return deletedRow(r.store());
+    // The row a find went to was deleted by another station before the rows were taken.
+    if (aimed && !d.currentId()) return d.failWrite(r, deletedRow(r.store()));
     auto id = d.currentId();
     if (!id) return noCurrent(r.store());
     auto st = r.conn->prepare(

@@ -400,7 +400,8 @@ TEST(Recordset, SeesOtherStationsWrites) {
 
 TEST(Recordset, AYesNoFieldNeverWrittenIsNo) {
     test::TempRoot root;
-    db::StoreDecl decl{"Flags.mdb", {db::TableDecl{"tbFlags", {{"szName", db::Kind::Text, 10}, {"bOn", db::Kind::YesNo}}, {}}}};
+    db::StoreDecl decl{"Flags.mdb",
+                       {db::TableDecl{"tbFlags", {{"szName", db::Kind::Text, 10}, {"bOn", db::Kind::YesNo}}, {}}}};
     ok(db::ensureStore(os::programPath("Flags.mdb"), decl));
     auto d = db::Database::open(os::programPath("Flags.mdb"));
     ASSERT_TRUE(d.ok());

@@ -16,29 +16,9 @@ using namespace pelk;
 using test::column;
 using test::ok;
 using test::shown;
+using test::Station;
 
 namespace {
-
-// Another station's connection, raw.
-class Station {
-public:
-    explicit Station(const std::string& windowsPath) {
-        sqlite3_open(os::mapPath(windowsPath).string().c_str(), &db_);
-        sqlite3_busy_timeout(db_, 5000);
-    }
-    ~Station() { sqlite3_close(db_); }
-    int exec(const std::string& sql) { return sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr); }
-    long long count(const std::string& sql) {
-        sqlite3_stmt* s = nullptr;
-        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &s, nullptr) != SQLITE_OK) return -2;
-        long long n = sqlite3_step(s) == SQLITE_ROW ? sqlite3_column_int64(s, 0) : -1;
-        sqlite3_finalize(s);
-        return n;
-    }
-
-private:
-    sqlite3* db_ = nullptr;
-};
 
 db::TableDecl timeCards() {
     return {"tblTcd",
