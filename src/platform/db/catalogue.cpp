@@ -1,8 +1,12 @@
 #include "platform/db/catalogue.h"
 
+#include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -103,6 +107,58 @@ Status addMissingTables(detail::Connection& c, const StoreDecl& decl) {
     return {};
 }
 
+// A store being made is called "<name>.mdb.making-<machine>-<process>-<n>" until it is whole.
+constexpr std::string_view kMaking = ".making-";
+
+std::string hostName() {
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0 || !name[0]) return "station";
+    std::string out(name);
+    for (char& ch : out)
+        if (ch == '-' || ch == '/' || ch == '\\') ch = '_';
+    return out;
+}
+
+Status syncFile(const fs::path& file, const std::string& store) {
+    int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 || ::fsync(fd) != 0) {
+        int err = errno;
+        if (fd >= 0) ::close(fd);
+        return Error{store, "Could not create the store (" + std::string(std::strerror(err)) + ").", code::kIo};
+    }
+    ::close(fd);
+    return {};
+}
+
+// What a start killed half-way through making a store left behind: removed once its maker is
+// gone (a process of this machine that no longer runs; another machine's after an hour).
+void removeUnfinishedStores(const fs::path& folder) {
+    std::error_code ec;
+    std::string host = hostName();
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        std::string maker;  // machine-process-n[-journal]
+        if (auto at = name.find(kMaking); at != std::string::npos) {
+            maker = name.substr(at + kMaking.size());
+        } else if (auto old = name.find(".mdb.new-"); old != std::string::npos) {
+            maker = host + "-" + name.substr(old + 9);  // earlier builds named them by process alone
+        } else {
+            continue;
+        }
+        auto dash = maker.find('-');
+        bool gone;
+        if (dash != std::string::npos && maker.substr(0, dash) == host) {
+            pid_t pid = static_cast<pid_t>(std::atol(maker.c_str() + dash + 1));
+            gone = pid <= 0 || (::kill(pid, 0) != 0 && errno == ESRCH);
+        } else {
+            auto age = fs::file_time_type::clock::now() - fs::last_write_time(it->path(), ec);
+            gone = !ec && age > std::chrono::hours(1);
+        }
+        if (gone) fs::remove(it->path(), ec);
+        ec.clear();
+    }
+}
+
 }  // namespace
 
 Catalogue& Catalogue::instance() {
@@ -151,20 +207,25 @@ Status ensureStore(std::string_view windowsPath, const StoreDecl& decl) {
     std::error_code ec;
     if (!fs::exists(file, ec)) {
         fs::create_directories(file.parent_path(), ec);
-        std::random_device rd;
         fs::path tmp = file;
-        tmp += ".new-" + std::to_string(::getpid()) + "-" + std::to_string(rd());
+        tmp += std::string(kMaking) + hostName() + "-" + std::to_string(::getpid()) + "-" +
+               std::to_string(std::random_device{}());
         {
             auto c = detail::Connection::open(tmp, path, detail::Connection::Mode::Create);
             if (!c) {
                 fs::remove(tmp, ec);
                 return c.error();
             }
-            Status st = (*c)->exec("BEGIN IMMEDIATE");
+            // Nobody else sees the file before it is whole, so it needs no journal and no sync
+            // per step: one sync of the finished file, before it takes its name.
+            Status st = (*c)->exec("PRAGMA journal_mode=OFF");
+            if (st) st = (*c)->exec("PRAGMA synchronous=OFF");
+            if (st) st = (*c)->exec("BEGIN IMMEDIATE");
             for (std::size_t k = 0; st && k < decl.tables.size(); ++k) st = createTable(**c, decl.tables[k]);
             if (st) st = (*c)->exec("COMMIT");
+            c->reset();
+            if (st) st = syncFile(tmp, path);
             if (!st) {
-                c->reset();
                 fs::remove(tmp, ec);
                 return st;
             }
@@ -191,6 +252,7 @@ Status ensureStore(std::string_view windowsPath, const StoreDecl& decl) {
 
 std::vector<Error> Catalogue::ensureStores(std::string_view folder) const {
     std::vector<Error> errors;
+    removeUnfinishedStores(os::mapPath(folder));
     for (const StoreDecl& s : stores_) {
         if (Status st = ensureStore(os::joinPath(folder, s.fileName), s); !st) errors.push_back(st.error());
         if (s.blankTemplate) {

@@ -34,6 +34,7 @@ inline constexpr int kAlreadyExists = 3010;
 inline constexpr int kInvalidArgument = 3001;
 inline constexpr int kTransaction = 3034;  // a unit of work that cannot go on
 inline constexpr int kInvalidBookmark = 3159;
+inline constexpr int kTooComplex = 3360;
 inline constexpr int kInvalidPattern = 93;
 }  // namespace code
 

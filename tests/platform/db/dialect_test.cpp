@@ -5,6 +5,7 @@
 
 using namespace pelk;
 using test::column;
+using test::ok;
 using test::shown;
 
 namespace {
@@ -313,6 +314,49 @@ TEST(Dialect, FaultsAreReported) {
     EXPECT_EQ(st.error().code, db::code::kSyntax);
     EXPECT_FALSE(d.execute("SELECT * FROM tblCustmr").ok());
     EXPECT_EQ(d.execute("INSERT INTO tblCustmr (sLast_na) VALUES ('a', 'b')").error().code, db::code::kSyntax);
+}
+
+std::string repeated(const std::string& piece, int times) {
+    std::string out;
+    for (int k = 0; k < times; ++k) out += piece;
+    return out;
+}
+
+// A criterion nested or chained past what any screen builds is refused with a clear error, never
+// followed until the stack runs out; one as deep as a screen could build still finds its row.
+TEST(Dialect, CriteriaNestedTooDeepAreRefused) {
+    test::TempRoot root;
+    db::Database d = test::fixtureStore(kStore, "front_desk.sql");
+    const std::string tooDeep[] = {
+        repeated("(", 10000) + "sLast_na = 'Chen'" + repeated(")", 10000),
+        repeated("NOT ", 10000) + "sLast_na = 'Chen'",
+        repeated("(sLast_na = 'x' OR ", 25) + "sLast_na = 'Chen'" + repeated(")", 25),
+        "sLast_na = " + repeated("-", 10000) + "1",
+        "sLast_na = 'Chen'" + repeated(" OR sLast_na = 'x'", 10000),
+        repeated("(", 10000),
+    };
+    for (const std::string& criteria : tooDeep) {
+        SCOPED_TRACE(criteria.substr(0, 40));
+        db::Recordset rs = test::open(d, "tblCustmr");
+        auto st = rs.FindFirst(criteria);
+        ASSERT_FALSE(st.ok());
+        EXPECT_EQ(st.error().code, db::code::kTooComplex);
+        EXPECT_EQ(st.error().reason.rfind("Query is too complex", 0), 0u) << st.error().reason;
+        EXPECT_EQ(d.openRecordset("SELECT * FROM tblCustmr WHERE " + criteria).error().code, db::code::kTooComplex);
+    }
+    const std::string deepEnough[] = {
+        repeated("(", 99) + "sLast_na = 'Chen'" + repeated(")", 99),
+        repeated("NOT ", 16) + "sLast_na = 'Chen'",
+        repeated("(sLast_na = 'x' OR ", 18) + "sLast_na = 'Chen'" + repeated(")", 18),
+        "sLast_na = 'Chen'" + repeated(" OR sLast_na = 'x'", 500),
+    };
+    for (const std::string& criteria : deepEnough) {
+        SCOPED_TRACE(criteria.substr(0, 40));
+        db::Recordset rs = test::open(d, "tblCustmr");
+        ok(rs.FindFirst(criteria));
+        EXPECT_FALSE(rs.noMatch());
+        EXPECT_EQ(shown(rs.field("sLast_na")), "Chen");
+    }
 }
 
 TEST(Like, PatternsOfTheLegacyEngine) {

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <thread>
 
@@ -183,6 +185,82 @@ TEST_F(StoresTest, AFailedRenewalLeavesTheLiveStoreWhole) {
     ASSERT_EQ(writer.exec("ROLLBACK"), SQLITE_OK);
 
     EXPECT_EQ(check.count("SELECT count(*) FROM tblTcd WHERE szID_no = '0012'"), 3);
+}
+
+// A template that would leave the live store without its tables is refused like a missing one,
+// and the live store stays as it was.
+TEST_F(StoresTest, ARenewalFromAnEmptyOrForeignTemplateIsRefused) {
+    struct {
+        const char* name;
+        std::function<void(const std::string&)> make;
+        std::string reason;
+    } cases[] = {
+        {"VyEmpty.mdb", [&](const std::string& p) { root.writeFile(p, ""); },
+         "The template '" + os::programPath("VyEmpty.mdb") + "' holds no tables."},
+        {"VyOther.mdb",
+         [&](const std::string& p) {
+             ok(db::ensureStore(p, {"VyOther.mdb", {reservations()}}));
+         },
+         "The template '" + os::programPath("VyOther.mdb") + "' lacks the table 'tblTcd'."},
+    };
+    Station check(live);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string path = os::programPath(c.name);
+        c.make(path);
+        auto st = db::renewFromTemplate(live, path);
+        ASSERT_FALSE(st.ok());
+        EXPECT_EQ(st.error().code, db::code::kNoSuchTable);
+        EXPECT_EQ(st.error().reason, c.reason);
+        EXPECT_EQ(check.count("SELECT count(*) FROM tblTcd WHERE szID_no = '0012'"), 3);
+    }
+    // The store keeps taking rows.
+    ASSERT_TRUE((*db::Database::open(live)).execute("INSERT INTO tblTcd (szID_no) VALUES ('0013')").ok());
+}
+
+// A first start killed while it makes its stores leaves no half store under a store's name,
+// and the next start removes what it left and makes every store whole.
+TEST(Catalogue, AKilledFirstStartLeavesNothingBehindTheNextStart) {
+    test::TempRoot root;
+    db::Catalogue catalogue;
+    for (int s = 0; s < 20; ++s) {
+        db::StoreDecl store{"Store" + std::to_string(s) + ".mdb", {timeCards(), reservations()}, s % 2 == 0};
+        store.tables[0].firstRows = {{{"szID_no", "first"}}};
+        ok(catalogue.declare(store));
+    }
+    const std::filesystem::path folder = os::mapPath(os::kProgramFolder);
+    auto unfinished = [&] {
+        int n = 0;
+        std::error_code ec;
+        for (const auto& e : std::filesystem::directory_iterator(folder, ec))
+            n += e.path().filename().string().find(".mdb.") != std::string::npos;
+        return n;
+    };
+    for (int delayMs : {0, 1, 3, 6, 10, 20}) {
+        SCOPED_TRACE(delayMs);
+        std::filesystem::remove_all(folder);
+        pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            (void)catalogue.ensureStores();
+            _exit(0);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+        kill(pid, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        // What an earlier build left, by a process that is gone.
+        root.writeFile(os::programPath("Old.mdb.new-" + std::to_string(pid) + "-7"), "half");
+
+        std::vector<db::Error> errors = catalogue.ensureStores();
+        EXPECT_TRUE(errors.empty()) << errors.front().message();
+        EXPECT_EQ(unfinished(), 0);
+        for (const db::StoreDecl& s : catalogue.stores()) {
+            Station check(os::programPath(s.fileName));
+            EXPECT_EQ(check.count("SELECT count(*) FROM tblTcd WHERE szID_no = 'first'"), 1) << s.fileName;
+            EXPECT_EQ(check.count("SELECT count(*) FROM tblReserv"), 0) << s.fileName;
+        }
+    }
 }
 
 class UnitOfWorkTest : public ::testing::Test {
