@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <map>
@@ -38,6 +39,13 @@ Error withStore(Error e, const std::string& store) {
 }
 
 }  // namespace
+
+namespace {
+std::atomic<std::uint64_t> gActions{0};
+}
+
+void noteAction() { ++gActions; }
+std::uint64_t actionCount() { return gActions.load(std::memory_order_relaxed); }
 
 Database::Database(std::shared_ptr<detail::Connection> c, std::string path, std::string schema)
     : conn_(std::move(c)), path_(std::move(path)), schema_(std::move(schema)) {}

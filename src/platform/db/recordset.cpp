@@ -42,6 +42,12 @@ struct Keyset {
     }
 };
 
+// Rows read together: the first window of an action, the largest, and the identities one
+// statement lists when they do not run in order.
+constexpr std::size_t kFirstWindow = 16;
+constexpr std::size_t kLastWindow = 512;
+constexpr std::size_t kListed = 64;
+
 Error noCurrent(const std::string& store) { return {store, "No current record.", code::kNoCurrentRecord}; }
 Error deletedRow(const std::string& store) { return {store, "Record is deleted.", code::kRecordDeleted}; }
 Error changedRow(const std::string& store) {
@@ -73,7 +79,14 @@ struct Recordset::Impl {
 
     bool rowLoaded = false, rowGone = false;
     std::int64_t rowId = 0;
+    std::uint64_t rowAt = 0;  // the action the current row was read in
     std::vector<core::Value> row;
+
+    // Rows read ahead, in windows of the keyset, held until the clerk's next action.
+    std::unordered_map<std::int64_t, std::vector<core::Value>> held;
+    std::uint64_t heldAt = 0;
+    std::size_t window = kFirstWindow;
+    long lastRead = -1;  // the keyset position read last, to see which way the reading goes
 
     EditMode mode = EditMode::None;
     bool counterPending = false;  // an added row whose automatic number is not taken yet
@@ -224,17 +237,43 @@ struct Recordset::Impl {
         return keys->ids[static_cast<std::size_t>(pos)];
     }
 
-    Status loadRow() {
+    // The current row. A row read at an earlier action is read afresh, unless `asHeld`: Edit
+    // takes the row as this recordset last read it (as the clerk saw it), for the check at Update.
+    Status loadRow(bool asHeld = false) {
         if (Status st = resolveFirst(); !st) return st;
         if (deleted || deadHere()) return deletedRow(store());
         auto id = currentId();
         if (!id) return noCurrent(store());
-        if (rowLoaded && rowId == *id) return rowGone ? Status(deletedRow(store())) : Status{};
+        std::uint64_t now = actionCount();
+        if (rowLoaded && rowId == *id && (asHeld || rowAt == now || !sel.updatable))
+            return rowGone ? Status(deletedRow(store())) : Status{};
         rowId = *id;
         rowLoaded = true;
         rowGone = false;
+        rowAt = now;
         if (!sel.updatable) {
             row = keys->rows[static_cast<std::size_t>(*id)];
+            return {};
+        }
+        if (keys && !invalid) {
+            if (heldAt != now) {
+                held.clear();
+                heldAt = now;
+                window = kFirstWindow;
+            }
+            auto it = held.find(*id);
+            if (it == held.end()) {
+                if (Status st = readWindow(); !st) {
+                    rowLoaded = false;
+                    return st;
+                }
+                it = held.find(*id);
+            }
+            if (it == held.end()) {  // another station deleted it
+                rowGone = true;
+                return deletedRow(store());
+            }
+            row = it->second;
             return {};
         }
         detail::Route r = route();
@@ -257,6 +296,63 @@ struct Recordset::Impl {
         }
         rowLoaded = false;
         return fail(r, rc);
+    }
+
+    // The rows of the keyset from the current position on, the way the reading goes, read
+    // together: one range of identities when they run in order (a table read in its own
+    // order), else a list of them, each through a kept statement. A window grows while one
+    // action walks on, so a walk through every row costs few reads.
+    Status readWindow() {
+        long n = static_cast<long>(keys->ids.size());
+        bool backward = lastRead == pos + 1;
+        lastRead = pos;
+        std::vector<std::int64_t> ids;
+        for (long p = pos; p >= 0 && p < n && ids.size() < window; p += backward ? -1 : 1) {
+            auto id = keys->ids[static_cast<std::size_t>(p)];
+            if (!keys->dead[static_cast<std::size_t>(p)] && !held.count(id)) ids.push_back(id);
+        }
+        window = std::min(window * 2, kLastWindow);
+        if (held.size() > 4 * kLastWindow) held.clear();
+        if (ids.empty()) return {};
+        if (backward) std::reverse(ids.begin(), ids.end());
+        detail::Route r = route();
+        bool ascending = std::is_sorted(ids.begin(), ids.end()) &&
+                         static_cast<std::size_t>(ids.back() - ids.front()) < 2 * ids.size() + kListed;
+        std::string base =
+            "SELECT " + rowidSql() + (columnsSql.empty() ? "" : ", " + columnsSql) + " FROM " + fromSql(r);
+        auto take = [&](detail::Stmt& st) -> Status {
+            int rc;
+            while ((rc = st.step()) == SQLITE_ROW) {
+                std::vector<core::Value> values;
+                values.reserve(fields.size());
+                for (int c = 0; c < static_cast<int>(fields.size()); ++c) values.push_back(st.column(c + 1));
+                held.insert_or_assign(st.columnInt(0), std::move(values));
+            }
+            if (rc != SQLITE_DONE) return fail(r, rc);
+            return {};
+        };
+        if (ascending) {
+            auto st = r.conn->prepare(base + " WHERE " + rowidSql() + " BETWEEN ?1 AND ?2", true);
+            if (!st) return st.error();
+            st->bindInt(1, ids.front());
+            st->bindInt(2, ids.back());
+            return take(*st);
+        }
+        std::string marks;
+        for (std::size_t k = 0; k < kListed; ++k) marks += (k ? ", ?" : "?") + std::to_string(k + 1);
+        auto st = r.conn->prepare(base + " WHERE " + rowidSql() + " IN (" + marks + ")", true);
+        if (!st) return st.error();
+        for (std::size_t from = 0; from < ids.size(); from += kListed) {
+            for (std::size_t k = 0; k < kListed; ++k) {
+                if (from + k < ids.size())
+                    st->bindInt(static_cast<int>(k + 1), ids[from + k]);
+                else
+                    sqlite3_bind_null(st->get(), static_cast<int>(k + 1));
+            }
+            if (Status s = take(*st); !s) return s;
+            st->reset();
+        }
+        return {};
     }
 
     // --- finding ------------------------------------------------------------------------
@@ -493,7 +589,7 @@ Status Recordset::Edit() {
     if (!d_->sel.updatable)
         return Error{d_->store(), "Cannot update. Database or object is read-only.", code::kReadOnly};
     d_->mode = EditMode::None;
-    if (Status st = d_->loadRow(); !st) return st;
+    if (Status st = d_->loadRow(true); !st) return st;
     d_->buffer = d_->row;
     d_->asRead = d_->row;
     d_->dirty.assign(d_->fields.size(), 0);
@@ -577,6 +673,8 @@ Status Recordset::Update() {
         d.rowLoaded = true;
         d.rowGone = false;
         d.rowId = *id;
+        d.rowAt = actionCount();
+        if (d.heldAt == d.rowAt) d.held.insert_or_assign(*id, d.row);
         d.lastModified = *id;
         d.mode = EditMode::None;
         return {};
@@ -584,6 +682,7 @@ Status Recordset::Update() {
     if (rc != SQLITE_DONE) return d.failWrite(r, d.fail(r, rc));
     // Nothing written: the row is gone, or it changed. Either way it is read afresh next time.
     d.rowLoaded = false;
+    d.held.erase(*id);
     auto there = r.conn->prepare("SELECT 1 FROM " + table + " WHERE rowid = ?1", true);
     if (!there) return d.failWrite(r, there.error());
     there->bindInt(1, *id);
@@ -625,6 +724,7 @@ Status Recordset::Delete() {
     auto p = static_cast<std::size_t>(d.pos);
     d.keys->dead[p] = 1;
     --d.keys->live;
+    d.held.erase(*id);
     d.deleted = true;
     d.rowLoaded = false;
     return {};

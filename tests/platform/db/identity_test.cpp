@@ -286,6 +286,49 @@ TEST(OptimisticCheck, AnotherProcessesChangeBetweenEditAndUpdateIsNeverOverwritt
     }
 }
 
+// Rows read in one action are held until the clerk's next; another process's writes show then,
+// its deletions as deleted rows, and a write through the recordset shows at once.
+TEST(Windows, AnotherProcessesWritesShowAtTheNextAction) {
+    test::TempRoot root;
+    const std::string path = os::programPath("Infor.mdb");
+    ok(db::ensureStore(
+        path, {"Infor.mdb", {{"tbEmplo", {{"szID_no", db::Kind::Text, 4}, {"sFirst_nm", db::Kind::Text, 50}}, {}}}}));
+    db::Database d = *db::Database::open(path);
+    for (int k = 0; k < 100; ++k)
+        ASSERT_TRUE(d.execute("INSERT INTO tbEmplo VALUES ('" + std::to_string(1000 + k) + "', 'Name " +
+                              std::to_string(k) + "')")
+                        .ok());
+    db::Recordset rs = test::open(d, "SELECT * FROM tbEmplo ORDER BY szID_no DESC");
+    EXPECT_EQ(rs.recordCount(), 100);
+    EXPECT_EQ(shown(rs.field("sFirst_nm")), "Name 99");
+    ok(rs.MoveNext());
+    EXPECT_EQ(shown(rs.field("sFirst_nm")), "Name 98");
+    ok(rs.MoveFirst());
+    ASSERT_EQ(inAnotherProcess([&] {
+                  Station other(path);
+                  return other.exec(
+                             "UPDATE tbEmplo SET sFirst_nm = 'Renamed' WHERE szID_no IN ('1098', '1001');"
+                             "DELETE FROM tbEmplo WHERE szID_no = '1097'") == SQLITE_OK
+                             ? 0
+                             : 1;
+              }),
+              0);
+    ok(rs.MoveNext());
+    EXPECT_EQ(shown(rs.field("sFirst_nm")), "Name 98");  // held since this action began
+    db::noteAction();
+    EXPECT_EQ(shown(rs.field("sFirst_nm")), "Renamed");
+    ok(rs.MoveNext());
+    EXPECT_EQ(rs.field("sFirst_nm").error().code, db::code::kRecordDeleted);
+    ok(rs.MoveLast());
+    ok(rs.MovePrevious());
+    EXPECT_EQ(shown(rs.field("sFirst_nm")), "Renamed");
+    ok(rs.Edit());
+    ok(rs.setField("sFirst_nm", "Mine"));
+    ok(rs.Update());
+    EXPECT_EQ(shown(rs.field("sFirst_nm")), "Mine");
+    EXPECT_EQ(rs.recordCount(), 100);  // the rows were taken when it was opened
+}
+
 // Processes that each raise one counter by reading it, adding one and writing it back, trying
 // again when the check refuses: every increment arrives, and nothing else goes wrong unseen.
 TEST(OptimisticCheck, ProcessesIncrementingOneCounterLoseNoIncrement) {

@@ -380,6 +380,7 @@ TEST(Recordset, SeesOtherStationsWrites) {
     other.exec("UPDATE tbEmplo SET szName_nm = 'Robert' WHERE szID_no = '0001'");
     other.exec("INSERT INTO tbEmplo (szID_no, szName_nm) VALUES ('0000', 'New')");
     other.exec("DELETE FROM tbEmplo WHERE szID_no = '0012'");
+    db::noteAction();  // the clerk's next click
     ok(rs.MoveNext());
     EXPECT_EQ(rs.field("szName_nm").error().code, db::code::kRecordDeleted);
     ok(rs.MovePrevious());
