@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -40,6 +41,15 @@ Status checkTable(const std::string& store, const TableDecl& t) {
             if (equalsNoCase(t.fields[j].name, t.fields[k].name))
                 return Error{store, "Field '" + t.fields[k].name + "' is declared twice in table '" + t.name + "'.",
                              code::kAlreadyExists};
+    }
+    for (const IndexDecl& index : t.indexes) {
+        if (index.empty())
+            return Error{store, "An index of table '" + t.name + "' names no field.", code::kInvalidArgument};
+        for (const std::string& name : index)
+            if (std::none_of(t.fields.begin(), t.fields.end(),
+                             [&](const FieldDecl& f) { return equalsNoCase(f.name, name); }))
+                return Error{store, "An index of table '" + t.name + "' names unknown field '" + name + "'.",
+                             code::kNotFoundInCollection};
     }
     if (counters > 1)
         return Error{store, "Table '" + t.name + "' declares more than one automatic number.", code::kInvalidArgument};
@@ -86,16 +96,43 @@ Status createTable(detail::Connection& c, const TableDecl& t) {
     return {};
 }
 
-// Adds the tables the store lacks, in one transaction: two stations starting together add
-// each table once.
+std::string indexName(const TableDecl& t, const IndexDecl& index) {
+    std::string name = t.name + " by";
+    for (const std::string& f : index) name += " " + f;
+    return name;
+}
+
+bool hasIndex(detail::Connection& c, const std::string& name) {
+    auto st = c.prepare("SELECT 1 FROM main.sqlite_master WHERE type = 'index' AND name = ?1 COLLATE NOCASE", true);
+    if (!st) return false;
+    st->bindText(1, name);
+    return st->step() == 100 /* SQLITE_ROW */;
+}
+
+Status createIndexes(detail::Connection& c, const TableDecl& t) {
+    for (const IndexDecl& index : t.indexes) {
+        std::string sql = "CREATE INDEX IF NOT EXISTS main." + dialect::quoteIdent(indexName(t, index)) + " ON " +
+                          dialect::quoteIdent(t.name) + " (";
+        for (std::size_t k = 0; k < index.size(); ++k) sql += (k ? ", " : "") + dialect::quoteIdent(index[k]);
+        if (Status st = c.exec(sql + ")"); !st) return st;
+    }
+    return {};
+}
+
+// Adds the tables and indexes the store lacks, in one transaction: two stations starting
+// together add each once.
 Status addMissingTables(detail::Connection& c, const StoreDecl& decl) {
     bool missing = false;
-    for (const TableDecl& t : decl.tables) missing = missing || !c.table("main", t.name);
+    for (const TableDecl& t : decl.tables) {
+        missing = missing || !c.table("main", t.name);
+        for (const IndexDecl& index : t.indexes) missing = missing || !hasIndex(c, indexName(t, index));
+    }
     if (!missing) return {};
     if (Status st = c.exec("BEGIN IMMEDIATE"); !st) return st;
     for (const TableDecl& t : decl.tables) {
-        if (c.table("main", t.name)) continue;
-        if (Status st = createTable(c, t); !st) {
+        Status st = c.table("main", t.name) ? Status{} : createTable(c, t);
+        if (st) st = createIndexes(c, t);
+        if (!st) {
             (void)c.exec("ROLLBACK");
             return st;
         }
@@ -191,8 +228,11 @@ Status Catalogue::declare(StoreDecl store) {
         } else if (!sameFields(*same, t)) {
             return Error{store.fileName, "Table '" + t.name + "' is declared twice with different fields.",
                          code::kAlreadyExists};
-        } else if (same->firstRows.empty()) {
-            same->firstRows = std::move(t.firstRows);
+        } else {
+            if (same->firstRows.empty()) same->firstRows = std::move(t.firstRows);
+            for (IndexDecl& index : t.indexes)
+                if (std::find(same->indexes.begin(), same->indexes.end(), index) == same->indexes.end())
+                    same->indexes.push_back(std::move(index));
         }
     }
     existing->blankTemplate = existing->blankTemplate || store.blankTemplate;
@@ -221,7 +261,10 @@ Status ensureStore(std::string_view windowsPath, const StoreDecl& decl) {
             Status st = (*c)->exec("PRAGMA journal_mode=OFF");
             if (st) st = (*c)->exec("PRAGMA synchronous=OFF");
             if (st) st = (*c)->exec("BEGIN IMMEDIATE");
-            for (std::size_t k = 0; st && k < decl.tables.size(); ++k) st = createTable(**c, decl.tables[k]);
+            for (std::size_t k = 0; st && k < decl.tables.size(); ++k) {
+                st = createTable(**c, decl.tables[k]);
+                if (st) st = createIndexes(**c, decl.tables[k]);
+            }
             if (st) st = (*c)->exec("COMMIT");
             c->reset();
             if (st) st = syncFile(tmp, path);

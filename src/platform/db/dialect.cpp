@@ -596,6 +596,33 @@ Ty typeOf(Kind k) {
     return Ty::Unknown;
 }
 
+// The literal text a pattern starts with when all it asks beyond it is "anything after"
+// ("abc*", "a[*]b*"); nullopt otherwise. Only letters that compare alike in SQLite's own
+// case-blind order (plain ASCII) are taken, so the range never leaves out a match.
+std::optional<std::string> literalPrefix(std::string_view pattern) {
+    std::string out;
+    for (std::size_t k = 0; k < pattern.size(); ++k) {
+        char c = pattern[k];
+        if (static_cast<unsigned char>(c) >= 0x80) return std::nullopt;
+        if (c == '*') {
+            if (k + 1 == pattern.size()) return out;
+            return std::nullopt;
+        }
+        if (c == '?' || c == '#') return std::nullopt;
+        if (c == '[') {
+            if (k + 2 < pattern.size() && pattern[k + 2] == ']' && pattern[k + 1] != '!' &&
+                static_cast<unsigned char>(pattern[k + 1]) < 0x80) {
+                out += pattern[k + 1];
+                k += 2;
+                continue;
+            }
+            return std::nullopt;
+        }
+        out += c;
+    }
+    return std::nullopt;  // no "*" at the end: not a prefix
+}
+
 struct Emitted {
     std::string sql;
     Ty ty = Ty::Unknown;
@@ -662,7 +689,15 @@ public:
             case Node::T::Like: {
                 Emitted a = emit(*n.kids[0], sc), b = emit(*n.kids[1], sc);
                 std::string s = "jlike(" + a.sql + ", " + b.sql + ")";
-                return {n.flag ? "(NOT " + s + ")" : s, Ty::Bool};
+                if (n.flag) return {"(NOT " + s + ")", Ty::Bool};
+                // A text field starting with a literal prefix also lies in a range of the field's
+                // own order, which an index on it serves; the pattern still decides.
+                if (a.column && (a.kind == Kind::Text || a.kind == Kind::Memo) && n.kids[1]->t == Node::T::String)
+                    if (auto prefix = literalPrefix(n.kids[1]->text); prefix && !prefix->empty())
+                        return {"(" + a.sql + " >= " + textLiteral(*prefix) + " COLLATE NOCASE AND " + a.sql + " < (" +
+                                    textLiteral(*prefix) + " || char(1114111)) COLLATE NOCASE AND " + s + ")",
+                                Ty::Bool};
+                return {s, Ty::Bool};
             }
             case Node::T::Between: {
                 Emitted a = emit(*n.kids[0], sc), lo = emit(*n.kids[1], sc), hi = emit(*n.kids[2], sc);

@@ -82,6 +82,54 @@ TEST(Catalogue, EnsureStoresMakesWhatIsMissingAndKeepsWhatIsThere) {
     EXPECT_FALSE(cat.declare({"X.mdb", {{"t", {{"a", db::Kind::Counter}, {"b", db::Kind::Counter}}, {}}}}).ok());
 }
 
+// Declared look-up keys: made with a new store, added to a store made without them (once, by a
+// later start), served to the finds and orderings they are for.
+TEST(Catalogue, DeclaredIndexesAreMadeWhereMissingAndServeTheLookUps) {
+    test::TempRoot root;
+    db::Catalogue before, after;
+    ok(before.declare({"Tcd.mdb", {timeCards()}}));
+    EXPECT_TRUE(before.ensureStores().empty());
+    const std::string path = os::programPath("Tcd.mdb");
+    Station check(path);
+    ASSERT_EQ(check.exec("INSERT INTO tblTcd (szID_no, szDate_da) VALUES ('0012', '2026-01-05')"), SQLITE_OK);
+    auto indexes = [&] { return check.count("SELECT count(*) FROM sqlite_master WHERE type = 'index'"); };
+    EXPECT_EQ(indexes(), 0);
+
+    db::TableDecl cards = timeCards();
+    cards.indexes = {{"szDate_da"}, {"szID_no", "szDate_da"}};
+    ok(after.declare({"Tcd.mdb", {cards}}));
+    ok(after.declare({"Tcd.mdb", {cards}}));  // declared twice: made once
+    EXPECT_TRUE(after.ensureStores().empty());
+    EXPECT_EQ(indexes(), 2);
+    EXPECT_TRUE(after.ensureStores().empty());
+    EXPECT_EQ(indexes(), 2);
+    EXPECT_EQ(check.count("SELECT count(*) FROM tblTcd"), 1);
+    ok(after.declare({"VyNew.mdb", {cards}}));
+    EXPECT_TRUE(after.ensureStores().empty());
+    EXPECT_EQ(Station(os::programPath("VyNew.mdb")).count("SELECT count(*) FROM sqlite_master WHERE type = 'index'"),
+              2);
+
+    // The plans SQLite makes for a code and a period use them.
+    auto plan = [&](const std::string& where) {
+        sqlite3* db = nullptr;
+        sqlite3_open(os::mapPath(path).string().c_str(), &db);
+        sqlite3_stmt* st = nullptr;
+        std::string out;
+        sqlite3_prepare_v2(db, ("EXPLAIN QUERY PLAN SELECT rowid FROM tblTcd WHERE " + where).c_str(), -1, &st,
+                           nullptr);
+        while (sqlite3_step(st) == SQLITE_ROW) out += reinterpret_cast<const char*>(sqlite3_column_text(st, 3));
+        sqlite3_finalize(st);
+        sqlite3_close(db);
+        return out;
+    };
+    EXPECT_NE(plan("szID_no = '0012'").find("INDEX"), std::string::npos);
+    EXPECT_NE(plan("szDate_da BETWEEN '2026-01-01' AND '2026-01-31'").find("INDEX"), std::string::npos);
+
+    // A key naming a field the table lacks is refused at once.
+    cards.indexes = {{"szNothing"}};
+    EXPECT_EQ(after.declare({"Other.mdb", {cards}}).error().code, db::code::kNotFoundInCollection);
+}
+
 TEST(Catalogue, EveryFailureIsReturnedAndTheOthersGoOn) {
     test::TempRoot root;
     root.writeFile(os::programPath("Ref.mdb"), "this is not a store, it only has the name of one");
