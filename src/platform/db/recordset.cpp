@@ -45,8 +45,10 @@ struct Keyset {
 // Rows read together: the first window of an action, the largest, and the identities one
 // statement lists when they do not run in order.
 constexpr std::size_t kFirstWindow = 16;
-constexpr std::size_t kLastWindow = 512;
+constexpr std::size_t kLastWindow = 64;
 constexpr std::size_t kListed = 64;
+// Up to this many rows taken by a find are placed in the order one by one.
+constexpr std::size_t kFewMatches = 16;
 
 Error noCurrent(const std::string& store) { return {store, "No current record.", code::kNoCurrentRecord}; }
 Error deletedRow(const std::string& store) { return {store, "Record is deleted.", code::kRecordDeleted}; }
@@ -83,7 +85,27 @@ struct Recordset::Impl {
     std::vector<core::Value> row;
 
     // Rows read ahead, in windows of the keyset, held until the clerk's next action.
-    std::unordered_map<std::int64_t, std::vector<core::Value>> held;
+    // One window at a time, its rows' fields side by side, the storage kept from window to
+    // window; identity 0 marks a slot let go.
+    struct Held {
+        std::vector<std::int64_t> ids;
+        std::vector<core::Value> values;
+        std::size_t next = 0;  // where a walk looks first
+        void clear() { ids.clear(); }
+        std::optional<std::size_t> find(std::int64_t id) {
+            if (next < ids.size() && ids[next] == id) return next++;
+            for (std::size_t k = 0; k < ids.size(); ++k)
+                if (ids[k] == id) {
+                    next = k + 1;
+                    return k;
+                }
+            return std::nullopt;
+        }
+        void drop(std::int64_t id) {
+            for (auto& i : ids)
+                if (i == id) i = 0;
+        }
+    } held;
     std::uint64_t heldAt = 0;
     std::size_t window = kFirstWindow;
     long lastRead = -1;  // the keyset position read last, to see which way the reading goes
@@ -134,7 +156,7 @@ struct Recordset::Impl {
         if (!sel.updatable) {
             std::string sql = sel.sql;
             if (auto p = sql.find(sel.fromSql); p != std::string::npos) sql.replace(p, sel.fromSql.size(), fromSql(r));
-            auto st = r.conn->prepare(sql);
+            auto st = r.conn->prepare(sql, true);
             if (!st) return st.error();
             int rc;
             while ((rc = st->step()) == SQLITE_ROW) {
@@ -156,13 +178,13 @@ struct Recordset::Impl {
             if (lazy == Lazy::Row) sql += " OR " + rowidSql() + " = " + std::to_string(lazyRow);
         }
         sql += orderSql(false);
-        auto st = r.conn->prepare(sql);
+        auto st = r.conn->prepare(sql, true);
         if (!st) return st.error();
         std::unordered_set<std::int64_t> added(addedBeforeKeys.begin(), addedBeforeKeys.end());
         int rc;
         while ((rc = st->step()) == SQLITE_ROW) {
             std::int64_t id = st->columnInt(0);
-            if (!added.count(id)) k->append(id);
+            if (added.empty() || !added.count(id)) k->append(id);
         }
         if (rc != SQLITE_DONE) return fail(r, rc);
         // Rows added through this recordset come after the others, as the legacy engine shows them.
@@ -193,7 +215,7 @@ struct Recordset::Impl {
         if (!criteriaSql.empty()) where += (where.empty() ? "" : " AND ") + criteriaSql;
         if (!where.empty()) sql += " WHERE " + where;
         sql += orderSql(last) + " LIMIT 1";
-        auto st = r.conn->prepare(sql);
+        auto st = r.conn->prepare(sql, true);
         if (!st) return st.error();
         int rc = st->step();
         if (rc == SQLITE_DONE) return false;
@@ -261,19 +283,23 @@ struct Recordset::Impl {
                 heldAt = now;
                 window = kFirstWindow;
             }
-            auto it = held.find(*id);
-            if (it == held.end()) {
+            auto slot = held.find(*id);
+            if (!slot) {
                 if (Status st = readWindow(); !st) {
                     rowLoaded = false;
                     return st;
                 }
-                it = held.find(*id);
+                slot = held.find(*id);
             }
-            if (it == held.end()) {  // another station deleted it
+            if (!slot) {  // another station deleted it
                 rowGone = true;
                 return deletedRow(store());
             }
-            row = it->second;
+            // Taken out of the window, not copied: a walk that comes back reads it again.
+            auto from = held.values.begin() + static_cast<std::ptrdiff_t>(*slot * fields.size());
+            row.resize(fields.size());
+            std::move(from, from + static_cast<std::ptrdiff_t>(fields.size()), row.begin());
+            held.ids[*slot] = 0;
             return {};
         }
         detail::Route r = route();
@@ -309,10 +335,11 @@ struct Recordset::Impl {
         std::vector<std::int64_t> ids;
         for (long p = pos; p >= 0 && p < n && ids.size() < window; p += backward ? -1 : 1) {
             auto id = keys->ids[static_cast<std::size_t>(p)];
-            if (!keys->dead[static_cast<std::size_t>(p)] && !held.count(id)) ids.push_back(id);
+            if (!keys->dead[static_cast<std::size_t>(p)]) ids.push_back(id);
         }
         window = std::min(window * 2, kLastWindow);
-        if (held.size() > 4 * kLastWindow) held.clear();
+        held.clear();
+        held.next = 0;
         if (ids.empty()) return {};
         if (backward) std::reverse(ids.begin(), ids.end());
         detail::Route r = route();
@@ -323,10 +350,11 @@ struct Recordset::Impl {
         auto take = [&](detail::Stmt& st) -> Status {
             int rc;
             while ((rc = st.step()) == SQLITE_ROW) {
-                std::vector<core::Value> values;
-                values.reserve(fields.size());
-                for (int c = 0; c < static_cast<int>(fields.size()); ++c) values.push_back(st.column(c + 1));
-                held.insert_or_assign(st.columnInt(0), std::move(values));
+                std::size_t at = held.ids.size() * fields.size();
+                held.ids.push_back(st.columnInt(0));
+                if (held.values.size() < at + fields.size()) held.values.resize(at + fields.size());
+                for (int c = 0; c < static_cast<int>(fields.size()); ++c)
+                    held.values[at + static_cast<std::size_t>(c)] = st.column(c + 1);
             }
             if (rc != SQLITE_DONE) return fail(r, rc);
             return {};
@@ -374,16 +402,30 @@ struct Recordset::Impl {
         long n = static_cast<long>(keys->ids.size());
         std::optional<long> found;
         if (sel.updatable) {
-            auto st = r.conn->prepare("SELECT " + rowidSql() + " FROM " + fromSql(r) + " WHERE " + criteriaSql);
+            auto st = r.conn->prepare("SELECT " + rowidSql() + " FROM " + fromSql(r) + " WHERE " + criteriaSql, true);
             if (!st) return st.error();
-            std::unordered_set<std::int64_t> matches;
+            std::vector<std::int64_t> matches;
             int rc;
-            while ((rc = st->step()) == SQLITE_ROW) matches.insert(st->columnInt(0));
+            while ((rc = st->step()) == SQLITE_ROW) matches.push_back(st->columnInt(0));
             if (rc != SQLITE_DONE) return fail(r, rc);
-            for (long p = start; p >= 0 && p < n; p += forward ? 1 : -1) {
-                if (!keys->dead[static_cast<std::size_t>(p)] && matches.count(keys->ids[static_cast<std::size_t>(p)])) {
-                    found = p;
-                    break;
+            if (matches.size() <= kFewMatches) {
+                // The few rows the criteria take (through an index, where the field has one) are
+                // each placed in the order, and the nearest one the way the find goes wins.
+                for (std::int64_t id : matches) {
+                    auto at = std::find(keys->ids.begin(), keys->ids.end(), id);
+                    if (at == keys->ids.end()) continue;
+                    long p = static_cast<long>(at - keys->ids.begin());
+                    if (keys->dead[static_cast<std::size_t>(p)] || (forward ? p < start : p > start)) continue;
+                    if (!found || (forward ? p < *found : p > *found)) found = p;
+                }
+            } else {
+                std::unordered_set<std::int64_t> taken(matches.begin(), matches.end());
+                for (long p = start; p >= 0 && p < n; p += forward ? 1 : -1) {
+                    if (!keys->dead[static_cast<std::size_t>(p)] &&
+                        taken.count(keys->ids[static_cast<std::size_t>(p)])) {
+                        found = p;
+                        break;
+                    }
                 }
             }
         } else {
@@ -510,7 +552,7 @@ Result<Recordset> Database::openRecordset(std::string_view source) const {
         impl->columnsSql += (impl->columnsSql.empty() ? "" : ", ") + c.sql;
     }
     // Preparing the whole query finds a fault in it now rather than at the first move.
-    if (auto st = r.conn->prepare(impl->sel.sql); !st) return st.error();
+    if (auto st = r.conn->prepare(impl->sel.sql, true); !st) return st.error();
     return Recordset(std::move(impl));
 }
 
@@ -674,7 +716,7 @@ Status Recordset::Update() {
         d.rowGone = false;
         d.rowId = *id;
         d.rowAt = actionCount();
-        if (d.heldAt == d.rowAt) d.held.insert_or_assign(*id, d.row);
+        d.held.drop(*id);  // the row as written is the current one
         d.lastModified = *id;
         d.mode = EditMode::None;
         return {};
@@ -682,7 +724,7 @@ Status Recordset::Update() {
     if (rc != SQLITE_DONE) return d.failWrite(r, d.fail(r, rc));
     // Nothing written: the row is gone, or it changed. Either way it is read afresh next time.
     d.rowLoaded = false;
-    d.held.erase(*id);
+    d.held.drop(*id);
     auto there = r.conn->prepare("SELECT 1 FROM " + table + " WHERE rowid = ?1", true);
     if (!there) return d.failWrite(r, there.error());
     there->bindInt(1, *id);
@@ -724,7 +766,7 @@ Status Recordset::Delete() {
     auto p = static_cast<std::size_t>(d.pos);
     d.keys->dead[p] = 1;
     --d.keys->live;
-    d.held.erase(*id);
+    d.held.drop(*id);
     d.deleted = true;
     d.rowLoaded = false;
     return {};
