@@ -42,9 +42,10 @@ struct Keyset {
     }
 };
 
-// Rows read together: the first window of an action, the largest, and the identities one
-// statement lists when they do not run in order.
-constexpr std::size_t kFirstWindow = 16;
+// Rows read together: a row gone to straight is read alone, a walk row by row reads more at
+// each step up to the largest window; and the identities one statement lists when they do not
+// run in order.
+constexpr std::size_t kFirstWindow = 1;
 constexpr std::size_t kLastWindow = 64;
 constexpr std::size_t kListed = 64;
 // Up to this many rows taken by a find are placed in the order one by one.
@@ -108,7 +109,7 @@ struct Recordset::Impl {
     } held;
     std::uint64_t heldAt = 0;
     std::size_t window = kFirstWindow;
-    long lastRead = -1;  // the keyset position read last, to see which way the reading goes
+    long lastLoaded = -1;  // the keyset position of the row read last: is this a walk, which way
 
     EditMode mode = EditMode::None;
     bool counterPending = false;  // an added row whose automatic number is not taken yet
@@ -262,6 +263,10 @@ struct Recordset::Impl {
     // The current row. A row read at an earlier action is read afresh, unless `asHeld`: Edit
     // takes the row as this recordset last read it (as the clerk saw it), for the check at Update.
     Status loadRow(bool asHeld = false) {
+        // Every move lets go of the row, so a row still loaded is the current one.
+        if (rowLoaded && !rowGone && !deleted && !invalid && (asHeld || !sel.updatable || rowAt == actionCount()) &&
+            !deadHere())
+            return {};
         if (Status st = resolveFirst(); !st) return st;
         if (deleted || deadHere()) return deletedRow(store());
         auto id = currentId();
@@ -283,9 +288,13 @@ struct Recordset::Impl {
                 heldAt = now;
                 window = kFirstWindow;
             }
+            bool walking = lastLoaded == pos - 1 || lastLoaded == pos + 1;
+            bool backward = lastLoaded == pos + 1;
+            lastLoaded = pos;
             auto slot = held.find(*id);
             if (!slot) {
-                if (Status st = readWindow(); !st) {
+                if (!walking) window = kFirstWindow;
+                if (Status st = readWindow(backward); !st) {
                     rowLoaded = false;
                     return st;
                 }
@@ -326,12 +335,10 @@ struct Recordset::Impl {
 
     // The rows of the keyset from the current position on, the way the reading goes, read
     // together: one range of identities when they run in order (a table read in its own
-    // order), else a list of them, each through a kept statement. A window grows while one
-    // action walks on, so a walk through every row costs few reads.
-    Status readWindow() {
+    // order), else a list of them, each through a kept statement. A window grows while a walk
+    // goes on, so a walk through every row costs few reads and a jump reads one row.
+    Status readWindow(bool backward) {
         long n = static_cast<long>(keys->ids.size());
-        bool backward = lastRead == pos + 1;
-        lastRead = pos;
         std::vector<std::int64_t> ids;
         for (long p = pos; p >= 0 && p < n && ids.size() < window; p += backward ? -1 : 1) {
             auto id = keys->ids[static_cast<std::size_t>(p)];
