@@ -46,7 +46,8 @@ EventScope::~EventScope() {
 bool runEvent(const std::function<void()>& fn) {
     EventScope scope;
     bool outermost = state().depth == 1;
-    if (outermost) db::noteAction();  // rows read before this action are read afresh
+    // Each user action or tick, inside a form shown waiting too: rows read before it are read afresh.
+    db::noteAction();
     try {
         fn();
         if (outermost) deliverQueuedKeys();
