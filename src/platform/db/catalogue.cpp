@@ -21,7 +21,38 @@ namespace pelk::db {
 namespace fs = std::filesystem;
 using core::text::equalsNoCase;
 
+namespace detail {
+
+std::string indexName(const TableDecl& t, const IndexDecl& index) {
+    std::string name = t.name + " by";
+    for (const std::string& f : index) name += " " + f;
+    return name;
+}
+
+bool hasIndex(detail::Connection& c, const std::string& name) {
+    auto st = c.prepare("SELECT 1 FROM main.sqlite_master WHERE type = 'index' AND name = ?1 COLLATE NOCASE", true);
+    if (!st) return false;
+    st->bindText(1, name);
+    return st->step() == 100 /* SQLITE_ROW */;
+}
+
+Status createIndexes(detail::Connection& c, const TableDecl& t) {
+    for (const IndexDecl& index : t.indexes) {
+        std::string sql = "CREATE INDEX IF NOT EXISTS main." + dialect::quoteIdent(indexName(t, index)) + " ON " +
+                          dialect::quoteIdent(t.name) + " (";
+        for (std::size_t k = 0; k < index.size(); ++k) sql += (k ? ", " : "") + dialect::quoteIdent(index[k]);
+        if (Status st = c.exec(sql + ")"); !st) return st;
+    }
+    return {};
+}
+
+}  // namespace detail
+
 namespace {
+
+using detail::createIndexes;
+using detail::hasIndex;
+using detail::indexName;
 
 bool sameFields(const TableDecl& a, const TableDecl& b) {
     if (a.fields.size() != b.fields.size()) return false;
@@ -92,29 +123,6 @@ Status createTable(detail::Connection& c, const TableDecl& t) {
             e.reason = "First row of table '" + t.name + "': " + e.reason;
             return e;
         }
-    }
-    return {};
-}
-
-std::string indexName(const TableDecl& t, const IndexDecl& index) {
-    std::string name = t.name + " by";
-    for (const std::string& f : index) name += " " + f;
-    return name;
-}
-
-bool hasIndex(detail::Connection& c, const std::string& name) {
-    auto st = c.prepare("SELECT 1 FROM main.sqlite_master WHERE type = 'index' AND name = ?1 COLLATE NOCASE", true);
-    if (!st) return false;
-    st->bindText(1, name);
-    return st->step() == 100 /* SQLITE_ROW */;
-}
-
-Status createIndexes(detail::Connection& c, const TableDecl& t) {
-    for (const IndexDecl& index : t.indexes) {
-        std::string sql = "CREATE INDEX IF NOT EXISTS main." + dialect::quoteIdent(indexName(t, index)) + " ON " +
-                          dialect::quoteIdent(t.name) + " (";
-        for (std::size_t k = 0; k < index.size(); ++k) sql += (k ? ", " : "") + dialect::quoteIdent(index[k]);
-        if (Status st = c.exec(sql + ")"); !st) return st;
     }
     return {};
 }

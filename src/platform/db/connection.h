@@ -18,6 +18,10 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
+namespace pelk::db {
+struct TableDecl;
+}
+
 namespace pelk::db::detail {
 
 class Connection;
@@ -104,6 +108,9 @@ private:
     };
     std::map<std::string, Cached, std::less<>> schemaCache_;
 };
+
+// The declared look-up keys of a table, made where the store lacks them (catalogue.cpp).
+Status createIndexes(Connection& c, const TableDecl& t);
 
 // Maps an SQLite failure onto the legacy engine's number and words.
 Error mapError(int rc, std::string_view message, const std::string& store);

@@ -215,7 +215,8 @@ Status renewFromTemplate(std::string_view liveWindowsPath, std::string_view temp
     // The tables the store is declared with, or, for a store nobody declared, those it has.
     std::vector<std::string> needed;
     std::string fileName = live.substr(live.find_last_of("\\/") + 1);
-    if (const StoreDecl* decl = Catalogue::instance().find(fileName))
+    const StoreDecl* decl = Catalogue::instance().find(fileName);
+    if (decl)
         for (const TableDecl& t : decl->tables) needed.push_back(t.name);
     else
         needed = (*dst)->tableNames("main");
@@ -233,6 +234,10 @@ Status renewFromTemplate(std::string_view liveWindowsPath, std::string_view temp
         if (rc != SQLITE_DONE) return detail::mapError(rc, sqlite3_errstr(rc), tmpl);
     }
     if (Status st = (*blank)->keepRowIdentities("main"); !st) return st;
+    // Its look-up keys too, where the template was made before they were declared.
+    if (decl)
+        for (const TableDecl& t : decl->tables)
+            if (Status st = detail::createIndexes(**blank, t); !st) return st;
 
     // Once the backup holds the live store's lock (a first step of no pages), nobody can give
     // an identity any more: the marks the live store reached are read then, through a handle
