@@ -94,6 +94,8 @@ Result<long long> Database::execute(std::string_view jetSql) const {
         Error e = detail::mapError(rc, sqlite3_errmsg(r.conn->handle()), r.store());
         return fail(e);
     }
+    // What recordsets of this station hold is read afresh, whatever the statement touched.
+    noteAction();
     return static_cast<long long>(sqlite3_changes64(r.conn->handle()));
 }
 

@@ -19,8 +19,9 @@ struct Route;
 }  // namespace detail
 
 // The clerk's actions (a click, a key, a timer tick, DoEvents), counted by the form runtime as
-// they begin. Rows a recordset reads are held until the next one and read afresh after it, so
-// other stations' writes show at the clerk's next action without a read per row per look.
+// they begin, and this station's own writes, counted by the data layer. Rows a recordset reads
+// are held until the next one and read afresh after it, so other stations' writes show at the
+// clerk's next action, and this station's at once, without a read per row per look.
 void noteAction();
 std::uint64_t actionCount();
 

@@ -682,6 +682,7 @@ Status Recordset::Update() {
         else
             d.addedBeforeKeys.push_back(id);
         d.lastModified = id;
+        noteAction();  // rows other recordsets of this station hold are read afresh
         d.mode = EditMode::None;
         return {};
     }
@@ -722,6 +723,7 @@ Status Recordset::Update() {
         d.rowLoaded = true;
         d.rowGone = false;
         d.rowId = *id;
+        noteAction();  // rows other recordsets of this station hold are read afresh
         d.rowAt = actionCount();
         d.held.drop(*id);  // the row as written is the current one
         d.lastModified = *id;
@@ -775,6 +777,7 @@ Status Recordset::Delete() {
     --d.keys->live;
     d.held.drop(*id);
     d.deleted = true;
+    noteAction();
     d.rowLoaded = false;
     return {};
 }

@@ -328,6 +328,32 @@ TEST(Windows, AnotherProcessesWritesShowAtTheNextAction) {
     EXPECT_EQ(rs.recordCount(), 100);  // the rows were taken when it was opened
 }
 
+// This station's own writes, through another recordset or a statement, show at once.
+TEST(Windows, ThisStationsWritesShowAtOnce) {
+    test::TempRoot root;
+    const std::string path = os::programPath("Infor.mdb");
+    ok(db::ensureStore(
+        path, {"Infor.mdb", {{"tbEmplo", {{"szID_no", db::Kind::Text, 4}, {"sFirst_nm", db::Kind::Text, 50}}, {}}}}));
+    db::Database d = *db::Database::open(path);
+    for (const char* row : {"('1', 'Ann')", "('2', 'Bob')", "('3', 'Cy')", "('4', 'Dee')"})
+        ASSERT_TRUE(d.execute(std::string("INSERT INTO tbEmplo VALUES ") + row).ok());
+    db::Recordset a = test::open(d, "tbEmplo");
+    EXPECT_EQ(a.recordCount(), 4);
+    EXPECT_EQ(shown(a.field("sFirst_nm")), "Ann");
+    ok(a.MoveNext());
+    EXPECT_EQ(shown(a.field("sFirst_nm")), "Bob");  // a walk: the rows after it are read with it
+    db::Recordset b = test::open(d, "tbEmplo");
+    ok(b.FindFirst("szID_no = '3'"));
+    ok(b.Edit());
+    ok(b.setField("sFirst_nm", "Cyril"));
+    ok(b.Update());
+    ok(a.MoveNext());
+    EXPECT_EQ(shown(a.field("sFirst_nm")), "Cyril");
+    ASSERT_TRUE(d.execute("UPDATE tbEmplo SET sFirst_nm = 'Deirdre' WHERE szID_no = '4'").ok());
+    ok(a.MoveNext());
+    EXPECT_EQ(shown(a.field("sFirst_nm")), "Deirdre");
+}
+
 // Processes that each raise one counter by reading it, adding one and writing it back, trying
 // again when the check refuses: every increment arrives, and nothing else goes wrong unseen.
 TEST(OptimisticCheck, ProcessesIncrementingOneCounterLoseNoIncrement) {
