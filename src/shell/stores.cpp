@@ -17,6 +17,7 @@ db::StoreDecl employeeStore() {
     // The hours of the time sheet screen's boxes; nothing reads or writes them yet.
     for (const char* name : {"szTfrom", "szTto"})
         t.fields.push_back({name, db::Kind::Text, db::kDefaultTextSize, false});
+    t.indexes = {{"szID_no"}};
     return {std::string(kEmployeeStore), {std::move(t)}, false};
 }
 

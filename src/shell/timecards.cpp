@@ -16,6 +16,8 @@ db::StoreDecl timeCardStore() {
     t.fields.push_back({"szOut_ti", db::Kind::DateTime, 0, false});
     // Worked minutes, summed by the time sheets.
     t.fields.push_back({"szTHrs", db::Kind::Long, 0, false});
+    // A period of every employee's cards, and one employee's.
+    t.indexes = {{"szDate_da"}, {"szID_no", "szDate_da"}};
     return {std::string(kTimeCardStore), {std::move(t)}, true};
 }
 

@@ -145,6 +145,7 @@ private:
         if (cmd == "sql") return sql(w);
         if (cmd == "picture") return picture(w);
         if (cmd == "file") return file(w);
+        if (cmd == "renew") return renew(w);
         if (cmd == "tick") return tick(w);
         if (cmd == "answer") return answer(w);
         if (cmd == "input") return input(w);
@@ -377,6 +378,13 @@ private:
     void file(const std::vector<std::string>& w) {
         arguments(w, 2, 2, "file PATH TEXT");
         writeFile(w[1], w[2]);
+    }
+
+    // Another station renews a store from its blank template, as the time sheets' Renew does.
+    void renew(const std::vector<std::string>& w) {
+        arguments(w, 2, 2, "renew FILE TEMPLATE");
+        if (db::Status st = db::renewFromTemplate(storePath(w[1]), storePath(w[2])); !st)
+            throw ScriptError("renew: " + st.error().message());
     }
 
     // The rows of TABLE (that meet WHERE), in stored order; a store that is not there fails the expect.

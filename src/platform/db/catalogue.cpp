@@ -1,8 +1,13 @@
 #include "platform/db/catalogue.h"
 
+#include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -16,7 +21,38 @@ namespace pelk::db {
 namespace fs = std::filesystem;
 using core::text::equalsNoCase;
 
+namespace detail {
+
+std::string indexName(const TableDecl& t, const IndexDecl& index) {
+    std::string name = t.name + " by";
+    for (const std::string& f : index) name += " " + f;
+    return name;
+}
+
+bool hasIndex(detail::Connection& c, const std::string& name) {
+    auto st = c.prepare("SELECT 1 FROM main.sqlite_master WHERE type = 'index' AND name = ?1 COLLATE NOCASE", true);
+    if (!st) return false;
+    st->bindText(1, name);
+    return st->step() == 100 /* SQLITE_ROW */;
+}
+
+Status createIndexes(detail::Connection& c, const TableDecl& t) {
+    for (const IndexDecl& index : t.indexes) {
+        std::string sql = "CREATE INDEX IF NOT EXISTS main." + dialect::quoteIdent(indexName(t, index)) + " ON " +
+                          dialect::quoteIdent(t.name) + " (";
+        for (std::size_t k = 0; k < index.size(); ++k) sql += (k ? ", " : "") + dialect::quoteIdent(index[k]);
+        if (Status st = c.exec(sql + ")"); !st) return st;
+    }
+    return {};
+}
+
+}  // namespace detail
+
 namespace {
+
+using detail::createIndexes;
+using detail::hasIndex;
+using detail::indexName;
 
 bool sameFields(const TableDecl& a, const TableDecl& b) {
     if (a.fields.size() != b.fields.size()) return false;
@@ -37,6 +73,15 @@ Status checkTable(const std::string& store, const TableDecl& t) {
                 return Error{store, "Field '" + t.fields[k].name + "' is declared twice in table '" + t.name + "'.",
                              code::kAlreadyExists};
     }
+    for (const IndexDecl& index : t.indexes) {
+        if (index.empty())
+            return Error{store, "An index of table '" + t.name + "' names no field.", code::kInvalidArgument};
+        for (const std::string& name : index)
+            if (std::none_of(t.fields.begin(), t.fields.end(),
+                             [&](const FieldDecl& f) { return equalsNoCase(f.name, name); }))
+                return Error{store, "An index of table '" + t.name + "' names unknown field '" + name + "'.",
+                             code::kNotFoundInCollection};
+    }
     if (counters > 1)
         return Error{store, "Table '" + t.name + "' declares more than one automatic number.", code::kInvalidArgument};
     for (const FirstRow& row : t.firstRows)
@@ -51,9 +96,8 @@ Status checkTable(const std::string& store, const TableDecl& t) {
 }
 
 Status createTable(detail::Connection& c, const TableDecl& t) {
-    std::string sql = "CREATE TABLE main." + dialect::quoteIdent(t.name) + " (";
-    for (std::size_t k = 0; k < t.fields.size(); ++k) sql += (k ? ", " : "") + columnDefinition(t.fields[k]);
-    if (Status st = c.exec(sql + ")"); !st) return st;
+    if (Status st = c.exec("CREATE TABLE main." + dialect::quoteIdent(t.name) + " " + tableDefinition(t.fields)); !st)
+        return st;
     for (const FirstRow& row : t.firstRows) {
         std::string names, marks;
         std::vector<core::Value> values;
@@ -83,16 +127,20 @@ Status createTable(detail::Connection& c, const TableDecl& t) {
     return {};
 }
 
-// Adds the tables the store lacks, in one transaction: two stations starting together add
-// each table once.
+// Adds the tables and indexes the store lacks, in one transaction: two stations starting
+// together add each once.
 Status addMissingTables(detail::Connection& c, const StoreDecl& decl) {
     bool missing = false;
-    for (const TableDecl& t : decl.tables) missing = missing || !c.table("main", t.name);
+    for (const TableDecl& t : decl.tables) {
+        missing = missing || !c.table("main", t.name);
+        for (const IndexDecl& index : t.indexes) missing = missing || !hasIndex(c, indexName(t, index));
+    }
     if (!missing) return {};
     if (Status st = c.exec("BEGIN IMMEDIATE"); !st) return st;
     for (const TableDecl& t : decl.tables) {
-        if (c.table("main", t.name)) continue;
-        if (Status st = createTable(c, t); !st) {
+        Status st = c.table("main", t.name) ? Status{} : createTable(c, t);
+        if (st) st = createIndexes(c, t);
+        if (!st) {
             (void)c.exec("ROLLBACK");
             return st;
         }
@@ -102,6 +150,58 @@ Status addMissingTables(detail::Connection& c, const StoreDecl& decl) {
         return st;
     }
     return {};
+}
+
+// A store being made is called "<name>.mdb.making-<machine>-<process>-<n>" until it is whole.
+constexpr std::string_view kMaking = ".making-";
+
+std::string hostName() {
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0 || !name[0]) return "station";
+    std::string out(name);
+    for (char& ch : out)
+        if (ch == '-' || ch == '/' || ch == '\\') ch = '_';
+    return out;
+}
+
+Status syncFile(const fs::path& file, const std::string& store) {
+    int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 || ::fsync(fd) != 0) {
+        int err = errno;
+        if (fd >= 0) ::close(fd);
+        return Error{store, "Could not create the store (" + std::string(std::strerror(err)) + ").", code::kIo};
+    }
+    ::close(fd);
+    return {};
+}
+
+// What a start killed half-way through making a store left behind: removed once its maker is
+// gone (a process of this machine that no longer runs; another machine's after an hour).
+void removeUnfinishedStores(const fs::path& folder) {
+    std::error_code ec;
+    std::string host = hostName();
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        std::string maker;  // machine-process-n[-journal]
+        if (auto at = name.find(kMaking); at != std::string::npos) {
+            maker = name.substr(at + kMaking.size());
+        } else if (auto old = name.find(".mdb.new-"); old != std::string::npos) {
+            maker = host + "-" + name.substr(old + 9);  // earlier builds named them by process alone
+        } else {
+            continue;
+        }
+        auto dash = maker.find('-');
+        bool gone;
+        if (dash != std::string::npos && maker.substr(0, dash) == host) {
+            pid_t pid = static_cast<pid_t>(std::atol(maker.c_str() + dash + 1));
+            gone = pid <= 0 || (::kill(pid, 0) != 0 && errno == ESRCH);
+        } else {
+            auto age = fs::file_time_type::clock::now() - fs::last_write_time(it->path(), ec);
+            gone = !ec && age > std::chrono::hours(1);
+        }
+        if (gone) fs::remove(it->path(), ec);
+        ec.clear();
+    }
 }
 
 }  // namespace
@@ -136,8 +236,11 @@ Status Catalogue::declare(StoreDecl store) {
         } else if (!sameFields(*same, t)) {
             return Error{store.fileName, "Table '" + t.name + "' is declared twice with different fields.",
                          code::kAlreadyExists};
-        } else if (same->firstRows.empty()) {
-            same->firstRows = std::move(t.firstRows);
+        } else {
+            if (same->firstRows.empty()) same->firstRows = std::move(t.firstRows);
+            for (IndexDecl& index : t.indexes)
+                if (std::find(same->indexes.begin(), same->indexes.end(), index) == same->indexes.end())
+                    same->indexes.push_back(std::move(index));
         }
     }
     existing->blankTemplate = existing->blankTemplate || store.blankTemplate;
@@ -152,20 +255,28 @@ Status ensureStore(std::string_view windowsPath, const StoreDecl& decl) {
     std::error_code ec;
     if (!fs::exists(file, ec)) {
         fs::create_directories(file.parent_path(), ec);
-        std::random_device rd;
         fs::path tmp = file;
-        tmp += ".new-" + std::to_string(::getpid()) + "-" + std::to_string(rd());
+        tmp += std::string(kMaking) + hostName() + "-" + std::to_string(::getpid()) + "-" +
+               std::to_string(std::random_device{}());
         {
             auto c = detail::Connection::open(tmp, path, detail::Connection::Mode::Create);
             if (!c) {
                 fs::remove(tmp, ec);
                 return c.error();
             }
-            Status st = (*c)->exec("BEGIN IMMEDIATE");
-            for (std::size_t k = 0; st && k < decl.tables.size(); ++k) st = createTable(**c, decl.tables[k]);
+            // Nobody else sees the file before it is whole, so it needs no journal and no sync
+            // per step: one sync of the finished file, before it takes its name.
+            Status st = (*c)->exec("PRAGMA journal_mode=OFF");
+            if (st) st = (*c)->exec("PRAGMA synchronous=OFF");
+            if (st) st = (*c)->exec("BEGIN IMMEDIATE");
+            for (std::size_t k = 0; st && k < decl.tables.size(); ++k) {
+                st = createTable(**c, decl.tables[k]);
+                if (st) st = createIndexes(**c, decl.tables[k]);
+            }
             if (st) st = (*c)->exec("COMMIT");
+            c->reset();
+            if (st) st = syncFile(tmp, path);
             if (!st) {
-                c->reset();
                 fs::remove(tmp, ec);
                 return st;
             }
@@ -192,6 +303,7 @@ Status ensureStore(std::string_view windowsPath, const StoreDecl& decl) {
 
 std::vector<Error> Catalogue::ensureStores(std::string_view folder) const {
     std::vector<Error> errors;
+    removeUnfinishedStores(os::mapPath(folder));
     for (const StoreDecl& s : stores_) {
         if (Status st = ensureStore(os::joinPath(folder, s.fileName), s); !st) errors.push_back(st.error());
         if (s.blankTemplate) {

@@ -16,10 +16,17 @@ namespace pelk::db {
 // left out is numbered).
 using FirstRow = std::vector<std::pair<std::string, core::Value>>;
 
+// The fields of one look-up key, in order: {"szDate_da", "szID_no"}.
+using IndexDecl = std::vector<std::string>;
+
 struct TableDecl {
     std::string name;
     std::vector<FieldDecl> fields;
     std::vector<FirstRow> firstRows;
+    // The keys the screens look rows up by and order them by, one line per table:
+    //     t.indexes = {{"szID_no"}, {"szDate_da", "szID_no"}};
+    // made by ensureStores on a store that lacks them.
+    std::vector<IndexDecl> indexes;
 };
 
 struct StoreDecl {
@@ -50,7 +57,8 @@ private:
 };
 
 // One store at a Windows path: made whole (under a temporary name, then put in place, so
-// another station never opens half a store) when missing; missing tables added otherwise.
+// another station never opens half a store) when missing; missing tables and indexes added
+// otherwise.
 Status ensureStore(std::string_view windowsPath, const StoreDecl& decl);
 
 }  // namespace pelk::db

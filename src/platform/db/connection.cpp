@@ -319,6 +319,8 @@ Result<std::shared_ptr<Connection>> Connection::open(const std::filesystem::path
     // Reading the header proves the file is a store; a WAL file is put back to a journal.
     if (mode != Mode::ReadOnly) {
         if (Status st = c->exec("PRAGMA journal_mode=DELETE"); !st) return st.error();
+        // A store on a medium that cannot be written is read as it is.
+        if (Status st = c->keepRowIdentities("main"); !st && st.error().code != code::kReadOnly) return st.error();
     } else if (Status st = c->exec("PRAGMA schema_version"); !st) {
         return st.error();
     }
@@ -433,11 +435,65 @@ std::optional<dialect::TableInfo> Connection::table(std::string_view schema, std
         cols.push_back(std::move(c));
     }
     for (const Col& c : cols) {
+        if (core::text::equalsNoCase(c.name, kRowIdentity)) continue;
         bool integerKey = keys == 1 && c.pk == 1 && core::text::equalsNoCase(c.type, "INTEGER");
         t.fields.push_back(fieldFromDeclared(c.name, c.type, c.notNull, integerKey));
     }
     cache.tables[key] = t;
     return t;
+}
+
+namespace {
+
+Result<std::vector<std::string>> tablesWithoutKeptIdentity(Connection& c, std::string_view schema) {
+    std::vector<std::string> out;
+    auto st = c.prepare("SELECT name, sql FROM " + dialect::quoteIdent(schema) +
+                        ".sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
+    if (!st) return st.error();
+    int rc;
+    while ((rc = st->step()) == SQLITE_ROW)
+        if (core::text::upper(st->column(1).toText()).find("AUTOINCREMENT") == std::string::npos)
+            out.push_back(st->column(0).toText());
+    if (rc != SQLITE_DONE) return c.lastError(rc);
+    return out;
+}
+
+}  // namespace
+
+Status Connection::keepRowIdentities(std::string_view schema) {
+    auto found = tablesWithoutKeptIdentity(*this, schema);
+    if (!found) return found.error();
+    if (found->empty()) return {};
+    if (Status st = exec("BEGIN IMMEDIATE"); !st) return st;
+    auto undo = [&](Status st) {
+        (void)exec("ROLLBACK");
+        return st;
+    };
+    // Another station may have made them over while this one waited for the lock.
+    found = tablesWithoutKeptIdentity(*this, schema);
+    if (!found) return undo(found.error());
+    std::string in = dialect::quoteIdent(schema) + ".";
+    for (const std::string& name : *found) {
+        auto t = table(schema, name);
+        if (!t) return undo(error("Cannot read the fields of table '" + name + "'.", code::kNoSuchTable));
+        std::string made = name + "~identities";
+        std::string cols;
+        for (const FieldInfo& f : t->fields) cols += (cols.empty() ? "" : ", ") + dialect::quoteIdent(f.name);
+        std::string into = cols, read = cols;
+        if (t->counter() < 0) {
+            into = dialect::quoteIdent(kRowIdentity) + (cols.empty() ? "" : ", " + cols);
+            read = "rowid" + (cols.empty() ? "" : ", " + cols);
+        }
+        for (const std::string& sql :
+             {"CREATE TABLE " + in + dialect::quoteIdent(made) + " " + tableDefinition(t->fields),
+              "INSERT INTO " + in + dialect::quoteIdent(made) + " (" + into + ") SELECT " + read + " FROM " + in +
+                  dialect::quoteIdent(name) + " ORDER BY rowid",
+              "DROP TABLE " + in + dialect::quoteIdent(name),
+              "ALTER TABLE " + in + dialect::quoteIdent(made) + " RENAME TO " + dialect::quoteIdent(name)})
+            if (Status st = exec(sql); !st) return undo(st);
+    }
+    if (Status st = exec("COMMIT"); !st) return undo(st);
+    return {};
 }
 
 }  // namespace detail

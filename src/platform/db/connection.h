@@ -18,6 +18,10 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
+namespace pelk::db {
+struct TableDecl;
+}
+
 namespace pelk::db::detail {
 
 class Connection;
@@ -78,6 +82,10 @@ public:
     const std::string& storeOf(std::string_view schema) const;
 
     std::optional<dialect::TableInfo> table(std::string_view schema, std::string_view name);
+    // Tables made by earlier builds, whose rows SQLite numbered by their plain rowid, are made
+    // over with the hidden identity (see tableDefinition), every row and its identity kept,
+    // in one transaction: from then on no identity is given twice.
+    Status keepRowIdentities(std::string_view schema);
     std::vector<std::string> tableNames(std::string_view schema);
 
     // Busy-handler bookkeeping: when the current wait for a lock began.
@@ -100,6 +108,9 @@ private:
     };
     std::map<std::string, Cached, std::less<>> schemaCache_;
 };
+
+// The declared look-up keys of a table, made where the store lacks them (catalogue.cpp).
+Status createIndexes(Connection& c, const TableDecl& t);
 
 // Maps an SQLite failure onto the legacy engine's number and words.
 Error mapError(int rc, std::string_view message, const std::string& store);

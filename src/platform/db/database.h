@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -16,6 +17,13 @@ namespace detail {
 class Connection;
 struct Route;
 }  // namespace detail
+
+// The clerk's actions (a click, a key, a timer tick, DoEvents), counted by the form runtime as
+// they begin, and this station's own writes, counted by the data layer. Rows a recordset reads
+// are held until the next one and read afresh after it, so other stations' writes show at the
+// clerk's next action, and this station's at once, without a read per row per look.
+void noteAction();
+std::uint64_t actionCount();
 
 // How long a station waits for another one's lock before a write or read gives up.
 inline constexpr int kDefaultBusyTimeoutMs = 10000;

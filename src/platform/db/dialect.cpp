@@ -170,7 +170,39 @@ struct Node {
     core::DateTime date;
     bool flag = false;  // NOT LIKE / NOT BETWEEN / IS NOT NULL / NOT IN; the value of True/False; Count(*)
     std::vector<NodeP> kids;
+    int depth = 1, chain = 1;
 };
+
+// How deep an expression may go: parentheses, NOT and signs nest in the parser, operators in
+// the tree, and each recurses on the stack here and again in SQLite's own parser, whose stack
+// of some hundred entries holds about twenty right-nested operators. A chain of ANDs or ORs is
+// written flat and counts as one level, up to SQLite's limit of chained terms. No criterion a
+// screen builds comes near; a typed or damaged one past them is refused, not followed until a
+// stack runs out.
+constexpr int kMaxNesting = 100;
+constexpr int kMaxDepth = 20;
+constexpr int kMaxChain = 500;
+
+[[noreturn]] void tooComplex() {
+    fail("Query is too complex (expressions nested more than " + std::to_string(kMaxDepth) +
+             " deep or joined by more than " + std::to_string(kMaxChain) + " ANDs or ORs).",
+         code::kTooComplex);
+}
+
+bool chains(const Node& n, const Node& left) {
+    return n.t == Node::T::Binary && left.t == Node::T::Binary && left.text == n.text &&
+           (n.text == "AND" || n.text == "OR");
+}
+
+void measure(Node& n) {
+    for (std::size_t k = 0; k < n.kids.size(); ++k) {
+        const Node& kid = *n.kids[k];
+        bool chained = k == 0 && chains(n, kid);
+        n.depth = std::max(n.depth, kid.depth + (chained ? 0 : 1));
+        if (chained) n.chain = kid.chain + 1;
+    }
+    if (n.depth > kMaxDepth || n.chain > kMaxChain) tooComplex();
+}
 
 NodeP make(Node::T t, std::string text = {}) {
     auto n = std::make_unique<Node>();
@@ -253,7 +285,10 @@ public:
         return t.t == Tok::Bracket || (t.t == Tok::Ident && !isKeyword(t));
     }
 
-    NodeP expr() { return orExpr(); }
+    NodeP expr() {
+        Nest nest(*this);
+        return orExpr();
+    }
 
     SelectAst select() {
         SelectAst s;
@@ -323,8 +358,16 @@ private:
         NodeP n = make(t, std::move(op));
         n->kids.push_back(std::move(a));
         n->kids.push_back(std::move(b));
+        measure(*n);
         return n;
     }
+    struct Nest {
+        Parser& p;
+        explicit Nest(Parser& parser) : p(parser) {
+            if (++p.nesting_ > kMaxNesting) tooComplex();
+        }
+        ~Nest() { --p.nesting_; }
+    };
 
     NodeP orExpr() {
         NodeP a = andExpr();
@@ -344,8 +387,10 @@ private:
     }
     NodeP notExpr() {
         if (acceptKeyword("NOT")) {
+            Nest nest(*this);
             NodeP n = make(Node::T::Not);
             n->kids.push_back(notExpr());
+            measure(*n);
             return n;
         }
         return comparison();
@@ -376,6 +421,7 @@ private:
                 n->kids.push_back(concat());
                 expectKeyword("AND");
                 n->kids.push_back(concat());
+                measure(*n);
                 a = std::move(n);
             } else if (acceptKeyword("IN")) {
                 NodeP n = make(Node::T::In);
@@ -385,12 +431,14 @@ private:
                 do n->kids.push_back(expr());
                 while (acceptOp(","));
                 expectOp(")");
+                measure(*n);
                 a = std::move(n);
             } else if (acceptKeyword("IS")) {
                 NodeP n = make(Node::T::IsNull);
                 n->flag = acceptKeyword("NOT");
                 expectKeyword("NULL");
                 n->kids.push_back(std::move(a));
+                measure(*n);
                 a = std::move(n);
             } else {
                 if (negated) syntax("expected LIKE, BETWEEN or IN after NOT");
@@ -437,11 +485,16 @@ private:
     }
     NodeP unary() {
         if (acceptOp("-")) {
+            Nest nest(*this);
             NodeP n = make(Node::T::Neg);
             n->kids.push_back(unary());
+            measure(*n);
             return n;
         }
-        if (acceptOp("+")) return unary();
+        if (acceptOp("+")) {
+            Nest nest(*this);
+            return unary();
+        }
         return primary();
     }
     NodeP primary() {
@@ -515,6 +568,7 @@ private:
     std::string_view src_;
     std::vector<Token> toks_;
     std::size_t i_ = 0;
+    int nesting_ = 0;
 };
 
 // ---------------------------------------------------------------------------------------
@@ -540,6 +594,33 @@ Ty typeOf(Kind k) {
             break;
     }
     return Ty::Unknown;
+}
+
+// The literal text a pattern starts with when all it asks beyond it is "anything after"
+// ("abc*", "a[*]b*"); nullopt otherwise. Only letters that compare alike in SQLite's own
+// case-blind order (plain ASCII) are taken, so the range never leaves out a match.
+std::optional<std::string> literalPrefix(std::string_view pattern) {
+    std::string out;
+    for (std::size_t k = 0; k < pattern.size(); ++k) {
+        char c = pattern[k];
+        if (static_cast<unsigned char>(c) >= 0x80) return std::nullopt;
+        if (c == '*') {
+            if (k + 1 == pattern.size()) return out;
+            return std::nullopt;
+        }
+        if (c == '?' || c == '#') return std::nullopt;
+        if (c == '[') {
+            if (k + 2 < pattern.size() && pattern[k + 2] == ']' && pattern[k + 1] != '!' &&
+                static_cast<unsigned char>(pattern[k + 1]) < 0x80) {
+                out += pattern[k + 1];
+                k += 2;
+                continue;
+            }
+            return std::nullopt;
+        }
+        out += c;
+    }
+    return std::nullopt;  // no "*" at the end: not a prefix
 }
 
 struct Emitted {
@@ -608,7 +689,15 @@ public:
             case Node::T::Like: {
                 Emitted a = emit(*n.kids[0], sc), b = emit(*n.kids[1], sc);
                 std::string s = "jlike(" + a.sql + ", " + b.sql + ")";
-                return {n.flag ? "(NOT " + s + ")" : s, Ty::Bool};
+                if (n.flag) return {"(NOT " + s + ")", Ty::Bool};
+                // A text field starting with a literal prefix also lies in a range of the field's
+                // own order, which an index on it serves; the pattern still decides.
+                if (a.column && (a.kind == Kind::Text || a.kind == Kind::Memo) && n.kids[1]->t == Node::T::String)
+                    if (auto prefix = literalPrefix(n.kids[1]->text); prefix && !prefix->empty())
+                        return {"(" + a.sql + " >= " + textLiteral(*prefix) + " COLLATE NOCASE AND " + a.sql + " < (" +
+                                    textLiteral(*prefix) + " || char(1114111)) COLLATE NOCASE AND " + s + ")",
+                                Ty::Bool};
+                return {s, Ty::Bool};
             }
             case Node::T::Between: {
                 Emitted a = emit(*n.kids[0], sc), lo = emit(*n.kids[1], sc), hi = emit(*n.kids[2], sc);
@@ -675,7 +764,11 @@ private:
     Emitted binary(const Node& n, const Scope& sc) {
         Emitted a = emit(*n.kids[0], sc), b = emit(*n.kids[1], sc);
         const std::string& op = n.text;
-        if (op == "AND" || op == "OR") return {"(" + a.sql + " " + op + " " + b.sql + ")", Ty::Bool};
+        if (op == "AND" || op == "OR") {
+            // A chain is written flat, its terms in order: "(a OR b OR c)".
+            std::string left = chains(n, *n.kids[0]) ? a.sql.substr(1, a.sql.size() - 2) : a.sql;
+            return {"(" + left + " " + op + " " + b.sql + ")", Ty::Bool};
+        }
         // & joins texts, Null counting as the empty text, numbers written without trailing zeros.
         if (op == "&") return {"jcat(" + a.sql + ", " + b.sql + ")", Ty::Text};
         if (op == "/") return {"(CAST(" + a.sql + " AS REAL) / " + b.sql + ")", Ty::Number};
@@ -1000,9 +1093,7 @@ Statement buildStatement(Parser& p, Schema& schema, std::string_view schemaName)
         } while (p.acceptOp(","));
         p.expectOp(")");
         p.expectEnd();
-        st.sql = "CREATE TABLE " + qualifiedTable(schemaName, st.table) + " (";
-        for (std::size_t k = 0; k < st.created.size(); ++k) st.sql += (k ? ", " : "") + columnDefinition(st.created[k]);
-        st.sql += ")";
+        st.sql = "CREATE TABLE " + qualifiedTable(schemaName, st.table) + " " + tableDefinition(st.created);
         return st;
     }
     if (p.acceptKeyword("DROP")) {

@@ -22,6 +22,7 @@ inline constexpr int kUndefinedFunction = 3085;
 inline constexpr int kFieldTooSmall = 3163;
 inline constexpr int kFieldNotUpdatable = 3164;
 inline constexpr int kRecordDeleted = 3167;
+inline constexpr int kChangedByOther = 3197;  // the optimistic check: changed since it was read
 inline constexpr int kLocked = 3218;
 inline constexpr int kNotFoundInCollection = 3265;
 inline constexpr int kRequired = 3314;
@@ -33,6 +34,7 @@ inline constexpr int kAlreadyExists = 3010;
 inline constexpr int kInvalidArgument = 3001;
 inline constexpr int kTransaction = 3034;  // a unit of work that cannot go on
 inline constexpr int kInvalidBookmark = 3159;
+inline constexpr int kTooComplex = 3360;
 inline constexpr int kInvalidPattern = 93;
 }  // namespace code
 

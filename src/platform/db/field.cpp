@@ -130,6 +130,15 @@ std::string columnDefinition(const FieldInfo& f) {
     return def;
 }
 
+std::string tableDefinition(const std::vector<FieldInfo>& fields) {
+    std::string sql = "(";
+    bool counter = false;
+    for (const FieldInfo& f : fields) counter = counter || f.kind == Kind::Counter;
+    if (!counter) sql += quoted(kRowIdentity) + " INTEGER PRIMARY KEY AUTOINCREMENT";
+    for (const FieldInfo& f : fields) sql += (sql.size() > 1 ? ", " : "") + columnDefinition(f);
+    return sql + ")";
+}
+
 std::optional<Kind> kindFromJetType(std::string_view typeName) {
     std::string t = core::text::upper(core::text::trim(typeName));
     auto any = [&](std::initializer_list<const char*> names) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/core/value.h"
 #include "platform/db/error.h"
@@ -33,6 +34,12 @@ inline constexpr int kDefaultTextSize = 255;
 // table's INTEGER PRIMARY KEY AUTOINCREMENT), so a store describes itself to whoever opens it;
 // text compares without regard to case, and size and required are checked by the store.
 std::string columnDefinition(const FieldInfo& f);
+// The column list of a table, "(…)". A table without an automatic number gets a hidden one,
+// kRowIdentity, so that its rows too have identities never given again (SQLite's own rowid
+// gives a deleted last row's number to the next row); nobody reads or writes it but the
+// rowid it stands for.
+std::string tableDefinition(const std::vector<FieldInfo>& fields);
+inline constexpr std::string_view kRowIdentity = "pelk_rowid";
 // The kind of a column from its declared type (and whether it is the table's integer key).
 FieldInfo fieldFromDeclared(std::string name, std::string_view declaredType, bool notNull, bool integerKey);
 // A Jet DDL type name ("TEXT", "CHAR", "MEMO", "LONG", "INTEGER", "COUNTER", "DATETIME",

@@ -42,8 +42,21 @@ struct Keyset {
     }
 };
 
+// Rows read together: a row gone to straight is read alone, a walk row by row reads more at
+// each step up to the largest window; and the identities one statement lists when they do not
+// run in order.
+constexpr std::size_t kFirstWindow = 1;
+constexpr std::size_t kLastWindow = 64;
+constexpr std::size_t kListed = 64;
+// Up to this many rows taken by a find are placed in the order one by one.
+constexpr std::size_t kFewMatches = 16;
+
 Error noCurrent(const std::string& store) { return {store, "No current record.", code::kNoCurrentRecord}; }
 Error deletedRow(const std::string& store) { return {store, "Record is deleted.", code::kRecordDeleted}; }
+Error changedRow(const std::string& store) {
+    return {store, "The data has been changed by another user since you began editing it. Nothing was saved.",
+            code::kChangedByOther};
+}
 
 }  // namespace
 
@@ -69,11 +82,39 @@ struct Recordset::Impl {
 
     bool rowLoaded = false, rowGone = false;
     std::int64_t rowId = 0;
+    std::uint64_t rowAt = 0;  // the action the current row was read in
     std::vector<core::Value> row;
+
+    // Rows read ahead, in windows of the keyset, held until the clerk's next action.
+    // One window at a time, its rows' fields side by side, the storage kept from window to
+    // window; identity 0 marks a slot let go.
+    struct Held {
+        std::vector<std::int64_t> ids;
+        std::vector<core::Value> values;
+        std::size_t next = 0;  // where a walk looks first
+        void clear() { ids.clear(); }
+        std::optional<std::size_t> find(std::int64_t id) {
+            if (next < ids.size() && ids[next] == id) return next++;
+            for (std::size_t k = 0; k < ids.size(); ++k)
+                if (ids[k] == id) {
+                    next = k + 1;
+                    return k;
+                }
+            return std::nullopt;
+        }
+        void drop(std::int64_t id) {
+            for (auto& i : ids)
+                if (i == id) i = 0;
+        }
+    } held;
+    std::uint64_t heldAt = 0;
+    std::size_t window = kFirstWindow;
+    long lastLoaded = -1;  // the keyset position of the row read last: is this a walk, which way
 
     EditMode mode = EditMode::None;
     bool counterPending = false;  // an added row whose automatic number is not taken yet
     std::vector<core::Value> buffer;
+    std::vector<core::Value> asRead;  // the row as it was when Edit began
     std::vector<char> dirty;
     std::optional<std::int64_t> lastModified;
     std::optional<Error> lastError;
@@ -116,7 +157,7 @@ struct Recordset::Impl {
         if (!sel.updatable) {
             std::string sql = sel.sql;
             if (auto p = sql.find(sel.fromSql); p != std::string::npos) sql.replace(p, sel.fromSql.size(), fromSql(r));
-            auto st = r.conn->prepare(sql);
+            auto st = r.conn->prepare(sql, true);
             if (!st) return st.error();
             int rc;
             while ((rc = st->step()) == SQLITE_ROW) {
@@ -138,13 +179,13 @@ struct Recordset::Impl {
             if (lazy == Lazy::Row) sql += " OR " + rowidSql() + " = " + std::to_string(lazyRow);
         }
         sql += orderSql(false);
-        auto st = r.conn->prepare(sql);
+        auto st = r.conn->prepare(sql, true);
         if (!st) return st.error();
         std::unordered_set<std::int64_t> added(addedBeforeKeys.begin(), addedBeforeKeys.end());
         int rc;
         while ((rc = st->step()) == SQLITE_ROW) {
             std::int64_t id = st->columnInt(0);
-            if (!added.count(id)) k->append(id);
+            if (added.empty() || !added.count(id)) k->append(id);
         }
         if (rc != SQLITE_DONE) return fail(r, rc);
         // Rows added through this recordset come after the others, as the legacy engine shows them.
@@ -175,7 +216,7 @@ struct Recordset::Impl {
         if (!criteriaSql.empty()) where += (where.empty() ? "" : " AND ") + criteriaSql;
         if (!where.empty()) sql += " WHERE " + where;
         sql += orderSql(last) + " LIMIT 1";
-        auto st = r.conn->prepare(sql);
+        auto st = r.conn->prepare(sql, true);
         if (!st) return st.error();
         int rc = st->step();
         if (rc == SQLITE_DONE) return false;
@@ -219,17 +260,55 @@ struct Recordset::Impl {
         return keys->ids[static_cast<std::size_t>(pos)];
     }
 
-    Status loadRow() {
+    // The current row. A row read at an earlier action is read afresh, unless `asHeld`: Edit
+    // takes the row as this recordset last read it (as the clerk saw it), for the check at Update.
+    Status loadRow(bool asHeld = false) {
+        // Every move lets go of the row, so a row still loaded is the current one.
+        if (rowLoaded && !rowGone && !deleted && !invalid && (asHeld || !sel.updatable || rowAt == actionCount()) &&
+            !deadHere())
+            return {};
         if (Status st = resolveFirst(); !st) return st;
         if (deleted || deadHere()) return deletedRow(store());
         auto id = currentId();
         if (!id) return noCurrent(store());
-        if (rowLoaded && rowId == *id) return rowGone ? Status(deletedRow(store())) : Status{};
+        std::uint64_t now = actionCount();
+        if (rowLoaded && rowId == *id && (asHeld || rowAt == now || !sel.updatable))
+            return rowGone ? Status(deletedRow(store())) : Status{};
         rowId = *id;
         rowLoaded = true;
         rowGone = false;
+        rowAt = now;
         if (!sel.updatable) {
             row = keys->rows[static_cast<std::size_t>(*id)];
+            return {};
+        }
+        if (keys && !invalid) {
+            if (heldAt != now) {
+                held.clear();
+                heldAt = now;
+                window = kFirstWindow;
+            }
+            bool walking = lastLoaded == pos - 1 || lastLoaded == pos + 1;
+            bool backward = lastLoaded == pos + 1;
+            lastLoaded = pos;
+            auto slot = held.find(*id);
+            if (!slot) {
+                if (!walking) window = kFirstWindow;
+                if (Status st = readWindow(backward); !st) {
+                    rowLoaded = false;
+                    return st;
+                }
+                slot = held.find(*id);
+            }
+            if (!slot) {  // another station deleted it
+                rowGone = true;
+                return deletedRow(store());
+            }
+            // Taken out of the window, not copied: a walk that comes back reads it again.
+            auto from = held.values.begin() + static_cast<std::ptrdiff_t>(*slot * fields.size());
+            row.resize(fields.size());
+            std::move(from, from + static_cast<std::ptrdiff_t>(fields.size()), row.begin());
+            held.ids[*slot] = 0;
             return {};
         }
         detail::Route r = route();
@@ -254,6 +333,63 @@ struct Recordset::Impl {
         return fail(r, rc);
     }
 
+    // The rows of the keyset from the current position on, the way the reading goes, read
+    // together: one range of identities when they run in order (a table read in its own
+    // order), else a list of them, each through a kept statement. A window grows while a walk
+    // goes on, so a walk through every row costs few reads and a jump reads one row.
+    Status readWindow(bool backward) {
+        long n = static_cast<long>(keys->ids.size());
+        std::vector<std::int64_t> ids;
+        for (long p = pos; p >= 0 && p < n && ids.size() < window; p += backward ? -1 : 1) {
+            auto id = keys->ids[static_cast<std::size_t>(p)];
+            if (!keys->dead[static_cast<std::size_t>(p)]) ids.push_back(id);
+        }
+        window = std::min(window * 2, kLastWindow);
+        held.clear();
+        held.next = 0;
+        if (ids.empty()) return {};
+        if (backward) std::reverse(ids.begin(), ids.end());
+        detail::Route r = route();
+        bool ascending = std::is_sorted(ids.begin(), ids.end()) &&
+                         static_cast<std::size_t>(ids.back() - ids.front()) < 2 * ids.size() + kListed;
+        std::string base =
+            "SELECT " + rowidSql() + (columnsSql.empty() ? "" : ", " + columnsSql) + " FROM " + fromSql(r);
+        auto take = [&](detail::Stmt& st) -> Status {
+            int rc;
+            while ((rc = st.step()) == SQLITE_ROW) {
+                std::size_t at = held.ids.size() * fields.size();
+                held.ids.push_back(st.columnInt(0));
+                if (held.values.size() < at + fields.size()) held.values.resize(at + fields.size());
+                for (int c = 0; c < static_cast<int>(fields.size()); ++c)
+                    held.values[at + static_cast<std::size_t>(c)] = st.column(c + 1);
+            }
+            if (rc != SQLITE_DONE) return fail(r, rc);
+            return {};
+        };
+        if (ascending) {
+            auto st = r.conn->prepare(base + " WHERE " + rowidSql() + " BETWEEN ?1 AND ?2", true);
+            if (!st) return st.error();
+            st->bindInt(1, ids.front());
+            st->bindInt(2, ids.back());
+            return take(*st);
+        }
+        std::string marks;
+        for (std::size_t k = 0; k < kListed; ++k) marks += (k ? ", ?" : "?") + std::to_string(k + 1);
+        auto st = r.conn->prepare(base + " WHERE " + rowidSql() + " IN (" + marks + ")", true);
+        if (!st) return st.error();
+        for (std::size_t from = 0; from < ids.size(); from += kListed) {
+            for (std::size_t k = 0; k < kListed; ++k) {
+                if (from + k < ids.size())
+                    st->bindInt(static_cast<int>(k + 1), ids[from + k]);
+                else
+                    sqlite3_bind_null(st->get(), static_cast<int>(k + 1));
+            }
+            if (Status s = take(*st); !s) return s;
+            st->reset();
+        }
+        return {};
+    }
+
     // --- finding ------------------------------------------------------------------------
 
     Result<std::string> criteria(std::string_view text) const {
@@ -273,16 +409,30 @@ struct Recordset::Impl {
         long n = static_cast<long>(keys->ids.size());
         std::optional<long> found;
         if (sel.updatable) {
-            auto st = r.conn->prepare("SELECT " + rowidSql() + " FROM " + fromSql(r) + " WHERE " + criteriaSql);
+            auto st = r.conn->prepare("SELECT " + rowidSql() + " FROM " + fromSql(r) + " WHERE " + criteriaSql, true);
             if (!st) return st.error();
-            std::unordered_set<std::int64_t> matches;
+            std::vector<std::int64_t> matches;
             int rc;
-            while ((rc = st->step()) == SQLITE_ROW) matches.insert(st->columnInt(0));
+            while ((rc = st->step()) == SQLITE_ROW) matches.push_back(st->columnInt(0));
             if (rc != SQLITE_DONE) return fail(r, rc);
-            for (long p = start; p >= 0 && p < n; p += forward ? 1 : -1) {
-                if (!keys->dead[static_cast<std::size_t>(p)] && matches.count(keys->ids[static_cast<std::size_t>(p)])) {
-                    found = p;
-                    break;
+            if (matches.size() <= kFewMatches) {
+                // The few rows the criteria take (through an index, where the field has one) are
+                // each placed in the order, and the nearest one the way the find goes wins.
+                for (std::int64_t id : matches) {
+                    auto at = std::find(keys->ids.begin(), keys->ids.end(), id);
+                    if (at == keys->ids.end()) continue;
+                    long p = static_cast<long>(at - keys->ids.begin());
+                    if (keys->dead[static_cast<std::size_t>(p)] || (forward ? p < start : p > start)) continue;
+                    if (!found || (forward ? p < *found : p > *found)) found = p;
+                }
+            } else {
+                std::unordered_set<std::int64_t> taken(matches.begin(), matches.end());
+                for (long p = start; p >= 0 && p < n; p += forward ? 1 : -1) {
+                    if (!keys->dead[static_cast<std::size_t>(p)] &&
+                        taken.count(keys->ids[static_cast<std::size_t>(p)])) {
+                        found = p;
+                        break;
+                    }
                 }
             }
         } else {
@@ -409,7 +559,7 @@ Result<Recordset> Database::openRecordset(std::string_view source) const {
         impl->columnsSql += (impl->columnsSql.empty() ? "" : ", ") + c.sql;
     }
     // Preparing the whole query finds a fault in it now rather than at the first move.
-    if (auto st = r.conn->prepare(impl->sel.sql); !st) return st.error();
+    if (auto st = r.conn->prepare(impl->sel.sql, true); !st) return st.error();
     return Recordset(std::move(impl));
 }
 
@@ -488,8 +638,9 @@ Status Recordset::Edit() {
     if (!d_->sel.updatable)
         return Error{d_->store(), "Cannot update. Database or object is read-only.", code::kReadOnly};
     d_->mode = EditMode::None;
-    if (Status st = d_->loadRow(); !st) return st;
+    if (Status st = d_->loadRow(true); !st) return st;
     d_->buffer = d_->row;
+    d_->asRead = d_->row;
     d_->dirty.assign(d_->fields.size(), 0);
     d_->mode = EditMode::Editing;
     return {};
@@ -531,6 +682,7 @@ Status Recordset::Update() {
         else
             d.addedBeforeKeys.push_back(id);
         d.lastModified = id;
+        noteAction();  // rows other recordsets of this station hold are read afresh
         d.mode = EditMode::None;
         return {};
     }
@@ -541,21 +693,54 @@ Status Recordset::Update() {
         d.mode = EditMode::None;
         return {};
     }
+    // The legacy engine's optimistic check, inside the write itself: the row is written only
+    // while every field still holds what this recordset read, so a change another station made
+    // since is never overwritten unseen. Text compares exactly here, case included.
     std::string sql = "UPDATE " + table + " SET ";
     for (std::size_t i = 0; i < cols.size(); ++i)
         sql += (i ? ", " : "") + quoteIdent(d.tableField(cols[i]).name) + " = ?" + std::to_string(i + 1);
-    sql += " WHERE rowid = ?" + std::to_string(cols.size() + 1);
+    int param = static_cast<int>(cols.size()) + 1;
+    sql += " WHERE rowid = ?" + std::to_string(param);
+    std::string returning;
+    for (std::size_t k = 0; k < d.fields.size(); ++k) {
+        std::string name = quoteIdent(d.tableField(k).name);
+        sql += " AND " + name + " IS ?" + std::to_string(param + 1 + static_cast<int>(k)) + " COLLATE BINARY";
+        returning += (k ? ", " : "") + name;
+    }
+    sql += " RETURNING " + returning;
     auto st = r.conn->prepare(sql, true);
     if (!st) return d.failWrite(r, st.error());
     for (std::size_t i = 0; i < cols.size(); ++i) st->bind(static_cast<int>(i + 1), d.buffer[cols[i]]);
-    st->bindInt(static_cast<int>(cols.size() + 1), *id);
+    st->bindInt(param, *id);
+    for (std::size_t k = 0; k < d.fields.size(); ++k) st->bind(param + 1 + static_cast<int>(k), d.asRead[k]);
     int rc = st->step();
+    if (rc == SQLITE_ROW) {
+        // What the store now holds is what this recordset shows.
+        d.row.clear();
+        for (int c = 0; c < static_cast<int>(d.fields.size()); ++c) d.row.push_back(st->column(c));
+        rc = st->step();
+        if (rc != SQLITE_DONE) return d.failWrite(r, d.fail(r, rc));
+        d.rowLoaded = true;
+        d.rowGone = false;
+        d.rowId = *id;
+        noteAction();  // rows other recordsets of this station hold are read afresh
+        d.rowAt = actionCount();
+        d.held.drop(*id);  // the row as written is the current one
+        d.lastModified = *id;
+        d.mode = EditMode::None;
+        return {};
+    }
     if (rc != SQLITE_DONE) return d.failWrite(r, d.fail(r, rc));
-    if (sqlite3_changes(r.conn->handle()) == 0) return d.failWrite(r, deletedRow(r.store()));
+    // Nothing written: the row is gone, or it changed. Either way it is read afresh next time.
     d.rowLoaded = false;
-    d.lastModified = *id;
-    d.mode = EditMode::None;
-    return {};
+    d.held.drop(*id);
+    auto there = r.conn->prepare("SELECT 1 FROM " + table + " WHERE rowid = ?1", true);
+    if (!there) return d.failWrite(r, there.error());
+    there->bindInt(1, *id);
+    rc = there->step();
+    if (rc == SQLITE_DONE) return d.failWrite(r, deletedRow(r.store()));
+    if (rc != SQLITE_ROW) return d.failWrite(r, d.fail(r, rc));
+    return d.failWrite(r, changedRow(r.store()));
 }
 
 Status Recordset::CancelUpdate() {
@@ -572,9 +757,12 @@ Status Recordset::Delete() {
     if (!d.sel.updatable) return Error{d.store(), "Cannot update. Database or object is read-only.", code::kReadOnly};
     d.mode = EditMode::None;
     if (Status st = d.resolveFirst(); !st) return st;
+    auto aimed = d.currentId();
     if (Status st = d.takeKeys(); !st) return st;
     detail::Route r = d.route();
     if (d.deleted) return deletedRow(r.store());
+    // The row a find went to was deleted by another station before the rows were taken.
+    if (aimed && !d.currentId()) return d.failWrite(r, deletedRow(r.store()));
     auto id = d.currentId();
     if (!id) return noCurrent(r.store());
     auto st = r.conn->prepare(
@@ -587,7 +775,9 @@ Status Recordset::Delete() {
     auto p = static_cast<std::size_t>(d.pos);
     d.keys->dead[p] = 1;
     --d.keys->live;
+    d.held.drop(*id);
     d.deleted = true;
+    noteAction();
     d.rowLoaded = false;
     return {};
 }

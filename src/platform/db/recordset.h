@@ -22,10 +22,13 @@ enum class EditMode { None, Editing, Adding };
 // ORDER BY in insertion order), with a current row, as the legacy recordsets behave.
 //
 // A table or a single-table SELECT of plain columns is updatable: it holds the identities
-// (rowids) of its rows, taken when it is first positioned, and reads a row's fields from
-// the file when it lands on it, so it sees what other stations wrote to its rows. Rows added
-// through it come last, rows deleted stay current until a move. A query with grouping or
-// computed columns is read whole when first positioned and cannot be written.
+// of its rows (never given to another row of the store), taken when it is first positioned,
+// and reads their fields from the file in windows: the row it lands on, and more rows at each
+// step of a walk, held until the clerk's next action (noteAction). A row read at an earlier
+// action is read afresh when it is next touched, so it sees what other stations wrote to its
+// rows at the clerk's next action. Rows added through it come last, rows deleted stay current
+// until a move. A query with grouping or computed columns is read whole when first positioned
+// and cannot be written.
 //
 // Methods keep the legacy names (AddNew, MoveNext, FindFirst…); properties are functions
 // (eof(), noMatch()…). Every method that can fail returns the failure with the store.
@@ -52,8 +55,13 @@ public:
     Status setField(std::string_view name, const core::Value& value);
 
     Status AddNew();  // the automatic number is readable at once
+    // Takes the row as this recordset last read it (as the clerk saw it) for the check at Update.
     Status Edit();
-    Status Update();  // writes the row to the file at once (or into the open unit of work)
+    // Writes the row to the file at once (or into the open unit of work). An edited row is
+    // written only while every field still holds what Edit took: changed since, it is error
+    // 3197 and nothing is written; deleted since, 3167. Either way the row is read afresh at
+    // the next Edit or look.
+    Status Update();
     Status CancelUpdate();
     Status Delete();  // the deleted row stays current (unreadable) until a move
     EditMode editMode() const;

@@ -69,6 +69,7 @@ Status UnitOfWork::join(const std::vector<std::string>& windowsPaths) {
             return e;
         }
         conn->nameSchema(alias, path);
+        if (Status st = conn->keepRowIdentities(alias); !st && st.error().code != code::kReadOnly) return st;
         members_.push_back({key, alias, path});
     }
     // Every store's write lock now, within the busy timeout, so no write half-way through

@@ -302,6 +302,14 @@ db::Status Data::leaveRow(int action) {
     if (edits.empty() && mode == db::EditMode::None) return {};
     db::Status st = store(edits, true);
     if (!st) report(st.error());
+    if (!st && st.error().code == db::code::kRecordDeleted) {
+        // Another station deleted the row: its edits have nowhere to go. The clerk has been
+        // told; they are dropped, so the row can be left.
+        if (rs_ && rs_->editMode() != db::EditMode::None) (void)rs_->CancelUpdate();
+        codeFields_.clear();
+        forgetEdits();
+        return {};
+    }
     return st;
 }
 

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "platform/core/text.h"
+#include "platform/db/database.h"
 #include "platform/ui/host.h"
 #include "platform/ui/input.h"
 #include "platform/ui/registry.h"
@@ -45,6 +46,8 @@ EventScope::~EventScope() {
 bool runEvent(const std::function<void()>& fn) {
     EventScope scope;
     bool outermost = state().depth == 1;
+    // Each user action or tick, inside a form shown waiting too: rows read before it are read afresh.
+    db::noteAction();
     try {
         fn();
         if (outermost) deliverQueuedKeys();
@@ -60,9 +63,7 @@ void markProgramStarted() { state().started = true; }
 bool programStarted() { return state().started; }
 // Code still running keeps the program alive, as the legacy runtime did: a handler may unload
 // the last form and show another one later (after a pause that yields, say).
-bool programEnded() {
-    return state().endCalled || (state().started && state().depth == 0 && forms().loaded().empty());
-}
+bool programEnded() { return state().endCalled || (state().started && state().depth == 0 && forms().loaded().empty()); }
 
 void resetProgramState() {
     state().started = false;
@@ -118,7 +119,10 @@ void deliverQueuedKeys() {
 
 bool keysQueued() { return !state().keys.empty(); }
 
-void DoEvents() { host().doEvents(); }
+void DoEvents() {
+    db::noteAction();
+    host().doEvents();
+}
 void Beep() { host().beep(); }
 
 void End() {

@@ -1,14 +1,40 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <fstream>
 #include <string>
 
 #include "platform/db/db.h"
+#include "platform/os/paths.h"
 #include "support/temp_root.h"
 
 namespace pelk::test {
+
+// Another station's connection, raw, as another program on the same file would have it.
+class Station {
+public:
+    explicit Station(const std::string& windowsPath) {
+        sqlite3_open(os::mapPath(windowsPath).string().c_str(), &db_);
+        sqlite3_busy_timeout(db_, 5000);
+    }
+    ~Station() { sqlite3_close(db_); }
+    Station(const Station&) = delete;
+    Station& operator=(const Station&) = delete;
+    int exec(const std::string& sql) { return sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr); }
+    // The first column of the first row; -1 without a row, -2 when the query is refused.
+    long long count(const std::string& sql) {
+        sqlite3_stmt* s = nullptr;
+        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &s, nullptr) != SQLITE_OK) return -2;
+        long long n = sqlite3_step(s) == SQLITE_ROW ? sqlite3_column_int64(s, 0) : -1;
+        sqlite3_finalize(s);
+        return n;
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+};
 
 // An empty store at a Windows path.
 inline db::Database emptyStore(const std::string& windowsPath) {

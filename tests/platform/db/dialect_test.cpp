@@ -1,3 +1,5 @@
+#include "platform/db/dialect.h"
+
 #include <gtest/gtest.h>
 
 #include "db_support.h"
@@ -5,6 +7,7 @@
 
 using namespace pelk;
 using test::column;
+using test::ok;
 using test::shown;
 
 namespace {
@@ -313,6 +316,105 @@ TEST(Dialect, FaultsAreReported) {
     EXPECT_EQ(st.error().code, db::code::kSyntax);
     EXPECT_FALSE(d.execute("SELECT * FROM tblCustmr").ok());
     EXPECT_EQ(d.execute("INSERT INTO tblCustmr (sLast_na) VALUES ('a', 'b')").error().code, db::code::kSyntax);
+}
+
+// A prefix typed by the clerk finds what the pattern finds, case and marks as they are, and an
+// index on the field serves it.
+TEST(Dialect, APrefixCriterionNarrowsByRangeToTheSameRows) {
+    test::TempRoot root;
+    db::Database d = test::fixtureStore(kStore, "front_desk.sql");
+    ASSERT_TRUE(d.execute("INSERT INTO tblCustmr (sLast_na) VALUES ('st')").ok());
+    ASSERT_TRUE(d.execute("INSERT INTO tblCustmr (sLast_na) VALUES ('Stø')").ok());
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {db::prefixCriterion("sLast_na", "sm"), {"Smith", "smithers"}},
+        {db::prefixCriterion("sLast_na", "SMITHE"), {"smithers"}},
+        {db::prefixCriterion("sLast_na", "St"), {"St*rling", "Starr", "st", "Stø"}},
+        {db::prefixCriterion("sLast_na", "st*"), {"St*rling"}},
+        {db::prefixCriterion("sLast_na", "o'"), {"O'Brien"}},
+        {db::prefixCriterion("sLast_na", "Stø"), {"Stø"}},
+        {db::prefixCriterion("sLast_na", "zz"), {}},
+        {"sLast_na LIKE 'S*h'", {"Smith"}},
+        {"sLast_na LIKE 'st?rr*'", {"Starr"}},
+    };
+    for (const auto& [criteria, rows] : cases) {
+        SCOPED_TRACE(criteria);
+        db::Recordset rs = test::open(d, "SELECT * FROM tblCustmr WHERE " + criteria);
+        EXPECT_EQ(column(rs, "sLast_na"), rows);
+        db::Recordset all = test::open(d, "tblCustmr");
+        ok(all.FindFirst(criteria));
+        EXPECT_EQ(all.noMatch(), rows.empty());
+        if (!rows.empty()) EXPECT_EQ(shown(all.field("sLast_na")), rows.front());
+    }
+
+    // The plan SQLite makes for it over a table with an index on the field.
+    ASSERT_TRUE(d.execute("CREATE TABLE tblIndexed (sLast_na TEXT(30))").ok());
+    struct OneTable : db::dialect::Schema {
+        std::optional<db::dialect::TableInfo> table(std::string_view) override {
+            return db::dialect::TableInfo{"tblIndexed", {{"sLast_na", db::Kind::Text, 30}}};
+        }
+    } schema;
+    auto source = db::dialect::translateSource("tblIndexed", schema, "main");
+    ASSERT_TRUE(source.ok());
+    auto where = db::dialect::translateCriteria(db::prefixCriterion("sLast_na", "Sm"), *source);
+    ASSERT_TRUE(where.ok());
+    sqlite3* raw = nullptr;
+    sqlite3_open(os::mapPath(kStore).string().c_str(), &raw);
+    sqlite3_exec(raw, "CREATE INDEX ix ON tblIndexed (sLast_na)", nullptr, nullptr, nullptr);
+    auto stand = [](sqlite3_context* c, int, sqlite3_value**) { sqlite3_result_int(c, 1); };
+    sqlite3_create_function(raw, "jlike", 2, SQLITE_UTF8, nullptr, stand, nullptr, nullptr);
+    sqlite3_stmt* st = nullptr;
+    std::string plan;
+    ASSERT_EQ(
+        sqlite3_prepare_v2(raw, ("EXPLAIN QUERY PLAN SELECT 1 FROM " + source->fromSql + " WHERE " + *where).c_str(),
+                           -1, &st, nullptr),
+        SQLITE_OK);
+    while (sqlite3_step(st) == SQLITE_ROW) plan += reinterpret_cast<const char*>(sqlite3_column_text(st, 3));
+    sqlite3_finalize(st);
+    sqlite3_close(raw);
+    EXPECT_NE(plan.find("INDEX ix (sLast_na>? AND sLast_na<?)"), std::string::npos) << plan;
+}
+
+std::string repeated(const std::string& piece, int times) {
+    std::string out;
+    for (int k = 0; k < times; ++k) out += piece;
+    return out;
+}
+
+// A criterion nested or chained past what any screen builds is refused with a clear error, never
+// followed until the stack runs out; one as deep as a screen could build still finds its row.
+TEST(Dialect, CriteriaNestedTooDeepAreRefused) {
+    test::TempRoot root;
+    db::Database d = test::fixtureStore(kStore, "front_desk.sql");
+    const std::string tooDeep[] = {
+        repeated("(", 10000) + "sLast_na = 'Chen'" + repeated(")", 10000),
+        repeated("NOT ", 10000) + "sLast_na = 'Chen'",
+        repeated("(sLast_na = 'x' OR ", 25) + "sLast_na = 'Chen'" + repeated(")", 25),
+        "sLast_na = " + repeated("-", 10000) + "1",
+        "sLast_na = 'Chen'" + repeated(" OR sLast_na = 'x'", 10000),
+        repeated("(", 10000),
+    };
+    for (const std::string& criteria : tooDeep) {
+        SCOPED_TRACE(criteria.substr(0, 40));
+        db::Recordset rs = test::open(d, "tblCustmr");
+        auto st = rs.FindFirst(criteria);
+        ASSERT_FALSE(st.ok());
+        EXPECT_EQ(st.error().code, db::code::kTooComplex);
+        EXPECT_EQ(st.error().reason.rfind("Query is too complex", 0), 0u) << st.error().reason;
+        EXPECT_EQ(d.openRecordset("SELECT * FROM tblCustmr WHERE " + criteria).error().code, db::code::kTooComplex);
+    }
+    const std::string deepEnough[] = {
+        repeated("(", 99) + "sLast_na = 'Chen'" + repeated(")", 99),
+        repeated("NOT ", 16) + "sLast_na = 'Chen'",
+        repeated("(sLast_na = 'x' OR ", 18) + "sLast_na = 'Chen'" + repeated(")", 18),
+        "sLast_na = 'Chen'" + repeated(" OR sLast_na = 'x'", 500),
+    };
+    for (const std::string& criteria : deepEnough) {
+        SCOPED_TRACE(criteria.substr(0, 40));
+        db::Recordset rs = test::open(d, "tblCustmr");
+        ok(rs.FindFirst(criteria));
+        EXPECT_FALSE(rs.noMatch());
+        EXPECT_EQ(shown(rs.field("sLast_na")), "Chen");
+    }
 }
 
 TEST(Like, PatternsOfTheLegacyEngine) {

@@ -380,6 +380,7 @@ TEST(Recordset, SeesOtherStationsWrites) {
     other.exec("UPDATE tbEmplo SET szName_nm = 'Robert' WHERE szID_no = '0001'");
     other.exec("INSERT INTO tbEmplo (szID_no, szName_nm) VALUES ('0000', 'New')");
     other.exec("DELETE FROM tbEmplo WHERE szID_no = '0012'");
+    db::noteAction();  // the clerk's next click
     ok(rs.MoveNext());
     EXPECT_EQ(rs.field("szName_nm").error().code, db::code::kRecordDeleted);
     ok(rs.MovePrevious());
@@ -400,7 +401,8 @@ TEST(Recordset, SeesOtherStationsWrites) {
 
 TEST(Recordset, AYesNoFieldNeverWrittenIsNo) {
     test::TempRoot root;
-    db::StoreDecl decl{"Flags.mdb", {db::TableDecl{"tbFlags", {{"szName", db::Kind::Text, 10}, {"bOn", db::Kind::YesNo}}, {}}}};
+    db::StoreDecl decl{"Flags.mdb",
+                       {db::TableDecl{"tbFlags", {{"szName", db::Kind::Text, 10}, {"bOn", db::Kind::YesNo}}, {}}}};
     ok(db::ensureStore(os::programPath("Flags.mdb"), decl));
     auto d = db::Database::open(os::programPath("Flags.mdb"));
     ASSERT_TRUE(d.ok());

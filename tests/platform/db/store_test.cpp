@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <thread>
 
@@ -16,29 +18,9 @@ using namespace pelk;
 using test::column;
 using test::ok;
 using test::shown;
+using test::Station;
 
 namespace {
-
-// Another station's connection, raw.
-class Station {
-public:
-    explicit Station(const std::string& windowsPath) {
-        sqlite3_open(os::mapPath(windowsPath).string().c_str(), &db_);
-        sqlite3_busy_timeout(db_, 5000);
-    }
-    ~Station() { sqlite3_close(db_); }
-    int exec(const std::string& sql) { return sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr); }
-    long long count(const std::string& sql) {
-        sqlite3_stmt* s = nullptr;
-        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &s, nullptr) != SQLITE_OK) return -2;
-        long long n = sqlite3_step(s) == SQLITE_ROW ? sqlite3_column_int64(s, 0) : -1;
-        sqlite3_finalize(s);
-        return n;
-    }
-
-private:
-    sqlite3* db_ = nullptr;
-};
 
 db::TableDecl timeCards() {
     return {"tblTcd",
@@ -98,6 +80,54 @@ TEST(Catalogue, EnsureStoresMakesWhatIsMissingAndKeepsWhatIsThere) {
     EXPECT_EQ(cat.declare({"X.mdb", {{"t", {{"a", db::Kind::Long}}, {{{"b", 1}}}}}}).error().code,
               db::code::kNotFoundInCollection);
     EXPECT_FALSE(cat.declare({"X.mdb", {{"t", {{"a", db::Kind::Counter}, {"b", db::Kind::Counter}}, {}}}}).ok());
+}
+
+// Declared look-up keys: made with a new store, added to a store made without them (once, by a
+// later start), served to the finds and orderings they are for.
+TEST(Catalogue, DeclaredIndexesAreMadeWhereMissingAndServeTheLookUps) {
+    test::TempRoot root;
+    db::Catalogue before, after;
+    ok(before.declare({"Tcd.mdb", {timeCards()}}));
+    EXPECT_TRUE(before.ensureStores().empty());
+    const std::string path = os::programPath("Tcd.mdb");
+    Station check(path);
+    ASSERT_EQ(check.exec("INSERT INTO tblTcd (szID_no, szDate_da) VALUES ('0012', '2026-01-05')"), SQLITE_OK);
+    auto indexes = [&] { return check.count("SELECT count(*) FROM sqlite_master WHERE type = 'index'"); };
+    EXPECT_EQ(indexes(), 0);
+
+    db::TableDecl cards = timeCards();
+    cards.indexes = {{"szDate_da"}, {"szID_no", "szDate_da"}};
+    ok(after.declare({"Tcd.mdb", {cards}}));
+    ok(after.declare({"Tcd.mdb", {cards}}));  // declared twice: made once
+    EXPECT_TRUE(after.ensureStores().empty());
+    EXPECT_EQ(indexes(), 2);
+    EXPECT_TRUE(after.ensureStores().empty());
+    EXPECT_EQ(indexes(), 2);
+    EXPECT_EQ(check.count("SELECT count(*) FROM tblTcd"), 1);
+    ok(after.declare({"VyNew.mdb", {cards}}));
+    EXPECT_TRUE(after.ensureStores().empty());
+    EXPECT_EQ(Station(os::programPath("VyNew.mdb")).count("SELECT count(*) FROM sqlite_master WHERE type = 'index'"),
+              2);
+
+    // The plans SQLite makes for a code and a period use them.
+    auto plan = [&](const std::string& where) {
+        sqlite3* db = nullptr;
+        sqlite3_open(os::mapPath(path).string().c_str(), &db);
+        sqlite3_stmt* st = nullptr;
+        std::string out;
+        sqlite3_prepare_v2(db, ("EXPLAIN QUERY PLAN SELECT rowid FROM tblTcd WHERE " + where).c_str(), -1, &st,
+                           nullptr);
+        while (sqlite3_step(st) == SQLITE_ROW) out += reinterpret_cast<const char*>(sqlite3_column_text(st, 3));
+        sqlite3_finalize(st);
+        sqlite3_close(db);
+        return out;
+    };
+    EXPECT_NE(plan("szID_no = '0012'").find("INDEX"), std::string::npos);
+    EXPECT_NE(plan("szDate_da BETWEEN '2026-01-01' AND '2026-01-31'").find("INDEX"), std::string::npos);
+
+    // A key naming a field the table lacks is refused at once.
+    cards.indexes = {{"szNothing"}};
+    EXPECT_EQ(after.declare({"Other.mdb", {cards}}).error().code, db::code::kNotFoundInCollection);
 }
 
 TEST(Catalogue, EveryFailureIsReturnedAndTheOthersGoOn) {
@@ -203,6 +233,82 @@ TEST_F(StoresTest, AFailedRenewalLeavesTheLiveStoreWhole) {
     ASSERT_EQ(writer.exec("ROLLBACK"), SQLITE_OK);
 
     EXPECT_EQ(check.count("SELECT count(*) FROM tblTcd WHERE szID_no = '0012'"), 3);
+}
+
+// A template that would leave the live store without its tables is refused like a missing one,
+// and the live store stays as it was.
+TEST_F(StoresTest, ARenewalFromAnEmptyOrForeignTemplateIsRefused) {
+    struct {
+        const char* name;
+        std::function<void(const std::string&)> make;
+        std::string reason;
+    } cases[] = {
+        {"VyEmpty.mdb", [&](const std::string& p) { root.writeFile(p, ""); },
+         "The template '" + os::programPath("VyEmpty.mdb") + "' holds no tables."},
+        {"VyOther.mdb",
+         [&](const std::string& p) {
+             ok(db::ensureStore(p, {"VyOther.mdb", {reservations()}}));
+         },
+         "The template '" + os::programPath("VyOther.mdb") + "' lacks the table 'tblTcd'."},
+    };
+    Station check(live);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string path = os::programPath(c.name);
+        c.make(path);
+        auto st = db::renewFromTemplate(live, path);
+        ASSERT_FALSE(st.ok());
+        EXPECT_EQ(st.error().code, db::code::kNoSuchTable);
+        EXPECT_EQ(st.error().reason, c.reason);
+        EXPECT_EQ(check.count("SELECT count(*) FROM tblTcd WHERE szID_no = '0012'"), 3);
+    }
+    // The store keeps taking rows.
+    ASSERT_TRUE((*db::Database::open(live)).execute("INSERT INTO tblTcd (szID_no) VALUES ('0013')").ok());
+}
+
+// A first start killed while it makes its stores leaves no half store under a store's name,
+// and the next start removes what it left and makes every store whole.
+TEST(Catalogue, AKilledFirstStartLeavesNothingBehindTheNextStart) {
+    test::TempRoot root;
+    db::Catalogue catalogue;
+    for (int s = 0; s < 20; ++s) {
+        db::StoreDecl store{"Store" + std::to_string(s) + ".mdb", {timeCards(), reservations()}, s % 2 == 0};
+        store.tables[0].firstRows = {{{"szID_no", "first"}}};
+        ok(catalogue.declare(store));
+    }
+    const std::filesystem::path folder = os::mapPath(os::kProgramFolder);
+    auto unfinished = [&] {
+        int n = 0;
+        std::error_code ec;
+        for (const auto& e : std::filesystem::directory_iterator(folder, ec))
+            n += e.path().filename().string().find(".mdb.") != std::string::npos;
+        return n;
+    };
+    for (int delayMs : {0, 1, 3, 6, 10, 20}) {
+        SCOPED_TRACE(delayMs);
+        std::filesystem::remove_all(folder);
+        pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            (void)catalogue.ensureStores();
+            _exit(0);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+        kill(pid, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        // What an earlier build left, by a process that is gone.
+        root.writeFile(os::programPath("Old.mdb.new-" + std::to_string(pid) + "-7"), "half");
+
+        std::vector<db::Error> errors = catalogue.ensureStores();
+        EXPECT_TRUE(errors.empty()) << errors.front().message();
+        EXPECT_EQ(unfinished(), 0);
+        for (const db::StoreDecl& s : catalogue.stores()) {
+            Station check(os::programPath(s.fileName));
+            EXPECT_EQ(check.count("SELECT count(*) FROM tblTcd WHERE szID_no = 'first'"), 1) << s.fileName;
+            EXPECT_EQ(check.count("SELECT count(*) FROM tblReserv"), 0) << s.fileName;
+        }
+    }
 }
 
 class UnitOfWorkTest : public ::testing::Test {
