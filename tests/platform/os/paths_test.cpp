@@ -91,7 +91,8 @@ TEST(Actions, RecorderKeepsWhatWasAskedAndConfiguredCommandsRun) {
     EXPECT_NE(real.shutdown(), "");
     setenv("PELKPOS_LAUNCH_CMD", "true", 1);
     EXPECT_EQ(real.launch("Pbrush.EXE"), "");
-    setenv("PELKPOS_LAUNCH_CMD", "false", 1);
+    // A launched program is not waited for, so only a start the machine refuses fails.
+    setenv("PELKPOS_LAUNCH_CMD", "/no/such/program", 1);
     EXPECT_NE(real.launch("Pbrush.EXE"), "");
     unsetenv("PELKPOS_LAUNCH_CMD");
     os::setActions(std::make_shared<os::CommandActions>());
