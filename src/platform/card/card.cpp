@@ -16,6 +16,7 @@
 #include "platform/core/clock.h"
 #include "platform/core/datetime.h"
 #include "platform/core/money.h"
+#include "platform/os/files.h"
 #include "platform/os/paths.h"
 
 namespace pelk::card {
@@ -178,8 +179,7 @@ Answer LocalTestProcessor::run(const std::string& operation, const Request& r) {
     }
     fs::path folder = os::mapPath(r.folder);
     std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (ec || !fs::is_directory(folder, ec)) {
+    if (!os::makeFolders(folder)) {
         a.error = "The card processor cannot use its transaction folder " + r.folder;
         return a;
     }

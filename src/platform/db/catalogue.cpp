@@ -10,6 +10,7 @@
 #include "platform/core/text.h"
 #include "platform/db/connection.h"
 #include "platform/db/dialect.h"
+#include "platform/os/files.h"
 
 namespace pelk::db {
 
@@ -151,7 +152,7 @@ Status ensureStore(std::string_view windowsPath, const StoreDecl& decl) {
     fs::path file = os::mapPath(windowsPath);
     std::error_code ec;
     if (!fs::exists(file, ec)) {
-        fs::create_directories(file.parent_path(), ec);
+        os::makeFolders(file.parent_path());
         std::random_device rd;
         fs::path tmp = file;
         tmp += ".new-" + std::to_string(::getpid()) + "-" + std::to_string(rd());
@@ -161,6 +162,8 @@ Status ensureStore(std::string_view windowsPath, const StoreDecl& decl) {
                 fs::remove(tmp, ec);
                 return c.error();
             }
+            // Private before a row is written (the journal takes the store's mode).
+            os::makeFilePrivate(tmp);
             Status st = (*c)->exec("BEGIN IMMEDIATE");
             for (std::size_t k = 0; st && k < decl.tables.size(); ++k) st = createTable(**c, decl.tables[k]);
             if (st) st = (*c)->exec("COMMIT");

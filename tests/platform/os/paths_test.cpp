@@ -130,6 +130,32 @@ TEST(Actions, RecorderKeepsWhatWasAskedAndConfiguredCommandsRun) {
     os::setActions(std::make_shared<os::CommandActions>());
 }
 
+TEST(Files, WhatTheProgramMakesIsPrivateButASharedFolderKeepsItsModes) {
+    test::TempRoot root;
+    auto mode = [](const fs::path& p) { return fs::status(p).permissions() & fs::perms::all; };
+    ASSERT_TRUE(os::makeFolder("C:\\Program Files\\Pelk POS 4\\Backup"));
+    EXPECT_EQ(mode(root.path() / "c"), fs::perms::owner_all);
+    EXPECT_EQ(mode(os::mapPath("C:\\Program Files\\Pelk POS 4\\Backup")), fs::perms::owner_all);
+    root.writeFile(os::programPath("A.mdb"), "a");
+    fs::permissions(os::mapPath(os::programPath("A.mdb")), fs::perms::all);
+    ASSERT_TRUE(os::copyFile(os::programPath("A.mdb"), "C:\\Program Files\\Pelk POS 4\\Backup\\A.mdb"));
+    EXPECT_EQ(mode(os::mapPath("C:\\Program Files\\Pelk POS 4\\Backup\\A.mdb")),
+              fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(os::markSetupDone());
+    EXPECT_EQ(mode(os::stationFolder()), fs::perms::owner_all);
+    EXPECT_EQ(mode(os::stationFolder() / "setup-done"), fs::perms::owner_read | fs::perms::owner_write);
+
+    // The share: folders and files as its owner has them, whatever this program would choose.
+    fs::create_directories(root.path() / "unc" / "srv" / "share");
+    fs::permissions(root.path() / "unc" / "srv" / "share", fs::perms::all);
+    ASSERT_TRUE(os::copyFile(os::programPath("A.mdb"), "\\\\srv\\share\\A.mdb"));
+    EXPECT_EQ(mode(root.path() / "unc" / "srv" / "share"), fs::perms::all);
+    EXPECT_EQ(mode(root.path() / "unc" / "srv" / "share" / "A.mdb"), fs::perms::all);
+    EXPECT_FALSE(os::keptPrivate(root.path() / "unc" / "srv" / "share" / "New.mdb"));
+    EXPECT_TRUE(os::keptPrivate(os::mapPath(os::programPath("New.mdb"))));
+    EXPECT_FALSE(os::keptPrivate("/etc/passwd"));
+}
+
 TEST(Station, SetupMarkIsKeptPerRoot) {
     test::TempRoot root;
     EXPECT_FALSE(os::setupDone());
