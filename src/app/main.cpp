@@ -3,6 +3,7 @@
 
 #include "pelk/version.h"
 #include "platform/core/clock.h"
+#include "platform/print/printer.h"
 #include "platform/ui/program.h"
 #ifdef PELK_WITH_QT
 #include "platform/qt/application.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
         std::cerr << "pelkpos: PELKPOS_NOW is no date and time (write it as 2026-12-10 09:00:00).\n";
         return 2;
     }
+    pelk::print::removeSpoolLeftovers();
     pelk::installProgram();
 #ifdef PELK_WITH_QT
     return pelk::qt::run(argc, argv, pelk::ui::program());

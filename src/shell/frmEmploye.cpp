@@ -203,6 +203,7 @@ void frmEmploye::EnterBrowseMode() {
 }
 
 void frmEmploye::datInfor_Reposition() {
+    codeEmptiedByRefusal_ = false;
     long at = datInfor.Recordset().absolutePosition();
     datInfor.setCaption(at < 0 ? std::string() : std::to_string(at + 1));
     EnterBrowseMode();
@@ -264,7 +265,8 @@ void frmEmploye::datInfor_Validate(int& Action, int& Save) {
     // Leaving a row writes its edits: only a code that Save would take goes in, and a stored
     // employee never loses his code to a box that Save's refusal emptied.
     std::string refusal = codeRefusal();
-    if (refusal.empty() && txtID.text().empty() && datInfor.Recordset().editMode() != db::EditMode::Adding)
+    if (refusal.empty() && txtID.text().empty() &&
+        (datInfor.Recordset().editMode() != db::EditMode::Adding || codeEmptiedByRefusal_))
         refusal = kMasterCodeRefused;
     if (refusal.empty()) return;
     ui::MsgBox(refusal);
@@ -279,6 +281,7 @@ void frmEmploye::datInfor_Validate(int& Action, int& Save) {
 void frmEmploye::cmdNew_Click() {
     // Leaving the row shown can be refused (its edits hold a code Save would refuse).
     if (!datInfor.Recordset().AddNew()) return;
+    codeEmptiedByRefusal_ = false;
     txtID.SetFocus();
     cmdNew.setTag(kNewMarker);
     cmdNew.setEnabled(false);
@@ -328,6 +331,7 @@ bool frmEmploye::SaveRecord() {
     if (refusal == kMasterCodeRefused) {
         ui::MsgBox(refusal);
         txtID.setText("");
+        codeEmptiedByRefusal_ = true;
         EnterBrowseMode();
         return false;
     }

@@ -116,6 +116,9 @@ private:
     bool saveRefusedOnClose_ = false;
     // The pending edits are dropped, not written, when the screen goes (No on closing).
     bool dropEditsOnUnload_ = false;
+    // Save refused the code and emptied its box: while it stays empty, a new row is no more
+    // written by leaving it (close, navigator, Find) than a stored one, since Save refused it.
+    bool codeEmptiedByRefusal_ = false;
 };
 
 }  // namespace pelk::shell

@@ -106,7 +106,7 @@ void showLater(std::string_view later) {
 // An outside program the station's administrator provides; the program goes on without it.
 void launch(const std::string& program) {
     if (std::string refused = os::actions().launch(program); !refused.empty())
-        ui::MsgBox(program + " could not be started: " + refused, ui::kExclamation);
+        ui::MsgBox(program + " could not be started. " + refused, ui::kExclamation);
 }
 
 }  // namespace

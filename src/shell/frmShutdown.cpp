@@ -62,10 +62,10 @@ void frmShutdown::cmdMainScreen_Click() {
 void frmShutdown::cmdOK_Click() {
     if (cmdPower.tag() == "1") {
         if (std::string refused = os::actions().shutdown(); !refused.empty())
-            ui::MsgBox("The station could not be shut down: " + refused, ui::kExclamation);
+            ui::MsgBox("The station could not be shut down. " + refused, ui::kExclamation);
     } else if (cmdReset.tag() == "1") {
         if (std::string refused = os::actions().restart(); !refused.empty())
-            ui::MsgBox("The station could not be restarted: " + refused, ui::kExclamation);
+            ui::MsgBox("The station could not be restarted. " + refused, ui::kExclamation);
     } else if (!ui::Unload<frmMain>()) {
         Unload();
         return;

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "platform/db/db.h"
 #include "platform/os/paths.h"
+#include "platform/os/station.h"
 #include "support/screens.h"
 
 namespace pelk::settings {
@@ -63,6 +65,24 @@ TEST_F(SettingsStores, DeclareCleanlyAndHoldEveryFieldTheirReadersName) {
         EXPECT_EQ(rs->recordCount(), std::string(t.table) == "tblRooms" ? 45 : 1) << t.table;
         for (const std::string& f : t.fields) EXPECT_GE(rs->fieldIndex(f), 0) << t.table << "." << f;
     }
+}
+
+// The stores hold log-in codes and social security numbers: no other account on the machine
+// may read them, nor list the folders they lie in.
+TEST_F(SettingsStores, ANewStationsStoresAreForItsOwnAccountOnly) {
+    namespace fs = std::filesystem;
+    ASSERT_TRUE(os::markSetupDone());
+    int files = 0;
+    for (const auto& e : fs::recursive_directory_iterator(os::rootFolder())) {
+        auto mode = e.status().permissions() & fs::perms::all;
+        if (e.is_directory())
+            EXPECT_EQ(mode, fs::perms::owner_all) << e.path();
+        else
+            EXPECT_EQ(mode, fs::perms::owner_read | fs::perms::owner_write) << e.path();
+        files += e.is_regular_file();
+    }
+    EXPECT_GT(files, 5);
+    EXPECT_TRUE(fs::exists(os::mapPath(os::programPath("DOZA98.mdb"))));
 }
 
 TEST_F(SettingsStores, ANewStationsSettingsRow) {

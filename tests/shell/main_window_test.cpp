@@ -297,15 +297,15 @@ TEST_F(MainWindow, TheCloseBoxEndsTheProgramOnceTheScreensHaveWritten) {
 }
 
 TEST_F(MainWindow, ARefusalToGoDownIsToldBeforeTheProgramEnds) {
-    actions_->failWith = "no shut-down command is configured";
+    actions_->failWith = "The machine refused it. Ask the person who looks after the station.";
     struct Case {
         const char* button;
         const char* asked;
         const char* told;
     };
     for (const Case& c : {
-             Case{"cmdPower", "shutdown", "The station could not be shut down: no shut-down command is configured"},
-             Case{"cmdReset", "restart", "The station could not be restarted: no shut-down command is configured"},
+             Case{"cmdPower", "shutdown", "The station could not be shut down. The machine refused it. Ask the person who looks after the station."},
+             Case{"cmdReset", "restart", "The station could not be restarted. The machine refused it. Ask the person who looks after the station."},
          }) {
         ui::resetProgramState();
         ui::markProgramStarted();
@@ -321,10 +321,10 @@ TEST_F(MainWindow, ARefusalToGoDownIsToldBeforeTheProgramEnds) {
 }
 
 TEST_F(MainWindow, AnOutsideProgramThatCannotStartIsTold) {
-    actions_->failWith = "no launch command is configured";
+    actions_->failWith = "This station is not set up to start programs. Ask the person who looks after it.";
     frmMain& main = logIn();
     ASSERT_TRUE(ui::input::click(main.mmDefrag));
-    EXPECT_EQ(prompts().back(), "Defrag.EXE could not be started: no launch command is configured");
+    EXPECT_EQ(prompts().back(), "Defrag.EXE could not be started. This station is not set up to start programs. Ask the person who looks after it.");
     EXPECT_TRUE(main.isLoaded());
 }
 

@@ -1,16 +1,22 @@
 #include "platform/card/card.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <system_error>
 
 #include "platform/core/clock.h"
 #include "platform/core/datetime.h"
 #include "platform/core/money.h"
+#include "platform/os/files.h"
 #include "platform/os/paths.h"
 
 namespace pelk::card {
@@ -68,6 +74,96 @@ int nextNumber(const fs::path& folder) {
     return highest + 1;
 }
 
+// What a field of a kept record may hold: one line (every control character, a line break
+// included, becomes a blank, so no field can start a line of its own) in which no run of 13 or
+// more digits, blanks and dashes between them counted through, shows more than its last four.
+// A swipe's track data, which carries the holder's name too, is not kept at all.
+std::string keptField(const std::string& typed) {
+    if (typed.find('^') != std::string::npos || typed.find('=') != std::string::npos ||
+        typed.find('%') != std::string::npos || typed.find(';') != std::string::npos)
+        if (digitsOf(typed).size() >= 13) return "(card data, not kept)";
+    std::string line;
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(typed[i]);
+        // U+0085, U+2028 and U+2029 end lines too for some readers.
+        if (c == 0xC2 && i + 1 < typed.size() && static_cast<unsigned char>(typed[i + 1]) == 0x85) {
+            line += ' ';
+            ++i;
+        } else if (c == 0xE2 && i + 2 < typed.size() && static_cast<unsigned char>(typed[i + 1]) == 0x80 &&
+                   (static_cast<unsigned char>(typed[i + 2]) == 0xA8 ||
+                    static_cast<unsigned char>(typed[i + 2]) == 0xA9)) {
+            line += ' ';
+            i += 2;
+        } else {
+            line += (c < 0x20 || c == 0x7F) ? ' ' : typed[i];
+        }
+    }
+    std::size_t i = 0;
+    while (i < line.size()) {
+        if (!std::isdigit(static_cast<unsigned char>(line[i]))) {
+            ++i;
+            continue;
+        }
+        // The run: digits with single blanks or dashes between them.
+        std::size_t end = i, digits = 0;
+        for (std::size_t k = i; k < line.size();) {
+            if (std::isdigit(static_cast<unsigned char>(line[k]))) {
+                ++digits;
+                end = ++k;
+            } else if ((line[k] == ' ' || line[k] == '-') && k + 1 < line.size() &&
+                       std::isdigit(static_cast<unsigned char>(line[k + 1]))) {
+                ++k;
+            } else {
+                break;
+            }
+        }
+        if (digits >= 13) {
+            std::size_t shown = 0;
+            for (std::size_t k = end; k-- > i;) {
+                if (!std::isdigit(static_cast<unsigned char>(line[k]))) continue;
+                if (shown < 4)
+                    ++shown;
+                else
+                    line[k] = 'x';
+            }
+        }
+        i = end;
+    }
+    return line;
+}
+
+// Holds the folder's numbering for one transaction: other processes through a lock on a file
+// of the folder, other threads of this one through a mutex (a file lock is the process's).
+class FolderLock {
+public:
+    explicit FolderLock(const fs::path& folder) : guard_(mutex()) {
+        fd_ = ::open((folder / ".numbering.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd_ < 0) return;
+        struct flock l {};
+        l.l_type = F_WRLCK;
+        l.l_whence = SEEK_SET;
+        while (::fcntl(fd_, F_SETLKW, &l) != 0) {
+            if (errno != EINTR) {
+                ::close(fd_);
+                fd_ = -1;
+                return;
+            }
+        }
+    }
+    ~FolderLock() {
+        if (fd_ >= 0) ::close(fd_);  // closing lets the lock go
+    }
+    bool held() const { return fd_ >= 0; }
+
+private:
+    static std::mutex& mutex() {
+        static std::mutex m;
+        return m;
+    }
+    std::lock_guard<std::mutex> guard_;
+    int fd_ = -1;
+};
+
 ProcessorFactory& factory() {
     static ProcessorFactory f;
     return f;
@@ -83,12 +179,18 @@ Answer LocalTestProcessor::run(const std::string& operation, const Request& r) {
     }
     fs::path folder = os::mapPath(r.folder);
     std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (ec || !fs::is_directory(folder, ec)) {
+    if (!os::makeFolders(folder)) {
         a.error = "The card processor cannot use its transaction folder " + r.folder;
         return a;
     }
 
+    // The number is taken and its record kept under the lock, so that two stations or processes
+    // never take one number, and a record is in place, whole, before the next number is read.
+    FolderLock lock(folder);
+    if (!lock.held()) {
+        a.error = "The card processor cannot use its transaction folder " + r.folder;
+        return a;
+    }
     const int number = nextNumber(folder);
     char id[16];
     std::snprintf(id, sizeof id, "%06d", number);
@@ -109,21 +211,30 @@ Answer LocalTestProcessor::run(const std::string& operation, const Request& r) {
         if (c != ' ') file += c;
     }
     core::DateTime now = core::clock::now();
-    std::ofstream out(folder / (file + ".txt"), std::ios::binary);
+    // Written whole under a name the numbering does not read, then put in place.
+    fs::path kept = folder / (file + ".txt"), writing = folder / (".writing-" + file + ".txt");
+    std::ofstream out(writing, std::ios::binary);
     out << "Operation: " << operation << "\r\n"
         << "Date: " << core::shortDate(now.date) << "\r\n"
         << "Time: " << core::longTime(now.time) << "\r\n"
-        << "Clerk: " << r.clerk << "\r\n"
-        << "Reference: " << r.reference << "\r\n"
+        << "Clerk: " << keptField(r.clerk) << "\r\n"
+        << "Reference: " << keptField(r.reference) << "\r\n"
         << "Card: xxxx" << (digits.size() > 4 ? digits.substr(digits.size() - 4) : digits) << "\r\n"
-        << "Expiry: " << r.expiry << "\r\n"
-        << "Amount: " << r.amount << "\r\n";
-    if (operation == "Post Auth") out << "Approval code given: " << r.approvalCode << "\r\n";
+        << "Expiry: " << keptField(r.expiry) << "\r\n"
+        << "Amount: " << keptField(r.amount) << "\r\n";
+    if (operation == "Post Auth") out << "Approval code given: " << keptField(r.approvalCode) << "\r\n";
     out << "Approved: " << (a.approved ? "Yes" : "No") << "\r\n"
         << "Message: " << a.message << "\r\n"
         << "Approval code: " << a.approvalCode << "\r\n";
     out.close();
+    if (out) {
+        // Card records are for the station's own account only.
+        fs::permissions(writing, fs::perms::owner_read | fs::perms::owner_write, ec);
+        fs::rename(writing, kept, ec);
+        if (ec) out.setstate(std::ios::failbit);
+    }
     if (!out) {
+        fs::remove(writing, ec);
         // A transaction that could not be kept is no transaction.
         Answer failed;
         failed.error = "The card processor cannot write to its transaction folder " + r.folder;

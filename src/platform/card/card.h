@@ -56,7 +56,10 @@ public:
 // The processor shipped with the program, for training and tests. It reaches no bank. Each
 // transaction is kept as a text file in the request's folder ("<number>-<operation>.txt",
 // numbered from 000001 in the folder), approved or not; the card number is kept as its last
-// four digits only, and the security code, the swipe and the address are never kept.
+// four digits only, and the security code, the swipe and the address are never kept. Every other
+// field is kept on one line, with any run of 13 or more digits masked but its last four, and track
+// data not at all. Numbers are taken under a lock of the folder, so that processes sharing it
+// keep every transaction and never give one approval code twice. Records are 0600.
 //
 // Rules, checked in this order; the first that applies declines with its message:
 //   1. a card number without any digit         "INVALID CARD NUMBER"

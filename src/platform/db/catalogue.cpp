@@ -15,6 +15,7 @@
 #include "platform/core/text.h"
 #include "platform/db/connection.h"
 #include "platform/db/dialect.h"
+#include "platform/os/files.h"
 
 namespace pelk::db {
 
@@ -254,7 +255,7 @@ Status ensureStore(std::string_view windowsPath, const StoreDecl& decl) {
     fs::path file = os::mapPath(windowsPath);
     std::error_code ec;
     if (!fs::exists(file, ec)) {
-        fs::create_directories(file.parent_path(), ec);
+        os::makeFolders(file.parent_path());
         fs::path tmp = file;
         tmp += std::string(kMaking) + hostName() + "-" + std::to_string(::getpid()) + "-" +
                std::to_string(std::random_device{}());
@@ -266,6 +267,8 @@ Status ensureStore(std::string_view windowsPath, const StoreDecl& decl) {
             }
             // Nobody else sees the file before it is whole, so it needs no journal and no sync
             // per step: one sync of the finished file, before it takes its name.
+            // Private before a row is written.
+            os::makeFilePrivate(tmp);
             Status st = (*c)->exec("PRAGMA journal_mode=OFF");
             if (st) st = (*c)->exec("PRAGMA synchronous=OFF");
             if (st) st = (*c)->exec("BEGIN IMMEDIATE");

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/core/datetime.h"
@@ -24,8 +25,11 @@ public:
 
 // Runs the configured commands: PELKPOS_SHUTDOWN_CMD, PELKPOS_RESTART_CMD,
 // PELKPOS_SETDATE_CMD (the date appended as YYYY-MM-DD), PELKPOS_SETTIME_CMD (HH:MM:SS
-// appended), PELKPOS_LAUNCH_CMD (the program's name appended). An action whose command is
-// not configured fails with a reason; nothing is ever run by default.
+// appended), each through the shell, waiting for its answer; PELKPOS_LAUNCH_CMD (its words,
+// then the program's name) is started detached, so the station goes on drawing and ticking
+// while the program runs; only a start the machine refuses is answered. An action whose command
+// is not configured fails; nothing is ever run by default. The reasons are sentences for the
+// clerk and name no variable.
 class CommandActions : public SystemActions {
 public:
     std::string shutdown() override;
@@ -54,6 +58,13 @@ private:
         return failWith;
     }
 };
+
+// The words of a command line: blanks separate them, single or double quotes and a backslash
+// keep blanks inside one. No other shell syntax.
+std::vector<std::string> commandWords(std::string_view line);
+// Starts argv[0] (looked up on PATH) with its arguments and returns at once: "" when it
+// started, else why the machine refused it (not found, not executable).
+std::string startDetached(const std::vector<std::string>& argv);
 
 SystemActions& actions();
 void setActions(std::shared_ptr<SystemActions> a);

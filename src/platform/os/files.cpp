@@ -1,6 +1,11 @@
 #include "platform/os/files.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <system_error>
 
@@ -17,14 +22,70 @@ void setError(std::string* error, const std::string& why) {
 }
 }  // namespace
 
+bool keptPrivate(const fs::path& path) {
+    std::error_code ec;
+    fs::path root = fs::weakly_canonical(rootFolder(), ec);
+    fs::path p = fs::weakly_canonical(path, ec);
+    auto rel = p.lexically_relative(root);
+    if (rel.empty() || *rel.begin() == "..") return false;
+    if (rel != "." && *rel.begin() == "unc") return false;
+    struct stat rootInfo {};
+    bool rootExists = ::stat(root.c_str(), &rootInfo) == 0;
+    // The nearest folder that exists, up to the root: made by this program, on its file system.
+    for (fs::path at = p; !at.empty() && at != at.parent_path(); at = at.parent_path()) {
+        struct stat info {};
+        if (::stat(at.c_str(), &info) != 0) {
+            if (at == root) return true;
+            continue;
+        }
+        if (info.st_uid != ::geteuid()) return false;
+        if (rootExists && info.st_dev != rootInfo.st_dev) return false;
+        return true;
+    }
+    return true;
+}
+
+bool makeFolders(const fs::path& folder, std::string* error) {
+    std::error_code ec;
+    std::vector<fs::path> missing;
+    for (fs::path at = folder; !at.empty() && !fs::exists(at, ec); at = at.parent_path()) {
+        missing.push_back(at);
+        if (at == at.parent_path()) break;
+    }
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+        bool own = keptPrivate(*it);
+        if (::mkdir(it->c_str(), own ? 0700 : 0777) != 0 && errno != EEXIST) {
+            setError(error, std::string(std::strerror(errno)) + ": " + it->string());
+            return false;
+        }
+    }
+    if (!fs::is_directory(folder, ec)) {
+        setError(error, "Not a folder: " + folder.string());
+        return false;
+    }
+    return true;
+}
+
+void makeFilePrivate(const fs::path& file) {
+    std::error_code ec;
+    if (keptPrivate(file)) fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write, ec);
+}
+
 bool wildcardMatch(std::string_view name, std::string_view pattern) {
     std::string n = core::text::lower(name), p = core::text::lower(pattern);
     std::size_t i = 0, j = 0, star = std::string::npos, mark = 0;
     while (i < n.size()) {
-        if (j < p.size() && (p[j] == '?' || p[j] == n[i])) { ++i; ++j; }
-        else if (j < p.size() && p[j] == '*') { star = j++; mark = i; }
-        else if (star != std::string::npos) { j = star + 1; i = ++mark; }
-        else return false;
+        if (j < p.size() && (p[j] == '?' || p[j] == n[i])) {
+            ++i;
+            ++j;
+        } else if (j < p.size() && p[j] == '*') {
+            star = j++;
+            mark = i;
+        } else if (star != std::string::npos) {
+            j = star + 1;
+            i = ++mark;
+        } else
+            return false;
     }
     while (j < p.size() && p[j] == '*') ++j;
     return j == p.size();
@@ -60,11 +121,12 @@ bool copyFile(std::string_view from, std::string_view to, std::string* error) {
         setError(error, "File not found: " + std::string(from));
         return false;
     }
-    fs::create_directories(dst.parent_path(), ec);
+    makeFolders(dst.parent_path());
     if (!fs::copy_file(src, dst, fs::copy_options::overwrite_existing, ec)) {
         setError(error, ec.message());
         return false;
     }
+    makeFilePrivate(dst);
     return true;
 }
 
@@ -77,15 +139,7 @@ bool deleteFile(std::string_view windowsPath, std::string* error) {
     return true;
 }
 
-bool makeFolder(std::string_view windowsPath, std::string* error) {
-    std::error_code ec;
-    fs::create_directories(mapPath(windowsPath), ec);
-    if (ec) {
-        setError(error, ec.message());
-        return false;
-    }
-    return true;
-}
+bool makeFolder(std::string_view windowsPath, std::string* error) { return makeFolders(mapPath(windowsPath), error); }
 
 bool writeRaw(std::string_view target, std::string_view bytes, std::string* error) {
     // A device path (/dev/usb/lp0) is used as it is; anything else is a Windows path.

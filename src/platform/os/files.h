@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,17 @@ bool deleteFile(std::string_view windowsPath, std::string* error = nullptr);
 bool makeFolder(std::string_view windowsPath, std::string* error = nullptr);
 // Writes raw bytes to a file or device (a printer port), appending.
 bool writeRaw(std::string_view windowsPathOrDevice, std::string_view bytes, std::string* error = nullptr);
+
+// What the program makes for itself (stores, printouts, exports, card records, the station's
+// folder) is for its own account only: folders 0700, files 0600. A share mapped under the root's
+// unc folder, or any folder the program did not make (another file system mounted there, a folder
+// of another account), keeps the modes its owner gave: stations share their data through it.
+bool keptPrivate(const std::filesystem::path& onThisMachine);
+// Makes a folder and its missing parents on this machine, those it makes private where
+// keptPrivate says so.
+bool makeFolders(const std::filesystem::path& folder, std::string* error = nullptr);
+// Gives a file the program has just made its private mode (0600), where keptPrivate says so.
+void makeFilePrivate(const std::filesystem::path& file);
 
 // Windows wildcard match of a file name: * and ?, without regard to case.
 bool wildcardMatch(std::string_view name, std::string_view pattern);

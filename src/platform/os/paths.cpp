@@ -1,5 +1,6 @@
 #include "platform/os/paths.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <system_error>
 
@@ -83,16 +84,62 @@ fs::path mapPath(std::string_view windowsPath) {
     } else {
         return mapPath(joinPath(kProgramFolder, p));
     }
+    // ".." climbs as on Windows: never above the drive's root or the share, so that a mapped path
+    // stays under the root folder whatever is typed.
+    const std::size_t fixed = unc ? std::min<std::size_t>(2, parts.size()) : 0;
+    std::vector<std::string> kept;
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        if (k >= fixed && parts[k] == ".") continue;
+        if (k >= fixed && parts[k] == "..") {
+            if (kept.size() > fixed) kept.pop_back();
+            continue;
+        }
+        kept.push_back(parts[k]);
+    }
     fs::path out = base;
     std::error_code ec;
     bool exists = fs::is_directory(out, ec);
-    for (const auto& part : parts) {
-        if (part == ".") continue;
-        std::string name = exists ? matchEntry(out, part) : part;
+    for (const auto& part : kept) {
+        // A share named "." or ".." is no share; it maps to a name that cannot climb.
+        std::string name = part == "." || part == ".." ? "_" + part : part;
+        name = exists ? matchEntry(out, name) : name;
         out /= name;
         exists = exists && fs::is_directory(out, ec);
     }
     return out;
+}
+
+bool climbsAboveItsRoot(std::string_view windowsPath) {
+    std::string p(windowsPath);
+    bool unc = p.size() >= 2 && (p[0] == '\\' || p[0] == '/') && (p[1] == '\\' || p[1] == '/');
+    std::vector<std::string> parts;
+    std::size_t fixed = 0;
+    if (unc) {
+        parts = splitParts(p.substr(2));
+        fixed = 2;
+    } else if (p.size() >= 2 && p[1] == ':') {
+        parts = splitParts(p.substr(2));
+    } else {
+        // Taken relative to the program folder, which lies three folders under the drive's root.
+        parts = splitParts(p);
+        if (parts.empty()) return false;
+        std::vector<std::string> all = splitParts(std::string(kProgramFolder).substr(2));
+        all.insert(all.end(), parts.begin(), parts.end());
+        parts = std::move(all);
+    }
+    std::size_t depth = 0;
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        if (k < fixed) {
+            if (parts[k] == "." || parts[k] == "..") return true;
+            ++depth;
+        } else if (parts[k] == "..") {
+            if (depth <= fixed) return true;
+            --depth;
+        } else if (parts[k] != ".") {
+            ++depth;
+        }
+    }
+    return false;
 }
 
 fs::path spoolFolder() { return rootFolder() / "spool"; }

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "platform/os/files.h"
 #include "platform/os/paths.h"
 
 namespace pelk::os {
@@ -17,10 +18,11 @@ bool setupDone() {
 }
 
 bool markSetupDone(std::string* error) {
-    std::error_code ec;
-    std::filesystem::create_directories(stationFolder(), ec);
+    makeFolders(stationFolder());
     std::ofstream out(markerPath());
     out << "done\n";
+    out.flush();
+    makeFilePrivate(markerPath());
     if (!out) {
         if (error) *error = "Cannot write " + markerPath().string();
         return false;

@@ -1,6 +1,11 @@
 #include "platform/print/printer.h"
 
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <system_error>
 
@@ -24,7 +29,9 @@ Journal& journalState() {
 fs::path spoolBase(std::string* error) {
     fs::path folder = os::spoolFolder();
     std::error_code ec;
+    bool made = !fs::exists(folder, ec);
     fs::create_directories(folder, ec);
+    if (!ec && made) fs::permissions(folder, fs::perms::owner_all, ec);
     if (ec) {
         *error = "Cannot make the spool folder " + folder.string() + ": " + ec.message();
         return {};
@@ -39,6 +46,20 @@ fs::path spoolBase(std::string* error) {
         fs::path base = folder / name;
         if (!fs::exists(base.string() + ".pdf", ec) && !fs::exists(base.string() + ".txt", ec)) return base;
     }
+}
+
+// A copy being written: hidden, named after its writer, so that only a dead writer's is removed.
+fs::path partName(const fs::path& whole) {
+    return whole.parent_path() / ("." + whole.filename().string() + "." + std::to_string(::getpid()) + ".part");
+}
+
+// Put in place only when whole, so that a printout killed half-way leaves no empty copy.
+bool putInPlace(const fs::path& part, const fs::path& whole) {
+    std::error_code ec;
+    fs::permissions(part, fs::perms::owner_read | fs::perms::owner_write, ec);
+    fs::rename(part, whole, ec);
+    if (ec) fs::remove(part, ec);
+    return !ec;
 }
 
 std::string transcriptText(const std::vector<PrintedLine>& lines, std::string_view lineEnd) {
@@ -69,6 +90,23 @@ std::string Journal::portBytes() const {
     std::string out;
     for (const auto& w : portWrites) out += w.bytes;
     return out;
+}
+
+void removeSpoolLeftovers() {
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(os::spoolFolder(), ec)) {
+        std::string n = e.path().filename().string();
+        if (n.size() < 6 || n[0] != '.' || !n.ends_with(".part")) continue;
+        std::string rest = n.substr(0, n.size() - 5);
+        std::size_t dot = rest.rfind('.');
+        if (dot == std::string::npos) continue;
+        long pid = std::strtol(rest.c_str() + dot + 1, nullptr, 10);
+        // A writer still alive is printing now.
+        if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) == 0) continue;
+        if (pid > 0 && errno == EPERM) continue;
+        std::error_code gone;
+        fs::remove(e.path(), gone);
+    }
 }
 
 const Journal& journal() { return journalState(); }
@@ -102,16 +140,17 @@ std::string Printer::EndDoc() {
     addError(errors, why);
     if (!base.empty()) {
         fs::path txt = base.string() + ".txt";
-        std::ofstream out(txt, std::ios::binary);
+        std::ofstream out(partName(txt), std::ios::binary);
         out << transcriptText(lines, "\n");
         out.close();
-        if (out)
+        if (out && putInPlace(partName(txt), txt))
             doc.transcript = txt;
         else
             addError(errors, "Cannot write " + txt.string());
 
         fs::path pdf = base.string() + ".pdf";
-        std::string failed = detail::renderPdf(lines, PrintQuality, pdf, base.filename().string());
+        std::string failed = detail::renderPdf(lines, PrintQuality, partName(pdf), base.filename().string());
+        if (failed.empty() && !putInPlace(partName(pdf), pdf)) failed = "Cannot write " + pdf.string();
         if (failed.empty())
             doc.pdf = pdf;
         else

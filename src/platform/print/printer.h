@@ -72,6 +72,9 @@ private:
     std::vector<PrintedLine> lines_;
 };
 
+// Removes the copies that printouts killed half-way left in the spool folder (run at start).
+void removeSpoolLeftovers();
+
 // The one Printer object of the program.
 Printer& printer();
 

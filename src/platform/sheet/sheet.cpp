@@ -13,6 +13,7 @@
 #include "platform/core/datetime.h"
 #include "platform/core/format.h"
 #include "platform/core/money.h"
+#include "platform/os/files.h"
 #include "platform/os/paths.h"
 
 extern char** environ;
@@ -284,8 +285,7 @@ Workbook::Workbook(Application* app, std::string name) : name_(std::move(name)),
 fs::path Workbook::path() const { return os::exportFolder() / (name_ + ".xlsx"); }
 
 std::string Workbook::show() {
-    std::error_code ec;
-    fs::create_directories(os::exportFolder(), ec);
+    os::makeFolders(os::exportFolder());
     const fs::path file = path();
     lxw_workbook* wb = workbook_new(file.c_str());
     if (!wb) return "Cannot write " + file.string();
@@ -370,6 +370,7 @@ std::string Workbook::show() {
 
     lxw_error rc = workbook_close(wb);
     if (rc != LXW_NO_ERROR) return "Cannot write " + file.string() + ": " + lxw_strerror(rc);
+    os::makeFilePrivate(file);
     if (!opened_) {
         opened_ = true;
         if (opener()) opener()(file);
@@ -397,8 +398,7 @@ std::shared_ptr<Application> Application::running() { return runningApp(); }
 std::shared_ptr<Application> Application::start(std::string* error) {
     fs::path folder = os::exportFolder();
     std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (ec || !fs::is_directory(folder, ec)) {
+    if (!os::makeFolders(folder)) {
         setError(error, "Cannot make the export folder " + folder.string());
         return nullptr;
     }

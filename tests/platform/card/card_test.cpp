@@ -1,8 +1,12 @@
 #include "platform/card/card.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "platform/os/files.h"
@@ -173,6 +177,122 @@ TEST_F(CardTest, AFolderThatCannotBeUsedFailsTheCall) {
     EXPECT_EQ(a.approvalCode, "");
     r.folder = "";
     EXPECT_FALSE(processor->Return(r).error.empty());
+}
+
+TEST_F(CardTest, AHostileFieldIsKeptMaskedOnOneLine) {
+    struct Case {
+        const char* what;
+        std::string Request::*field;
+        std::string value;
+        const char* mustNotHold;
+    };
+    const Case cases[] = {
+        {"track data in the expiry", &Request::expiry, "%B4111111111114242^LEE/ANN^2712101?", "LEE/ANN"},
+        {"track two in the amount", &Request::amount, ";4111111111114242=2712101?", "=2712"},
+        {"a card number in the amount", &Request::amount, "4111111111114242", "411111111111"},
+        {"a spaced card number in the reference", &Request::reference, "PelkPOS 4111 1111 1111 4242", "4111 1111"},
+        {"a dashed card number in the clerk", &Request::clerk, "4111-1111-1111-4242", "4111-1111"},
+        {"line breaks in the clerk", &Request::clerk, "Bob\r\nApproved: Yes\r\nMessage: APPROVED", "\nApproved: Yes"},
+        {"a lone line feed", &Request::clerk, "Bob\nApproval code: T99999", "\nApproval code: T9"},
+        {"a unicode line separator", &Request::clerk,
+         "Bob\xE2\x80\xA8"
+         "Approved: Yes",
+         "\xE2\x80\xA8"},
+        {"a given approval code", &Request::approvalCode, "V1\rApproved: Yes 378282246310005", "\rApproved"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Request r = request("1,000.13");  // declined: the record holds "Approved: No"
+        r.*c.field = c.value;
+        Answer a = processor->PostAuth(r);
+        ASSERT_TRUE(a.error.empty()) << a.error;
+        std::string text = keptText(a.transactionId + "-PostAuth.txt");
+        EXPECT_EQ(text.find(c.mustNotHold), std::string::npos) << text;
+        // Every line is one of the record's own, none forged, and no 13 digits stand together.
+        std::istringstream lines(text);
+        int approvedLines = 0;
+        for (std::string line; std::getline(lines, line);) {
+            ASSERT_FALSE(line.empty());
+            EXPECT_EQ(line.back(), '\r');
+            line.pop_back();
+            EXPECT_EQ(line.find('\r'), std::string::npos) << line;
+            if (line.rfind("Approved:", 0) == 0) ++approvedLines;
+            int run = 0;
+            for (char ch : line) {
+                run = std::isdigit(static_cast<unsigned char>(ch)) ? run + 1 : (ch == ' ' || ch == '-') ? run : 0;
+                EXPECT_LT(run, 13) << line;
+            }
+        }
+        EXPECT_EQ(approvedLines, 1);
+        EXPECT_NE(text.find("Approved: No"), std::string::npos);
+    }
+    // What is harmless is kept as typed.
+    Request plain = request("25.00", "2712");
+    plain.clerk = "Ann-Marie 2";
+    std::string text = keptText(processor->Purchase(plain).transactionId + "-Purchase.txt");
+    EXPECT_NE(text.find("Clerk: Ann-Marie 2\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Expiry: 2712\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Amount: 25.00\r\n"), std::string::npos);
+}
+
+TEST_F(CardTest, ARecordIsForTheStationsOwnAccountOnly) {
+    Answer a = processor->Purchase(request("25.00"));
+    struct stat st {};
+    ASSERT_EQ(::stat((os::mapPath(kFolder) / (a.transactionId + "-Purchase.txt")).c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+// Several processes sell at once on one folder: every sale kept, no approval code given twice.
+TEST_F(CardTest, ConcurrentWritersKeepEveryTransactionWithItsOwnCode) {
+    const int kEach = 150;
+    for (int writers : {2, 4}) {
+        SCOPED_TRACE(writers);
+        fs::remove_all(os::mapPath(kFolder));
+        fs::path codes = root.path() / "codes";
+        fs::create_directories(codes);
+        std::vector<pid_t> children;
+        for (int w = 0; w < writers; ++w) {
+            pid_t pid = fork();
+            ASSERT_GE(pid, 0);
+            if (pid == 0) {
+                std::ofstream out(codes / std::to_string(w));
+                LocalTestProcessor own;
+                int fine = 0;
+                for (int k = 0; k < kEach; ++k) {
+                    Answer got = own.Purchase(request("25.00"));
+                    if (got.approved && got.error.empty()) ++fine;
+                    out << got.approvalCode << "\n";
+                }
+                out.close();
+                _exit(fine == kEach && out ? 0 : 1);
+            }
+            children.push_back(pid);
+        }
+        for (pid_t pid : children) {
+            int status = 0;
+            ASSERT_EQ(waitpid(pid, &status, 0), pid);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+        std::set<std::string> given;
+        int answers = 0;
+        for (int w = 0; w < writers; ++w) {
+            std::ifstream in(codes / std::to_string(w));
+            for (std::string code; std::getline(in, code); ++answers) given.insert(code);
+        }
+        EXPECT_EQ(answers, writers * kEach);
+        EXPECT_EQ(given.size(), static_cast<std::size_t>(writers * kEach));
+        std::vector<std::string> records = kept();
+        ASSERT_EQ(records.size(), static_cast<std::size_t>(writers * kEach));
+        std::set<std::string> recorded;
+        for (const std::string& name : records) {
+            std::string text = keptText(name);
+            auto at = text.find("Approval code: ");
+            ASSERT_NE(at, std::string::npos) << name;
+            recorded.insert(text.substr(at + 15, 6));
+        }
+        EXPECT_EQ(recorded, given);
+        fs::remove_all(codes);
+    }
 }
 
 // A processor that answers what it is told, to stand in for a real one.

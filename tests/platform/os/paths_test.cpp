@@ -1,13 +1,16 @@
-#include <fstream>
+#include "platform/os/paths.h"
+
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 #include "platform/os/actions.h"
 #include "platform/os/files.h"
-#include "platform/os/paths.h"
 #include "platform/os/station.h"
 #include "support/temp_root.h"
 
 using namespace pelk;
+namespace fs = std::filesystem;
 
 TEST(JoinPath, ExactlyOneBackslashBetweenParts) {
     struct {
@@ -28,17 +31,45 @@ TEST(JoinPath, ExactlyOneBackslashBetweenParts) {
 TEST(MapPath, DrivesSharesAndCase) {
     test::TempRoot root;
     const auto& r = root.path();
-    EXPECT_EQ(os::mapPath("C:\\Program Files\\Pelk POS 4\\DOZA98.mdb"), r / "c" / "Program Files" / "Pelk POS 4" / "DOZA98.mdb");
+    EXPECT_EQ(os::mapPath("C:\\Program Files\\Pelk POS 4\\DOZA98.mdb"),
+              r / "c" / "Program Files" / "Pelk POS 4" / "DOZA98.mdb");
     EXPECT_EQ(os::mapPath("\\\\Server\\Share\\Data\\x.mdb"), r / "unc" / "server" / "share" / "Data" / "x.mdb");
     EXPECT_EQ(os::mapPath("DOZA98.mdb"), r / "c" / "Program Files" / "Pelk POS 4" / "DOZA98.mdb");
 
     // An existing file is found whatever case the path is written in.
     root.writeFile("C:\\Program Files\\Pelk POS 4\\Infor.mdb", "x");
-    EXPECT_EQ(os::mapPath("c:/PROGRAM FILES/pelk pos 4/INFOR.MDB"), r / "c" / "Program Files" / "Pelk POS 4" / "Infor.mdb");
+    EXPECT_EQ(os::mapPath("c:/PROGRAM FILES/pelk pos 4/INFOR.MDB"),
+              r / "c" / "Program Files" / "Pelk POS 4" / "Infor.mdb");
     EXPECT_TRUE(os::fileExists("C:\\program files\\PELK POS 4\\infor.mdb"));
     EXPECT_FALSE(os::fileExists("C:\\program files\\PELK POS 4\\other.mdb"));
     root.writeFile("\\\\server\\share\\Data\\DOZA98.mdb", "x");
     EXPECT_TRUE(os::fileExists("\\\\SERVER\\SHARE\\data\\doza98.MDB"));
+}
+
+TEST(MapPath, DotDotNeverLeavesTheRoot) {
+    test::TempRoot root;
+    const auto& r = root.path();
+    struct Case {
+        const char* typed;
+        fs::path mapped;  // under the root
+        bool climbs;
+    };
+    const Case cases[] = {
+        {"C:\\..\\..\\..\\..\\etc\\passwd", fs::path("c") / "etc" / "passwd", true},
+        {"C:/../etc/passwd", fs::path("c") / "etc" / "passwd", true},
+        {"C:\\Program Files\\..\\..\\x.mdb", fs::path("c") / "x.mdb", true},
+        {"C:\\Program Files\\Pelk POS 4\\..\\Data\\.\\x.mdb", fs::path("c") / "Program Files" / "Data" / "x.mdb",
+         false},
+        {"\\\\srv\\share\\..\\..\\etc\\passwd", fs::path("unc") / "srv" / "share" / "etc" / "passwd", true},
+        {"\\\\srv\\..\\..\\etc", fs::path("unc") / "srv" / "_.." / "etc", true},
+        {"\\\\srv\\share\\Data\\..\\x.mdb", fs::path("unc") / "srv" / "share" / "x.mdb", false},
+        {"..\\..\\..\\..\\etc\\passwd", fs::path("c") / "etc" / "passwd", true},
+        {"..\\Other\\x.mdb", fs::path("c") / "Program Files" / "Other" / "x.mdb", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(os::mapPath(c.typed), r / c.mapped) << c.typed;
+        EXPECT_EQ(os::climbsAboveItsRoot(c.typed), c.climbs) << c.typed;
+    }
 }
 
 TEST(Files, FindCopyDelete) {
@@ -83,7 +114,8 @@ TEST(Actions, RecorderKeepsWhatWasAskedAndConfiguredCommandsRun) {
     EXPECT_EQ(os::actions().setDate({2026, 12, 11}), "");
     EXPECT_EQ(os::actions().setTime({9, 0, 0}), "");
     EXPECT_EQ(os::actions().launch("Pbrush.EXE"), "");
-    EXPECT_EQ(rec->asked, (std::vector<std::string>{"set-date 12/11/2026", "set-time 9:00:00 AM", "launch Pbrush.EXE"}));
+    EXPECT_EQ(rec->asked,
+              (std::vector<std::string>{"set-date 12/11/2026", "set-time 9:00:00 AM", "launch Pbrush.EXE"}));
 
     // Without a configured command nothing runs and the reason comes back.
     os::CommandActions real;
@@ -91,10 +123,37 @@ TEST(Actions, RecorderKeepsWhatWasAskedAndConfiguredCommandsRun) {
     EXPECT_NE(real.shutdown(), "");
     setenv("PELKPOS_LAUNCH_CMD", "true", 1);
     EXPECT_EQ(real.launch("Pbrush.EXE"), "");
-    setenv("PELKPOS_LAUNCH_CMD", "false", 1);
+    // A launched program is not waited for, so only a start the machine refuses fails.
+    setenv("PELKPOS_LAUNCH_CMD", "/no/such/program", 1);
     EXPECT_NE(real.launch("Pbrush.EXE"), "");
     unsetenv("PELKPOS_LAUNCH_CMD");
     os::setActions(std::make_shared<os::CommandActions>());
+}
+
+TEST(Files, WhatTheProgramMakesIsPrivateButASharedFolderKeepsItsModes) {
+    test::TempRoot root;
+    auto mode = [](const fs::path& p) { return fs::status(p).permissions() & fs::perms::all; };
+    ASSERT_TRUE(os::makeFolder("C:\\Program Files\\Pelk POS 4\\Backup"));
+    EXPECT_EQ(mode(root.path() / "c"), fs::perms::owner_all);
+    EXPECT_EQ(mode(os::mapPath("C:\\Program Files\\Pelk POS 4\\Backup")), fs::perms::owner_all);
+    root.writeFile(os::programPath("A.mdb"), "a");
+    fs::permissions(os::mapPath(os::programPath("A.mdb")), fs::perms::all);
+    ASSERT_TRUE(os::copyFile(os::programPath("A.mdb"), "C:\\Program Files\\Pelk POS 4\\Backup\\A.mdb"));
+    EXPECT_EQ(mode(os::mapPath("C:\\Program Files\\Pelk POS 4\\Backup\\A.mdb")),
+              fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(os::markSetupDone());
+    EXPECT_EQ(mode(os::stationFolder()), fs::perms::owner_all);
+    EXPECT_EQ(mode(os::stationFolder() / "setup-done"), fs::perms::owner_read | fs::perms::owner_write);
+
+    // The share: folders and files as its owner has them, whatever this program would choose.
+    fs::create_directories(root.path() / "unc" / "srv" / "share");
+    fs::permissions(root.path() / "unc" / "srv" / "share", fs::perms::all);
+    ASSERT_TRUE(os::copyFile(os::programPath("A.mdb"), "\\\\srv\\share\\A.mdb"));
+    EXPECT_EQ(mode(root.path() / "unc" / "srv" / "share"), fs::perms::all);
+    EXPECT_EQ(mode(root.path() / "unc" / "srv" / "share" / "A.mdb"), fs::perms::all);
+    EXPECT_FALSE(os::keptPrivate(root.path() / "unc" / "srv" / "share" / "New.mdb"));
+    EXPECT_TRUE(os::keptPrivate(os::mapPath(os::programPath("New.mdb"))));
+    EXPECT_FALSE(os::keptPrivate("/etc/passwd"));
 }
 
 TEST(Station, SetupMarkIsKeptPerRoot) {

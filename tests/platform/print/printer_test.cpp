@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -203,6 +206,38 @@ TEST_F(PrintTest, DocumentsOfOneSecondKeepTheirOwnSpoolFiles) {
     EXPECT_NE(journal().documents[0].pdf, journal().documents[1].pdf);
     EXPECT_EQ(readFile(journal().documents[0].transcript), "first\n");
     EXPECT_EQ(readFile(journal().documents[1].transcript), "second\n");
+}
+
+// Only whole copies are in the spool, for the station's own account; copies a killed printout
+// left half-written are removed at the next start, those of a printout still running are not.
+TEST_F(PrintTest, TheSpoolHoldsOnlyWholeCopiesForItsOwner) {
+    test::TempRoot root;
+    printer().print("whole");
+    ASSERT_EQ(printer().EndDoc(), "");
+    const PrintedDocument& doc = journal().documents.back();
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(os::spoolFolder())) {
+        names.push_back(e.path().filename().string());
+        EXPECT_EQ(std::filesystem::status(e.path()).permissions() & std::filesystem::perms::all,
+                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
+            << names.back();
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{doc.pdf.filename().string(), doc.transcript.filename().string()}));
+    EXPECT_EQ(std::filesystem::status(os::spoolFolder()).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_all);
+
+    // A writer long gone (no process has pid 2^22 + 1 here) and one alive (this test).
+    std::filesystem::path dead = os::spoolFolder() / ".20260105-090000-009.pdf.4194305.part";
+    std::filesystem::path alive =
+        os::spoolFolder() / (".20260105-090000-010.pdf." + std::to_string(::getpid()) + ".part");
+    std::ofstream(dead) << "";
+    std::ofstream(alive) << "";
+    removeSpoolLeftovers();
+    EXPECT_FALSE(std::filesystem::exists(dead));
+    EXPECT_TRUE(std::filesystem::exists(alive));
+    EXPECT_TRUE(std::filesystem::exists(doc.pdf));
+    EXPECT_TRUE(std::filesystem::exists(doc.transcript));
 }
 
 TEST_F(PrintTest, DocumentsGoToTheQueueOfTheCurrentPrinterOffTheScreensThread) {
