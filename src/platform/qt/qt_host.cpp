@@ -466,6 +466,12 @@ bool QtHost::routeKey(FormWindow& window, QKeyEvent* e) {
     int key = e->key();
     Qt::KeyboardModifiers mods = e->modifiers();
     ui::Control* active = f->activeControl();
+    // Alt+F4 asks the form to close where its close box would, as the window system's key; a window
+    // manager may not be there to turn it into a close request.
+    if (key == Qt::Key_F4 && (mods & Qt::AltModifier)) {
+        if (window.closableByUser()) deliver([f] { ui::input::closeWindow(*f); });
+        return true;
+    }
     // A combo box opens its list as Qt does.
     if (active && active->kind() == ui::ControlKind::ComboBox &&
         (key == Qt::Key_F4 || ((mods & Qt::AltModifier) && (key == Qt::Key_Down || key == Qt::Key_Up))))
