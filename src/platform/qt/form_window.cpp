@@ -418,7 +418,11 @@ FormWindow::~FormWindow() {
     *self_ = nullptr;
     menus_.reset();
     // Its widgets may be inside the event that unloaded the form; they go when it has returned.
-    if (window_) window_->deleteLater();
+    if (!window_) return;
+    if (QtHost* host = QtHost::current())
+        host->disposeLater(window_);
+    else
+        window_->deleteLater();
 }
 
 void FormWindow::detach() {

@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <thread>
+#include <utility>
 
 #include "platform/core/clock.h"
 #include "platform/core/text.h"
@@ -196,6 +197,8 @@ QtHost::~QtHost() {
     ui::screen().onChange(nullptr);
     for (auto& [form, window] : windows_) window->detach();
     windows_.clear();
+    for (QPointer<QWidget>& w : disposed_)
+        if (w) w->deleteLater();
     if (installed() == this) installed() = nullptr;
 }
 
@@ -279,6 +282,25 @@ void QtHost::destroyWindow(const ui::Form& form) {
     gone->detach();
 }
 
+QtHost::Busy::Busy(QtHost& host) : host_(host) { ++host_.busy_; }
+
+QtHost::Busy::~Busy() {
+    if (--host_.busy_ > 0) return;
+    // Deleted when the event being delivered now has returned to the main loop.
+    for (QPointer<QWidget>& w : std::exchange(host_.disposed_, {}))
+        if (w) w->deleteLater();
+}
+
+void QtHost::disposeLater(QWidget* window) {
+    if (!window) return;
+    window->hide();
+    if (busy_ == 0) {
+        window->deleteLater();
+        return;
+    }
+    disposed_.emplace_back(window);
+}
+
 // ---- Host
 
 void QtHost::showForm(ui::Form& form, bool modal) {
@@ -303,6 +325,7 @@ void QtHost::formUnloaded(ui::Form& form) {
 
 void QtHost::runModal(ui::Form& form) {
     if (!form.isLoaded() || !form.visible() || ui::programEnded()) return;
+    Busy busy(*this);
     QEventLoop loop;
     waits_.push_back(Wait{&form, &loop});
     sync();
@@ -324,12 +347,14 @@ QWidget* QtHost::dialogParent() const {
 }
 
 ui::MsgBoxResult QtHost::msgBox(const ui::MessageBoxRequest& box) {
+    Busy busy(*this);
     ui::MsgBoxResult r = showMessageBox(dialogParent(), box);
     if (endCalled_) throw ui::ProgramEnded();
     return r;
 }
 
 std::optional<std::string> QtHost::inputBox(const ui::InputBoxRequest& box) {
+    Busy busy(*this);
     auto r = showInputBox(dialogParent(), box);
     if (endCalled_) throw ui::ProgramEnded();
     return r;
@@ -338,12 +363,14 @@ std::optional<std::string> QtHost::inputBox(const ui::InputBoxRequest& box) {
 void QtHost::beep() { QApplication::beep(); }
 
 bool QtHost::printerDialog(const ui::PrinterDialogRequest& dialog) {
+    Busy busy(*this);
     bool chosen = showPrinterSetup(dialogParent(), dialog.title);
     if (endCalled_) throw ui::ProgramEnded();
     return chosen;
 }
 
 void QtHost::doEvents() {
+    Busy busy(*this);
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     if (endCalled_) throw ui::ProgramEnded();
     advanceFixedClock();
@@ -379,6 +406,7 @@ void QtHost::checkEnded() {
 // ---- Events
 
 void QtHost::deliver(const std::function<void()>& fn) {
+    Busy busy(*this);
     try {
         fn();
     } catch (const ui::ProgramEnded&) {
@@ -392,6 +420,7 @@ void QtHost::deliver(const std::function<void()>& fn) {
 }
 
 void QtHost::showError(const std::string& what) {
+    Busy busy(*this);
     ui::MessageBoxRequest box{"Run-time error: " + what, ui::kOKOnly + ui::kCritical, std::string(ui::kProgramTitle)};
     showMessageBox(dialogParent(), box);
 }

@@ -93,6 +93,10 @@ public:
     void timersChanged() { scheduleTimers(); }
     // Brings focus and the active window in line with the program's (done after every event).
     void sync();
+    // Deletes a window that is no longer shown once every event and wait in progress has
+    // returned: a press may open a form shown waiting whose button unloads the window under the
+    // press, which Qt is still delivering when the wait ends.
+    void disposeLater(QWidget* window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -111,7 +115,19 @@ private:
     void showError(const std::string& what);
     QWidget* dialogParent() const;
 
+    // While something of the program runs (an event, a wait, a dialog), windows wait to be deleted.
+    class Busy {
+    public:
+        explicit Busy(QtHost& host);
+        ~Busy();
+
+    private:
+        QtHost& host_;
+    };
+
     std::map<const ui::Form*, std::unique_ptr<FormWindow>> windows_;
+    int busy_ = 0;
+    std::vector<QPointer<QWidget>> disposed_;
     struct Wait {
         const ui::Form* form;
         QEventLoop* loop;
