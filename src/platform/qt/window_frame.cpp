@@ -209,10 +209,12 @@ bool DrawnFrame::eventFilter(QObject* watched, QEvent* event) {
             QRect r = window_->rect();
             QPalette pal = window_->palette();
             pal.setColor(QPalette::Button, systemColor(15));
+            // The classic raised edge: 3D light and white on the top left, dark shadow and
+            // shadow on the bottom right.
             pal.setColor(QPalette::Light, systemColor(22));
             pal.setColor(QPalette::Midlight, systemColor(20));
-            pal.setColor(QPalette::Mid, systemColor(16));
-            pal.setColor(QPalette::Dark, systemColor(21));
+            pal.setColor(QPalette::Shadow, systemColor(21));
+            pal.setColor(QPalette::Dark, systemColor(16));
             qDrawWinPanel(&p, r, pal, false);
             QRegion ring =
                 QRegion(r.adjusted(2, 2, -2, -2)) - QRegion(r.adjusted(kBorder, kBorder, -kBorder, -kBorder));
