@@ -156,12 +156,13 @@ public:
     RecordModel(const ui::DBGrid& grid, std::function<bool()> readable, QObject* parent)
         : QAbstractTableModel(parent), grid_(grid), readable_(std::move(readable)) {}
 
-    void setShape(Shape shape) {
+    // True when the table was laid out anew (other rows or columns).
+    bool setShape(Shape shape) {
         if (shape.rows != shape_.rows || shape.captions.size() != shape_.captions.size()) {
             beginResetModel();
             shape_ = std::move(shape);
             endResetModel();
-            return;
+            return true;
         }
         bool headings = shape.captions != shape_.captions;
         shape_ = std::move(shape);
@@ -170,6 +171,7 @@ public:
             emit dataChanged(index(0, 0), index(shape_.rows - 1, columnCount() - 1), {Qt::DisplayRole, Qt::EditRole});
         if (shape_.rows > 0) emit headerDataChanged(Qt::Vertical, 0, shape_.rows - 1);
         if (headings && columnCount() > 0) emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+        return headings;
     }
     const Shape& shape() const { return shape_; }
 
@@ -418,6 +420,19 @@ private:
         return taken;
     }
 
+    // The width of a column that fits its heading and the rows in sight (the ones the table reads
+    // to paint; measuring every row would read every row from the store).
+    int fittedWidth(int c, const ui::GridColumn& column) const {
+        QFontMetrics cells(table_->font()), headings(table_->horizontalHeader()->font());
+        constexpr int kPadding = 10;
+        int width = headings.horizontalAdvance(toQString(column.caption)) + kPadding;
+        int inSight = table_->height() / std::max(1, table_->verticalHeader()->defaultSectionSize()) + 1;
+        int rows = std::min(grid_.rows(), inSight);
+        for (int r = 0; r < rows; ++r)
+            width = std::max(width, cells.horizontalAdvance(toQString(grid_.textMatrix(r, c))) + kPadding);
+        return width;
+    }
+
     // Rows the recordset holds (the row being added and the empty add row come after them).
     int storedRows() const {
         db::Recordset* rs = grid_.dataSource() ? grid_.dataSource()->recordset() : nullptr;
@@ -449,13 +464,14 @@ private:
             shape.typedStored.push_back(takesTyping(0, column, 1));
             shape.typedAdded.push_back(takesTyping(1, column, 1));
         }
-        model_->setShape(std::move(shape));
+        bool laidOut = model_->setShape(std::move(shape));
         for (int c = 0; c < cols; ++c) {
             double width = columns[static_cast<std::size_t>(c)].width;
             int pixels = width > 0 ? twips().toPixels(width) : -1;
-            if (pixels < 0)
-                table_->resizeColumnToContents(c);
-            else if (table_->columnWidth(c) != pixels)
+            // A column without a width of its own fits what shows when the rows come.
+            if (pixels < 0 && laidOut)
+                table_->setColumnWidth(c, fittedWidth(c, columns[static_cast<std::size_t>(c)]));
+            else if (pixels >= 0 && table_->columnWidth(c) != pixels)
                 table_->setColumnWidth(c, pixels);
         }
         QSignalBlocker block(table_);
