@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
 #include <string>
 #include <vector>
 
@@ -178,6 +179,16 @@ TEST_F(Frames, TheHelpWindowClosesByItsCloseBox) {
         ASSERT_TRUE(ui::forms().isLoaded<settings::frmHelpSetPtr>());
         if (std::string(how) == "close box") {
             screenshot(window, "help_window");
+            // Dragged by its title bar, it moves with the finger.
+            QPoint before = window->pos();
+            QPoint grip = frame->titleBarRect().center();
+            QWindow* handle = window->windowHandle();
+            QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+            QTest::mouseMove(handle, grip + QPoint(-60, 40));
+            // Let go where the finger stopped: on the title bar where it was taken, now moved.
+            QTest::mouseRelease(handle, Qt::LeftButton, {}, grip);
+            settle();
+            EXPECT_EQ(window->pos(), before + QPoint(-60, 40));
             touchScreen(window->mapToGlobal(frame->closeBoxRect().center()));
         } else {
             QTest::keyClick(window, Qt::Key_F4, Qt::AltModifier);
