@@ -164,6 +164,27 @@ TEST_F(Grids, RecordGridShowsTheRowsAndAClickMovesTheDataControl) {
     EXPECT_EQ(shot.pixelColor(cell.right() - 2, cell.center().y()), QColor(255, 255, 255)) << "on white";
 }
 
+// Over many rows the table reads from the grid the rows it shows, and no others: at first the
+// top ones, after the data control moves to the last row the ones around it.
+TEST_F(Grids, RecordGridReadsTheRowsInSight) {
+    makeCards();
+    test::addCards(600);
+    auto& f = show<frmQtSheet>("frmQtSheet");
+    QTableView* t = table(f.DBGrid1);
+    ASSERT_EQ(rowCount(t), 603);
+    screenshot(host().canvasOf(f), "record_grid_long");
+    int inSight = t->viewport()->height() / t->verticalHeader()->defaultSectionSize() + 1;
+    EXPECT_GT(f.DBGrid1.rowsRead(), 0);
+    EXPECT_LE(f.DBGrid1.rowsRead(), inSight + 1);
+
+    ASSERT_TRUE(f.datTcd.Recordset().MoveLast().ok());
+    settle();
+    t->grab();
+    EXPECT_EQ(currentRow(t), 602);
+    EXPECT_EQ(rowTexts(t, 602)[2], "Guest 600");
+    EXPECT_LE(f.DBGrid1.rowsRead(), inSight + 2) << "the rows around the last one, read afresh after the move";
+}
+
 // The data control shows its navigator: its caption between the arrows, and the arrows move it.
 TEST_F(Grids, NavigatorButtonsMoveTheDataControl) {
     makeCards();
