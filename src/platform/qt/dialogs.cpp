@@ -52,6 +52,26 @@ int messageWidth(const QWidget* parent) {
     return std::max(200, std::min(screenWidth / 2, 500) - 130);
 }
 
+// A word wider than a line (a long path) stays whole as well: word joiners between its
+// characters leave a wrapping of Qt's own no place to break it.
+QString keepLongWordsWhole(const QString& text, const QFontMetrics& metrics, int width) {
+    QStringList lines = text.split('\n');
+    for (QString& line : lines) {
+        QStringList words = line.split(' ');
+        for (QString& word : words) {
+            if (word.size() < 2 || metrics.horizontalAdvance(word) <= width) continue;
+            QString joined;
+            for (QChar c : word) {
+                if (!joined.isEmpty() && !c.isLowSurrogate()) joined += QChar(0x2060);
+                joined += c;
+            }
+            word = joined;
+        }
+        line = words.join(' ');
+    }
+    return lines.join('\n');
+}
+
 }  // namespace
 
 ui::MsgBoxResult showMessageBox(QWidget* parent, const ui::MessageBoxRequest& box) {
@@ -59,7 +79,9 @@ ui::MsgBoxResult showMessageBox(QWidget* parent, const ui::MessageBoxRequest& bo
     QMessageBox dialog(parent);
     dialog.setWindowTitle(toQString(box.title));
     dialog.setTextFormat(Qt::PlainText);
-    dialog.setText(wrapAtBlanks(toQString(box.prompt), dialog.fontMetrics(), messageWidth(parent)));
+    int width = messageWidth(parent);
+    QString lines = wrapAtBlanks(toQString(box.prompt), dialog.fontMetrics(), width);
+    dialog.setText(keepLongWordsWhole(lines, dialog.fontMetrics(), width));
     switch (ui::iconOf(box.style)) {
         case ui::MsgBoxIcon::Critical:
             dialog.setIcon(QMessageBox::Critical);

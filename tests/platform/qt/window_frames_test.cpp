@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QScreen>
@@ -156,6 +157,23 @@ TEST(MessageLines, BreakAtBlanksOnly) {
             EXPECT_TRUE(wrapped.split('\n').join(' ').split(' ').contains(word))
                 << "kept whole: " << word.toStdString();
     }
+}
+
+// In a message box a path longer than a line is not broken either: it stands whole on a line of
+// its own.
+TEST_F(Frames, AMessageBoxKeepsALongPathWhole) {
+    const QString path = "\\\\STATION-SERVER-OF-THE-FRONT-DESK\\PelkPOS-Shared-Data-Folder\\Data\\";
+    whenModal([&](QWidget* modal) {
+        auto* label = modal->findChild<QLabel*>("qt_msgbox_label");
+        ASSERT_TRUE(label);
+        QStringList lines = label->text().remove(QChar(0x2060)).split('\n');
+        EXPECT_EQ(lines, (QStringList{"Files or Server not found:", path})) << lines.join('|').toStdString();
+        screenshot(modal, "message_box_long_path");
+        int shown = label->height() / label->fontMetrics().lineSpacing();
+        EXPECT_EQ(shown, 2) << "two lines drawn, the path not broken inside";
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    ui::MsgBox("Files or Server not found: " + path.toStdString(), ui::kOKOnly);
 }
 
 // The printer screen's help window is a window titled "Help" closed by its own close box (or
