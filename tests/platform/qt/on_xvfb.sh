@@ -13,4 +13,8 @@ Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null' EXIT
 for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.05; done
+if [ ! -e "/tmp/.X11-unix/X$display" ]; then
+  echo "Xvfb did not start here: skipped"
+  exit 77
+fi
 DISPLAY=":$display" QT_QPA_PLATFORM=xcb "$@"
