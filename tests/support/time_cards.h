@@ -30,6 +30,22 @@ inline void makeCards() {
     }
 }
 
+// `count` more cards after the three, for grids longer than a window: card n is employee
+// 2000 + n's, "Guest n", on one day.
+inline void addCards(int count) {
+    db::UnitOfWork work;
+    ASSERT_TRUE(work.begin({kCards}).ok());
+    auto d = work.store(kCards);
+    ASSERT_TRUE(d.ok());
+    for (int n = 1; n <= count; ++n) {
+        auto added = d->execute("INSERT INTO tblTcd (szID_no, szName_na, szDate_da, szIn_ti, szTHrs) VALUES ('" +
+                                std::to_string(2000 + n) + "', 'Guest " + std::to_string(n) +
+                                "', #12/13/2026#, #7:00:00 AM#, " + std::to_string(n) + ")");
+        ASSERT_TRUE(added.ok()) << added.error().message();
+    }
+    ASSERT_TRUE(work.commit().ok());
+}
+
 // A field of the first card matching `where`, as the screens read it.
 inline std::string card(const std::string& where, const std::string& field) {
     auto d = db::Database::open(kCards);

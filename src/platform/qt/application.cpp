@@ -16,6 +16,7 @@
 #include "platform/qt/dialogs.h"
 #include "platform/qt/look.h"
 #include "platform/qt/qt_host.h"
+#include "platform/qt/window_frame.h"
 #include "platform/ui/host.h"
 #include "platform/ui/registry.h"
 #include "platform/ui/runtime.h"
@@ -66,6 +67,7 @@ void applyLook(QApplication& app) {
     pal.setColor(QPalette::Disabled, QPalette::Light, systemColor(20));
     app.setPalette(pal);
     app.setFont(toQFont(ui::Font{"MS Sans Serif", 9}));
+    app.setWindowIcon(programIcon());
 }
 
 int runProgram(const ui::Program& program) {

@@ -2,25 +2,86 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <map>
 
 #include "platform/print/printers.h"
 #include "platform/qt/look.h"
+#include "platform/qt/window_frame.h"
 
 namespace pelk::qt {
+
+QString wrapAtBlanks(const QString& text, const QFontMetrics& metrics, int width) {
+    QStringList lines;
+    for (const QString& paragraph : text.split('\n')) {
+        QString line;
+        bool first = true;
+        for (const QString& word : paragraph.split(' ')) {
+            if (first) {
+                line = word;
+                first = false;
+            } else if (metrics.horizontalAdvance(line + ' ' + word) > width && !line.trimmed().isEmpty()) {
+                lines << line;
+                line = word;
+            } else {
+                line += ' ' + word;
+            }
+        }
+        lines << line;
+    }
+    return lines.join('\n');
+}
+
+namespace {
+
+// The width at which a message box's text goes onto its next line. A message box of Qt's own
+// would break its text anywhere a line may break (inside "\\SERVER\Share\", at its backslashes)
+// once it is wider than half the screen: lines shorter than that leave it nothing to break.
+int messageWidth(const QWidget* parent) {
+    QScreen* screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+    int screenWidth = screen ? screen->availableGeometry().width() : 1024;
+    // Room for the icon and the box's margins.
+    return std::max(200, std::min(screenWidth / 2, 500) - 130);
+}
+
+// A word wider than a line (a long path) stays whole as well: word joiners between its
+// characters leave a wrapping of Qt's own no place to break it.
+QString keepLongWordsWhole(const QString& text, const QFontMetrics& metrics, int width) {
+    QStringList lines = text.split('\n');
+    for (QString& line : lines) {
+        QStringList words = line.split(' ');
+        for (QString& word : words) {
+            if (word.size() < 2 || metrics.horizontalAdvance(word) <= width) continue;
+            QString joined;
+            for (QChar c : word) {
+                if (!joined.isEmpty() && !c.isLowSurrogate()) joined += QChar(0x2060);
+                joined += c;
+            }
+            word = joined;
+        }
+        line = words.join(' ');
+    }
+    return lines.join('\n');
+}
+
+}  // namespace
 
 ui::MsgBoxResult showMessageBox(QWidget* parent, const ui::MessageBoxRequest& box) {
     using R = ui::MsgBoxResult;
     QMessageBox dialog(parent);
     dialog.setWindowTitle(toQString(box.title));
     dialog.setTextFormat(Qt::PlainText);
-    dialog.setText(toQString(box.prompt));
+    int width = messageWidth(parent);
+    QString lines = wrapAtBlanks(toQString(box.prompt), dialog.fontMetrics(), width);
+    dialog.setText(keepLongWordsWhole(lines, dialog.fontMetrics(), width));
     switch (ui::iconOf(box.style)) {
         case ui::MsgBoxIcon::Critical:
             dialog.setIcon(QMessageBox::Critical);
@@ -53,7 +114,8 @@ ui::MsgBoxResult showMessageBox(QWidget* parent, const ui::MessageBoxRequest& bo
     }
     dialog.setDefaultButton(byDefault);
     dialog.setEscapeButton(escape);
-    if (!escape) dialog.setWindowFlags((dialog.windowFlags() | Qt::CustomizeWindowHint) & ~Qt::WindowCloseButtonHint);
+    // A box without Cancel (nor OK alone) has no close box: it must be answered with a button.
+    DrawnFrame::decorate(&dialog, true, escape != nullptr);
     dialog.exec();
     auto it = answers.find(dialog.clickedButton());
     if (it != answers.end()) return it->second;
@@ -68,6 +130,7 @@ std::optional<std::string> showInputBox(QWidget* parent, const ui::InputBoxReque
     dialog.setTextValue(toQString(box.defaultText));
     dialog.setOkButtonText("OK");
     dialog.setCancelButtonText("Cancel");
+    DrawnFrame::decorate(&dialog, true, true);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return toStd(dialog.textValue());
 }
@@ -94,6 +157,7 @@ bool showPrinterSetup(QWidget* parent, const std::string& title) {
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+    DrawnFrame::decorate(&dialog, true, true);
     if (dialog.exec() != QDialog::Accepted) return false;
     int row = list->currentRow();
     if (row >= 0 && row < static_cast<int>(printers.size()))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFontMetrics>
+#include <QString>
 #include <optional>
 #include <string>
 
@@ -22,5 +24,9 @@ std::optional<std::string> showInputBox(QWidget* parent, const ui::InputBoxReque
 // server's queues as far as it answered at once), the current printer chosen. OK makes the chosen
 // printer current; false when cancelled.
 bool showPrinterSetup(QWidget* parent, const std::string& title);
+
+// The text with its lines broken at blanks only, none wider than `width` where a blank allows: a
+// path or a code in a message is never split. Its own line breaks stay.
+QString wrapAtBlanks(const QString& text, const QFontMetrics& metrics, int width);
 
 }  // namespace pelk::qt

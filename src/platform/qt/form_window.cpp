@@ -11,10 +11,12 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "platform/qt/qt_host.h"
+#include "platform/qt/window_frame.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/input.h"
 #include "platform/ui/registry.h"
@@ -384,7 +386,7 @@ FormWindow::FormWindow(ui::Form& form, Kind kind, bool modal, QMdiArea* area)
         auto* frame = new FormFrame();
         frame->hint = [self = self_] {
             FormWindow* w = *self;
-            return w ? w->clientSize() : QSize();
+            return w ? w->outerSize() : QSize();
         };
         frame->closing = close;
         frame_ = frame;
@@ -424,7 +426,11 @@ FormWindow::~FormWindow() {
     *self_ = nullptr;
     menus_.reset();
     // Its widgets may be inside the event that unloaded the form; they go when it has returned.
-    if (window_) window_->deleteLater();
+    if (!window_) return;
+    if (QtHost* host = QtHost::current())
+        host->disposeLater(window_);
+    else
+        window_->deleteLater();
 }
 
 void FormWindow::detach() {
@@ -438,6 +444,27 @@ void FormWindow::detach() {
     if (window_) window_->hide();
 }
 
+QSize FormWindow::outerSize() const {
+    QSize s = clientSize();
+    if (DrawnFrame* frame = kind_ == Kind::Own ? DrawnFrame::of(window_) : nullptr) s = s.grownBy(frame->margins());
+    return s;
+}
+
+bool FormWindow::closableByUser() const {
+    if (!form_ || !window_) return false;
+    if (kind_ == Kind::Own) {
+        DrawnFrame* frame = DrawnFrame::of(window_);
+        return frame && frame->hasTitleBar() && frame->closable();
+    }
+    return form_->controlBox() && (kind_ == Kind::Main || form_->borderStyle() != 0);
+}
+
+QRect FormWindow::screenArea(bool whole) const {
+    QScreen* screen = window_ && window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    return whole ? screen->geometry() : screen->availableGeometry();
+}
+
 QSize FormWindow::clientSize() const {
     QSize s = canvas_ ? canvas_->formSize() : QSize();
     if (!canvas_ && form_) s = twips().toRect(0, 0, form_->width(), form_->height()).size();
@@ -448,8 +475,9 @@ QSize FormWindow::clientSize() const {
 void FormWindow::applyTitle() {
     if (!form_ || !window_) return;
     window_->setWindowTitle(toQString(form_->caption()));
+    // The program's own icon unless the form has one of its own.
     QPixmap icon = loadPixmap(form_->icon());
-    if (!icon.isNull()) window_->setWindowIcon(QIcon(icon));
+    window_->setWindowIcon(icon.isNull() ? programIcon() : QIcon(icon));
 }
 
 bool FormWindow::applyFrame() {
@@ -471,7 +499,10 @@ bool FormWindow::applyFrame() {
     } else {
         flags = Qt::Window;
     }
-    if (style == 0 && kind_ != Kind::Main) {
+    if (kind_ == Kind::Own) {
+        // Its frame, where it has one, is drawn inside it (window_frame.h).
+        flags |= Qt::FramelessWindowHint;
+    } else if (style == 0 && kind_ != Kind::Main) {
         flags |= Qt::FramelessWindowHint;
     } else {
         flags |= Qt::CustomizeWindowHint;
@@ -489,8 +520,14 @@ bool FormWindow::applyFrame() {
         flags_ = flags;
         flagsSet_ = true;
     }
+    if (kind_ == Kind::Own) {
+        if (style == 0)
+            DrawnFrame::remove(window_);
+        else
+            DrawnFrame::decorate(window_, !noTitle, !noTitle && box);
+    }
     bool maximised = form_->windowState() == ui::kMaximized;
-    QSize fixed = kind_ == Kind::MdiChild ? sub_->sizeHint() : clientSize();
+    QSize fixed = kind_ == Kind::MdiChild ? sub_->sizeHint() : outerSize();
     if (!sizable && !maximised && kind_ != Kind::Main) {
         window_->setFixedSize(fixed);
     } else {
@@ -502,14 +539,30 @@ bool FormWindow::applyFrame() {
 
 void FormWindow::applyGeometry() {
     if (!form_ || !window_) return;
-    // A maximised window gets its normal place too (where it goes back to; and a window never
-    // sized takes Qt's default size on some platforms, over its maximised one).
+    // A window is placed here, not left to a window manager: a station's display may run none,
+    // and then nobody else maximises or places a window. With one, it comes to the same.
+    if (kind_ != Kind::MdiChild && form_->windowState() == ui::kMaximized) {
+        // A borderless maximised window covers the whole screen, the others its available area.
+        QRect area = screenArea(kind_ == Kind::Own && form_->borderStyle() == 0);
+        if (area.isValid() && window_->geometry() != area) window_->setGeometry(area);
+        return;
+    }
+    // A maximised child gets its normal place too (where it goes back to).
     if (form_->windowState() != ui::kNormal && window_->isVisible()) return;
     QPoint at(twips().toPixels(form_->left()), twips().toPixels(form_->top()));
     if (kind_ == Kind::MdiChild && sub_) {
         sub_->resize(sub_->sizeHint());
-    } else {
-        window_->resize(clientSize());
+        sub_->move(at);
+        return;
+    }
+    QSize size = outerSize();
+    window_->resize(size);
+    // A window larger than the screen starts at its edge, so its left or top part is not lost
+    // off the screen (the log-in screen is a little wider than a 1024-pixel display).
+    QRect screen = screenArea(true);
+    if (screen.isValid()) {
+        if (size.width() > screen.width()) at.setX(screen.left());
+        if (size.height() > screen.height()) at.setY(screen.top());
     }
     window_->move(at);
 }

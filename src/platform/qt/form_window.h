@@ -120,6 +120,8 @@ public:
     // Gives the control with the focus the keyboard focus in this window; with `activate` the
     // window also becomes the active one (the program made its form the active form).
     void focus(bool activate);
+    // Whether the user may close the window from its title bar (its close box, Alt+F4).
+    bool closableByUser() const;
     // Called when the user closes the window (its close box).
     std::function<void()> onClose;
 
@@ -132,6 +134,10 @@ private:
     void applyGeometry();
     void applyTitle();
     QSize clientSize() const;
+    // The window's size: the client area and the frame drawn around it.
+    QSize outerSize() const;
+    // The screen's whole area, or the part windows may take (without panels).
+    QRect screenArea(bool whole) const;
 
     ui::Form* form_;
     // Shared with the window's close handlers, which may outlive this until the window is deleted.

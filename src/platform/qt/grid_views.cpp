@@ -1,4 +1,5 @@
 // The widgets of the record grid, the flexible grid and the calendar (control_view.h).
+#include <QAbstractTableModel>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QEvent>
@@ -51,18 +52,19 @@ public:
 
 // A table whose cells change only through the program: clicks are taken before the table sees
 // them, and a cell editor is opened by the view and never moves on to the next cell by itself.
-class GridTable : public QTableWidget {
+template <class Table>
+class GridTableOf : public Table {
 public:
-    explicit GridTable(QWidget* parent) : QTableWidget(parent), lines_(new GridLineStyle(this)) {
-        setStyle(lines_);
-        setFocusPolicy(Qt::NoFocus);
-        setEditTriggers(QAbstractItemView::NoEditTriggers);
-        setSelectionMode(QAbstractItemView::SingleSelection);
-        setSelectionBehavior(QAbstractItemView::SelectItems);
-        setTabKeyNavigation(false);
-        setCornerButtonEnabled(false);
-        setWordWrap(false);
-        for (QHeaderView* h : {horizontalHeader(), verticalHeader()}) {
+    explicit GridTableOf(QWidget* parent) : Table(parent), lines_(new GridLineStyle(this)) {
+        this->setStyle(lines_);
+        this->setFocusPolicy(Qt::NoFocus);
+        this->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        this->setSelectionMode(QAbstractItemView::SingleSelection);
+        this->setSelectionBehavior(QAbstractItemView::SelectItems);
+        this->setTabKeyNavigation(false);
+        this->setCornerButtonEnabled(false);
+        this->setWordWrap(false);
+        for (QHeaderView* h : {this->horizontalHeader(), this->verticalHeader()}) {
             h->setSectionsClickable(false);
             h->setHighlightSections(false);
             h->setSectionResizeMode(QHeaderView::Fixed);
@@ -79,7 +81,7 @@ public:
     void setLineColour(const QColor& c) {
         if (lines_->lines == c) return;
         lines_->lines = c;
-        viewport()->update();
+        this->viewport()->update();
     }
     QWidget* editor() const { return editor_; }
     void editorOpened(QWidget* e) { editor_ = e; }
@@ -87,6 +89,29 @@ public:
     void dropEditor() {
         if (editor_) closeEditor(editor_, QAbstractItemDelegate::NoHint);
     }
+
+protected:
+    void closeEditor(QWidget* e, QAbstractItemDelegate::EndEditHint hint) override {
+        if (e == editor_) editor_ = nullptr;
+        // Tab ends the edit; the current cell stays the program's.
+        if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem)
+            hint = QAbstractItemDelegate::NoHint;
+        // The grid keeps the keyboard focus the editor had (the table takes none of its own).
+        bool focused = e && e->hasFocus();
+        Table::closeEditor(e, hint);
+        if (focused) this->setFocus(Qt::OtherFocusReason);
+    }
+
+private:
+    GridLineStyle* lines_;
+    QPointer<QWidget> editor_;
+};
+
+// The flexible grid's table: it holds the few cells the screen wrote.
+class GridTable : public GridTableOf<QTableWidget> {
+public:
+    using GridTableOf::GridTableOf;
+
     // Rows and columns made equal to the counts; a count unchanged keeps its items.
     void setCounts(int rows, int cols) {
         if (columnCount() != cols) setColumnCount(cols);
@@ -108,22 +133,87 @@ public:
         if (it->background() != back) it->setBackground(back);
         if (it->foreground() != fore) it->setForeground(fore);
     }
+};
 
-protected:
-    void closeEditor(QWidget* e, QAbstractItemDelegate::EndEditHint hint) override {
-        if (e == editor_) editor_ = nullptr;
-        // Tab ends the edit; the current cell stays the program's.
-        if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem)
-            hint = QAbstractItemDelegate::NoHint;
-        // The grid keeps the keyboard focus the editor had (the table takes none of its own).
-        bool focused = e && e->hasFocus();
-        QTableWidget::closeEditor(e, hint);
-        if (focused) setFocus(Qt::OtherFocusReason);
+// The record grid's table: its cells are read from the grid when the table shows them.
+using RecordTable = GridTableOf<QTableView>;
+
+// What the record table shows, read from the record grid as the table paints: a grid over a year
+// of rows reads the few rows on the screen, not every row. The shape (rows, columns, headings,
+// which columns take typing, the current row) is given by the view's update(), which also says
+// whether the grid may still be read (a control can go before the canvas hears of it).
+class RecordModel : public QAbstractTableModel {
+public:
+    struct Shape {
+        int rows = 0;
+        int stored = 0;  // rows of the recordset; the add row comes after them
+        int current = -1;
+        QStringList captions;
+        std::vector<char> typedStored, typedAdded;  // per column: takes typing
+        bool operator==(const Shape&) const = default;
+    };
+
+    RecordModel(const ui::DBGrid& grid, std::function<bool()> readable, QObject* parent)
+        : QAbstractTableModel(parent), grid_(grid), readable_(std::move(readable)) {}
+
+    // True when the table was laid out anew (other rows or columns).
+    bool setShape(Shape shape) {
+        if (shape.rows != shape_.rows || shape.captions.size() != shape_.captions.size()) {
+            beginResetModel();
+            shape_ = std::move(shape);
+            endResetModel();
+            return true;
+        }
+        bool headings = shape.captions != shape_.captions;
+        shape_ = std::move(shape);
+        // Every cell may have changed (a move, a write, a refresh): the table reads again what it shows.
+        if (shape_.rows > 0 && columnCount() > 0)
+            emit dataChanged(index(0, 0), index(shape_.rows - 1, columnCount() - 1), {Qt::DisplayRole, Qt::EditRole});
+        if (shape_.rows > 0) emit headerDataChanged(Qt::Vertical, 0, shape_.rows - 1);
+        if (headings && columnCount() > 0) emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+        return headings;
+    }
+    const Shape& shape() const { return shape_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : shape_.rows; }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(shape_.captions.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid()) return {};
+        if (role == Qt::TextAlignmentRole) return static_cast<int>(Qt::AlignLeft | Qt::AlignVCenter);
+        if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
+        if (!readable_()) return {};
+        try {
+            return toQString(grid_.textMatrix(index.row(), index.column()));
+        } catch (const std::exception&) {
+            // The grid changed under the table; its update follows.
+            return {};
+        }
+    }
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        if (!index.isValid()) return Qt::NoItemFlags;
+        Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        const auto& typed = index.row() >= shape_.stored ? shape_.typedAdded : shape_.typedStored;
+        auto c = static_cast<std::size_t>(index.column());
+        if (c < typed.size() && typed[c]) f |= Qt::ItemIsEditable;
+        return f;
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (role == Qt::TextAlignmentRole && orientation == Qt::Vertical) return static_cast<int>(Qt::AlignCenter);
+        if (role != Qt::DisplayRole) return {};
+        if (orientation == Qt::Horizontal)
+            return section >= 0 && section < shape_.captions.size() ? shape_.captions[section] : QVariant();
+        // The current row has the arrow, the empty add row the star.
+        if (section == shape_.current) return QStringLiteral("\u25B6");
+        if (section >= shape_.stored) return QStringLiteral("*");
+        return QString();
     }
 
 private:
-    GridLineStyle* lines_;
-    QPointer<QWidget> editor_;
+    const ui::DBGrid& grid_;
+    std::function<bool()> readable_;
+    Shape shape_;
 };
 
 // The line that edits a cell: the text goes to the program as it is typed (as a bound text box's
@@ -136,7 +226,7 @@ public:
         // Escape after typing: the edits the row had before the cell was opened come back.
         std::function<void()> reverted;
     };
-    CellEditor(GridTable* table, Program program)
+    CellEditor(RecordTable* table, Program program)
         : QStyledItemDelegate(table), table_(table), program_(std::move(program)) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override {
@@ -171,7 +261,7 @@ public:
     void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
 
 private:
-    GridTable* table_;
+    RecordTable* table_;
     Program program_;
 };
 
@@ -184,8 +274,11 @@ int rowHeightFor(const QWidget* w) { return QFontMetrics(w->font()).height() + 4
 
 class DBGridView : public ControlView {
 public:
-    DBGridView(ui::DBGrid& grid, GridTable* table) : ControlView(grid, table), grid_(grid), table_(table) {
+    DBGridView(ui::DBGrid& grid, RecordTable* table) : ControlView(grid, table), grid_(grid), table_(table) {
         std::weak_ptr<int> life = life_;
+        model_ = new RecordModel(
+            grid, [this, life] { return !life.expired() && alive(); }, table);
+        table->setModel(model_);
         table->setItemDelegate(new CellEditor(table, {[this, life](int r, int c, const QString& text) {
                                                           return !life.expired() && cellTyped(r, c, text);
                                                       },
@@ -294,11 +387,11 @@ private:
 
     void edit(int r, int c) {
         if (!alive() || grid_.row() != r || !grid_.hasFocus()) return;
-        QTableWidgetItem* it = table_->item(r, c);
-        if (!it || !(it->flags() & Qt::ItemIsEditable)) return;
+        QModelIndex at = model_->index(r, c);
+        if (!at.isValid() || !(model_->flags(at) & Qt::ItemIsEditable)) return;
         editsBefore_ = grid_.pendingEdits();
         colBefore_ = grid_.col();
-        table_->editItem(it);
+        table_->edit(at);
     }
 
     // The row's edits as they were when the cell was opened: the others again, this cell's gone.
@@ -327,6 +420,19 @@ private:
         return taken;
     }
 
+    // The width of a column that fits its heading and the rows in sight (the ones the table reads
+    // to paint; measuring every row would read every row from the store).
+    int fittedWidth(int c, const ui::GridColumn& column) const {
+        QFontMetrics cells(table_->font()), headings(table_->horizontalHeader()->font());
+        constexpr int kPadding = 10;
+        int width = headings.horizontalAdvance(toQString(column.caption)) + kPadding;
+        int inSight = table_->height() / std::max(1, table_->verticalHeader()->defaultSectionSize()) + 1;
+        int rows = std::min(grid_.rows(), inSight);
+        for (int r = 0; r < rows; ++r)
+            width = std::max(width, cells.horizontalAdvance(toQString(grid_.textMatrix(r, c))) + kPadding);
+        return width;
+    }
+
     // Rows the recordset holds (the row being added and the empty add row come after them).
     int storedRows() const {
         db::Recordset* rs = grid_.dataSource() ? grid_.dataSource()->recordset() : nullptr;
@@ -345,39 +451,36 @@ private:
     }
 
     void fill() {
-        std::vector<ui::GridColumn> columns = grid_.columns();
-        int rows = grid_.rows(), cols = static_cast<int>(columns.size());
-        int current = grid_.row(), col = grid_.col(), stored = storedRows();
+        const std::vector<ui::GridColumn>& columns = grid_.columns();
+        int cols = static_cast<int>(columns.size());
+        int current = grid_.row(), col = grid_.col();
         if (table_->editor() && (current != shownRow_ || col != shownCol_ || current < 0)) table_->dropEditor();
-        table_->setCounts(rows, cols);
-        QStringList captions;
-        for (const ui::GridColumn& column : columns) captions << toQString(column.caption);
-        table_->setHorizontalHeaderLabels(captions);
+        RecordModel::Shape shape;
+        shape.rows = grid_.rows();
+        shape.stored = storedRows();
+        shape.current = current;
+        for (const ui::GridColumn& column : columns) {
+            shape.captions << toQString(column.caption);
+            shape.typedStored.push_back(takesTyping(0, column, 1));
+            shape.typedAdded.push_back(takesTyping(1, column, 1));
+        }
+        bool laidOut = model_->setShape(std::move(shape));
         for (int c = 0; c < cols; ++c) {
             double width = columns[static_cast<std::size_t>(c)].width;
-            if (width > 0)
-                table_->setColumnWidth(c, twips().toPixels(width));
-            else
-                table_->resizeColumnToContents(c);
-        }
-        for (int r = 0; r < rows; ++r) {
-            for (int c = 0; c < cols; ++c) {
-                Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-                if (takesTyping(r, columns[static_cast<std::size_t>(c)], stored)) flags |= Qt::ItemIsEditable;
-                table_->setCell(r, c, toQString(grid_.textMatrix(r, c)), flags);
-            }
-            // The current row has the arrow, the empty add row the star.
-            QString marker = r == current ? QStringLiteral("\u25B6") : r >= stored ? QStringLiteral("*") : QString();
-            QTableWidgetItem* head = table_->verticalHeaderItem(r);
-            if (!head) table_->setVerticalHeaderItem(r, head = new QTableWidgetItem);
-            if (head->text() != marker) head->setText(marker);
+            int pixels = width > 0 ? twips().toPixels(width) : -1;
+            // A column without a width of its own fits what shows when the rows come.
+            if (pixels < 0 && laidOut)
+                table_->setColumnWidth(c, fittedWidth(c, columns[static_cast<std::size_t>(c)]));
+            else if (pixels >= 0 && table_->columnWidth(c) != pixels)
+                table_->setColumnWidth(c, pixels);
         }
         QSignalBlocker block(table_);
         bool moved = current != shownRow_;
         if (current >= 0 && col >= 0 && col < cols) {
-            if (table_->currentRow() != current || table_->currentColumn() != col)
-                table_->setCurrentCell(current, col, QItemSelectionModel::ClearAndSelect);
-            if (moved) table_->scrollToItem(table_->item(current, col));
+            QModelIndex at = model_->index(current, col);
+            if (table_->currentIndex() != at)
+                table_->selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect);
+            if (moved) table_->scrollTo(at);
         } else {
             table_->clearSelection();
             table_->setCurrentIndex(QModelIndex());
@@ -387,7 +490,8 @@ private:
     }
 
     ui::DBGrid& grid_;
-    GridTable* table_;
+    RecordTable* table_;
+    RecordModel* model_;
     int shownRow_ = -1, shownCol_ = -1;
     std::vector<std::pair<std::string, std::string>> editsBefore_;
     int colBefore_ = -1;
@@ -569,7 +673,7 @@ private:
 void registerDataRenderers(std::map<ui::ControlKind, Renderer>& t) {
     using K = ui::ControlKind;
     t[K::DBGrid] = [](ui::Control& c, QWidget* parent) {
-        return std::make_unique<DBGridView>(static_cast<ui::DBGrid&>(c), new GridTable(parent));
+        return std::make_unique<DBGridView>(static_cast<ui::DBGrid&>(c), new RecordTable(parent));
     };
     t[K::FlexGrid] = [](ui::Control& c, QWidget* parent) {
         return std::make_unique<FlexGridView>(static_cast<ui::FlexGrid&>(c), new GridTable(parent));

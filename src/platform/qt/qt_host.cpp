@@ -15,6 +15,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <thread>
+#include <utility>
 
 #include "platform/core/clock.h"
 #include "platform/core/text.h"
@@ -197,6 +198,8 @@ QtHost::~QtHost() {
     ui::screen().onChange(nullptr);
     for (auto& [form, window] : windows_) window->detach();
     windows_.clear();
+    for (QPointer<QWidget>& w : disposed_)
+        if (w) w->deleteLater();
     if (installed() == this) installed() = nullptr;
 }
 
@@ -280,6 +283,25 @@ void QtHost::destroyWindow(const ui::Form& form) {
     gone->detach();
 }
 
+QtHost::Busy::Busy(QtHost& host) : host_(host) { ++host_.busy_; }
+
+QtHost::Busy::~Busy() {
+    if (--host_.busy_ > 0) return;
+    // Deleted when the event being delivered now has returned to the main loop.
+    for (QPointer<QWidget>& w : std::exchange(host_.disposed_, {}))
+        if (w) w->deleteLater();
+}
+
+void QtHost::disposeLater(QWidget* window) {
+    if (!window) return;
+    window->hide();
+    if (busy_ == 0) {
+        window->deleteLater();
+        return;
+    }
+    disposed_.emplace_back(window);
+}
+
 // ---- Host
 
 void QtHost::showForm(ui::Form& form, bool modal) {
@@ -304,6 +326,7 @@ void QtHost::formUnloaded(ui::Form& form) {
 
 void QtHost::runModal(ui::Form& form) {
     if (!form.isLoaded() || !form.visible() || ui::programEnded()) return;
+    Busy busy(*this);
     QEventLoop loop;
     waits_.push_back(Wait{&form, &loop});
     sync();
@@ -325,12 +348,14 @@ QWidget* QtHost::dialogParent() const {
 }
 
 ui::MsgBoxResult QtHost::msgBox(const ui::MessageBoxRequest& box) {
+    Busy busy(*this);
     ui::MsgBoxResult r = showMessageBox(dialogParent(), box);
     if (endCalled_) throw ui::ProgramEnded();
     return r;
 }
 
 std::optional<std::string> QtHost::inputBox(const ui::InputBoxRequest& box) {
+    Busy busy(*this);
     auto r = showInputBox(dialogParent(), box);
     if (endCalled_) throw ui::ProgramEnded();
     return r;
@@ -339,12 +364,14 @@ std::optional<std::string> QtHost::inputBox(const ui::InputBoxRequest& box) {
 void QtHost::beep() { QApplication::beep(); }
 
 bool QtHost::printerDialog(const ui::PrinterDialogRequest& dialog) {
+    Busy busy(*this);
     bool chosen = showPrinterSetup(dialogParent(), dialog.title);
     if (endCalled_) throw ui::ProgramEnded();
     return chosen;
 }
 
 void QtHost::doEvents() {
+    Busy busy(*this);
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     if (endCalled_) throw ui::ProgramEnded();
     advanceFixedClock();
@@ -380,6 +407,7 @@ void QtHost::checkEnded() {
 // ---- Events
 
 void QtHost::deliver(const std::function<void()>& fn) {
+    Busy busy(*this);
     try {
         fn();
     } catch (const ui::ProgramEnded&) {
@@ -393,6 +421,7 @@ void QtHost::deliver(const std::function<void()>& fn) {
 }
 
 void QtHost::showError(const std::string& what) {
+    Busy busy(*this);
     ui::MessageBoxRequest box{"Run-time error: " + what, ui::kOKOnly + ui::kCritical, std::string(ui::kProgramTitle)};
     showMessageBox(dialogParent(), box);
 }
@@ -475,6 +504,12 @@ bool QtHost::routeKey(FormWindow& window, QKeyEvent* e) {
     int key = e->key();
     Qt::KeyboardModifiers mods = e->modifiers();
     ui::Control* active = f->activeControl();
+    // Alt+F4 asks the form to close where its close box would, as the window system's key; a window
+    // manager may not be there to turn it into a close request.
+    if (key == Qt::Key_F4 && (mods & Qt::AltModifier)) {
+        if (window.closableByUser()) deliver([f] { ui::input::closeWindow(*f); });
+        return true;
+    }
     // A combo box opens its list as Qt does.
     if (active && active->kind() == ui::ControlKind::ComboBox &&
         (key == Qt::Key_F4 || ((mods & Qt::AltModifier) && (key == Qt::Key_Down || key == Qt::Key_Up))))

@@ -41,7 +41,10 @@ class FormWindow;
 //   bar and the window frame come on top), in twips at the screen's density (twips()).
 //   BorderStyle 0 is borderless, 1 and 3 are of fixed size (3 without minimise and maximise boxes),
 //   a fixed dialog without Caption and ControlBox has no title bar, WindowState 2 maximises (a
-//   borderless maximised window covers the whole screen).
+//   borderless maximised window covers the whole screen). The host places and sizes every window
+//   itself, maximised ones included, since a station's display may run no window manager; a window
+//   larger than the screen starts at the screen's edge. A form of its own with a border draws its
+//   frame and title bar itself (window_frame.h), as do the dialogs.
 // - What the user does (clicks and touches, keys, the close box, menu items and their shortcuts)
 //   goes to the runtime's input entry points (ui::input), one event each; property changes of the
 //   forms show at once. Qt timers tick the forms' timers (ui::timers); on a fixed clock the host
@@ -93,6 +96,10 @@ public:
     void timersChanged() { scheduleTimers(); }
     // Brings focus and the active window in line with the program's (done after every event).
     void sync();
+    // Deletes a window that is no longer shown once every event and wait in progress has
+    // returned: a press may open a form shown waiting whose button unloads the window under the
+    // press, which Qt is still delivering when the wait ends.
+    void disposeLater(QWidget* window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -111,7 +118,19 @@ private:
     void showError(const std::string& what);
     QWidget* dialogParent() const;
 
+    // While something of the program runs (an event, a wait, a dialog), windows wait to be deleted.
+    class Busy {
+    public:
+        explicit Busy(QtHost& host);
+        ~Busy();
+
+    private:
+        QtHost& host_;
+    };
+
     std::map<const ui::Form*, std::unique_ptr<FormWindow>> windows_;
+    int busy_ = 0;
+    std::vector<QPointer<QWidget>> disposed_;
     struct Wait {
         const ui::Form* form;
         QEventLoop* loop;

@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyledItemDelegate>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextOption>
@@ -770,11 +771,26 @@ private:
 
 // ---- Lists
 
+// The rows of an opened list at least as high as the box that opened it, so that a finger that
+// fits the box fits each row too.
+class TouchRows : public QStyledItemDelegate {
+public:
+    explicit TouchRows(QComboBox* box) : QStyledItemDelegate(box), box_(box) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize s = QStyledItemDelegate::sizeHint(option, index);
+        return QSize(s.width(), std::max(s.height(), box_->height()));
+    }
+
+private:
+    QComboBox* box_;
+};
+
 class ComboWidget : public QComboBox {
 public:
     explicit ComboWidget(QWidget* parent) : QComboBox(parent) {
         setFocusPolicy(Qt::NoFocus);
         setInsertPolicy(QComboBox::NoInsert);
+        setItemDelegate(new TouchRows(this));
     }
 };
 

@@ -50,14 +50,14 @@ std::string DBGrid::dataSourceName() const { return source_ ? source_->name() : 
 
 int DBGrid::addColumn(GridColumn column) {
     declared_.push_back(std::move(column));
-    loaded_ = false;
+    forgetRows();
     changed("Columns");
     return static_cast<int>(declared_.size()) - 1;
 }
 
 void DBGrid::setColumns(std::vector<GridColumn> columns) {
     declared_ = std::move(columns);
-    loaded_ = false;
+    forgetRows();
     changed("Columns");
 }
 
@@ -83,17 +83,21 @@ void DBGrid::setColumnFormat(int col, std::string numberFormat) {
     if (assign(declared_[static_cast<std::size_t>(col)].numberFormat, numberFormat)) changed("Columns");
 }
 
-std::vector<GridColumn> DBGrid::columns() const {
+const std::vector<GridColumn>& DBGrid::columns() const {
     if (!declared_.empty()) return declared_;
-    std::vector<GridColumn> all;
-    if (db::Recordset* rs = source_ ? source_->recordset() : nullptr)
-        for (const db::FieldInfo& f : rs->fields()) all.push_back(GridColumn{f.name, f.name, 0, {}});
-    return all;
+    if (!fieldColumnsKnown_) {
+        fieldColumns_.clear();
+        if (db::Recordset* rs = source_ ? source_->recordset() : nullptr)
+            for (const db::FieldInfo& f : rs->fields()) fieldColumns_.push_back(GridColumn{f.name, f.name, 0, {}});
+        // Known once there is a recordset to know them from.
+        fieldColumnsKnown_ = source_ && source_->recordset();
+    }
+    return fieldColumns_;
 }
 
 namespace {
-GridColumn columnAt(const DBGrid& g, int col) {
-    auto all = g.columns();
+const GridColumn& columnAt(const DBGrid& g, int col) {
+    const auto& all = g.columns();
     if (col < 0 || static_cast<std::size_t>(col) >= all.size())
         throw PropertyError(g.path() + ": there is no column " + std::to_string(col));
     return all[static_cast<std::size_t>(col)];
@@ -132,9 +136,18 @@ void DBGrid::setScrollBars(int s) {
 // ---- rows
 
 void DBGrid::dataChanged() {
-    loaded_ = false;
-    rows_.clear();
+    forgetRows();
     changed("Rows");
+}
+
+void DBGrid::forgetRows() const {
+    reader_.reset();
+    readerAt_ = -1;
+    count_ = -1;
+    rows_.clear();
+    rowOf_.clear();
+    rowsRead_ = 0;
+    fieldColumnsKnown_ = false;
 }
 
 void DBGrid::clearPending() {
@@ -143,28 +156,43 @@ void DBGrid::clearPending() {
     changed("TextMatrix");
 }
 
-// The rows are read through a second cursor over the data control's rows, so reading them moves
-// nothing; they are read again after every change the data control makes.
-const std::vector<DBGrid::Row>& DBGrid::cached() const {
-    if (loaded_) return rows_;
-    loaded_ = true;
-    rows_.clear();
-    db::Recordset* rs = source_ ? source_->recordset() : nullptr;
-    if (!rs) return rows_;
-    auto clone = rs->Clone();
-    if (!clone) return rows_;
-    auto cols = columns();
-    if (!clone->MoveFirst()) return rows_;  // no rows
-    while (!clone->eof()) {
-        auto b = clone->bookmark();
-        if (!b) break;
-        Row r{*b, {}};
-        for (const GridColumn& c : cols)
-            r.values.push_back(c.dataField.empty() ? core::Value{} : clone->field(c.dataField).valueOr(core::Value{}));
-        rows_.push_back(std::move(r));
-        if (!clone->MoveNext()) break;
+int DBGrid::storedRows() const {
+    if (count_ < 0) {
+        db::Recordset* rs = source_ ? source_->recordset() : nullptr;
+        count_ = rs ? std::max(0L, rs->recordCount()) : 0;
+        rows_.assign(static_cast<std::size_t>(count_), Row{});
     }
-    return rows_;
+    return static_cast<int>(count_);
+}
+
+const DBGrid::Row* DBGrid::rowAt(int r) const {
+    if (r < 0 || r >= storedRows()) return nullptr;
+    Row& row = rows_[static_cast<std::size_t>(r)];
+    if (row.read) return &row;
+    row.read = true;
+    ++rowsRead_;
+    db::Recordset* rs = source_ ? source_->recordset() : nullptr;
+    if (!rs) return &row;
+    if (!reader_) {
+        auto clone = rs->Clone();
+        if (!clone) return &row;
+        reader_.emplace(std::move(*clone));
+        readerAt_ = -1;
+    }
+    // The rows a window shows come one after the other: the next one is a step away.
+    bool there = readerAt_ == r - 1 && readerAt_ >= 0 ? reader_->MoveNext().ok() && !reader_->eof()
+                                                      : reader_->setAbsolutePosition(r).ok();
+    readerAt_ = there ? r : -1;
+    if (!there) return &row;
+    if (auto b = reader_->bookmark()) {
+        row.bookmark = *b;
+        rowOf_[*b] = r;
+    }
+    const auto& cols = columns();
+    row.values.reserve(cols.size());
+    for (const GridColumn& c : cols)
+        row.values.push_back(c.dataField.empty() ? core::Value{} : reader_->field(c.dataField).valueOr(core::Value{}));
+    return &row;
 }
 
 bool DBGrid::adding() const {
@@ -174,7 +202,7 @@ bool DBGrid::adding() const {
 
 int DBGrid::rows() const {
     if (!source_ || !source_->isOpen()) return 0;
-    return static_cast<int>(cached().size()) + ((allowAddNew_ || adding()) ? 1 : 0);
+    return storedRows() + ((allowAddNew_ || adding()) ? 1 : 0);
 }
 
 int DBGrid::cols() const { return static_cast<int>(columns().size()); }
@@ -182,13 +210,14 @@ int DBGrid::cols() const { return static_cast<int>(columns().size()); }
 int DBGrid::row() const {
     db::Recordset* rs = source_ ? source_->recordset() : nullptr;
     if (!rs) return -1;
-    const auto& all = cached();
-    if (rs->editMode() == db::EditMode::Adding) return static_cast<int>(all.size());
+    int stored = storedRows();
+    if (rs->editMode() == db::EditMode::Adding) return stored;
     auto b = rs->bookmark();
     if (!b) return -1;
-    for (std::size_t i = 0; i < all.size(); ++i)
-        if (all[i].bookmark == *b) return static_cast<int>(i);
-    return -1;
+    if (auto it = rowOf_.find(*b); it != rowOf_.end()) return it->second;
+    // A row not shown yet: its place in the recordset's order, which the reader shares.
+    long at = rs->absolutePosition();
+    return at >= 0 && at < stored ? static_cast<int>(at) : -1;
 }
 
 void DBGrid::setRow(int r) {
@@ -208,13 +237,13 @@ void DBGrid::checkCell(int r, int c) const {
 
 std::string DBGrid::textMatrix(int r, int c) const {
     checkCell(r, c);
-    GridColumn column = columns()[static_cast<std::size_t>(c)];
-    if (r == row())
+    const GridColumn& column = columns()[static_cast<std::size_t>(c)];
+    if (!pending_.empty() && r == row())
         for (const auto& [field, value] : pending_)
             if (core::text::equalsNoCase(field, column.dataField)) return value;
-    const auto& all = cached();
-    if (static_cast<std::size_t>(r) >= all.size()) return {};
-    return cellText(all[static_cast<std::size_t>(r)].values[static_cast<std::size_t>(c)], column.numberFormat);
+    const Row* stored = rowAt(r);
+    if (!stored || static_cast<std::size_t>(c) >= stored->values.size()) return {};
+    return cellText(stored->values[static_cast<std::size_t>(c)], column.numberFormat);
 }
 
 std::string DBGrid::text() const {
@@ -258,10 +287,11 @@ void DBGrid::editField(const std::string& field, int c, std::string t) {
 bool DBGrid::goToRow(int r) {
     if (!source_ || !source_->isOpen()) return false;
     if (r == row()) return true;
-    const auto& all = cached();
-    if (static_cast<std::size_t>(r) >= all.size()) return source_->Recordset().AddNew().ok();
+    if (r >= storedRows()) return source_->Recordset().AddNew().ok();
+    const Row* target = rowAt(r);
+    if (!target || !target->bookmark) return false;
     // A refused write of the row left has been shown to the clerk by the data control.
-    return source_->moveTo(all[static_cast<std::size_t>(r)].bookmark).ok();
+    return source_->moveTo(*target->bookmark).ok();
 }
 
 bool DBGrid::userSelect(int r, int c) {
@@ -286,7 +316,7 @@ bool DBGrid::isCounter(const std::string& field) const {
 
 bool DBGrid::userEditCell(int r, int c, std::string_view typed) {
     if (!source_ || !source_->isOpen()) return false;
-    int existing = static_cast<int>(cached().size());
+    int existing = storedRows();
     if (r < 0 || r > existing || c < 0 || c >= cols())
         throw PropertyError(path() + ": there is no cell " + std::to_string(r) + ", " + std::to_string(c));
     bool addRow = r == existing;
@@ -301,7 +331,7 @@ bool DBGrid::userEditCell(int r, int c, std::string_view typed) {
 bool DBGrid::userDeleteRow() {
     if (!allowDelete_ || !source_ || !source_->isOpen()) return false;
     int r = row();
-    if (r < 0 || r >= static_cast<int>(cached().size())) return false;
+    if (r < 0 || r >= storedRows()) return false;
     return source_->userDeleteRow();
 }
 

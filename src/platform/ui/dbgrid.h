@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -50,7 +52,7 @@ public:
     void setColumnWidth(int col, double width);
     void setColumnFormat(int col, std::string numberFormat);
     // The columns shown: the declared ones, or one per field of the recordset.
-    std::vector<GridColumn> columns() const;
+    const std::vector<GridColumn>& columns() const;
     std::string columnCaption(int col) const;
     std::string columnField(int col) const;
     double columnWidth(int col) const;
@@ -101,6 +103,10 @@ public:
     bool userDeleteRow();
     const PropertyList& properties() const override;
 
+    // How many rows were read from the store since the data control last changed: a window
+    // showing the grid reads the rows it shows, not every row.
+    int rowsRead() const { return rowsRead_; }
+
     // The data control's side.
     void dataChanged();
     std::vector<std::pair<std::string, std::string>> pendingEdits() const { return pending_; }
@@ -109,10 +115,16 @@ public:
 
 private:
     struct Row {
-        db::Bookmark bookmark;
-        std::vector<core::Value> values;
+        bool read = false;
+        std::optional<db::Bookmark> bookmark;
+        std::vector<core::Value> values;  // by column
     };
-    const std::vector<Row>& cached() const;
+    // The rows of the recordset (the row being added not counted).
+    int storedRows() const;
+    // A row of the recordset, read when first asked for; nullptr out of range.
+    const Row* rowAt(int row) const;
+    // Forgets every row read: they are read again when next shown.
+    void forgetRows() const;
     bool adding() const;
     bool isCounter(const std::string& field) const;
     bool goToRow(int row);
@@ -127,8 +139,17 @@ private:
     int rowDividerStyle_ = 2, scrollBars_ = 3;
     int col_ = 0;
     std::vector<std::pair<std::string, std::string>> pending_;
+    // The rows are read through a second cursor over the data control's rows, so reading them
+    // moves nothing; only the rows asked for (the ones a window shows) are read, each once until
+    // the data control changes anything.
+    mutable std::optional<db::Recordset> reader_;
+    mutable long readerAt_ = -1;
+    mutable long count_ = -1;
+    mutable int rowsRead_ = 0;
     mutable std::vector<Row> rows_;
-    mutable bool loaded_ = false;
+    mutable std::unordered_map<db::Bookmark, int> rowOf_;
+    mutable std::vector<GridColumn> fieldColumns_;
+    mutable bool fieldColumnsKnown_ = false;
 };
 
 }  // namespace pelk::ui

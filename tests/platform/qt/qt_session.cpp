@@ -2,9 +2,14 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <string>
 
 #include "platform/qt/application.h"
 #include "platform/ui/registry.h"
@@ -23,9 +28,21 @@ void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& mess
 
 }  // namespace
 
+// The offscreen platform as a station's virtual display: one 1024 by 768 screen at 96 dpi, and no
+// window manager (no frame drawn around windows by anyone but the program).
+void useStationScreen() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && std::string(platform) != "offscreen") return;
+    std::filesystem::path config = std::filesystem::path(PELK_TEST_BINARY_DIR) / "offscreen_1024x768.json";
+    std::ofstream(config) << R"({"synchronousWindowSystemEvents": false, "windowFrameMargins": false,
+  "screens": [{"name": "Station", "x": 0, "y": 0, "width": 1024, "height": 768,
+               "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config.string()).c_str(), 1);
+}
+
 QApplication& qtApp() {
     static QApplication* app = [] {
-        if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        useStationScreen();
         qInstallMessageHandler(quietHandler);
         static int argc = 1;
         static char name[] = "qt_tests";
@@ -103,6 +120,17 @@ void QtSession::whenModal(std::function<void(QWidget*)> answer) {
             open->close();
     });
 }
+
+void QtSession::touchScreen(QPoint global) {
+    QWindow* window = QGuiApplication::topLevelAt(global);
+    if (!window) {
+        ADD_FAILURE() << "no window at " << global.x() << ", " << global.y();
+        return;
+    }
+    QTest::mouseClick(window, Qt::LeftButton, {}, window->mapFromGlobal(global));
+}
+
+QPoint QtSession::centreOnScreen(const QWidget* widget) { return widget->mapToGlobal(widget->rect().center()); }
 
 int countColour(const QImage& image, const QColor& colour, int tolerance) {
     int n = 0;

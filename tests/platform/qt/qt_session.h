@@ -30,6 +30,11 @@ public:
     // Runs `answer` on the dialog or window shown waiting, once it is up; a test that leaves it
     // open fails instead of hanging (the dialog is closed after a second).
     static void whenModal(std::function<void(QWidget*)> answer);
+    // A click (a touch) at a point of the screen, given to the window there through the window
+    // system, as a finger gives it: whatever is drawn at that point takes it.
+    static void touchScreen(QPoint global);
+    // The middle of a widget on the screen.
+    static QPoint centreOnScreen(const QWidget* widget);
 
 protected:
     QtSession();

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 
 #include "platform/db/catalogue.h"
@@ -18,6 +20,7 @@
 #include "shell/frmMain.h"
 #include "shell/frmMainButn.h"
 #include "shell/frmPassword.h"
+#include "shell/frmShutdown.h"
 
 using namespace pelk;
 using namespace pelk::test;
@@ -65,6 +68,46 @@ TEST_F(ShellWindows, ALogInShowsTheMainWindowWithItsPanel) {
     EXPECT_TRUE(panelWindow->isVisible());
     EXPECT_TRUE(area->subWindowList().contains(qobject_cast<QMdiSubWindow*>(panelWindow)));
     screenshot(window, "shell_main_window");
+}
+
+// On a station's display, where no window manager places or maximises anything, the log-in screen
+// starts at the screen's corner although it is a little wider than the screen, and after a log-in
+// touched on its keypad the main window covers the screen's available area, every time.
+TEST_F(ShellWindows, AfterEveryLogInTheMainWindowCoversTheScreen) {
+    ASSERT_TRUE(os::markSetupDone());
+    ui::markProgramStarted();
+    ui::runEvent([] { ui::program().startUp(); });
+    settle();
+    QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_EQ(screen->geometry().size(), QSize(1024, 768)) << "the station's screen";
+    for (int round = 1; round <= 2; ++round) {
+        SCOPED_TRACE(round);
+        auto* login = ui::forms().find<shell::frmPassword>();
+        ASSERT_TRUE(login);
+        QWidget* loginWindow = host().topLevelOf(*login);
+        EXPECT_EQ(loginWindow->geometry().topLeft(), QPoint(0, 0));
+        for (int digit : {7, 3, 9, 1}) {
+            touchScreen(centreOnScreen(host().widgetOf(login->comNumber(digit))));
+            settle();
+        }
+        ASSERT_FALSE(ui::forms().isLoaded<shell::frmPassword>()) << "the master code logs in";
+        QMainWindow* window = host().mainWindow();
+        ASSERT_TRUE(window);
+        EXPECT_EQ(window->frameGeometry(), screen->availableGeometry());
+        EXPECT_EQ(window->geometry(), screen->availableGeometry());
+        QImage shot = screenshot(window, "shell_main_window_" + std::to_string(round));
+        EXPECT_EQ(shot.size(), screen->availableGeometry().size());
+        // Log off through Exit and the shut-down screen's main-screen button: the log-in screen again.
+        auto& panel = *ui::forms().find<shell::frmMainButn>();
+        whenModal([&](QWidget*) {
+            auto* shutdown = ui::forms().find<shell::frmShutdown>();
+            ASSERT_TRUE(shutdown);
+            touchScreen(centreOnScreen(host().widgetOf(shutdown->cmdMainScreen)));
+        });
+        touchScreen(centreOnScreen(host().widgetOf(panel.cmdExit)));
+        settle();
+        ASSERT_FALSE(ui::forms().isLoaded<shell::frmMain>());
+    }
 }
 
 }  // namespace

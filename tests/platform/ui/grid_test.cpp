@@ -52,8 +52,9 @@ struct SheetSession {
     test::TempRoot root;
     ui::ScriptedSession session;
     frmSheet* f = nullptr;
-    SheetSession() {
+    explicit SheetSession(int moreCards = 0) {
         makeCards();
+        if (moreCards > 0) test::addCards(moreCards);
         ui::forms().registerForm<frmSheet>("frmSheet");
         f = &ui::forms().get<frmSheet>();
         f->Show();
@@ -95,6 +96,35 @@ TEST(RecordGrid, ShowsTheRowsFormattedAndFollowsTheDataControl) {
     EXPECT_EQ(all.columnCaption(3), "szDate_da");
     EXPECT_EQ(all.textMatrix(1, 3), "12/11/2026");
     EXPECT_EQ(all.row(), 1);
+}
+
+// A grid over many rows reads a row when it is asked for (a window reads the rows it shows), knows
+// the current row without reading the rows before it, and a row chosen that was never read is
+// still the right one.
+TEST(RecordGrid, ReadsOnlyTheRowsAskedFor) {
+    SheetSession s(600);
+    ui::DBGrid& g = s.f->DBGrid1;
+    ASSERT_EQ(g.rows(), 603);
+    EXPECT_EQ(g.row(), 0);
+    EXPECT_EQ(g.rowsRead(), 0) << "counting the rows reads none";
+    EXPECT_EQ(g.textMatrix(500, 1), "Guest 498");
+    for (int r = 501; r < 520; ++r) EXPECT_EQ(g.textMatrix(r, 0), std::to_string(2000 + r - 2));
+    EXPECT_EQ(g.textMatrix(500, 4), "498.00");
+    EXPECT_EQ(g.rowsRead(), 20);
+
+    ASSERT_TRUE(s.f->datTcd.Recordset().MoveLast().ok());
+    EXPECT_EQ(g.row(), 602);
+    EXPECT_EQ(g.rowsRead(), 0) << "a move reads afresh what is shown next";
+    EXPECT_EQ(g.text(), "2600");
+    ui::input::select(g, 300, 1);
+    EXPECT_EQ(s.f->datTcd.Recordset().field("szName_na")->toText(), "Guest 298");
+    EXPECT_EQ(g.row(), 300);
+    EXPECT_LE(g.rowsRead(), 2);
+
+    // A row deleted through the data control is gone from the grid, and the rows after it move up.
+    ASSERT_TRUE(s.f->datTcd.Recordset().Delete().ok());
+    EXPECT_EQ(g.rows(), 602);
+    EXPECT_EQ(g.textMatrix(300, 1), "Guest 299");
 }
 
 // A typed cell is stored when its row is left, or when the form unloads; a value the field cannot
