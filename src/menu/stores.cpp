@@ -20,6 +20,8 @@ db::TableDecl itemTable(std::string_view name) {
     t.fields.push_back(number("Option"));
     for (const char* f : {"szPriceS_amt", "szPriceM_amt", "szPrice_amt", "szPriceL_amt", "szDes", "szPrinter_ID"})
         t.fields.push_back(text(f));
+    // Items are looked up by their number and listed by their name.
+    t.indexes = {{"Dish_ID"}, {"szMenu_nm"}};
     return t;
 }
 

@@ -27,22 +27,37 @@ std::vector<db::FieldDecl> fieldsOf(const std::array<std::string_view, N>& names
     return fields;
 }
 
-db::StoreDecl storeOf(std::string_view file, std::string_view table, std::vector<db::FieldDecl> fields) {
-    return {std::string(file), {db::TableDecl{std::string(table), std::move(fields), {}}}, false};
+// The keys the screens look stays and guests up by: the phone and the last name the clerk types,
+// the room the map colours, and the stay's dates the lists select a range of.
+const std::vector<db::IndexDecl> kReservationKeys = {
+    {"sPhone_no"}, {"sLast_na"}, {"szRoom1"}, {"szDate_in"}, {"szDate_Out"}};
+const std::vector<db::IndexDecl> kCustomerKeys = {{"sPhone_no"}, {"sLast_na"}};
+
+db::StoreDecl storeOf(std::string_view file, std::string_view table, std::vector<db::FieldDecl> fields,
+                      std::vector<db::IndexDecl> keys) {
+    db::TableDecl t{std::string(table), std::move(fields), {}};
+    t.indexes = std::move(keys);
+    return {std::string(file), {std::move(t)}, false};
 }
 
 }  // namespace
 
-db::StoreDecl reservationStore() { return storeOf(kReservationStore, kReservationTable, fieldsOf(kReservationFields)); }
+db::StoreDecl reservationStore() {
+    return storeOf(kReservationStore, kReservationTable, fieldsOf(kReservationFields), kReservationKeys);
+}
 
 db::StoreDecl checkedOutStore() {
     std::vector<db::FieldDecl> fields = fieldsOf(kReservationFields);
     fields.push_back({std::string(kFolioNumberField), db::Kind::Text, db::kDefaultTextSize, false});
-    return storeOf(kCheckedOutStore, kReservationTable, std::move(fields));
+    return storeOf(kCheckedOutStore, kReservationTable, std::move(fields), kReservationKeys);
 }
 
-db::StoreDecl customerStore() { return storeOf(kCustomerStore, kCustomerTable, fieldsOf(kCustomerFields)); }
+db::StoreDecl customerStore() {
+    return storeOf(kCustomerStore, kCustomerTable, fieldsOf(kCustomerFields), kCustomerKeys);
+}
 
-db::StoreDecl customerListStore() { return storeOf(kCustomerListStore, kCustomerTable, fieldsOf(kCustomerFields)); }
+db::StoreDecl customerListStore() {
+    return storeOf(kCustomerListStore, kCustomerTable, fieldsOf(kCustomerFields), kCustomerKeys);
+}
 
 }  // namespace pelk::reservations
