@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -30,13 +31,6 @@ std::string indexName(const TableDecl& t, const IndexDecl& index) {
     return name;
 }
 
-bool hasIndex(detail::Connection& c, const std::string& name) {
-    auto st = c.prepare("SELECT 1 FROM main.sqlite_master WHERE type = 'index' AND name = ?1 COLLATE NOCASE", true);
-    if (!st) return false;
-    st->bindText(1, name);
-    return st->step() == 100 /* SQLITE_ROW */;
-}
-
 Status createIndexes(detail::Connection& c, const TableDecl& t) {
     for (const IndexDecl& index : t.indexes) {
         std::string sql = "CREATE INDEX IF NOT EXISTS main." + dialect::quoteIdent(indexName(t, index)) + " ON " +
@@ -52,7 +46,6 @@ Status createIndexes(detail::Connection& c, const TableDecl& t) {
 namespace {
 
 using detail::createIndexes;
-using detail::hasIndex;
 using detail::indexName;
 
 bool sameFields(const TableDecl& a, const TableDecl& b) {
@@ -129,12 +122,26 @@ Status createTable(detail::Connection& c, const TableDecl& t) {
 }
 
 // Adds the tables and indexes the store lacks, in one transaction: two stations starting
-// together add each once.
+// together add each once. Every start looks at every store, so what is there is read in one
+// pass over the schema rather than a question per table and per index.
 Status addMissingTables(detail::Connection& c, const StoreDecl& decl) {
+    std::vector<std::string> present;  // "table name" / "index name", lower case
+    {
+        auto st = c.prepare("SELECT type, name FROM main.sqlite_master WHERE type IN ('table', 'index')");
+        if (!st) return st.error();
+        int rc;
+        while ((rc = st->step()) == 100 /* SQLITE_ROW */)
+            present.push_back(st->column(0).toText() + " " + core::text::lower(st->column(1).toText()));
+        if (rc != 101 /* SQLITE_DONE */) return c.lastError(rc);
+    }
+    auto has = [&](std::string_view type, const std::string& name) {
+        return std::find(present.begin(), present.end(), std::string(type) + " " + core::text::lower(name)) !=
+               present.end();
+    };
     bool missing = false;
     for (const TableDecl& t : decl.tables) {
-        missing = missing || !c.table("main", t.name);
-        for (const IndexDecl& index : t.indexes) missing = missing || !hasIndex(c, indexName(t, index));
+        missing = missing || !has("table", t.name);
+        for (const IndexDecl& index : t.indexes) missing = missing || !has("index", indexName(t, index));
     }
     if (!missing) return {};
     if (Status st = c.exec("BEGIN IMMEDIATE"); !st) return st;
@@ -151,6 +158,47 @@ Status addMissingTables(detail::Connection& c, const StoreDecl& decl) {
         return st;
     }
     return {};
+}
+
+// Every start looks at every store. A store this build has already looked at carries the
+// fingerprint of its declaration in its header (SQLite's user version), read without parsing its
+// schema; only a store that lacks it (made or last looked at by another build, renewed from an
+// older template, new) has its tables, indexes and row identities checked. Bump the scheme when
+// what a look makes of a store changes without a declaration changing.
+constexpr std::string_view kLookScheme = "identities 1";
+
+std::int32_t fingerprintOf(const StoreDecl& decl) {
+    std::uint32_t h = 2166136261u;  // FNV-1a
+    auto mix = [&](std::string_view text) {
+        for (unsigned char ch : text) {
+            h ^= static_cast<unsigned char>(std::tolower(ch));
+            h *= 16777619u;
+        }
+        h ^= 0xff;  // keeps "ab","c" apart from "a","bc"
+        h *= 16777619u;
+    };
+    mix(kLookScheme);
+    for (const TableDecl& t : decl.tables) {
+        mix(t.name);
+        for (const FieldDecl& f : t.fields) {
+            mix(f.name);
+            mix(std::to_string(static_cast<int>(f.kind)) + "/" + std::to_string(f.size) + (f.required ? "/r" : ""));
+        }
+        for (const IndexDecl& index : t.indexes) {
+            mix("index");
+            for (const std::string& name : index) mix(name);
+        }
+    }
+    std::int32_t mark = static_cast<std::int32_t>(h & 0x7fffffff);
+    return mark ? mark : 1;
+}
+
+// The fingerprint the store carries; 0 when it has none or cannot be read.
+std::int32_t fingerprintIn(const fs::path& file, const std::string& path) {
+    auto c = detail::Connection::open(file, path, detail::Connection::Mode::ReadOnly);
+    if (!c) return 0;
+    auto st = (*c)->prepare("PRAGMA main.user_version");
+    return st && st->step() == 100 /* SQLITE_ROW */ ? static_cast<std::int32_t>(st->columnInt(0)) : 0;
 }
 
 // A store being made is called "<name>.mdb.making-<machine>-<process>-<n>" until it is whole.
@@ -276,6 +324,7 @@ Status ensureStore(std::string_view windowsPath, const StoreDecl& decl) {
                 st = createTable(**c, decl.tables[k]);
                 if (st) st = createIndexes(**c, decl.tables[k]);
             }
+            if (st) st = (*c)->exec("PRAGMA main.user_version = " + std::to_string(fingerprintOf(decl)));
             if (st) st = (*c)->exec("COMMIT");
             c->reset();
             if (st) st = syncFile(tmp, path);
@@ -299,9 +348,16 @@ Status ensureStore(std::string_view windowsPath, const StoreDecl& decl) {
         }
         fs::remove(tmp, ec);
     }
+    std::int32_t mark = fingerprintOf(decl);
+    if (fingerprintIn(file, path) == mark) return {};
     auto c = detail::Connection::open(file, path);
     if (!c) return c.error();
-    return addMissingTables(**c, decl);
+    if (Status st = addMissingTables(**c, decl); !st) return st;
+    // A store on a medium that cannot be written is used as it is, and looked at again next time.
+    if (Status st = (*c)->exec("PRAGMA main.user_version = " + std::to_string(mark));
+        !st && st.error().code != code::kReadOnly)
+        return st;
+    return {};
 }
 
 std::vector<Error> Catalogue::ensureStores(std::string_view folder) const {

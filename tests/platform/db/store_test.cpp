@@ -130,6 +130,44 @@ TEST(Catalogue, DeclaredIndexesAreMadeWhereMissingAndServeTheLookUps) {
     EXPECT_EQ(after.declare({"Other.mdb", {cards}}).error().code, db::code::kNotFoundInCollection);
 }
 
+// A start looks closely only at a store this build has not looked at: one made or changed by
+// another build, or copied in from elsewhere, gets what it lacks; one already looked at is not
+// rebuilt or reopened for writing.
+TEST(Catalogue, AStoreIsLookedAtAgainWhenItDoesNotCarryThisDeclarationsMark) {
+    test::TempRoot root;
+    db::TableDecl cards = timeCards();
+    cards.indexes = {{"szDate_da"}};
+    db::Catalogue cat;
+    ok(cat.declare({"Tcd.mdb", {cards, reservations()}}));
+    EXPECT_TRUE(cat.ensureStores().empty());
+    const std::string path = os::programPath("Tcd.mdb");
+    Station other(path);
+    auto objects = [&] { return other.count("SELECT count(*) FROM sqlite_master WHERE name NOT LIKE 'sqlite%'"); };
+    EXPECT_EQ(objects(), 3);
+
+    // Another build took a table and an index away, leaving its own mark (or none).
+    for (const char* mark : {"0", "12345"}) {
+        ASSERT_EQ(other.exec("DROP TABLE tblReserv; DROP INDEX \"tblTcd by szDate_da\"; PRAGMA user_version = " +
+                             std::string(mark)),
+                  SQLITE_OK);
+        EXPECT_TRUE(cat.ensureStores().empty());
+        EXPECT_EQ(objects(), 3) << "mark " << mark;
+    }
+
+    // Looked at once, the store is only read: a start while another station writes to it does
+    // not wait for that station.
+    ASSERT_EQ(other.exec("BEGIN IMMEDIATE"), SQLITE_OK);
+    EXPECT_TRUE(cat.ensureStores().empty());
+    ASSERT_EQ(other.exec("COMMIT"), SQLITE_OK);
+
+    // A declaration that changes (a new key) is a new mark: the key is made.
+    db::Catalogue later;
+    cards.indexes.push_back({"szID_no"});
+    ok(later.declare({"Tcd.mdb", {cards, reservations()}}));
+    EXPECT_TRUE(later.ensureStores().empty());
+    EXPECT_EQ(objects(), 4);
+}
+
 TEST(Catalogue, EveryFailureIsReturnedAndTheOthersGoOn) {
     test::TempRoot root;
     root.writeFile(os::programPath("Ref.mdb"), "this is not a store, it only has the name of one");
