@@ -38,6 +38,14 @@ public:
     bool isNumber() const;  // long, double, money or yes/no
     bool isDate() const { return std::holds_alternative<DateTime>(v_); }
     const Storage& storage() const { return v_; }
+    // Becomes the text, reusing the room a text held before: rows read into the same values
+    // again and again do not allocate for every field.
+    void assignText(std::string_view text) {
+        if (auto* s = std::get_if<std::string>(&v_))
+            s->assign(text);
+        else
+            v_ = std::string(text);
+    }
 
     // As the legacy CStr: Null → "", True/False, numbers without trailing zeros,
     // dates in the station's general date format.

@@ -292,6 +292,24 @@ core::Value Stmt::column(int i) const {
     }
 }
 
+void Stmt::columnInto(int i, core::Value& out) const {
+    switch (sqlite3_column_type(s_, i)) {
+        case SQLITE_NULL:
+            out = core::Value{};
+            return;
+        case SQLITE_INTEGER:
+            out = core::Value{static_cast<std::int64_t>(sqlite3_column_int64(s_, i))};
+            return;
+        case SQLITE_FLOAT:
+            out = core::Value{sqlite3_column_double(s_, i)};
+            return;
+        default: {
+            const char* t = reinterpret_cast<const char*>(sqlite3_column_text(s_, i));
+            out.assignText(std::string_view(t ? t : "", static_cast<std::size_t>(sqlite3_column_bytes(s_, i))));
+        }
+    }
+}
+
 // ---------------------------------------------------------------------------------------
 
 Result<std::shared_ptr<Connection>> Connection::open(const std::filesystem::path& file, std::string store, Mode mode) {

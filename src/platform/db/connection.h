@@ -43,7 +43,8 @@ public:
     int step();
     void reset();  // for running it again with new values
     int columns() const;
-    core::Value column(int index0) const;  // Null, long, double or text, as stored
+    core::Value column(int index0) const;                 // Null, long, double or text, as stored
+    void columnInto(int index0, core::Value& out) const;  // the same, reusing out's text room
     std::int64_t columnInt(int index0) const;
     sqlite3_stmt* get() const { return s_; }
 

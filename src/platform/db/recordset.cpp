@@ -90,8 +90,8 @@ struct Recordset::Impl {
     // window; identity 0 marks a slot let go.
     struct Held {
         std::vector<std::int64_t> ids;
-        std::vector<core::Value> values;
-        std::size_t next = 0;  // where a walk looks first
+        std::vector<std::vector<core::Value>> rows;  // kept when cleared: read into again
+        std::size_t next = 0;                        // where a walk looks first
         void clear() { ids.clear(); }
         std::optional<std::size_t> find(std::int64_t id) {
             if (next < ids.size() && ids[next] == id) return next++;
@@ -304,10 +304,9 @@ struct Recordset::Impl {
                 rowGone = true;
                 return deletedRow(store());
             }
-            // Taken out of the window, not copied: a walk that comes back reads it again.
-            auto from = held.values.begin() + static_cast<std::ptrdiff_t>(*slot * fields.size());
-            row.resize(fields.size());
-            std::move(from, from + static_cast<std::ptrdiff_t>(fields.size()), row.begin());
+            // Taken out of the window, not copied: a walk that comes back reads it again. The
+            // window keeps the row let go instead, so the next read reuses its room.
+            row.swap(held.rows[*slot]);
             held.ids[*slot] = 0;
             return {};
         }
@@ -357,11 +356,13 @@ struct Recordset::Impl {
         auto take = [&](detail::Stmt& st) -> Status {
             int rc;
             while ((rc = st.step()) == SQLITE_ROW) {
-                std::size_t at = held.ids.size() * fields.size();
+                std::size_t at = held.ids.size();
                 held.ids.push_back(st.columnInt(0));
-                if (held.values.size() < at + fields.size()) held.values.resize(at + fields.size());
+                if (held.rows.size() <= at) held.rows.resize(at + 1);
+                std::vector<core::Value>& into = held.rows[at];
+                into.resize(fields.size());
                 for (int c = 0; c < static_cast<int>(fields.size()); ++c)
-                    held.values[at + static_cast<std::size_t>(c)] = st.column(c + 1);
+                    st.columnInto(c + 1, into[static_cast<std::size_t>(c)]);
             }
             if (rc != SQLITE_DONE) return fail(r, rc);
             return {};
