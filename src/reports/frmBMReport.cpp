@@ -2,6 +2,7 @@
 
 #include <tuple>
 
+#include "reservations/frmCustmrTr.h"
 #include "shell/frmMainButn.h"
 #include "shell/frmRepTSht.h"
 
@@ -24,9 +25,14 @@ frmBMReport::frmBMReport() {
         button->setCaption(caption);
         button->Move(left, 3360, 1635, 800);
     }
+    cmdFreqBuyer.setStyle(1);
+    cmdFreqBuyer.setPicture(ui::Picture::design("Frequent Buyer"));
+    cmdFreqBuyer.Move(2880, 2280, 1365, 800);
+    cmdFreqBuyer.setVisible(false);
     imgTime.onClick([this] { imgTime_Click(); });
     cmdMain.onClick([this] { cmdMain_Click(); });
     cmdClose.onClick([this] { cmdClose_Click(); });
+    cmdFreqBuyer.onClick([this] { cmdFreqBuyer_Click(); });
 }
 
 void frmBMReport::Form_Load() {
@@ -39,6 +45,11 @@ void frmBMReport::Form_Load() {
 
 // The hub stays open beneath the time sheets, which come back to it.
 void frmBMReport::imgTime_Click() { ui::forms().get<shell::frmRepTSht>().Show(); }
+
+void frmBMReport::cmdFreqBuyer_Click() {
+    Unload();
+    ui::forms().get<reservations::frmCustmrTr>().Show();
+}
 
 void frmBMReport::cmdMain_Click() {
     Unload();

@@ -14,11 +14,14 @@ public:
     ui::Image imgReport{this, "imgReport"};
     ui::CommandButton cmdMain{this, "cmdMain"};
     ui::CommandButton cmdClose{this, "cmdClose"};
+    // Hidden from the start; nothing makes it visible.
+    ui::CommandButton cmdFreqBuyer{this, "cmdFreqBuyer"};
 
     void Form_Load() override;
     void imgTime_Click();
     void cmdMain_Click();
     void cmdClose_Click();
+    void cmdFreqBuyer_Click();
 };
 
 }  // namespace pelk::reports
