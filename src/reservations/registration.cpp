@@ -5,6 +5,7 @@
 #include "reservations/frmCustmrTr.h"
 #include "reservations/frmMap.h"
 #include "reservations/frmRepCustmr.h"
+#include "reservations/frmReserv.h"
 #include "reservations/frmReservAdd.h"
 #include "reservations/records.h"
 #include "reservations/reservations.h"
@@ -18,6 +19,7 @@ void registerForms() {
     ui::forms().registerForm<frmCustmrTr>("frmCustmrTr");
     ui::forms().registerForm<frmMap>("frmMap");
     ui::forms().registerForm<frmRepCustmr>("frmRepCustmr");
+    ui::forms().registerForm<frmReserv>("frmReserv");
     ui::forms().registerForm<frmReservAdd>("frmReservAdd");
 }
 

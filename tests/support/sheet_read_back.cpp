@@ -58,12 +58,17 @@ std::string inner(const std::string& element, const std::string& tag) {
     return std::regex_search(element, m, re) ? m[1].str() : std::string();
 }
 
-// The content of the first <tag>…</tag> inside an element, without a pattern: cells are many.
+// The content of the first <tag …>…</tag> inside an element, without a pattern: cells and texts
+// are many.
 std::string firstText(const std::string& element, const std::string& tag) {
-    std::size_t at = element.find("<" + tag + ">");
-    if (at == std::string::npos) return {};
-    at += tag.size() + 2;
-    return element.substr(at, element.find("</" + tag + ">", at) - at);
+    for (std::size_t at = element.find("<" + tag); at != std::string::npos; at = element.find("<" + tag, at + 1)) {
+        char next = at + tag.size() + 1 < element.size() ? element[at + tag.size() + 1] : '\0';
+        if (next != '>' && next != ' ') continue;
+        std::size_t open = element.find('>', at);
+        if (open == std::string::npos || element[open - 1] == '/') return {};
+        return element.substr(open + 1, element.find("</" + tag + ">", open) - open - 1);
+    }
+    return {};
 }
 
 int rowOf(const std::string& ref) {
@@ -76,7 +81,7 @@ int rowOf(const std::string& ref) {
 ReadBack::ReadBack(const fs::path& xlsx) {
     sheet_ = unzip(xlsx, "xl/worksheets/sheet1.xml");
     styles_ = unzip(xlsx, "xl/styles.xml");
-    for (const auto& si : elements(unzip(xlsx, "xl/sharedStrings.xml"), "si")) strings_.push_back(inner(si, "t"));
+    for (const auto& si : elements(unzip(xlsx, "xl/sharedStrings.xml"), "si")) strings_.push_back(firstText(si, "t"));
     for (const auto& c : elements(sheet_, "c")) {
         std::string ref = attribute(c, "r");
         cells_[ref] = Cell{c.substr(0, c.find('>') + 1), firstText(c, "v")};
