@@ -216,7 +216,7 @@ void frmReserv::ExcelLoadSales() {
     goExcel->Range("A1").Select();
     std::string why = book.show();
     ui::screen().setMousePointer(ui::kDefaultPointer);
-    if (!why.empty()) ui::MsgBox(why, ui::kCritical);
+    if (!why.empty()) ui::MsgBox("The list could not be exported. " + why, ui::kCritical);
 }
 
 }  // namespace pelk::reservations

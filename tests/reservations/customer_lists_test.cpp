@@ -1,5 +1,5 @@
-// The order-frequency list where its roads cannot go: a renewal without the blank template, a
-// tally that cannot be opened, and the report hub's hidden button to it.
+// The customer lists where their roads cannot go: a renewal without the blank template, files
+// that cannot be opened, and the report hub's hidden button to the order-frequency list.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include "platform/ui/registry.h"
 #include "reports/frmBMReport.h"
 #include "reservations/frmCustmrTr.h"
+#include "reservations/frmRepCustmr.h"
 #include "reservations/records.h"
 #include "settings/frmMsgbox.h"
 #include "support/screens.h"
@@ -19,9 +20,9 @@
 namespace pelk::reservations {
 namespace {
 
-class OrderTally : public test::ScreenTest {
+class CustomerLists : public test::ScreenTest {
 protected:
-    OrderTally() {
+    CustomerLists() {
         auto d = db::Database::open(os::programPath(kOrderTallyStore));
         EXPECT_TRUE(d.ok());
         for (const char* sql : {
@@ -46,7 +47,7 @@ protected:
     }
 };
 
-TEST_F(OrderTally, RenewalWithoutItsTemplateKeepsTheTallyAndTellsTheClerk) {
+TEST_F(CustomerLists, RenewalWithoutItsTemplateKeepsTheTallyAndTellsTheClerk) {
     ASSERT_TRUE(os::deleteFile(os::programPath(kOrderTallyTemplate)));
     frmCustmrTr& list = ui::forms().get<frmCustmrTr>();
     list.Show();
@@ -61,7 +62,7 @@ TEST_F(OrderTally, RenewalWithoutItsTemplateKeepsTheTallyAndTellsTheClerk) {
     EXPECT_EQ(still.lbldate.caption(), "") << "not renewed, so no renewal day";
 }
 
-TEST_F(OrderTally, ATallyThatCannotBeOpenedIsToldAndTheListStaysEmpty) {
+TEST_F(CustomerLists, ATallyThatCannotBeOpenedIsToldAndTheListStaysEmpty) {
     ASSERT_TRUE(os::deleteFile(os::programPath(kOrderTallyStore)));
     frmCustmrTr& list = ui::forms().get<frmCustmrTr>();
     list.Show();
@@ -77,7 +78,7 @@ TEST_F(OrderTally, ATallyThatCannotBeOpenedIsToldAndTheListStaysEmpty) {
     EXPECT_FALSE(ui::forms().isLoaded<frmCustmrTr>());
 }
 
-TEST_F(OrderTally, TheReportHubsFrequentBuyerButtonLeavesTheHubForTheList) {
+TEST_F(CustomerLists, TheReportHubsFrequentBuyerButtonLeavesTheHubForTheList) {
     reports::frmBMReport& hub = ui::forms().get<reports::frmBMReport>();
     hub.Show();
     EXPECT_FALSE(hub.cmdFreqBuyer.visible());
@@ -87,6 +88,22 @@ TEST_F(OrderTally, TheReportHubsFrequentBuyerButtonLeavesTheHubForTheList) {
     ASSERT_TRUE(ui::forms().isLoaded<frmCustmrTr>());
     EXPECT_TRUE(ui::forms().get<frmCustmrTr>().visible());
     EXPECT_EQ(ui::forms().get<frmCustmrTr>().DBGrid1.rows(), 2);
+}
+
+TEST_F(CustomerLists, ASecondListThatCannotBeOpenedIsToldOnceAndShowsNoRows) {
+    ASSERT_TRUE(os::deleteFile(os::programPath(kCustomerListStore)));
+    frmRepCustmr& list = ui::forms().get<frmRepCustmr>();
+    list.Show();
+    EXPECT_TRUE(prompts().empty());
+    ASSERT_TRUE(ui::input::click(list.cmdCV));
+    ASSERT_EQ(prompts().size(), 1u);
+    EXPECT_EQ(prompts()[0].rfind("Error #: ", 0), 0u) << prompts()[0];
+    EXPECT_EQ(list.DBGrid1.rows(), 0);
+    // Back to the guest file, which opens as before.
+    ASSERT_TRUE(ui::input::click(list.cmdCV));
+    EXPECT_EQ(list.cmdCV.caption(), "Ref");
+    EXPECT_EQ(prompts().size(), 1u);
+    EXPECT_TRUE(list.datCustmr.isOpen());
 }
 
 }  // namespace

@@ -212,5 +212,21 @@ TEST_F(ReservationExport, AnExportFolderThatCannotBeWrittenIsToldAndTheListStays
     EXPECT_EQ(list.DBGrid1.textMatrix(1, 3), "Park");
 }
 
+TEST_F(ReservationExport, AWorkbookThatCannotBeWrittenIsTold) {
+    threeStays();
+    frmReserv& list = open();
+    EXPECT_EQ(exported(list).lastRow(), 3);
+    // The export folder goes after the application started.
+    fs::remove_all(os::exportFolder());
+    std::ofstream(os::exportFolder()) << "a file where the export folder belongs";
+    ASSERT_TRUE(ui::input::click(list.cmdSearch));
+    ASSERT_TRUE(ui::input::click(list.cmdExcel));
+    ASSERT_EQ(prompts().size(), 1u);
+    EXPECT_EQ(prompts()[0].rfind("The list could not be exported. ", 0), 0u) << prompts()[0];
+    EXPECT_EQ(host().messageBoxes().back().icon(), ui::MsgBoxIcon::Critical);
+    EXPECT_EQ(opened.size(), 1u);
+    EXPECT_EQ(ui::screen().mousePointer(), ui::kDefaultPointer);
+}
+
 }  // namespace
 }  // namespace pelk::reservations
