@@ -86,6 +86,10 @@ QImage QtSession::screenshot(QWidget* widget, const std::string& name) {
     return image;
 }
 
+// Generous: on a loaded machine a dialog can take well over a second to come up, and closing it
+// from here while the answer is still on its way would pull the window from under the test.
+constexpr int kModalPatience = 10000;
+
 void QtSession::whenModal(std::function<void(QWidget*)> answer) {
     auto timer = new QTimer();
     auto clock = std::make_shared<QElapsedTimer>();
@@ -101,7 +105,7 @@ void QtSession::whenModal(std::function<void(QWidget*)> answer) {
             *done = QApplication::activeModalWidget() != modal;
             return;
         }
-        if (clock->elapsed() > 1000) {
+        if (clock->elapsed() > kModalPatience) {
             timer->stop();
             timer->deleteLater();
             ADD_FAILURE() << "nothing was shown waiting";
@@ -109,7 +113,7 @@ void QtSession::whenModal(std::function<void(QWidget*)> answer) {
     });
     timer->start();
     // A dialog left open must not hang the test program.
-    QTimer::singleShot(1500, qApp, [done] {
+    QTimer::singleShot(kModalPatience + 2000, qApp, [done] {
         if (*done) return;
         QWidget* open = QApplication::activeModalWidget();
         if (!open) return;
