@@ -11,6 +11,8 @@
 #include <memory>
 #include <string>
 
+#include <unistd.h>
+
 #include "platform/qt/application.h"
 #include "platform/ui/registry.h"
 #include "platform/ui/runtime.h"
@@ -34,9 +36,14 @@ void useStationScreen() {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (platform && std::string(platform) != "offscreen") return;
     std::filesystem::path config = std::filesystem::path(PELK_TEST_BINARY_DIR) / "offscreen_1024x768.json";
-    std::ofstream(config) << R"({"synchronousWindowSystemEvents": false, "windowFrameMargins": false,
+    // Test programs run side by side and each writes the file: written whole under a name of its
+    // own and renamed into place, so no program ever reads it half-written (or empty).
+    std::filesystem::path written = config;
+    written += "." + std::to_string(getpid());
+    std::ofstream(written) << R"({"synchronousWindowSystemEvents": false, "windowFrameMargins": false,
   "screens": [{"name": "Station", "x": 0, "y": 0, "width": 1024, "height": 768,
                "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+    std::filesystem::rename(written, config);
     setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config.string()).c_str(), 1);
 }
 
