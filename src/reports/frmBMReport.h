@@ -12,13 +12,20 @@ public:
     ui::Image imgTime{this, "imgTime"};
     ui::Image imgIncm{this, "imgIncm"};
     ui::Image imgReport{this, "imgReport"};
+    ui::Image imgReservList{this, "imgReservList"};
+    ui::Image imgChkO{this, "imgChkO"};
     ui::CommandButton cmdMain{this, "cmdMain"};
     ui::CommandButton cmdClose{this, "cmdClose"};
+    // Hidden from the start; nothing makes it visible.
+    ui::CommandButton cmdFreqBuyer{this, "cmdFreqBuyer"};
 
     void Form_Load() override;
     void imgTime_Click();
+    void imgReservList_Click();
+    void imgChkO_Click();
     void cmdMain_Click();
     void cmdClose_Click();
+    void cmdFreqBuyer_Click();
 };
 
 }  // namespace pelk::reports
