@@ -63,10 +63,13 @@ void frmRegister0::Form_Load() {
 
 void frmRegister0::cmdClose_Click() { closeAndShow<frmRegister>(); }
 
-// Only the empty text stands for a blank note; a note of spaces is kept as typed.
+// Only the empty text stands for a blank note; a note of spaces is kept as typed. Without a row
+// to store them in, the dashes would only fail to be stored.
 void frmRegister0::cmdNext_Click() {
-    if (txtNotes.text().empty()) txtNotes.setText("-");
-    if (txtENotes1.text().empty()) txtENotes1.setText("-");
+    if (datPritOut.Recordset().bookmark()) {
+        if (txtNotes.text().empty()) txtNotes.setText("-");
+        if (txtENotes1.text().empty()) txtENotes1.setText("-");
+    }
     closeAndShow<frmRegister1>();
 }
 

@@ -25,6 +25,10 @@ frmRegister1::frmRegister1() : WizardStep(3) {
     datcmdSet.bind(Text2, "Tax1");
 
     datcmdSet.onReposition([this] { shownRate_ = Text2.text(); });
+    // Closed another way than Back or Next (the program ending), a rate that is none is dropped.
+    datcmdSet.onValidate([this](int&, int& Save) {
+        if (Text2.text() != shownRate_ && !settings::isRate(Text2.text())) Save = 0;
+    });
     cmdClose.onClick([this] { cmdClose_Click(); });
     cmdNext.onClick([this] { cmdNext_Click(); });
 }
