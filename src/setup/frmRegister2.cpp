@@ -59,7 +59,7 @@ frmRegister2::frmRegister2() : WizardStep(4) {
 
     label(lblID, "ID:", 1080, 1920, 450);
     box(txtID, 1560, 1920, 615);
-    label(Label13, "Brithday:", 2280, 1920, 840, kNavy);
+    label(Label13, "Brithday:", 2175, 1920, 945, kNavy);
     box(Text20, 3120, 1920, 1095);
     label(lblHried, "Hired:", 4515, 1920, 645);
     box(txtHired, 5160, 1920, 1455);
@@ -164,6 +164,8 @@ frmRegister2::frmRegister2() : WizardStep(4) {
     datInfor.setCaption("Photo");
     datInfor.Move(7080, 4680, 1980, 495);
 
+    // Graphical, so that its colour shows.
+    cmdEtoC.setStyle(1);
     cmdEtoC.setCaption("C");
     cmdEtoC.setBackColor(kYellow);
     cmdEtoC.setFontName("Times New Roman");
