@@ -199,10 +199,11 @@ void frmRegister3::cmdMainMu_Click() {
     std::array<std::string, settings::kSections> names = holder.sectionNames();
     // The step's row is stored first and the holder reads it afresh, so that neither writes over
     // the other: the holder then has nothing of its own left to store.
-    if (datMain.isOpen())
+    if (datMain.isOpen()) {
         if (db::Status written = datMain.UpdateRecord(); !written) datMain.report(written.error());
-    if (holder.datMain.isOpen())
-        if (db::Status read = holder.datMain.Refresh(); !read) holder.datMain.report(read.error());
+        if (holder.datMain.isOpen())
+            if (db::Status read = holder.datMain.Refresh(); !read) holder.datMain.report(read.error());
+    }
     holder.lblMainMu.setCaption(mode);
     DrawSectionButtons(names);
 }
