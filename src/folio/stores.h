@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string_view>
+
+#include "platform/db/catalogue.h"
+
+namespace pelk::folio {
+
+// The order books: the business book, and the training book renewed from the blank template
+// "VyOrdr.mdb" that the business book's declaration keeps. Both hold the same tables.
+inline constexpr std::string_view kOrderBook = "Ordr.mdb";
+inline constexpr std::string_view kTrainingOrderBook = "TOrdr.mdb";
+inline constexpr std::string_view kOrderBookTemplate = "VyOrdr.mdb";
+// One header per folio (and per order of the other sales channels), one line row per folio line.
+inline constexpr std::string_view kHeaderTable = "tblZu_Order";
+inline constexpr std::string_view kLineTable = "tblDetail";
+// Delivery orders, which the tender screen looks a receipt up in; nothing here writes them.
+inline constexpr std::string_view kDeliveryTable = "tblDy_Order";
+
+db::StoreDecl orderBook();
+db::StoreDecl trainingOrderBook();
+
+}  // namespace pelk::folio
