@@ -9,6 +9,7 @@
 #include "platform/os/paths.h"
 #include "settings/common.h"
 #include "setup/frmRegister1.h"
+#include "setup/frmRegister2b.h"
 #include "shell/frmEmploye.h"
 #include "shell/stores.h"
 
@@ -404,9 +405,8 @@ void frmRegister2::cmdClose_Click() {
     if (storePendingEdits()) closeAndShow<frmRegister1>();
 }
 
-// The network steps are not part of the program yet: the road ends with this step.
 void frmRegister2::cmdNext_Click() {
-    if (storePendingEdits()) Unload();
+    if (storePendingEdits()) closeAndShow<frmRegister2b>();
 }
 
 }  // namespace pelk::setup
