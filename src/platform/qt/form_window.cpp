@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -14,6 +15,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 #include "platform/qt/qt_host.h"
 #include "platform/qt/window_frame.h"
@@ -30,6 +32,52 @@ constexpr const char* kWindowProperty = "pelkFormWindow";
 
 void deliver(const std::function<void()>& fn) {
     if (QtHost* h = QtHost::current()) h->deliver(fn);
+}
+
+// The legacy pointer numbers the screens use, and a control's own picture (99). A picture of the
+// screen's design has no file: its pointer is an arrow carrying a small framed face, so the clerk
+// still sees that the control leads somewhere.
+std::optional<QCursor> cursorFor(const ui::Control& c) {
+    switch (c.mousePointer()) {
+        case 0: return std::nullopt;
+        case 1: return QCursor(Qt::ArrowCursor);
+        case 2: return QCursor(Qt::CrossCursor);
+        case 3: return QCursor(Qt::IBeamCursor);
+        case 5: return QCursor(Qt::SizeAllCursor);
+        case 6: return QCursor(Qt::SizeBDiagCursor);
+        case 7: return QCursor(Qt::SizeVerCursor);
+        case 8: return QCursor(Qt::SizeFDiagCursor);
+        case 9: return QCursor(Qt::SizeHorCursor);
+        case 10: return QCursor(Qt::UpArrowCursor);
+        case 11: return QCursor(Qt::WaitCursor);
+        case 12: return QCursor(Qt::ForbiddenCursor);
+        case 13: return QCursor(Qt::BusyCursor);
+        case 14: return QCursor(Qt::WhatsThisCursor);
+        case 15: return QCursor(Qt::SizeAllCursor);
+        case 99: break;
+        default: return std::nullopt;
+    }
+    const ui::Picture& icon = c.mouseIcon();
+    if (icon.empty()) return std::nullopt;
+    if (!icon.isDesign()) {
+        QPixmap pm = loadPixmap(icon);
+        if (pm.isNull()) return std::nullopt;
+        return QCursor(pm.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation), 0, 0);
+    }
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF arrow[] = {{1, 1}, {1, 17}, {5, 13}, {8, 20}, {11, 19}, {8, 12}, {13, 12}};
+    p.setPen(QPen(Qt::white, 1));
+    p.setBrush(Qt::black);
+    p.drawPolygon(arrow, 7);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(QColor(255, 255, 225));
+    p.drawRect(QRectF(14.5, 16.5, 16, 14));
+    for (double y : {20.5, 24.5, 28.5}) p.drawLine(QPointF(16.5, y), QPointF(28.5, y));
+    p.end();
+    return QCursor(pm, 1, 1);
 }
 
 // Lightweight kinds are drawn under the windowed ones of the same container, as on the legacy
@@ -214,6 +262,12 @@ void FormCanvas::applyCommon(ControlView& view, std::string_view p) {
     }
     if (all || p == "Font") w->setFont(toQFont(c.font()));
     if (all || p == "ToolTipText") w->setToolTip(toQString(c.toolTipText()));
+    if (all || p == "MousePointer" || p == "MouseIcon") {
+        if (auto cursor = cursorFor(c))
+            w->setCursor(*cursor);
+        else
+            w->unsetCursor();
+    }
 }
 
 void FormCanvas::formChanged(std::string_view p) {

@@ -179,6 +179,18 @@ void Control::setToolTipText(std::string t) {
     changed("ToolTipText");
 }
 
+void Control::setMousePointer(int pointer) {
+    if (pointer == mousePointer_) return;
+    mousePointer_ = pointer;
+    changed("MousePointer");
+}
+
+void Control::setMouseIcon(const Picture& icon) {
+    if (icon == mouseIcon_) return;
+    mouseIcon_ = icon;
+    changed("MouseIcon");
+}
+
 void Control::setContainer(Control& frameOrPictureBox) {
     container_ = &frameOrPictureBox;
     changed("Container");
@@ -302,6 +314,8 @@ void Control::copyDesign(const Control& model) {
     setFont(model.font_);
     setTabStop(model.tabStop_);
     setToolTipText(model.toolTip_);
+    setMousePointer(model.mousePointer_);
+    setMouseIcon(model.mouseIcon_);
     if (model.container_) setContainer(*model.container_);
     // The kind's own properties go through their names. Left out: what the lines above set, what
     // only a user's session holds (the selection), what would act instead of being copied (a
@@ -312,7 +326,7 @@ void Control::copyDesign(const Control& model) {
         "Name",     "Index",      "Tag",           "Visible",   "Enabled",   "Left",     "Top",
         "Width",    "Height",     "ToolTipText",   "BackColor", "ForeColor", "FontName", "FontSize",
         "FontBold", "FontItalic", "FontUnderline", "TabIndex",  "TabStop",   "SelStart", "SelLength",
-        "SelText",  "Picture",    "Default",       "Cancel",    "Container"};
+        "SelText",  "Picture",    "Default",       "Cancel",    "Container", "MousePointer", "MouseIcon"};
     bool valueActs = kind_ == ControlKind::CommandButton || kind_ == ControlKind::OptionButton;
     bool grid = kind_ == ControlKind::DBGrid || kind_ == ControlKind::FlexGrid;  // Text is a cell
     for (const Property& p : model.properties()) {
@@ -346,6 +360,8 @@ const PropertyList& Control::boxProperties() {
         prop::of("Width", &Control::width, &Control::setWidth),
         prop::of("Height", &Control::height, &Control::setHeight),
         prop::of("ToolTipText", &Control::toolTipText, &Control::setToolTipText),
+        prop::of("MousePointer", &Control::mousePointer, &Control::setMousePointer),
+        prop::picture("MouseIcon", &Control::mouseIcon, &Control::setMouseIcon),
     };
     return list;
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/ui/object.h"
+#include "platform/ui/picture.h"
 
 namespace pelk::ui {
 
@@ -113,6 +114,12 @@ public:
     void setTabStop(bool s);
     const std::string& toolTipText() const { return toolTip_; }
     void setToolTipText(std::string t);
+    // The pointer while the mouse is over the control: 0 the system's, the legacy numbers of the
+    // standard pointers (11 the hourglass…), 99 the control's own MouseIcon.
+    int mousePointer() const { return mousePointer_; }
+    void setMousePointer(int pointer);
+    const Picture& mouseIcon() const { return mouseIcon_; }
+    void setMouseIcon(const Picture& icon);
 
     // The frame or picture box the control lies in (its Left and Top are inside it), or nullptr for
     // the form. A hidden or disabled container hides or disables what it holds.
@@ -186,7 +193,7 @@ public:
 protected:
     // Name, Index, Tag.
     static const PropertyList& identityProperties();
-    // Visible, Enabled, Left, Top, Width, Height, ToolTipText.
+    // Visible, Enabled, Left, Top, Width, Height, ToolTipText, MousePointer, MouseIcon.
     static const PropertyList& boxProperties();
     // BackColor, ForeColor, FontName, FontSize, FontBold, FontItalic, FontUnderline.
     static const PropertyList& lookProperties();
@@ -214,6 +221,8 @@ private:
     int tabIndex_;
     bool tabStop_ = true;
     std::string toolTip_;
+    int mousePointer_ = 0;
+    Picture mouseIcon_;
     Control* container_ = nullptr;
     bool quiet_ = false;  // copying a design: no events
 

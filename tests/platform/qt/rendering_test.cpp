@@ -122,6 +122,24 @@ TEST_F(Rendering, PropertyChangesShowAtOnce) {
     EXPECT_EQ(shot.pixelColor(470, 350), QColor(255, 255, 255));
 }
 
+// A control's own pointer shows while the mouse is over it: the standard ones by their legacy
+// numbers, a picture of the screen's design as a drawn pointer, and 0 gives the system's back.
+TEST_F(Rendering, AControlsOwnMousePointer) {
+    frmQtPanel& panel = showPanel();
+    QWidget* ok = widget(panel.cmdOK);
+    EXPECT_FALSE(ok->testAttribute(Qt::WA_SetCursor));
+    panel.cmdOK.setMousePointer(11);
+    EXPECT_EQ(ok->cursor().shape(), Qt::WaitCursor);
+    panel.cmdOK.setMouseIcon(ui::Picture::design("Report"));
+    panel.cmdOK.setMousePointer(99);
+    EXPECT_EQ(ok->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_FALSE(ok->cursor().pixmap().isNull());
+    panel.cmdOK.setMouseIcon(ui::Picture{});
+    EXPECT_FALSE(ok->testAttribute(Qt::WA_SetCursor)) << "a custom pointer without a picture is the system's";
+    panel.cmdOK.setMousePointer(0);
+    EXPECT_FALSE(ok->testAttribute(Qt::WA_SetCursor));
+}
+
 TEST_F(Rendering, FontsResolveToFamiliesThatExist) {
     test::qtApp();
     // Text must never come out as empty boxes: the fonts the program falls back on are here.

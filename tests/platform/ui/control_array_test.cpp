@@ -93,6 +93,8 @@ TEST(ControlArrayLoad, TheNewMemberTakesTheLowestMembersDesign) {
     frmArrays& f = *s.form;
     ui::TextBox& model = f.txtLine(2);
     model.setTabIndex(1);
+    model.setMousePointer(99);
+    model.setMouseIcon(ui::Picture::design("Report"));
     ui::TextBox& added = f.txtLine.load(7);
     EXPECT_TRUE(f.take().empty()) << "no Change for the copied text";
 
@@ -104,7 +106,8 @@ TEST(ControlArrayLoad, TheNewMemberTakesTheLowestMembersDesign) {
     for (const char* name :
          {"Left",     "Top",         "Width",      "Height",        "BackColor",    "ForeColor", "FontName",
           "FontSize", "FontBold",    "FontItalic", "FontUnderline", "Text",         "Tag",       "Enabled",
-          "TabStop",  "ToolTipText", "MaxLength",  "MultiLine",     "PasswordChar", "Alignment"})
+          "TabStop",  "ToolTipText", "MaxLength",  "MultiLine",     "PasswordChar", "Alignment",
+          "MousePointer", "MouseIcon"})
         EXPECT_EQ(added.property(name), model.property(name)) << name;
     EXPECT_EQ(added.text(), "abc");
     EXPECT_EQ(added.selText(), "") << "the copied text is not typed over a selection";
