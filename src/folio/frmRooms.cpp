@@ -417,11 +417,10 @@ void frmRooms::computeChange() {
 
 // ---- The own stay ----
 
+// Read afresh, so that a stay deleted meanwhile at another station is seen gone.
 bool frmRooms::findOwnStay() {
+    if (db::Status opened = datVRoom.Refresh(); !opened) return false;
     ui::DataRecordset& stays = datVRoom.Recordset();
-    if (!stays.isOpen()) {
-        if (db::Status opened = datVRoom.Refresh(); !opened) return false;
-    }
     if (ownStay_) return static_cast<bool>(stays.setBookmark(*ownStay_));
     if (txtPhone.text().empty()) return false;
     std::string criterion = db::prefixCriterion("sPhone_no", txtPhone.text()) + " AND " +
