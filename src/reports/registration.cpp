@@ -1,7 +1,9 @@
 #include "platform/db/catalogue.h"
 #include "platform/ui/registry.h"
 #include "reports/frmBMReport.h"
+#include "reports/frmRepAPV.h"
 #include "reports/frmRepAccPayable.h"
+#include "reports/frmReports.h"
 #include "reports/reports.h"
 #include "reports/stores.h"
 
@@ -11,6 +13,8 @@ namespace pelk::reports {
 void registerForms() {
     ui::forms().registerForm<frmBMReport>("frmBMReport");
     ui::forms().registerForm<frmRepAccPayable>("frmRepAccPayable");
+    ui::forms().registerForm<frmReports>("frmReports");
+    ui::forms().registerForm<frmRepAPV>("frmRepAPV");
 }
 
 void declareStores() { (void)db::Catalogue::instance().declare(expenseStore()); }
