@@ -3,6 +3,7 @@
 #include "reports/frmBMReport.h"
 #include "reports/frmRepAPV.h"
 #include "reports/frmRepAccPayable.h"
+#include "reports/frmRepDy.h"
 #include "reports/frmReports.h"
 #include "reports/reports.h"
 #include "reports/stores.h"
@@ -15,8 +16,12 @@ void registerForms() {
     ui::forms().registerForm<frmRepAccPayable>("frmRepAccPayable");
     ui::forms().registerForm<frmReports>("frmReports");
     ui::forms().registerForm<frmRepAPV>("frmRepAPV");
+    ui::forms().registerForm<frmRepDy>("frmRepDy");
 }
 
-void declareStores() { (void)db::Catalogue::instance().declare(expenseStore()); }
+void declareStores() {
+    (void)db::Catalogue::instance().declare(expenseStore());
+    (void)db::Catalogue::instance().declare(shiftStore());
+}
 
 }  // namespace pelk::reports

@@ -33,4 +33,13 @@ db::StoreDecl expenseStore() {
     return store;
 }
 
+db::StoreDecl shiftStore() {
+    // Text, so the boxes and the shift summary show the times as they were written.
+    db::TableDecl t{"tbSetInfor",
+                    {{"szOshift_time", db::Kind::Text, db::kDefaultTextSize, false},
+                     {"szCshift_time", db::Kind::Text, db::kDefaultTextSize, false}},
+                    {}};
+    return {std::string(kShiftStore), {std::move(t)}, false};
+}
+
 }  // namespace pelk::reports
