@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "folio/stores.h"
 #include "platform/core/clock.h"
@@ -12,6 +13,7 @@
 #include "platform/db/db.h"
 #include "platform/os/paths.h"
 #include "platform/print/printer.h"
+#include "reports/export.h"
 #include "reports/frmBMReport.h"
 #include "reports/stores.h"
 #include "settings/common.h"
@@ -35,6 +37,14 @@ constexpr ui::Color kDarkGreen = 0x004000;
 constexpr ui::Color kLightYellow = 0xC0FFFF;
 constexpr ui::Color kLightGrey = 0xE0E0E0;
 constexpr int kNoDividers = 0;
+constexpr const char* kMoney = "$#,##0.00_);($#,##0.00)";
+
+const std::vector<SheetColumn> kSheet = {
+    {"Invoice", "Inv", ""},          {"Employees", "ID", ""},         {"Date", "Date", "m/d/yyyy_);(m/d/yyyy)"},
+    {"Time", "Time", "h:mm AM/PM"},  {"Sale Price", "Total", kMoney}, {"Method", "Method", ""},
+    {"Received", "Receive", kMoney},
+};
+constexpr int kReceivedColumn = 7;
 constexpr int kLightGreyDividers = 6;
 
 // The filter tags the front-desk view lists by: the front desk's folios, and the mark Search and
@@ -169,10 +179,11 @@ frmRepDy::frmRepDy() {
         box->setVisible(false);
     }
 
-    for (auto [button, words, left] :
-         {std::tuple{&cmdExcel, "Excel", 8880.0}, std::tuple{&cmdPrintPrev, "Print Preview", 10200.0}}) {
+    for (auto [button, words, left] : {std::tuple{&cmdExcel, "Exporting to Excel", 8880.0},
+                                       std::tuple{&cmdPrintPrev, "Export n Print Preview", 10200.0}}) {
         button->setStyle(1);
         button->setPicture(ui::Picture::design(words));
+        button->setToolTipText("Print Reports");
         button->Move(left, 4080, 1320, 855);
     }
     cmdPSummary.setStyle(1);
@@ -192,6 +203,8 @@ frmRepDy::frmRepDy() {
     cmdClose.onClick([this] { cmdClose_Click(); });
     Label1.onClick([this] { Label1_Click(); });
     cmdPSummary.onClick([this] { cmdPSummary_Click(); });
+    cmdExcel.onClick([this] { cmdExcel_Click(); });
+    cmdPrintPrev.onClick([this] { cmdPrintPrev_Click(); });
 }
 
 void frmRepDy::Form_Load() {
@@ -366,5 +379,18 @@ void frmRepDy::cmdPSummary_Click() {
     if (std::string failed = p.EndDoc(); !failed.empty())
         ui::MsgBox("The shift summary was not printed. " + failed, ui::kExclamation);
 }
+
+// ---- Export ----
+
+// The received amount goes in only where it is no zero: a 0 or an empty amount leaves the cell empty.
+sheet::Workbook* frmRepDy::ExcelLoadSales() {
+    return reports::ExcelLoadSales(goExcel, datOrder.Recordset(), kSheet, [](int column, const core::Value& v) {
+        return column != kReceivedColumn || v.toText() != "0";
+    });
+}
+
+void frmRepDy::cmdExcel_Click() { handOver(ExcelLoadSales(), Hand::Show); }
+
+void frmRepDy::cmdPrintPrev_Click() { handOver(ExcelLoadSales(), Hand::Preview); }
 
 }  // namespace pelk::reports

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 
+#include "platform/sheet/sheet.h"
 #include "platform/ui/data.h"
 #include "platform/ui/dbgrid.h"
 #include "platform/ui/ui.h"
@@ -68,8 +70,14 @@ public:
     void cmdClose_Click();
     void Label1_Click();
     void cmdPSummary_Click();
+    void cmdExcel_Click();
+    void cmdPrintPrev_Click();
+
+    // The spreadsheet application this screen exports to, kept from one export to the next.
+    std::shared_ptr<sheet::Application> goExcel;
 
 private:
+    sheet::Workbook* ExcelLoadSales();
     void ShowMethodSales();
     void SumClerkSales();
     // The range in the boxes as date literals; nullopt (the clerk told) when a box holds no date.

@@ -14,4 +14,10 @@ db::StoreDecl expenseStore();
 inline constexpr std::string_view kShiftStore = "Bak.mdb";
 db::StoreDecl shiftStore();
 
+// Remv.mdb: the removed-items log, renewed from its blank template VyRemv.mdb. Nothing here writes
+// it; the removed-items report lists, edits, exports and clears it.
+inline constexpr std::string_view kRemovedItemsStore = "Remv.mdb";
+inline constexpr std::string_view kRemovedItemsTemplate = "VyRemv.mdb";
+db::StoreDecl removedItemsStore();
+
 }  // namespace pelk::reports
