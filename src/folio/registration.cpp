@@ -1,10 +1,13 @@
 #include "folio/folio.h"
+#include "folio/frmRooms.h"
 #include "folio/stores.h"
 #include "platform/db/catalogue.h"
+#include "platform/ui/registry.h"
 
 namespace pelk::folio {
 
-void registerForms() {}
+// One line per screen.
+void registerForms() { ui::forms().registerForm<frmRooms>("frmRooms"); }
 
 // One line per store; a failure to declare is a programming error the tests catch.
 void declareStores() {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "folio/frmRooms.h"
 #include "platform/core/datetime.h"
 #include "platform/db/quoting.h"
 #include "platform/os/paths.h"
@@ -162,6 +163,10 @@ frmMap::frmMap() {
     cmdClose.setCaption("Close");
     cmdClose.Move(0, 7920, 1635, 800);
     cmdClose.onClick([this] { cmdClose_Click(); });
+    cmdLess.onClick([this] { cmdLess_Click(); });
+    cmdMore.onClick([this] { cmdMore_Click(); });
+    cmdOLess.onClick([this] { cmdOLess_Click(); });
+    cmdOMore.onClick([this] { cmdOMore_Click(); });
 
     for (ui::Data* data : {&datRoom, &datBak, &datVRoom, &datTable}) {
         data->setConnect("Access 2000;");
@@ -292,14 +297,20 @@ void frmMap::MarkVacant() {
 
 // ---- Choosing a room ----
 
-// A vacant room is booked: in reservation mode on the reservation screen, over the map, with the
-// map's stay; in check-in and check-out mode the guest first gets stay dates on the picker.
+// An occupied room opens the room screen over the map, with the room's open folio and its guest's
+// stay; a vacant room is booked: in reservation mode on the reservation screen, over the map,
+// with the map's stay; in check-in and check-out mode the guest first gets stay dates on the
+// picker.
 void frmMap::cmdRoom_Click(int Index) {
     ui::CommandButton& button = cmdRoom(Index);
-    ui::Color state = button.backColor();
-    // The room screen of an occupied room is still to come.
-    if (state == kReserved || state == kInHouse || state == kDueOut) return;
     std::string room = button.caption();
+    // Another station may have opened a folio since the map was loaded.
+    (void)datTable.Refresh();
+    ui::Color state = button.backColor();
+    if (state == kReserved || state == kInHouse || state == kDueOut) {
+        OpenOccupiedRoom(Index);
+        return;
+    }
     const std::string& mode = lblMode.caption();
     if (mode == "Reserv") {
         frmReservAdd& booking = ui::forms().get<frmReservAdd>();
@@ -314,7 +325,106 @@ void frmMap::cmdRoom_Click(int Index) {
     }
 }
 
+// Each step that fails is skipped. The folio and the guest are those of this very room: by a
+// prefix, room 10 would open room 101's folio, and a room coloured by a stay stored as "12a"
+// would open without its guest under the button "12A".
+void frmMap::OpenOccupiedRoom(int Index) {
+    std::string room = cmdRoom(Index).caption();
+    folio::frmRooms& screen = ui::forms().get<folio::frmRooms>();
+    ui::DataRecordset& folios = datTable.Recordset();
+    std::string byRoom = roomCriterion("sz_Table", room);
+    if (db::Status found = folios.FindFirst(byRoom); found && !folios.noMatch()) {
+        screen.txtWaiter.setText(textOf(folios, "sz_waiter"));
+        screen.lblAskfor.setCaption(textOf(folios, "sz_Table"));
+        screen.cmbRept.setText(textOf(folios, "sz_Chk"));
+        screen.cmbRept.setTag("OldNum");
+    }
+
+    // Of the first two stays whose last name begins with the name shown, the first in this room.
+    std::string byName = db::prefixCriterion("sLast_na", cmdName(Index).caption());
+    ui::DataRecordset& stays = datVRoom.Recordset();
+    db::Status found = stays.FindFirst(byName);
+    for (int tries = 0; tries < 2 && found && !stays.noMatch(); ++tries) {
+        if (sameRoom(textOf(stays, "szRoom1"), room)) {
+            FillRoomScreenFromReservation();
+            break;
+        }
+        found = stays.FindNext(byName);
+    }
+    screen.Show();
+}
+
+// A field without a value leaves its box as it was. The room screen keeps the row itself as its
+// own stay, so that its saves and its check-out never touch another guest's reservation.
+void frmMap::FillRoomScreenFromReservation() {
+    folio::frmRooms& screen = ui::forms().get<folio::frmRooms>();
+    ui::DataRecordset& stay = datVRoom.Recordset();
+    struct Copy {
+        const char* field;
+        ui::Control& box;
+    };
+    for (const Copy& c : {Copy{"szRoom1", screen.txtRoom},
+                          Copy{"szDate_in", screen.txtDateIn},
+                          Copy{"szDate_Out", screen.txtDateOut},
+                          Copy{"sLast_na", screen.txtLastN},
+                          Copy{"sFirst_nm", screen.txtFirstN},
+                          Copy{"szStreet_ad", screen.txtAdds},
+                          Copy{"szCity_nm", screen.txtCity},
+                          Copy{"sState_cd", screen.txtState},
+                          Copy{"sZip_cd", screen.txtZip},
+                          Copy{"szCountry", screen.txtCountry},
+                          Copy{"sPhone_no", screen.txtPhone},
+                          Copy{"szbd_date", screen.txtBD},
+                          Copy{"szRemark", screen.txtRemark},
+                          Copy{"szID_type", screen.cmbIDtype},
+                          Copy{"szID_nu", screen.txtIDnu},
+                          Copy{"szID_state", screen.txtIDstate},
+                          Copy{"szID_country", screen.txtIDcountry},
+                          Copy{"szID_Exp", screen.txtIDExp},
+                          Copy{"szLicense_Plate", screen.txtLicensePlate},
+                          Copy{"szLicense_State", screen.txtLstate},
+                          Copy{"szCar_Color", screen.txtColor},
+                          Copy{"szCar_Make", screen.cmbMake},
+                          Copy{"szCar_Model", screen.txtModel},
+                          Copy{"szCar_yrs", screen.cmbYrs},
+                          Copy{"szParty_nu", screen.txtGuest},
+                          Copy{"szRate_curr", screen.txtRate}}) {
+        auto value = stay.field(c.field);
+        if (!value || value->isNull()) continue;
+        if (auto* box = dynamic_cast<ui::TextBox*>(&c.box))
+            box->setText(value->toText());
+        else if (auto* list = dynamic_cast<ui::ComboBox*>(&c.box))
+            list->setText(value->toText());
+    }
+    if (auto row = stay.bookmark()) screen.keepOwnStay(*row);
+}
+
 void frmMap::cmdName_Click(int Index) { cmdRoom_Click(Index); }
+
+// ---- The date arrows ----
+
+// A box that holds no date is left alone, and nothing is redrawn.
+void frmMap::moveDate(ui::TextBox& box, int days) {
+    auto date = core::parseDate(box.text());
+    if (!date) return;
+    box.setText(core::shortDate(core::addDays(*date, days)));
+    RedrawCurrentFloor();
+}
+
+void frmMap::cmdLess_Click() { moveDate(txtDateIn, -1); }
+void frmMap::cmdMore_Click() { moveDate(txtDateIn, 1); }
+void frmMap::cmdOLess_Click() { moveDate(txtDateOut, -1); }
+void frmMap::cmdOMore_Click() { moveDate(txtDateOut, 1); }
+
+// Before any floor is drawn the title matches none, and nothing is drawn.
+void frmMap::RedrawCurrentFloor() {
+    for (std::size_t i = 0; i < kFloors.size(); ++i) {
+        if (lblFlrs.caption() == kFloors[i].title) {
+            drawFloor(static_cast<int>(i) + 1);
+            return;
+        }
+    }
+}
 
 // Entered from the main panel the map goes back to it; entered from the stay-date picker, to a
 // fresh picker.

@@ -73,6 +73,13 @@ public:
     void cmdRoom_Click(int Index);
     void cmdName_Click(int Index);
     void cmdClose_Click();
+    void cmdLess_Click();
+    void cmdMore_Click();
+    void cmdOLess_Click();
+    void cmdOMore_Click();
+    void RedrawCurrentFloor();
+    // Copies the current row of datVRoom into the room screen.
+    void FillRoomScreenFromReservation();
 
     void HideAllRoomButtons();
     // Colours the room at the current position for the map's mode and dates.
@@ -90,6 +97,10 @@ public:
     static constexpr ui::Color kDueOut = 0xFFFFFF;
 
 private:
+    // The occupied road of a room choice: the room screen, filled, over the map.
+    void OpenOccupiedRoom(int Index);
+    // Moves a date box by `days` and draws the floor shown again for it.
+    void moveDate(ui::TextBox& box, int days);
     // Draws floor `floor` (1 to 7).
     void drawFloor(int floor);
 

@@ -15,7 +15,7 @@
 #include "reports/frmRepDy.h"
 #include "reports/frmRepRemv.h"
 #include "support/screens.h"
-#include "support/workbook_reader.h"
+#include "support/sheet_read_back.h"
 
 namespace pelk::reports {
 namespace {

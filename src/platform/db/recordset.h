@@ -87,6 +87,9 @@ public:
     long recordCount();
     long absolutePosition();  // 0-based; -1 without a current row
     Status setAbsolutePosition(long position);
+    // A bookmark is the row's identity in its table: taken on one recordset, it finds the same
+    // row on any recordset of that table that holds it; a row deleted since is refused (3159 on
+    // a recordset read after the deletion, 3167 on one read before), never taken for another.
     Result<Bookmark> bookmark();
     Status setBookmark(Bookmark b);
 

@@ -88,6 +88,30 @@ TEST_P(IdentityTest, AnErasedLastRowsIdentityIsNotGivenToTheNextRow) {
     EXPECT_EQ(b.count("SELECT count(*) FROM " + table()), 2);
 }
 
+// A bookmark is the row's identity in its table: taken on one recordset, it finds that row on
+// any other recordset of the table, in any order; once the row is deleted it finds nothing.
+TEST_P(IdentityTest, ABookmarkFindsItsRowOnAnyRecordsetOfTheTable) {
+    db::Bookmark bob = *showing("Bob").bookmark();
+    db::Recordset byName = test::open(store(), "SELECT * FROM " + table() + " ORDER BY sFirst_nm DESC");
+    ok(byName.setBookmark(bob));
+    EXPECT_EQ(shown(byName.field("sFirst_nm")), "Bob");
+    db::Recordset filtered = test::open(store(), "SELECT * FROM " + table() + " WHERE szID_no = 'Bo'");
+    ok(filtered.setBookmark(bob));
+    EXPECT_EQ(shown(filtered.field("sFirst_nm")), "Bob");
+
+    Station b(path);
+    ASSERT_EQ(b.exec("DELETE FROM " + table() + " WHERE sFirst_nm = 'Bob'"), SQLITE_OK);
+    add("Cy");
+    db::Recordset fresh = test::open(store(), table());
+    auto refused = fresh.setBookmark(bob);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.error().code, db::code::kInvalidBookmark);
+    // A recordset opened before the deletion cannot read the row either.
+    auto gone = byName.field("sFirst_nm");
+    ASSERT_FALSE(gone.ok());
+    EXPECT_EQ(gone.error().code, db::code::kRecordDeleted);
+}
+
 // On one station: erase the last row, add one, walk back: every row once.
 TEST_P(IdentityTest, OneStationErasingAndAddingSeesEachRowOnce) {
     db::Recordset rs = test::open(store(), table());

@@ -17,6 +17,12 @@
 #include "platform/ui/program.h"
 #include "platform/ui/runtime.h"
 #include "qt_session.h"
+#include "settings/frmSetPtr.h"
+#include "setup/frmRegister.h"
+#include "setup/frmRegister0.h"
+#include "setup/frmRegister1.h"
+#include "setup/frmRegister2.h"
+#include "setup/frmRegister2b.h"
 #include "shell/frmMain.h"
 #include "shell/frmMainButn.h"
 #include "shell/frmPassword.h"
@@ -108,6 +114,51 @@ TEST_F(ShellWindows, AfterEveryLogInTheMainWindowCoversTheScreen) {
         settle();
         ASSERT_FALSE(ui::forms().isLoaded<shell::frmMain>());
     }
+}
+
+// Clicks Next on each step of the set-up wizard in turn, each inside the wait of the one before.
+template <class Step, class... Rest>
+void nextThrough(qt::QtHost& host) {
+    if constexpr (sizeof...(Rest) > 0) QtSession::whenModal([&host](QWidget*) { nextThrough<Rest...>(host); });
+    auto* step = ui::forms().find<Step>();
+    ASSERT_TRUE(step);
+    QTest::mouseClick(host.widgetOf(step->cmdNext), Qt::LeftButton);
+}
+
+// A first start run to its end: the printer settings stand in a window of their own in front of
+// the log-in screen, and the main window stays hidden until a log-in.
+TEST_F(ShellWindows, AFirstStartEndsInThePrinterSettingsInFrontOfTheLogIn) {
+    ASSERT_FALSE(os::setupDone());
+    ui::markProgramStarted();
+    whenModal([this](QWidget*) {
+        nextThrough<setup::frmRegister, setup::frmRegister0, setup::frmRegister1, setup::frmRegister2,
+                    setup::frmRegister2b>(host());
+    });
+    ui::runEvent([] { ui::program().startUp(); });
+    settle();
+    EXPECT_FALSE(ui::forms().isLoaded<setup::frmRegister2b>());
+    auto* printers = ui::forms().find<settings::frmSetPtr>();
+    ASSERT_TRUE(printers);
+    EXPECT_TRUE(printers->cmdNext.visible());
+    QWidget* window = host().topLevelOf(*printers);
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(qobject_cast<QMdiSubWindow*>(window), nullptr);
+    QMainWindow* main = host().mainWindow();
+    EXPECT_TRUE(!main || !main->isVisible());
+    auto* login = ui::forms().find<shell::frmPassword>();
+    ASSERT_TRUE(login);
+    EXPECT_TRUE(host().topLevelOf(*login)->isVisible());
+    QWindow* atCentre = QGuiApplication::topLevelAt(centreOnScreen(window));
+    ASSERT_TRUE(atCentre);
+    EXPECT_EQ(atCentre, window->window()->windowHandle());
+    screenshot(window, "setup_first_start_printers");
+
+    // Its Next ends the wizard; the log-in is what is left.
+    QTest::mouseClick(host().widgetOf(printers->cmdNext), Qt::LeftButton);
+    settle();
+    EXPECT_FALSE(ui::forms().isLoaded<settings::frmSetPtr>());
+    EXPECT_TRUE(host().topLevelOf(*login)->isVisible());
 }
 
 }  // namespace

@@ -2,21 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
-#include <regex>
 #include <string>
 #include <vector>
 
 #include "platform/os/paths.h"
+#include "support/sheet_read_back.h"
 #include "support/temp_root.h"
-#include "support/workbook_reader.h"
 
 namespace pelk::sheet {
 namespace {
 
 namespace fs = std::filesystem;
-
 using test::ReadBack;
 
 class SheetTest : public ::testing::Test {

@@ -1,0 +1,433 @@
+#include "folio/frmRooms.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <initializer_list>
+#include <string>
+
+#include "folio/stores.h"
+#include "platform/core/datetime.h"
+#include "platform/core/format.h"
+#include "platform/core/money.h"
+#include "platform/core/text.h"
+#include "platform/db/quoting.h"
+#include "platform/os/paths.h"
+#include "reservations/records.h"
+#include "reservations/rooms.h"
+#include "settings/common.h"
+#include "settings/frmInfor.h"
+#include "settings/frmReset.h"
+#include "settings/stores.h"
+#include "shell/stores.h"
+
+namespace pelk::folio {
+
+namespace {
+
+constexpr std::string_view kAmountFormat = "###,###,##0.00";
+constexpr std::string_view kRateFormat = "#,##0.00";
+constexpr ui::Color kRed = 0x0000FF;
+constexpr ui::Color kWhite = 0xFFFFFF;
+
+std::optional<core::Money> amountOf(std::string_view text) { return core::Money::parse(text); }
+
+// A tax rate is a fraction as text ("0.075"); anything that is not wholly a number counts as none.
+double rateOf(const std::string& text) {
+    std::string t = core::text::trim(text);
+    if (t.empty()) return 0;
+    char* end = nullptr;
+    double rate = std::strtod(t.c_str(), &end);
+    if (end != t.c_str() + t.size() || !std::isfinite(rate)) return 0;
+    return rate;
+}
+
+// Taxes are rounded to the cent as they are shown, so the total is the sum of what the clerk sees.
+core::Money taxOn(core::Money amount, double rate) {
+    return core::Money::fromDouble(amount.toDouble() * rate).rounded(2);
+}
+
+std::string formatted(core::Money m) { return core::format(m, kAmountFormat); }
+
+// A box written as its whole amount formatted; a text that is no amount stays as it is.
+void formatBox(ui::TextBox& box) {
+    if (auto m = amountOf(box.text())) box.setText(formatted(*m));
+}
+
+}  // namespace
+
+frmRooms::frmRooms() {
+    setMdiChild(true);
+    setCaption("Rooms");
+    setWidth(13200);
+    setHeight(8700);
+    setBackColor(settings::kScreenGreen);
+
+    ui::Font labelFont{"MS Sans Serif", 8.25, true};
+    ui::Font boxFont{"MS Sans Serif", 9.75, false};
+    auto label = [&](ui::Label& l, const char* caption, double left, double top, double width) {
+        l.setCaption(caption);
+        l.Move(left, top + 45, width, 255);
+        l.setBackStyle(0);
+        l.setFont(labelFont);
+    };
+    auto box = [&](ui::Control& c, double left, double top, double width) {
+        c.Move(left, top, width, 345);
+        c.setFont(boxFont);
+    };
+
+    // The stay: two rows across the top.
+    label(lblRoom, "Room", 120, 120, 555);
+    box(txtRoom, 720, 120, 855);
+    label(lblDateIn, "Date In", 1680, 120, 735);
+    box(txtDateIn, 2430, 120, 1335);
+    label(lblDateOut, "Out", 3870, 120, 435);
+    box(txtDateOut, 4320, 120, 1335);
+    cmdChngRm.setCaption("Chg Rm");
+    cmdChngRm.Move(5760, 90, 855, 405);
+    label(lblDate, "Date:", 120, 600, 555);
+    box(txtDate, 720, 600, 855);
+    label(lblGuest, "Guest:", 1680, 600, 735);
+    box(txtGuest, 2430, 600, 615);
+    label(lblRate, "Rate:", 3150, 600, 555);
+    box(txtRate, 3720, 600, 1335);
+    txtRate.setAlignment(ui::kRightJustify);
+
+    // The guest: label over box, three to a row.
+    fraGuest.setCaption("Guest Information");
+    fraGuest.Move(120, 1080, 6495, 2295);
+    fraGuest.setBackColor(settings::kScreenGreen);
+    fraGuest.setFont(labelFont);
+    struct Field {
+        ui::Label& label;
+        const char* caption;
+        ui::Control& box;
+        double left, top, width;
+    };
+    auto place = [&](ui::Frame& frame, std::initializer_list<Field> fields) {
+        for (const Field& f : fields) {
+            f.label.setContainer(frame);
+            f.box.setContainer(frame);
+            label(f.label, f.caption, f.left, f.top, f.width);
+            box(f.box, f.left, f.top + 300, f.width);
+        }
+    };
+    place(fraGuest, {{lblLastN, "Last Name", txtLastN, 120, 240, 2055},
+                     {lblFirstN, "First Name", txtFirstN, 2280, 240, 2055},
+                     {lblPhone, "Phone", txtPhone, 4440, 240, 1935},
+                     {lblAdds, "Address", txtAdds, 120, 900, 4215},
+                     {lblBD, "BD", txtBD, 4440, 900, 1935},
+                     {lblCity, "City", txtCity, 120, 1560, 2055},
+                     {lblState, "State", txtState, 2280, 1560, 615},
+                     {lblZip, "Zip", txtZip, 3000, 1560, 1335},
+                     {lblCountry, "Country", txtCountry, 4440, 1560, 1935}});
+
+    fraID.setCaption("Identification Information");
+    fraID.Move(120, 3420, 6495, 2955);
+    fraID.setBackColor(settings::kScreenGreen);
+    fraID.setFont(labelFont);
+    place(fraID, {{lblIDtype, "ID Type", cmbIDtype, 120, 240, 2055},
+                  {lblIDnu, "ID Number", txtIDnu, 2280, 240, 2055},
+                  {lblIDExp, "Expire Date", txtIDExp, 4440, 240, 1935},
+                  {lblIDstate, "ID State", txtIDstate, 120, 900, 2055},
+                  {lblIDcountry, "ID Country", txtIDcountry, 2280, 900, 2055},
+                  {lblLicensePlate, "License Plate", txtLicensePlate, 4440, 900, 1935},
+                  {lblLstate, "State", txtLstate, 120, 1560, 2055},
+                  {lblColor, "Color", txtColor, 2280, 1560, 2055},
+                  {lblMake, "Make", cmbMake, 4440, 1560, 1935},
+                  {lblModel, "Model", txtModel, 120, 2220, 2055},
+                  {lblYrs, "Year", cmbYrs, 2280, 2220, 2055}});
+
+    fraRemark.setCaption("Remark");
+    fraRemark.Move(120, 6420, 6495, 1095);
+    fraRemark.setBackColor(settings::kScreenGreen);
+    fraRemark.setFont(labelFont);
+    txtRemark.setContainer(fraRemark);
+    txtRemark.Move(120, 240, 6255, 735);
+
+    // The clerk: the code is masked once the look-up has run.
+    label(lblWaiter, "Clerk ID", 120, 7620, 855);
+    box(txtWaiter, 1020, 7620, 1095);
+    ImgID.Move(2160, 7590, 405, 405);
+    ImgID.setBorderStyle(1);
+    ImgID.setToolTipText("Clear");
+    lblID.Move(2640, 7665, 1935, 285);
+    lblID.setBackStyle(0);
+    lblID.setFont({"MS Sans Serif", 9.75, true});
+    lblAskfor.Move(4680, 7680, 975, 255);
+    lblAskfor.setBackStyle(0);
+    lblAskfor.setFont({"MS Sans Serif", 6.75, false});
+
+    // The folio: its number, the grid, the totals.
+    lblChk.setCaption("#");
+    lblChk.Move(6840, 165, 255, 285);
+    lblChk.setBackStyle(0);
+    lblChk.setFont({"MS Sans Serif", 12, true});
+    box(cmbRept, 7140, 120, 1575);
+    cmdT.Move(8760, 90, 405, 405);
+    grdOrderItems.Move(6840, 600, 6240, 3615);
+    grdOrderItems.setCols(4);
+    grdOrderItems.setFixedCols(0);
+    grdOrderItems.setFixedRows(1);
+    grdOrderItems.setRows(2);
+
+    // The amounts in one column on the right, their labels before them.
+    double totalsLeft = 10920, totalsWidth = 2160;
+    box(txtTotal, totalsLeft, 4320, totalsWidth);
+    label(lblTax, "Tax:", 9240, 4740, 555);
+    box(txtDITax2, 9840, 4740, 1035);
+    box(txtDITax1, totalsLeft, 4740, totalsWidth);
+    label(lblEnding, "Total:", 9840, 5160, 1035);
+    box(txtEnding, totalsLeft, 5160, totalsWidth);
+    box(txtGet, totalsLeft, 5580, totalsWidth);
+    txtGet.setToolTipText("Tender");
+    label(lblReturn, "Change:", 9840, 6000, 1035);
+    box(txtReturn, totalsLeft, 6000, totalsWidth);
+    box(txtCoupon, totalsLeft, 6420, totalsWidth);
+    txtCoupon.setToolTipText("Coupon");
+    for (ui::TextBox* t : {&txtTotal, &txtDITax1, &txtDITax2, &txtEnding, &txtGet, &txtReturn, &txtCoupon})
+        t->setAlignment(ui::kRightJustify);
+    txtTotal.setText("0.00");
+    txtDITax1.setText("0.00");
+    txtDITax2.setText("0.00");
+    txtEnding.setText("000.00");
+    txtReturn.setText("0.00");
+
+    lblScrn.Move(6840, 4320, 615, 285);
+    lblScrn.setBackStyle(0);
+    lblList.Move(6840, 4680, 2295, 285);
+    lblList.setBackStyle(0);
+    box(txtQty, 6840, 5040, 555);
+    box(txtPercent, 8040, 5040, 555);
+    txtQty.setVisible(false);
+    txtPercent.setVisible(false);
+
+    struct Button {
+        ui::CommandButton& button;
+        const char* caption;
+        double left, top;
+    };
+    for (const Button& b :
+         {Button{cmdAddto, "Add to Invoice", 6840, 6900}, Button{cmdSave, "Chk In/ Update", 8400, 6900},
+          Button{cmdPrintRce, "Print to Front", 9960, 6900}, Button{cmdPost, "Check Out", 11520, 6900},
+          Button{cmdTenerRec, "Tender", 6840, 7680}, Button{cmdSplit, "Split", 8400, 7680},
+          Button{cmdPrint, "Print", 9960, 7680}, Button{cmdClose, "Close", 11520, 7680}}) {
+        b.button.setCaption(b.caption);
+        b.button.Move(b.left, b.top, 1500, 705);
+        b.button.setFont({"MS Sans Serif", 9.75, true});
+    }
+    struct Small {
+        ui::CommandButton& button;
+        const char* caption;
+        double left, top, width;
+    };
+    for (const Small& b : {Small{cmdQty, "Qty", 7440, 5040, 555}, Small{cmdPercent, "%", 8640, 5040, 435},
+                           Small{cmdAsk, "Ask", 6840, 5460, 555}, Small{cmdMainM, "Main", 7440, 5460, 555},
+                           Small{cmdSp, "Notes", 8040, 5460, 555}, Small{cmdLast, "<", 6840, 5880, 435},
+                           Small{cmdNext, ">", 7320, 5880, 435}}) {
+        b.button.setCaption(b.caption);
+        b.button.Move(b.left, b.top, b.width, 375);
+    }
+
+    for (ui::Data* data :
+         {&datPW, &datList, &datMain, &datOrders, &datDetail, &datEmployees, &datTable, &datVRoom, &datZuChkO}) {
+        data->setConnect("Access 2000;");
+        data->setVisible(false);
+    }
+
+    txtWaiter.onChange([this] { txtWaiter_Change(); });
+    txtWaiter.onClick([this] { txtWaiter_Click(); });
+    ImgID.onClick([this] { ImgID_Click(); });
+    cmdChngRm.onClick([this] { cmdChngRm_Click(); });
+    cmdClose.onClick([this] { cmdClose_Click(); });
+    cmdAddto.onClick([this] { cmdAddto_Click(); });
+    txtTotal.onChange([this] { txtTotal_Change(); });
+    txtDITax1.onChange([this] { txtDITax1_Change(); });
+    txtEnding.onChange([this] { txtEnding_Change(); });
+    txtReturn.onChange([this] { txtReturn_Change(); });
+    txtGet.onChange([this] { txtGet_Change(); });
+    txtCoupon.onChange([this] { txtCoupon_Change(); });
+}
+
+std::string frmRooms::orderBookFile() const {
+    return std::string(cmdT.caption().empty() ? kOrderBook : kTrainingOrderBook);
+}
+
+void frmRooms::Form_Load() {
+    settings::CentreForm(*this, 5, false);
+    cmdLast.setVisible(false);
+    cmdNext.setVisible(false);
+    txtDITax2.setVisible(ui::forms().get<settings::frmInfor>().cmbCountry.text() == "Canada");
+
+    if (ui::forms().get<settings::frmReset>().txtDisplay.text() == "Check Book") {
+        cmdT.setCaption("");
+        lblChk.setCaption("#");
+    } else {
+        cmdT.setCaption("T");
+        lblChk.setCaption("T");
+    }
+
+    datPW.setDatabaseName(os::programPath(settings::kStationStore));
+    datPW.setRecordSource("tabPword");
+    datList.setDatabaseName(os::programPath(settings::kMenuStore));
+    datList.setRecordSource("tbAppetizer");
+    datMain.setDatabaseName(os::programPath(settings::kMenuStore));
+    datMain.setRecordSource("tbSetMain");
+    if (db::Status read = datMain.Refresh(); !read) datMain.report(read.error());
+
+    datOrders.setDatabaseName(settings::ResolveDataPath(orderBookFile()));
+    datOrders.setRecordSource(std::string(kHeaderTable));
+    datDetail.setDatabaseName(settings::ResolveDataPath(orderBookFile()));
+    datDetail.setRecordSource(std::string(kLineTable));
+    datEmployees.setDatabaseName(settings::ResolveDataPath(shell::kEmployeeStore));
+    datEmployees.setRecordSource(std::string(shell::kEmployeeTable));
+    datTable.setDatabaseName(settings::ResolveDataPath(shell::kOpenFolioStore));
+    datTable.setRecordSource("SELECT * FROM tbTable ");
+    datVRoom.setDatabaseName(settings::ResolveDataPath(reservations::kReservationStore));
+    datVRoom.setRecordSource(std::string(reservations::kReservationTable));
+    datZuChkO.setDatabaseName(settings::ResolveDataPath(reservations::kCheckedOutStore));
+    datZuChkO.setRecordSource(std::string(reservations::kReservationTable));
+
+    cmdMainM.setTag("Main");
+    ResetFolioGrid();
+    FillIdAndCarLists();
+}
+
+// Each step on its own: a box that holds no number or no date leaves what it feeds as it was.
+void frmRooms::Form_Activate() {
+    if (auto rate = amountOf(txtRate.text())) txtRate.setText(core::format(*rate, kRateFormat));
+    auto in = core::parseDate(txtDateIn.text());
+    auto out = core::parseDate(txtDateOut.text());
+    if (in && out) txtDate.setText(std::to_string(core::daysBetween(*in, *out)));
+}
+
+void frmRooms::FillIdAndCarLists() {
+    for (const char* type : {"Driver License", "Student ID", "Passport", "Green Card", "Foreign ID"})
+        cmbIDtype.AddItem(type);
+    for (int year = 2005; year >= 1985; --year) cmbYrs.AddItem(std::to_string(year));
+}
+
+// Codes have four characters or more and start with a number of at least 1; the name of the last
+// clerk found stays until another is found.
+void frmRooms::txtWaiter_Change() {
+    txtWaiter.setPasswordChar("*");
+    const std::string code = txtWaiter.text();
+    if (code.size() < 4) return;
+    if (core::val(code) < 1) return;
+    ui::DataRecordset& clerks = datEmployees.Recordset();
+    if (!clerks.isOpen()) {
+        if (db::Status opened = datEmployees.Refresh(); !opened) return;
+    }
+    if (db::Status found = clerks.FindFirst("szID_no =" + db::quote(code)); !found || clerks.noMatch()) return;
+    auto name = clerks.field("sFirst_nm");
+    if (name) lblID.setCaption(name->toText());
+}
+
+void frmRooms::txtWaiter_Click() { txtWaiter.setText(""); }
+
+void frmRooms::ImgID_Click() { txtWaiter.setText(""); }
+
+void frmRooms::AskForClerkId() {
+    txtWaiter.SetFocus();
+    ui::MsgBox("Please Enter Your ID", ui::kCritical);
+    txtWaiter_Click();
+}
+
+// The clerk types the new room into the box; the guest's reservation takes it at the next save.
+void frmRooms::cmdChngRm_Click() {
+    txtRoom.SetFocus();
+    txtRoom.setBackColor(kRed);
+}
+
+void frmRooms::cmdClose_Click() { Unload(); }
+
+// ---- The folio grid and its totals ----
+
+void frmRooms::ResetFolioGrid() {
+    double width = grdOrderItems.width();
+    int column = 0;
+    for (double share : {0.07, 0.71, 0.18, 0.06}) grdOrderItems.setColWidth(column++, std::round(width * share));
+    // The header row's blank cell is current, so the grid's text is empty until a line is clicked.
+    grdOrderItems.setColSel(0);
+    grdOrderItems.setRow(0);
+    for (int c : {0, 1, 2}) grdOrderItems.setCol(c);
+    txtTotal.setText("0.00");
+    txtDITax1.setText("0.00");
+    if (txtDITax2.visible()) txtDITax2.setText("0.00");
+    txtEnding.setText("0.00");
+}
+
+// An empty or unreadable rate or nights box counts as 0: the line then charges 0.00.
+void frmRooms::cmdAddto_Click() {
+    core::Money rate = amountOf(txtRate.text()).value_or(core::Money{});
+    core::Money nights = amountOf(txtDate.text()).value_or(core::Money{});
+    core::Money charge = (rate * nights).rounded(2);
+    grdOrderItems.AddItem(txtDate.text() + "\t" + "Room Charge " + txtRoom.text() + "\t" +
+                          core::format(charge, kRateFormat) + "\t" + lblScrn.caption());
+    core::Money subtotal = amountOf(txtTotal.text()).value_or(core::Money{});
+    txtTotal.setText((subtotal + charge).toPlainText());
+}
+
+// The rates are read anew each time, so a change on the store settings screen counts at once.
+void frmRooms::txtTotal_Change() {
+    settings::frmInfor& store = ui::forms().get<settings::frmInfor>();
+    double rate1 = rateOf(store.txtTOTax1.text());
+    double rate2 = rateOf(store.txtTOTax2.text());
+    txtTotal.setAlignment(ui::kRightJustify);
+    auto subtotal = amountOf(txtTotal.text());
+    if (!subtotal) return;
+    txtTotal.setText(formatted(*subtotal));
+    core::Money tax1 = taxOn(*subtotal, rate1);
+    txtDITax1.setText(formatted(tax1));
+    core::Money total = *subtotal + tax1;
+    txtEnding.setText(total.toPlainText());
+    if (txtDITax2.visible()) {
+        core::Money tax2 = taxOn(total, rate2);
+        txtDITax2.setText(formatted(tax2));
+        total += tax2;
+        txtEnding.setText(total.toPlainText());
+    }
+    txtEnding.setText(formatted(total));
+}
+
+void frmRooms::txtDITax1_Change() { formatBox(txtDITax1); }
+
+// A payment already taken is set against the new total at once.
+void frmRooms::txtEnding_Change() {
+    formatBox(txtEnding);
+    if (!txtGet.text().empty()) computeChange();
+}
+
+void frmRooms::txtReturn_Change() { formatBox(txtReturn); }
+
+void frmRooms::txtGet_Change() { computeChange(); }
+
+void frmRooms::txtCoupon_Change() {
+    if (!txtGet.text().empty()) computeChange();
+}
+
+// A received amount or total that is no amount leaves the change as it was.
+void frmRooms::computeChange() {
+    auto received = amountOf(txtGet.text());
+    auto total = amountOf(txtEnding.text());
+    if (!received || !total) return;
+    core::Money change = *received - *total;
+    if (!txtCoupon.text().empty()) change += amountOf(txtCoupon.text()).value_or(core::Money{});
+    txtReturn.setText(formatted(change));
+}
+
+// ---- The own stay ----
+
+bool frmRooms::findOwnStay() {
+    ui::DataRecordset& stays = datVRoom.Recordset();
+    if (!stays.isOpen()) {
+        if (db::Status opened = datVRoom.Refresh(); !opened) return false;
+    }
+    if (ownStay_) return static_cast<bool>(stays.setBookmark(*ownStay_));
+    if (txtPhone.text().empty()) return false;
+    std::string criterion = db::prefixCriterion("sPhone_no", txtPhone.text()) + " AND " +
+                            reservations::roomCriterion("szRoom1", txtRoom.text());
+    db::Status found = stays.FindFirst(criterion);
+    return found && !stays.noMatch();
+}
+
+}  // namespace pelk::folio

@@ -1,0 +1,179 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/db/recordset.h"
+#include "platform/ui/data.h"
+#include "platform/ui/flexgrid.h"
+#include "platform/ui/rich_text_box.h"
+#include "platform/ui/ui.h"
+
+namespace pelk::folio {
+
+// The room screen: one room's stay, its guest and the guest's identity document and car, the clerk
+// who works the folio, and the folio itself as a grid of lines with its totals. The room map
+// opens it over itself for an occupied room and fills it first; the folio number in cmbRept and
+// its Tag say whether the folio is new (empty), reopened ("OldNum") or loaded ("DidRecall").
+class frmRooms : public ui::Form {
+public:
+    frmRooms();
+
+    // ---- Stay ----
+    ui::Label lblRoom{this, "lblRoom"};
+    ui::TextBox txtRoom{this, "txtRoom"};
+    ui::Label lblDateIn{this, "lblDateIn"};
+    ui::TextBox txtDateIn{this, "txtDateIn"};
+    ui::Label lblDateOut{this, "lblDateOut"};
+    ui::TextBox txtDateOut{this, "txtDateOut"};
+    ui::Label lblDate{this, "lblDate"};
+    ui::TextBox txtDate{this, "txtDate"};
+    ui::Label lblGuest{this, "lblGuest"};
+    ui::TextBox txtGuest{this, "txtGuest"};
+    ui::Label lblRate{this, "lblRate"};
+    ui::TextBox txtRate{this, "txtRate"};
+    ui::CommandButton cmdChngRm{this, "cmdChngRm"};
+
+    // ---- Guest ----
+    ui::Frame fraGuest{this, "fraGuest"};
+    ui::Label lblLastN{this, "lblLastN"};
+    ui::TextBox txtLastN{this, "txtLastN"};
+    ui::Label lblFirstN{this, "lblFirstN"};
+    ui::TextBox txtFirstN{this, "txtFirstN"};
+    ui::Label lblAdds{this, "lblAdds"};
+    ui::TextBox txtAdds{this, "txtAdds"};
+    ui::Label lblCity{this, "lblCity"};
+    ui::TextBox txtCity{this, "txtCity"};
+    ui::Label lblState{this, "lblState"};
+    ui::TextBox txtState{this, "txtState"};
+    ui::Label lblZip{this, "lblZip"};
+    ui::TextBox txtZip{this, "txtZip"};
+    ui::Label lblCountry{this, "lblCountry"};
+    ui::TextBox txtCountry{this, "txtCountry"};
+    ui::Label lblPhone{this, "lblPhone"};
+    ui::TextBox txtPhone{this, "txtPhone"};
+    ui::Label lblBD{this, "lblBD"};
+    ui::TextBox txtBD{this, "txtBD"};
+    ui::Frame fraRemark{this, "fraRemark"};
+    ui::RichTextBox txtRemark{this, "txtRemark"};
+
+    // ---- Identity document and car ----
+    ui::Frame fraID{this, "fraID"};
+    ui::Label lblIDtype{this, "lblIDtype"};
+    ui::ComboBox cmbIDtype{this, "cmbIDtype"};
+    ui::Label lblIDnu{this, "lblIDnu"};
+    ui::TextBox txtIDnu{this, "txtIDnu"};
+    ui::Label lblIDstate{this, "lblIDstate"};
+    ui::TextBox txtIDstate{this, "txtIDstate"};
+    ui::Label lblIDcountry{this, "lblIDcountry"};
+    ui::TextBox txtIDcountry{this, "txtIDcountry"};
+    ui::Label lblIDExp{this, "lblIDExp"};
+    ui::TextBox txtIDExp{this, "txtIDExp"};
+    ui::Label lblLicensePlate{this, "lblLicensePlate"};
+    ui::TextBox txtLicensePlate{this, "txtLicensePlate"};
+    ui::Label lblLstate{this, "lblLstate"};
+    ui::TextBox txtLstate{this, "txtLstate"};
+    ui::Label lblColor{this, "lblColor"};
+    ui::TextBox txtColor{this, "txtColor"};
+    ui::Label lblMake{this, "lblMake"};
+    ui::ComboBox cmbMake{this, "cmbMake"};
+    ui::Label lblModel{this, "lblModel"};
+    ui::TextBox txtModel{this, "txtModel"};
+    ui::Label lblYrs{this, "lblYrs"};
+    ui::ComboBox cmbYrs{this, "cmbYrs"};
+
+    // ---- Clerk ----
+    ui::Label lblWaiter{this, "lblWaiter"};
+    ui::TextBox txtWaiter{this, "txtWaiter"};
+    ui::Image ImgID{this, "ImgID"};
+    ui::Label lblID{this, "lblID"};
+    ui::Label lblAskfor{this, "lblAskfor"};
+
+    // ---- Folio ----
+    ui::Label lblChk{this, "lblChk"};
+    ui::ComboBox cmbRept{this, "cmbRept"};
+    ui::CommandButton cmdT{this, "cmdT"};
+    ui::FlexGrid grdOrderItems{this, "grdOrderItems"};
+    ui::TextBox txtTotal{this, "txtTotal"};
+    ui::Label lblTax{this, "lblTax"};
+    ui::TextBox txtDITax1{this, "txtDITax1"};
+    ui::TextBox txtDITax2{this, "txtDITax2"};
+    ui::Label lblEnding{this, "lblEnding"};
+    ui::TextBox txtEnding{this, "txtEnding"};
+    ui::TextBox txtGet{this, "txtGet"};
+    ui::Label lblReturn{this, "lblReturn"};
+    ui::TextBox txtReturn{this, "txtReturn"};
+    ui::TextBox txtCoupon{this, "txtCoupon"};
+
+    // The station code of the section opened last, and the item-taking controls of room service.
+    ui::Label lblScrn{this, "lblScrn"};
+    ui::Label lblList{this, "lblList"};
+    ui::TextBox txtQty{this, "txtQty"};
+    ui::TextBox txtPercent{this, "txtPercent"};
+    ui::CommandButton cmdPercent{this, "cmdPercent"};
+    ui::CommandButton cmdQty{this, "cmdQty"};
+    ui::CommandButton cmdAsk{this, "cmdAsk"};
+    ui::CommandButton cmdLast{this, "cmdLast"};
+    ui::CommandButton cmdNext{this, "cmdNext"};
+    ui::CommandButton cmdMainM{this, "cmdMainM"};
+    ui::CommandButton cmdSp{this, "cmdSp"};
+
+    ui::CommandButton cmdAddto{this, "cmdAddto"};
+    ui::CommandButton cmdSave{this, "cmdSave"};
+    ui::CommandButton cmdPrintRce{this, "cmdPrintRce"};
+    ui::CommandButton cmdPrint{this, "cmdPrint"};
+    ui::CommandButton cmdPost{this, "cmdPost"};
+    ui::CommandButton cmdTenerRec{this, "cmdTenerRec"};
+    ui::CommandButton cmdSplit{this, "cmdSplit"};
+    ui::CommandButton cmdClose{this, "cmdClose"};
+
+    // ---- Stores ----
+    ui::Data datPW{this, "datPW"};
+    ui::Data datList{this, "datList"};
+    ui::Data datMain{this, "datMain"};
+    ui::Data datOrders{this, "datOrders"};
+    ui::Data datDetail{this, "datDetail"};
+    ui::Data datEmployees{this, "datEmployees"};
+    ui::Data datTable{this, "datTable"};
+    ui::Data datVRoom{this, "datVRoom"};
+    ui::Data datZuChkO{this, "datZuChkO"};
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void FillIdAndCarLists();
+    void txtWaiter_Change();
+    void txtWaiter_Click();
+    void ImgID_Click();
+    void AskForClerkId();
+    void cmdChngRm_Click();
+    void cmdClose_Click();
+
+    void ResetFolioGrid();
+    void cmdAddto_Click();
+    void txtTotal_Change();
+    void txtDITax1_Change();
+    void txtEnding_Change();
+    void txtReturn_Change();
+    void txtGet_Change();
+    void txtCoupon_Change();
+
+    // The stay this screen works on: the reservation row the map filled it from, kept by its
+    // identity so that no other guest's row is ever written. Empty when the map could not fill
+    // the screen; the stay is then the one of the room and phone boxes (see ownStay).
+    void keepOwnStay(db::Bookmark stay) { ownStay_ = stay; }
+    // Makes the own stay the current row of datVRoom; false when there is none (or it is gone).
+    bool findOwnStay();
+
+    // The order book file this screen's folios go to, by the training mark.
+    std::string orderBookFile() const;
+
+private:
+    // The change follows the amount received, the total and the coupon alike.
+    void computeChange();
+
+    std::optional<db::Bookmark> ownStay_;
+    // A header was added during this visit: every later save updates it.
+    bool headerAdded_ = false;
+};
+
+}  // namespace pelk::folio
