@@ -13,6 +13,7 @@
 #include "platform/db/db.h"
 #include "platform/os/paths.h"
 #include "platform/print/printer.h"
+#include "reports/common.h"
 #include "reports/export.h"
 #include "reports/frmBMReport.h"
 #include "reports/stores.h"
@@ -249,22 +250,8 @@ void frmRepDy::Form_Load() {
 
 // ---- The views ----
 
-std::optional<std::pair<std::string, std::string>> frmRepDy::range() {
-    std::optional<std::string> from = db::dateLiteral(txtFrom.text());
-    if (!from) {
-        ui::MsgBox("Please enter a valid From date.", ui::kCritical);
-        return std::nullopt;
-    }
-    std::optional<std::string> to = db::dateLiteral(txtTo.text());
-    if (!to) {
-        ui::MsgBox("Please enter a valid To date.", ui::kCritical);
-        return std::nullopt;
-    }
-    return std::pair{*from, *to};
-}
-
 void frmRepDy::showView(const std::string& condition, bool clerkView) {
-    auto dates = range();
+    auto dates = dateRange(txtFrom, txtTo);
     if (!dates) return;
     const std::string period = " And Date Between " + dates->first + " And " + dates->second + "; ";
 

@@ -80,8 +80,6 @@ private:
     sheet::Workbook* ExcelLoadSales();
     void ShowMethodSales();
     void SumClerkSales();
-    // The range in the boxes as date literals; nullopt (the clerk told) when a box holds no date.
-    std::optional<std::pair<std::string, std::string>> range();
     // Runs a view: the five sums and the list of the orders meeting `condition` within the range.
     // Everything is read before a box changes; a failure is told and leaves the screen as it was.
     void showView(const std::string& condition, bool clerkView);

@@ -15,6 +15,7 @@
 #include "platform/os/paths.h"
 #include "platform/print/printer.h"
 #include "platform/ui/screen.h"
+#include "reports/common.h"
 #include "reports/expenses.h"
 #include "reports/frmBMReport.h"
 #include "reports/frmRepAPV.h"
@@ -284,20 +285,6 @@ void frmReports::Form_Load() {
     if (ui::forms().get<settings::frmInfor>().chkEtoC.value() == 0) cmdEtoC.setVisible(false);
 }
 
-std::optional<std::pair<std::string, std::string>> frmReports::range() {
-    std::optional<std::string> from = db::dateLiteral(txtFrom.text());
-    if (!from) {
-        ui::MsgBox("Please enter a valid From date.", ui::kCritical);
-        return std::nullopt;
-    }
-    std::optional<std::string> to = db::dateLiteral(txtTo.text());
-    if (!to) {
-        ui::MsgBox("Please enter a valid To date.", ui::kCritical);
-        return std::nullopt;
-    }
-    return std::pair{*from, *to};
-}
-
 // ---- Computing ----
 
 // Everything is read before any figure changes: a store or table that cannot be read leaves the
@@ -307,7 +294,7 @@ void frmReports::comReport_Click() {
     std::string today = core::shortDate(core::clock::today());
     if (txtFrom.text().empty()) txtFrom.setText(today);
     if (txtTo.text().empty()) txtTo.setText(today);
-    auto dates = range();
+    auto dates = dateRange(txtFrom, txtTo);
     if (!dates) return;
     const auto& [from, to] = *dates;
 
@@ -409,7 +396,7 @@ void frmReports::Label28_Click() { Unload(); }
 // ---- Drill-down ----
 
 void frmReports::drillDown(const char* table) {
-    auto dates = range();
+    auto dates = dateRange(txtFrom, txtTo);
     if (!dates) return;
     // Each drill-down gets a fresh list.
     ui::Unload<frmRepAPV>();

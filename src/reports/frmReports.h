@@ -143,8 +143,6 @@ private:
     };
     // The sixteen category figures in the order the statement computes them.
     std::array<CategoryFigure, 16> categoryFigures();
-    // The range in the boxes as date literals; nullopt (the clerk told) when a box holds no date.
-    std::optional<std::pair<std::string, std::string>> range();
     // Opens the list of one category's entries of the range, waiting until it closes.
     void drillDown(const char* table);
 };

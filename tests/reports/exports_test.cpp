@@ -12,6 +12,7 @@
 #include "platform/sheet/sheet.h"
 #include "platform/ui/input.h"
 #include "platform/ui/screen.h"
+#include "report_fixtures.h"
 #include "reports/frmRepDy.h"
 #include "reports/frmRepRemv.h"
 #include "support/screens.h"
@@ -35,15 +36,9 @@ protected:
         sheet::Application::forgetRunning();
         sheet::setDesktopOpener(nullptr);
     }
-    void run(const std::string& file, const std::string& sql) {
-        auto store = db::Database::open(os::programPath(file));
-        ASSERT_TRUE(store) << store.error().message();
-        auto done = store->execute(sql);
-        ASSERT_TRUE(done) << done.error().message();
-    }
     void order(const std::string& inv, const std::string& receive) {
-        run("Ordr.mdb", "INSERT INTO tblZu_Order (Inv, ID, Method, [Date], [Time], Total, Receive) VALUES ('" + inv +
-                            "', '1001', 'Zu', #1/5/2026#, #2:30:00 PM#, 12.5, " + receive + ")");
+        runSql("Ordr.mdb", "INSERT INTO tblZu_Order (Inv, ID, Method, [Date], [Time], Total, Receive) VALUES ('" + inv +
+                               "', '1001', 'Zu', #1/5/2026#, #2:30:00 PM#, 12.5, " + receive + ")");
     }
     // The workbook the last export wrote, read back.
     test::ReadBack lastBook() {
@@ -126,10 +121,10 @@ TEST_F(Exports, RemovedItemsSheetFromTheChosenRow) {
     for (const char* row : {"('DI', 'Ann', 'Soup', 4.5, 'Cold', 'Max', #1/2/2026#, #7:05:00 PM#)",
                             "('TO', 'Bob', 'Rice', 1234.5, 'Late', '1234', #1/3/2026#, #8:00:00 AM#)",
                             "('Dy', 'Cy', 'Tea', 2, 'Spilt', 'Max', #1/4/2026#, #9:30:00 AM#)"})
-        run("Remv.mdb",
-            std::string("INSERT INTO tblRemv (szType_out, szWaiter_out, szItems_out, szPrice_out, szReason_out, "
-                        "szManager_out, szDate_out, szTime_out) VALUES ") +
-                row);
+        runSql("Remv.mdb",
+               std::string("INSERT INTO tblRemv (szType_out, szWaiter_out, szItems_out, szPrice_out, szReason_out, "
+                           "szManager_out, szDate_out, szTime_out) VALUES ") +
+                   row);
     frmRepRemv& r = ui::forms().get<frmRepRemv>();
     r.Show();
     ASSERT_TRUE(ui::input::click(r.cmdExcel));
@@ -166,10 +161,12 @@ TEST_F(Exports, RemovedItemsSheetFromTheChosenRow) {
 
 // Past the 32,767 rows a signed counter would reach; the preview shows the same new workbook.
 TEST_F(Exports, ALongLogIsWrittenWholeAndPreviewed) {
-    run("Remv.mdb", "INSERT INTO tblRemv (szItems_out, szPrice_out) VALUES ('Item', 1)");
+    runSql("Remv.mdb", "INSERT INTO tblRemv (szItems_out, szPrice_out) VALUES ('Item', 1)");
     for (int i = 0; i < 15; ++i)
-        run("Remv.mdb", "INSERT INTO tblRemv (szItems_out, szPrice_out) SELECT szItems_out, szPrice_out FROM tblRemv");
-    for (int i = 0; i < 232; ++i) run("Remv.mdb", "INSERT INTO tblRemv (szItems_out, szPrice_out) VALUES ('Last', 2)");
+        runSql("Remv.mdb",
+               "INSERT INTO tblRemv (szItems_out, szPrice_out) SELECT szItems_out, szPrice_out FROM tblRemv");
+    for (int i = 0; i < 232; ++i)
+        runSql("Remv.mdb", "INSERT INTO tblRemv (szItems_out, szPrice_out) VALUES ('Last', 2)");
     frmRepRemv& r = ui::forms().get<frmRepRemv>();
     r.Show();
     ASSERT_TRUE(ui::input::click(r.cmdPrintPrev));

@@ -12,6 +12,7 @@
 #include "platform/print/printer.h"
 #include "platform/ui/input.h"
 #include "platform/ui/screen.h"
+#include "report_fixtures.h"
 #include "reports/frmRepAPV.h"
 #include "reports/frmReports.h"
 #include "support/screens.h"
@@ -21,12 +22,6 @@ namespace {
 
 class IncomeStatement : public test::ScreenTest {
 protected:
-    void run(const std::string& path, const std::string& sql) {
-        auto store = db::Database::open(path);
-        ASSERT_TRUE(store) << store.error().message();
-        auto done = store->execute(sql);
-        ASSERT_TRUE(done) << done.error().message();
-    }
     frmReports& statement() {
         frmReports& s = ui::forms().get<frmReports>();
         s.Show();
@@ -74,11 +69,11 @@ TEST_F(IncomeStatement, PointerComesBackAfterEveryComputation) {
 // stores lie in the shared folder.
 TEST_F(IncomeStatement, DrillDownListsTheProgramFoldersExpensesOnASharingStation) {
     ASSERT_TRUE(os::makeFolder("\\\\server\\pos\\data"));
-    run(os::programPath("DOZA98.mdb"),
-        "UPDATE tbSet SET SetC = 'File Sharing', SetP = '\\\\server\\pos', SetO = 'data'");
-    run(os::programPath("Rep.mdb"), "INSERT INTO tbAuto_Ex ([Date], Company, Total) VALUES (#1/2/2026#, 'Here', 5)");
+    runSql(os::programPath("DOZA98.mdb"),
+           "UPDATE tbSet SET SetC = 'File Sharing', SetP = '\\\\server\\pos', SetO = 'data'");
+    runSql(os::programPath("Rep.mdb"), "INSERT INTO tbAuto_Ex ([Date], Company, Total) VALUES (#1/2/2026#, 'Here', 5)");
     ASSERT_TRUE(os::copyFile(os::programPath("Rep.mdb"), "\\\\server\\pos\\data\\Rep.mdb"));
-    run("\\\\server\\pos\\data\\Rep.mdb", "UPDATE tbAuto_Ex SET Company = 'Shared'");
+    runSql("\\\\server\\pos\\data\\Rep.mdb", "UPDATE tbAuto_Ex SET Company = 'Shared'");
     frmReports& s = statement();
     s.txtFrom.setText("1/1/2026");
     s.txtTo.setText("1/31/2026");

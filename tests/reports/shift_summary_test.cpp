@@ -10,6 +10,7 @@
 #include "platform/os/paths.h"
 #include "platform/print/printer.h"
 #include "platform/ui/input.h"
+#include "report_fixtures.h"
 #include "reports/frmRepDy.h"
 #include "settings/frmSetPtr.h"
 #include "support/screens.h"
@@ -19,12 +20,6 @@ namespace {
 
 class ShiftSummary : public test::ScreenTest {
 protected:
-    void run(const std::string& file, const std::string& sql) {
-        auto store = db::Database::open(os::programPath(file));
-        ASSERT_TRUE(store) << store.error().message();
-        auto done = store->execute(sql);
-        ASSERT_TRUE(done) << done.error().message();
-    }
     frmRepDy& report() {
         frmRepDy& r = ui::forms().get<frmRepDy>();
         r.Show();
@@ -45,7 +40,7 @@ TEST_F(ShiftSummary, GoesToTheFrontPrinterInCourierNew14) {
     for (const Case& c : {Case{"LPT1:", "", "Receipt"}, Case{"None", "EPSON*", "EPSON TM-T88"}}) {
         print::setCurrentPrinter(print::PrinterInfo{"Kitchen", "LPT2:", "C:\\ports\\LPT2"});
         ui::Unload<settings::frmSetPtr>();
-        run("DOZA98.mdb", std::string("UPDATE tbSet SET Port = '") + c.port + "', szType = '" + c.pattern + "'");
+        runSql("DOZA98.mdb", std::string("UPDATE tbSet SET Port = '") + c.port + "', szType = '" + c.pattern + "'");
         print::printer().FontName = "Arial";
         print::printer().FontSize = 9;
         std::size_t before = print::journal().documents.size();
@@ -63,7 +58,7 @@ TEST_F(ShiftSummary, GoesToTheFrontPrinterInCourierNew14) {
 }
 
 TEST_F(ShiftSummary, PageThatCannotBePrintedIsToldAndTheSubTotalIsWorkedOut) {
-    run("DOZA98.mdb", "UPDATE tbSet SET Port = 'COM1:'");
+    runSql("DOZA98.mdb", "UPDATE tbSet SET Port = 'COM1:'");
     print::setConfiguredPrinters({{"Pole", "COM1:"}});
     frmRepDy& r = report();
     r.txtAmount.setText("1,234.56");
