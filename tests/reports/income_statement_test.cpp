@@ -75,6 +75,8 @@ TEST_F(IncomeStatement, DrillDownListsTheProgramFoldersExpensesOnASharingStation
     ASSERT_TRUE(os::copyFile(os::programPath("Rep.mdb"), "\\\\server\\pos\\data\\Rep.mdb"));
     runSql("\\\\server\\pos\\data\\Rep.mdb", "UPDATE tbAuto_Ex SET Company = 'Shared'");
     frmReports& s = statement();
+    // The channels' sales are read where the station keeps its orders.
+    EXPECT_EQ(s.datOrdr.databaseName(), "\\\\server\\pos\\data\\Ordr.mdb");
     s.txtFrom.setText("1/1/2026");
     s.txtTo.setText("1/31/2026");
     bool listed = false;
