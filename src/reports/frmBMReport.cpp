@@ -1,14 +1,17 @@
 #include "reports/frmBMReport.h"
 
-#include <string_view>
 #include <tuple>
 
 #include "reports/frmRepAccPayable.h"
+#include "reports/frmRepDy.h"
+#include "reports/frmRepRemv.h"
+#include "reports/frmReports.h"
+#include "reservations/frmCustmrTr.h"
+#include "reservations/frmReserv.h"
 #include "settings/common.h"
 #include "shell/frmBOffice.h"
 #include "shell/frmMainButn.h"
 #include "shell/frmRepTSht.h"
-#include "shell/handoff.h"
 
 namespace pelk::reports {
 
@@ -19,20 +22,7 @@ constexpr ui::Color kDarkGreen = 0x004000;
 constexpr ui::Color kMainGreen = 0x80FF80;
 constexpr ui::Color kLightGrey = 0xE0E0E0;
 
-// A screen another part of the program builds is shown once it exists; until then its button
-// does nothing.
-void showLater(std::string_view name) {
-    if (ui::Form* screen = shell::laterScreen(name)) screen->Show();
-}
-
 }  // namespace
-
-// A screen not built yet leaves the panel where it is, rather than leaving the clerk with nothing.
-void frmBMReport::leaveFor(std::string_view name) {
-    if (!ui::forms().isRegistered(name)) return;
-    Unload();
-    showLater(name);
-}
 
 frmBMReport::frmBMReport() {
     setCaption("");
@@ -111,31 +101,29 @@ void frmBMReport::Form_Load() {
 
 // ---- The picture buttons leave the panel open beneath the screen they show ----
 
-void frmBMReport::ImgSalesRep_Click() { showLater("frmRepDy"); }
+void frmBMReport::ImgSalesRep_Click() { ui::forms().get<frmRepDy>().Show(); }
 
 void frmBMReport::imgChkO_Click() {
-    ui::Form* list = shell::laterScreen("frmReserv");
-    if (!list) return;
-    list->setTag("Check Out");
-    shell::setOn(*list, "Label5", "Caption", "Checked Out Guest");
-    shell::setOn(*list, "txtSTime", "Enabled", "False");
-    shell::setOn(*list, "txtETime", "Enabled", "False");
-    list->Show();
+    reservations::frmReserv& list = ui::forms().get<reservations::frmReserv>();
+    list.setTag("Check Out");
+    list.Label5.setCaption("Checked Out Guest");
+    list.txtSTime.setEnabled(false);
+    list.txtETime.setEnabled(false);
+    list.Show();
 }
 
 // The list is put back into its reservation role: one left loaded as the checked-out list would
 // otherwise go on showing checked-out stays under the reservations' title.
 void frmBMReport::imgReservList_Click() {
-    ui::Form* list = shell::laterScreen("frmReserv");
-    if (!list) return;
-    list->setTag("");
-    shell::setOn(*list, "txtSTime", "Enabled", "True");
-    shell::setOn(*list, "txtETime", "Enabled", "True");
-    shell::setOn(*list, "Label5", "Caption", "Reservation Lists");
-    list->Show();
+    reservations::frmReserv& list = ui::forms().get<reservations::frmReserv>();
+    list.setTag("");
+    list.txtSTime.setEnabled(true);
+    list.txtETime.setEnabled(true);
+    list.Label5.setCaption("Reservation Lists");
+    list.Show();
 }
 
-void frmBMReport::imgIncm_Click() { showLater("frmReports"); }
+void frmBMReport::imgIncm_Click() { ui::forms().get<frmReports>().Show(); }
 
 void frmBMReport::imgReport_Click() { ui::forms().get<frmRepAccPayable>().Show(); }
 
@@ -143,9 +131,15 @@ void frmBMReport::imgTime_Click() { ui::forms().get<shell::frmRepTSht>().Show();
 
 // ---- The command buttons unload the panel first ----
 
-void frmBMReport::cmdFreqBuyer_Click() { leaveFor("frmCustmrTr"); }
+void frmBMReport::cmdFreqBuyer_Click() {
+    Unload();
+    ui::forms().get<reservations::frmCustmrTr>().Show();
+}
 
-void frmBMReport::cmdRemv_Click() { leaveFor("frmRepRemv"); }
+void frmBMReport::cmdRemv_Click() {
+    Unload();
+    ui::forms().get<frmRepRemv>().Show();
+}
 
 void frmBMReport::cmdMain_Click() {
     Unload();

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 #include "platform/ui/ui.h"
 
 namespace pelk::reports {
@@ -40,10 +38,6 @@ public:
     void cmdRemv_Click();
     void cmdMain_Click();
     void cmdClose_Click();
-
-private:
-    // Unloads the panel and shows the screen named, once that screen exists.
-    void leaveFor(std::string_view name);
 };
 
 }  // namespace pelk::reports

@@ -10,6 +10,7 @@
 #include "platform/core/datetime.h"
 #include "platform/db/quoting.h"
 #include "platform/os/paths.h"
+#include "reports/common.h"
 #include "reports/frmBMReport.h"
 #include "settings/common.h"
 #include "settings/frmInfor.h"
@@ -199,20 +200,12 @@ void frmRepAccPayable::Label17_Click() { chooseCategory(16); }
 void frmRepAccPayable::chooseCategory(int n) {
     // The range goes into the query as the dates read from the boxes, never as typed; a box that
     // holds no date leaves the screen as it was.
-    std::optional<std::string> from = db::dateLiteral(txtFrom.text());
-    if (!from) {
-        ui::MsgBox("Please enter a valid From date.", ui::kCritical);
-        return;
-    }
-    std::optional<std::string> to = db::dateLiteral(txtTo.text());
-    if (!to) {
-        ui::MsgBox("Please enter a valid To date.", ui::kCritical);
-        return;
-    }
+    auto dates = dateRange(txtFrom, txtTo);
+    if (!dates) return;
     ImgOn.setVisible(true);
     ImgOn.setTop(markerTop(n));
     datExpenses.setRecordSource("SELECT * FROM " + std::string(kExpenseCategories[n - 1].table) +
-                                " WHERE DATE BETWEEN " + *from + " AND " + *to + ";");
+                                " WHERE DATE BETWEEN " + dates->first + " AND " + dates->second + ";");
     // A store or table that cannot be read is told once; the grid then shows no rows.
     if (db::Status read = datExpenses.Refresh(); !read) datExpenses.report(read.error());
 }

@@ -33,4 +33,25 @@ db::StoreDecl expenseStore() {
     return store;
 }
 
+db::StoreDecl shiftStore() {
+    // Text, so the boxes and the shift summary show the times as they were written.
+    db::TableDecl t{"tbSetInfor",
+                    {{"szOshift_time", db::Kind::Text, db::kDefaultTextSize, false},
+                     {"szCshift_time", db::Kind::Text, db::kDefaultTextSize, false}},
+                    {}};
+    return {std::string(kShiftStore), {std::move(t)}, false};
+}
+
+db::StoreDecl removedItemsStore() {
+    auto text = [](const char* name) { return db::FieldDecl{name, db::Kind::Text, db::kDefaultTextSize, false}; };
+    // The price, date and time are values, so the grid's and the sheet's formats show them.
+    db::TableDecl t{"tblRemv",
+                    {text("szType_out"), text("szWaiter_out"), text("szItems_out"),
+                     db::FieldDecl{"szPrice_out", db::Kind::Currency, 0, false}, text("szReason_out"),
+                     text("szManager_out"), db::FieldDecl{"szDate_out", db::Kind::DateTime, 0, false},
+                     db::FieldDecl{"szTime_out", db::Kind::DateTime, 0, false}},
+                    {}};
+    return {std::string(kRemovedItemsStore), {std::move(t)}, true};
+}
+
 }  // namespace pelk::reports

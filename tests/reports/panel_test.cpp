@@ -1,13 +1,9 @@
-// The report panel's hand-offs to the list screens that the reservations build: what the panel
-// writes into the list of reservations and checked-out stays, and the hidden order-frequency
-// button. Until those screens exist the test stands in for them with the controls they are to
-// have; once they do, it runs on the real ones.
+// The report panel's hand-offs to the list screens of the reservations: what the panel writes into
+// the list of reservations and checked-out stays, and the hidden order-frequency button.
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
-#include <typeinfo>
 
 #include "platform/ui/input.h"
 #include "platform/ui/registry.h"
@@ -18,27 +14,9 @@
 namespace pelk::reports {
 namespace {
 
-class ListStandIn : public ui::Form {
-public:
-    ui::Label Label5{this, "Label5"};
-    ui::TextBox txtSTime{this, "txtSTime"};
-    ui::TextBox txtETime{this, "txtETime"};
-};
-class FrequencyStandIn : public ui::Form {};
-
-template <class T>
-void standIn(const char* name) {
-    if (!ui::forms().isRegistered(name))
-        ui::forms().registerForm(name, typeid(T), [] { return std::make_unique<T>(); });
-}
-
 class ReportPanel : public test::ScreenTest {
 protected:
-    ReportPanel() {
-        standIn<ListStandIn>("frmReserv");
-        standIn<FrequencyStandIn>("frmCustmrTr");
-        ui::forms().get<shell::frmMain>().setTag("Level 3");
-    }
+    ReportPanel() { ui::forms().get<shell::frmMain>().setTag("Level 3"); }
     frmBMReport& panel() {
         frmBMReport& p = ui::forms().get<frmBMReport>();
         p.Show();

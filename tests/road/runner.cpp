@@ -141,6 +141,7 @@ private:
         if (cmd == "click" || cmd == "dblclick") return click(w);
         if (cmd == "select") return select(w);
         if (cmd == "cell") return cell(w);
+        if (cmd == "delete") return deleteRow(w);
         if (cmd == "stores") return stores(w);
         if (cmd == "sql") return sql(w);
         if (cmd == "picture") return picture(w);
@@ -318,6 +319,15 @@ private:
         int column = wholeNumber(w[3], "cell: the column");
         // A grid whose switches refuse the typing takes nothing, as a disabled control takes no click.
         ui::input::editCell(c, row, column, w[4]);
+    }
+
+    void deleteRow(const std::vector<std::string>& w) {
+        arguments(w, 2, 2, "delete FORM.GRID ROW");
+        ui::Control& c = control(w[1]);
+        if (c.kind() != ui::ControlKind::DBGrid) throw ScriptError(c.path() + " is not a record grid");
+        checkTakesInput(c.form());
+        // A grid that does not allow deleting keeps the row, as the Delete key does nothing there.
+        (void)ui::input::deleteRow(c, wholeNumber(w[2], "delete: the row"));
     }
 
     // ---- stores

@@ -2,7 +2,14 @@
 
 namespace pelk::db {
 
-std::string quote(std::string_view text) { return "'" + likePattern(text) + "'"; }
+std::string quote(std::string_view text) {
+    std::string out = "'";
+    for (char c : text) {
+        if (c == '\'') out += '\'';
+        out += c;
+    }
+    return out + "'";
+}
 
 std::string likeLiteral(std::string_view typed) {
     std::string out;
@@ -29,10 +36,21 @@ std::string likeLiteral(std::string_view typed) {
 
 std::string likePattern(std::string_view typed) {
     std::string out;
-    out.reserve(typed.size() + 2);
+    out.reserve(typed.size() + 8);
     for (char c : typed) {
-        if (c == '\'') out += '\'';
-        out += c;
+        switch (c) {
+            case '#':
+            case '[':
+                out += '[';
+                out += c;
+                out += ']';
+                break;
+            case '\'':
+                out += "''";
+                break;
+            default:
+                out += c;
+        }
     }
     return out;
 }

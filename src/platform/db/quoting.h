@@ -18,7 +18,9 @@ std::string quote(std::string_view text);
 //     "sPhone_no LIKE '" + likeLiteral(txtPhone) + "*'"
 std::string likeLiteral(std::string_view typed);
 
-// A typed pattern where a screen offers `*` and `?` as a feature: only quotes are doubled.
+// A typed pattern where a screen offers `*` and `?` as a feature: those two stay wildcards, while
+// `#` and `[` are put in brackets (no typed text makes the pattern unreadable, nor does a "#"
+// match any digit) and quotes are doubled.
 std::string likePattern(std::string_view typed);
 
 // `[field] LIKE '<typed, literally>*'`: the prefix look-up whole.

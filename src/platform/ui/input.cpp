@@ -4,6 +4,7 @@
 
 #include "platform/core/text.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/dbgrid.h"
 #include "platform/ui/form.h"
 #include "platform/ui/registry.h"
 #include "platform/ui/runtime.h"
@@ -166,6 +167,11 @@ bool editCell(Control& control, int row, int column, std::string_view text) {
         if (!control.form().isLoaded()) return true;
         return control.userEditCell(row, column, text);
     });
+}
+
+bool deleteRow(Control& grid, int row) {
+    if (grid.kind() != ControlKind::DBGrid || !select(grid, row)) return false;
+    return userEvent([&] { return inputOn(grid) && static_cast<DBGrid&>(grid).userDeleteRow(); });
 }
 
 bool closeWindow(Form& form) {

@@ -32,6 +32,9 @@ bool pressKey(Form& form, int keyAscii);
 bool select(Control& control, int row, int column = -1);
 // Types a text into a cell of an editable grid (the grid moves to that row first).
 bool editCell(Control& control, int row, int column, std::string_view text);
+// Chooses a row of a record grid and presses Delete on it: the row goes when the grid allows
+// deleting; false when the grid takes nothing or keeps the row.
+bool deleteRow(Control& grid, int row);
 // The window's close box: unloads the form as the user closing it does.
 bool closeWindow(Form& form);
 // A menu shortcut pressed on the form ("Ctrl+M", "F5"): chooses the item that has it.

@@ -463,11 +463,36 @@ TEST(Like, PatternsOfTheLegacyEngine) {
     EXPECT_FALSE(db::LikePattern::compile("[z-a]").has_value());
 }
 
+// A typed pattern keeps "*" and "?" as wildcards; anything else typed matches itself.
+TEST(Quoting, TypedPatternsMatchWhatTheyShow) {
+    test::TempRoot root;
+    db::Database store = test::emptyStore("C:\\Program Files\\Pelk POS 4\\Clerks.mdb");
+    db::Database* d = &store;
+    ASSERT_TRUE(d->execute("CREATE TABLE tbClerk (ID TEXT(20))"));
+    for (const char* id : {"O'Neil", "1001", "10010", "1x01", "A#1", "A11", "[x", "x"})
+        ASSERT_TRUE(d->execute("INSERT INTO tbClerk (ID) VALUES (" + db::quote(id) + ")")) << id;
+    struct Case {
+        const char* typed;
+        std::vector<std::string> ids;
+    };
+    for (const Case& c : {Case{"O'Neil", {"O'Neil"}}, Case{"10*", {"1001", "10010"}}, Case{"1?01", {"1001", "1x01"}},
+                          Case{"A#1", {"A#1"}}, Case{"[x", {"[x"}}, Case{"1001", {"1001"}}}) {
+        auto rs = d->openRecordset("SELECT * FROM tbClerk WHERE ID Like '" + db::likePattern(c.typed) + "'");
+        ASSERT_TRUE(rs) << c.typed << ": " << rs.error().message();
+        std::vector<std::string> ids;
+        for (auto st = rs->MoveFirst(); st.ok() && !rs->eof(); st = rs->MoveNext())
+            ids.push_back(shown(rs->field("ID")));
+        EXPECT_EQ(ids, c.ids) << c.typed;
+    }
+}
+
 TEST(Quoting, HelpersKeepTypedTextOutOfTheSyntax) {
     EXPECT_EQ(db::quote("O'Brien"), "'O''Brien'");
     EXPECT_EQ(db::quote(""), "''");
     EXPECT_EQ(db::likeLiteral("a*b?c#d[e]f'g"), "a[*]b[?]c[#]d[[]e]f''g");
     EXPECT_EQ(db::likePattern("St*r's"), "St*r''s");
+    EXPECT_EQ(db::likePattern("1?0*#[x"), "1?0*[#][[]x");
+    EXPECT_EQ(db::quote("a*#['"), "'a*#['''");
     EXPECT_EQ(db::prefixCriterion("sPhone_no", "555"), "[sPhone_no] LIKE '555*'");
     EXPECT_EQ(db::dateLiteral(core::Date{2026, 12, 10}), "#12/10/2026#");
     EXPECT_EQ(db::dateLiteral("2026-12-10"), "#12/10/2026#");

@@ -243,6 +243,26 @@ TEST(Runner, PictureAndFileWriteFilesAtWindowsPaths) {
     EXPECT_EQ(run("file C:\\a.txt\n").code, road::kScriptFailed);
 }
 
+// delete presses Delete on a grid's row: the row goes only where the grid allows deleting.
+TEST(Runner, DeleteTakesARowOutOfAGridThatAllowsIt) {
+    const std::string store =
+        "sql DemoStaff.mdb \"CREATE TABLE tbDemo (szID_no TEXT(4), sFirst_nm TEXT(20), szLevel_nu TEXT(10), "
+        "Active YESNO, szHired DATETIME)\"\n"
+        "sql DemoStaff.mdb \"INSERT INTO tbDemo VALUES ('1001', 'Ann', 'Level 1', True, Null)\"\n"
+        "sql DemoStaff.mdb \"INSERT INTO tbDemo VALUES ('1002', 'Bob', 'Level 2', False, Null)\"\n"
+        "show frmDemoStaff\n";
+    RoadRun r = run(store +
+                    "delete frmDemoStaff.grdStaff 1\n"
+                    "expect count DemoStaff.mdb tbDemo 2\n"
+                    "set frmDemoStaff.grdStaff.AllowDelete True\n"
+                    "delete frmDemoStaff.grdStaff 1\n"
+                    "expect count DemoStaff.mdb tbDemo 1\n"
+                    "expect field DemoStaff.mdb tbDemo \"szID_no Like '*'\" sFirst_nm Ann\n");
+    EXPECT_EQ(r.code, road::kAllHeld) << r.err;
+    EXPECT_EQ(run(store + "delete frmDemoStaff.txtName 0\n").code, road::kScriptFailed);
+    EXPECT_EQ(run(store + "delete frmDemoStaff.grdStaff\n").code, road::kScriptFailed);
+}
+
 // The clock: now sets it without ticking timers; wait ticks them.
 TEST(Runner, NowAndWait) {
     RoadRun r =

@@ -1,0 +1,427 @@
+#include "reports/frmReports.h"
+
+#include <optional>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "folio/stores.h"
+#include "platform/core/clock.h"
+#include "platform/core/datetime.h"
+#include "platform/core/format.h"
+#include "platform/core/money.h"
+#include "platform/db/db.h"
+#include "platform/os/paths.h"
+#include "platform/print/printer.h"
+#include "platform/ui/screen.h"
+#include "reports/common.h"
+#include "reports/expenses.h"
+#include "reports/frmBMReport.h"
+#include "reports/frmRepAPV.h"
+#include "settings/common.h"
+#include "settings/frmInfor.h"
+#include "settings/frmReset.h"
+
+namespace pelk::reports {
+
+namespace {
+
+constexpr const char* kAmount = "###,###,##0.00";
+constexpr const char* kZero = "0.00";
+constexpr ui::Color kBlue = 0xFF0000;
+constexpr ui::Color kNavy = 0x800000;
+constexpr ui::Color kDarkBlue = 0xC00000;
+constexpr ui::Color kYellow = 0x00FFFF;
+constexpr ui::Color kPage = 0xFFFFFF;
+constexpr double kFigureLeft = 4200;
+constexpr double kFigureWidth = 1215;
+
+// The hourglass while the statement is computed, the normal pointer again however it ends.
+class Hourglass {
+public:
+    Hourglass() { ui::screen().setMousePointer(ui::kHourglass); }
+    ~Hourglass() { ui::screen().setMousePointer(ui::kDefaultPointer); }
+    Hourglass(const Hourglass&) = delete;
+    Hourglass& operator=(const Hourglass&) = delete;
+};
+
+// A figure's text read back as the amount it shows (thousands separators included).
+core::Money shown(const ui::Label& figure) { return core::amountOrZero(figure.caption()); }
+
+void figureLook(ui::Label& figure, double left, double top, double width = kFigureWidth, bool right = true) {
+    figure.setCaption(kZero);
+    figure.setAlignment(right ? 1 : 0);
+    figure.setBackStyle(0);
+    figure.Move(left, top, width, 255);
+}
+
+void captionLook(ui::Label& caption, const char* text, double left, double top, double width) {
+    caption.setCaption(text);
+    caption.setBackStyle(0);
+    caption.Move(left, top, width, 255);
+}
+
+void pictureLook(ui::Image& picture, const char* words, double left, double top, double width = 480) {
+    picture.setPicture(ui::Picture::design(words));
+    picture.setStretch(true);
+    picture.Move(left, top, width, 240);
+    picture.setVisible(false);
+}
+
+// One category's sum over the range: the day sums of its entries added exactly. A day whose
+// amounts are all empty adds nothing.
+db::Result<core::Money> categorySum(const db::Database& store, const std::string& table, const std::string& from,
+                                    const std::string& to) {
+    auto days = store.openRecordset("SELECT Sum(" + table + ".Total) AS SumOfTotal FROM " + table + " GROUP BY " +
+                                    table + ".Date HAVING ((" + table + ".Date) Between " + from + " And " + to + ");");
+    if (!days) return days.error();
+    core::Money sum;
+    for (db::Status st = days->MoveFirst(); st && !days->eof(); st = days->MoveNext()) {
+        auto day = days->field("SumOfTotal");
+        if (!day) return day.error();
+        if (!day->isNull()) sum += day->toMoney();
+    }
+    return sum;
+}
+
+// The sales and the tax of one channel's orders over the range.
+struct ChannelSums {
+    core::Money sales;
+    core::Money tax;
+};
+db::Result<ChannelSums> channelSums(const db::Database& book, const char* kind, const std::string& from,
+                                    const std::string& to) {
+    auto sums = book.openRecordset(
+        "SELECT Sum(Total) AS SumOfTotal, Sum(Tax) AS SumOfTax FROM tblZu_Order WHERE "
+        "Method Like '" +
+        std::string(kind) + "*' AND [Date] Between " + from + " And " + to + ";");
+    if (!sums) return sums.error();
+    ChannelSums c;
+    if (sums->eof()) return c;
+    for (auto [field, into] : {std::pair{"SumOfTotal", &c.sales}, std::pair{"SumOfTax", &c.tax}}) {
+        auto v = sums->field(field);
+        if (!v) return v.error();
+        if (!v->isNull()) *into = v->toMoney();
+    }
+    return c;
+}
+
+void tellUnread(const std::string& what, const db::Error& e) {
+    ui::MsgBox("The income statement was not computed: " + what + " could not be read. " + e.reason, ui::kCritical);
+}
+
+}  // namespace
+
+frmReports::frmReports() {
+    setCaption("Income Statement");
+    setMdiChild(true);
+    setBorderStyle(0);
+    // The notebook page the statement is written on.
+    setBackColor(kPage);
+    setWidth(11400);
+    setHeight(7400);
+
+    Label28.setCaption("Income Statement");
+    Label28.setFont({"Arial", 12, true, false, true});
+    Label28.setForeColor(kBlue);
+    Label28.setBackStyle(0);
+    Label28.Move(3720, 240, 2115, 315);
+    pictureLook(Image24, "總計", 5880, 240);
+    Image24.setForeColor(kDarkBlue);
+
+    captionLook(Label24, "(From):", 9960, 360, 1000);
+    pictureLook(Image25, "從", 9720, 360, 240);
+    txtFrom.setText("Date 1");
+    txtFrom.Move(9840, 600, 1320, 315);
+    captionLook(Label25, "(To):", 9960, 1080, 1000);
+    pictureLook(Image26, "到", 9720, 1080, 240);
+    txtTo.setText("Date2");
+    txtTo.Move(9840, 1320, 1320, 315);
+    comReport.setStyle(1);
+    comReport.setPicture(ui::Picture::design("Cal."));
+    comReport.setBackColor(0x80FF80);
+    comReport.Move(9840, 1800, 1320, 855);
+    cmdEtoC.setStyle(1);
+    cmdEtoC.setCaption("C");
+    cmdEtoC.setBackColor(kYellow);
+    cmdEtoC.setFont({"Times New Roman", 14.25, true, true});
+    cmdEtoC.setToolTipText("Chinese n English");
+    cmdEtoC.Move(9840, 2760, 1320, 675);
+    cmdPrint.setStyle(1);
+    cmdPrint.setPicture(ui::Picture::design("Print"));
+    cmdPrint.setToolTipText("Print Reports");
+    cmdPrint.Move(9840, 4680, 1320, 855);
+    imgExit.setPicture(ui::Picture::design("EXIT"));
+    imgExit.setStretch(true);
+    imgExit.setToolTipText("Exit");
+    imgExit.Move(9840, 6600, 1320, 600);
+    for (ui::Data* d : {&datResult, &datOrdr}) {
+        d->setConnect("Access 2000;");
+        d->setVisible(false);
+    }
+    datResult.setCaption("Result");
+    datOrdr.setCaption("datOrdr");
+
+    // Revenue: delivery and take-out on the first row, dine-in below, the total on the third.
+    captionLook(Label1, "Delivery: ", 1800, 600, 960);
+    pictureLook(Image3, "送餐", 1320, 600);
+    figureLook(lblSTotal, 2760, 600, 1000);
+    captionLook(Label2, "Take-Out: ", 4320, 600, 960);
+    pictureLook(Image2, "外買", 3840, 600);
+    figureLook(lblTakeOut, 5280, 600, 1000, false);
+    captionLook(Label3, "Dine-In: ", 1800, 900, 960);
+    pictureLook(Image4, "堂吃", 1320, 900);
+    figureLook(lblDineIn, 2760, 900, 1000);
+    captionLook(Label4, "Total Revenue", 6120, 1200, 1320);
+    Label4.setFontBold(true);
+    pictureLook(Image1, "總計", 5640, 1200);
+    figureLook(lblSales, 7440, 1200, 1200);
+    lblSales.setFontBold(true);
+
+    for (auto [caption, text, picture, words, figure, top] : {
+             std::tuple{&Label5, "Auto Expense", &Image5, "汽車", &lblAuto, 1485.0},
+             std::tuple{&Label6, "Bank Charges", &Image6, "銀行", &lblBank, 1755.0},
+             std::tuple{&Label7, "Advertising Expense", &Image7, "广告", &lblAdvertising, 2040.0},
+             std::tuple{&Label8, "Salaries Expense", &Image8, "薪水", &lblSalary, 2265.0},
+             std::tuple{&Label9, "Meals n Entertainment", &Image9, "娛樂", &lblMeal, 2565.0},
+             std::tuple{&Label10, "Office Expense", &Image10, "公司", &lblOffice, 2865.0},
+             std::tuple{&Label12, "Penalties n Fines Exp", &Image12, "罰款", &lblFines, 3465.0},
+             std::tuple{&Label13, "Professional  Exp", &Image13, "律師", &lblProfessional, 3765.0},
+             std::tuple{&Label14, "Insurance Expense", &Image14, "保險", &lblInsurance, 4035.0},
+             std::tuple{&Label15, "Rent n Lease Expense", &Image15, "店租", &lblRent, 4365.0},
+             std::tuple{&Label16, "Repairs Maintenance", &Image16, "維修", &lblRepairs, 4665.0},
+             std::tuple{&Label17, "Supplies Expense", &Image17, "食品", &lblSupplies, 4965.0},
+             std::tuple{&Label18, "Telephone Expense", &Image18, "電話", &lblTelep, 5250.0},
+             std::tuple{&Label19, "Travel Expense", &Image19, "旅行", &lblTravel, 5565.0},
+             std::tuple{&Label20, "Utilities Expense", &Image20, "電費", &lblUtilities, 5850.0},
+             std::tuple{&Label21, "Other Expense", &Image21, "其它", &lblOther, 6165.0},
+         }) {
+        captionLook(*caption, text, 1800, top, 2280);
+        pictureLook(*picture, words, 1320, top);
+        figureLook(*figure, kFigureLeft, top);
+        if (figure != &lblMeal && figure != &lblOther) figure->setToolTipText("Click here for details");
+    }
+
+    // The tax row among the expenses: each channel's tax, and their total, which Total Expenses
+    // leaves out.
+    captionLook(Label11, "Tax Expense", 1800, 3165, 960);
+    pictureLook(Image11, "稅收", 1320, 3165);
+    captionLook(Label26, "Take-Out", 2820, 3165, 720);
+    figureLook(lblTOtax, 3540, 3165, 600);
+    captionLook(Label27, "+ Delivery ", 4260, 3165, 840);
+    figureLook(lblDytax, 5100, 3165, 600);
+    captionLook(Label29, "+ Dine-In ", 5820, 3165, 780);
+    figureLook(lblDItax, 6600, 3165, 600);
+    captionLook(Label30, "=", 7320, 3165, 120);
+    figureLook(lblTax, 7440, 3165, 1200);
+    for (ui::Label* tax : {&lblTOtax, &lblDytax, &lblDItax, &lblTax}) tax->setToolTipText("Can't Edit");
+
+    captionLook(Label22, "Total Expenses", 5520, 6450, 1560);
+    Label22.setFontBold(true);
+    pictureLook(Image22, "總支出", 4800, 6450, 705);
+    figureLook(lblTOE, 7440, 6450, 1200);
+    lblTOE.setFontBold(true);
+    captionLook(Label23, "Net Income", 5520, 6810, 1560);
+    Label23.setFontBold(true);
+    Label23.setForeColor(kNavy);
+    pictureLook(Image23, "收入", 5040, 6810);
+    figureLook(lblNetIncome, 7440, 6810, 1200);
+    lblNetIncome.setFontBold(true);
+    lblNetIncome.setForeColor(kNavy);
+
+    comReport.onClick([this] { comReport_Click(); });
+    cmdPrint.onClick([this] { cmdPrint_Click(); });
+    cmdEtoC.onClick([this] { cmdEtoC_Click(); });
+    imgExit.onClick([this] { imgExit_Click(); });
+    Label28.onClick([this] { Label28_Click(); });
+    lblAuto.onClick([this] { lblAuto_Click(); });
+    lblBank.onClick([this] { lblBank_Click(); });
+    lblAdvertising.onClick([this] { lblAdvertising_Click(); });
+    lblSalary.onClick([this] { lblSalary_Click(); });
+    lblMeal.onClick([this] { lblMeal_Click(); });
+    lblOffice.onClick([this] { lblOffice_Click(); });
+    lblFines.onClick([this] { lblFines_Click(); });
+    lblProfessional.onClick([this] { lblProfessional_Click(); });
+    lblInsurance.onClick([this] { lblInsurance_Click(); });
+    lblRent.onClick([this] { lblRent_Click(); });
+    lblRepairs.onClick([this] { lblRepairs_Click(); });
+    lblSupplies.onClick([this] { lblSupplies_Click(); });
+    lblTelep.onClick([this] { lblTelep_Click(); });
+    lblTravel.onClick([this] { lblTravel_Click(); });
+    lblUtilities.onClick([this] { lblUtilities_Click(); });
+    lblOther.onClick([this] { lblOther_Click(); });
+}
+
+std::array<frmReports::CategoryFigure, 16> frmReports::categoryFigures() {
+    return {{{&lblAuto, "Auto"},
+             {&lblBank, "Bank"},
+             {&lblAdvertising, "Advertising"},
+             {&lblSalary, "Salary"},
+             {&lblMeal, "Meal"},
+             {&lblOffice, "Office"},
+             {&lblInsurance, "Insurance"},
+             {&lblRent, "Rent"},
+             {&lblRepairs, "Repairs"},
+             {&lblSupplies, "Supplies"},
+             {&lblTelep, "Telephone"},
+             {&lblUtilities, "Utilities"},
+             {&lblFines, "Fines"},
+             {&lblProfessional, "Professional"},
+             {&lblTravel, "Travel"},
+             {&lblOther, "Other"}}};
+}
+
+void frmReports::Form_Load() {
+    // The page keeps its own background.
+    settings::CentreForm(*this, 5, false);
+    bool business = ui::forms().get<settings::frmReset>().txtDisplay.text() == "Check Book";
+    // The channel sums read the order book where the sales report and the room screen find it.
+    datOrdr.setDatabaseName(settings::ResolveDataPath(business ? folio::kOrderBook : folio::kTrainingOrderBook));
+    datResult.setDatabaseName(os::programPath(kExpenseStore));
+    std::string today = core::shortDate(core::clock::today());
+    txtFrom.setText(today);
+    txtTo.setText(today);
+    if (ui::forms().get<settings::frmInfor>().chkEtoC.value() == 0) cmdEtoC.setVisible(false);
+}
+
+// ---- Computing ----
+
+// Everything is read before any figure changes: a store or table that cannot be read leaves the
+// statement as it stood, and the clerk is told which.
+void frmReports::comReport_Click() {
+    Hourglass wait;
+    std::string today = core::shortDate(core::clock::today());
+    if (txtFrom.text().empty()) txtFrom.setText(today);
+    if (txtTo.text().empty()) txtTo.setText(today);
+    auto dates = dateRange(txtFrom, txtTo);
+    if (!dates) return;
+    const auto& [from, to] = *dates;
+
+    auto expenses = db::Database::open(datResult.databaseName());
+    if (!expenses) return tellUnread(std::string(kExpenseStore), expenses.error());
+    std::vector<std::pair<ui::Label*, core::Money>> sums;
+    for (const CategoryFigure& c : categoryFigures()) {
+        auto sum = categorySum(*expenses, std::string(expenseCategory(c.category).table), from, to);
+        if (!sum) return tellUnread(std::string(expenseCategory(c.category).table) + " of Rep.mdb", sum.error());
+        sums.emplace_back(c.figure, *sum);
+    }
+
+    auto book = db::Database::open(datOrdr.databaseName());
+    if (!book) return tellUnread("the order book", book.error());
+    std::vector<std::tuple<ui::Label*, ui::Label*, ChannelSums>> channels;
+    for (auto [sales, tax, kind] : {std::tuple{&lblDineIn, &lblDItax, "DI"}, std::tuple{&lblSTotal, &lblDytax, "Dy"},
+                                    std::tuple{&lblTakeOut, &lblTOtax, "TO"}}) {
+        auto c = channelSums(*book, kind, from, to);
+        if (!c) return tellUnread("tblZu_Order of the order book", c.error());
+        channels.emplace_back(sales, tax, *c);
+    }
+
+    for (auto& [figure, sum] : sums) figure->setCaption(core::format(sum, kAmount));
+    for (auto& [sales, tax, c] : channels) {
+        sales->setCaption(core::format(c.sales, kAmount));
+        tax->setCaption(core::format(c.tax, kAmount));
+    }
+    // The totals add what the figures show, so each figure counts exactly as shown.
+    core::Money expensesShown;
+    for (const CategoryFigure& c : categoryFigures()) expensesShown += shown(*c.figure);
+    lblTOE.setCaption(core::format(expensesShown, kAmount));
+    core::Money revenue = shown(lblDineIn) + shown(lblSTotal) + shown(lblTakeOut);
+    lblSales.setCaption(core::format(revenue, kAmount));
+    lblNetIncome.setCaption(
+        core::format(shown(lblDineIn) + shown(lblSTotal) + shown(lblTakeOut) - shown(lblTOE), kAmount));
+    lblTax.setCaption(core::format(shown(lblDItax) + shown(lblTOtax) + shown(lblDytax), kAmount));
+}
+
+// ---- Printing ----
+
+// What the screen shows now, on the current printer in its current font; no recomputation.
+void frmReports::cmdPrint_Click() {
+    print::Printer& p = print::printer();
+    std::string company = ui::forms().get<settings::frmInfor>().txtL1.text();
+    const std::vector<std::string> lines = {
+        "",
+        "",
+        "       Income Statement",
+        "             For",
+        "       " + company,
+        "",
+        "",
+        "FROM: " + txtFrom.text() + " TO:" + txtTo.text(),
+        "",
+        "Sales  ------ $" + lblDineIn.caption(),
+        "Total of Sales        $" + lblSales.caption(),
+        "",
+        "Auto Expenses         $" + lblAuto.caption(),
+        "Bank Expenses ------- $" + lblBank.caption(),
+        "Advertising E         $" + lblAdvertising.caption(),
+        "Salary Expens ------- $" + lblSalary.caption(),
+        "Meals Enterta         $" + lblMeal.caption(),
+        "Office Expens ------- $" + lblOffice.caption(),
+        "Taxes Expense         $" + lblTax.caption(),
+        "Penalties Exp ------- $" + lblFines.caption(),
+        "Professional          $" + lblProfessional.caption(),
+        "Insurance Exp ------- $" + lblInsurance.caption(),
+        "Rent & Lease          $" + lblRent.caption(),
+        "Repairs Maint ------- $" + lblRepairs.caption(),
+        "Supplies Expe         $" + lblSupplies.caption(),
+        "Telephone Exp ------- $" + lblTelep.caption(),
+        "Travel Expens         $" + lblTravel.caption(),
+        "Utilities Exp ------- $" + lblUtilities.caption(),
+        "Other Expense         $" + lblOther.caption(),
+        "Total Expenses        $" + lblTOE.caption(),
+        "",
+        "",
+        "Net Income            $" + lblNetIncome.caption(),
+    };
+    for (const std::string& line : lines) p.print(line);
+    if (std::string failed = p.EndDoc(); !failed.empty())
+        ui::MsgBox("The income statement was not printed. " + failed, ui::kExclamation);
+}
+
+// ---- Second language, leaving ----
+
+// The pictures stand beside the English captions, which stay.
+void frmReports::cmdEtoC_Click() {
+    settings::ToggleSecondLanguage(
+        cmdEtoC, {}, {&Image1,  &Image2,  &Image3,  &Image4,  &Image5,  &Image6,  &Image7,  &Image8,  &Image9,
+                      &Image10, &Image11, &Image12, &Image13, &Image14, &Image15, &Image16, &Image17, &Image18,
+                      &Image19, &Image20, &Image21, &Image22, &Image23, &Image24, &Image25, &Image26});
+}
+
+void frmReports::imgExit_Click() { settings::CloseToHub<frmBMReport>(*this); }
+
+void frmReports::Label28_Click() { Unload(); }
+
+// ---- Drill-down ----
+
+void frmReports::drillDown(const char* table) {
+    auto dates = dateRange(txtFrom, txtTo);
+    if (!dates) return;
+    // Each drill-down gets a fresh list.
+    ui::Unload<frmRepAPV>();
+    frmRepAPV& list = ui::forms().get<frmRepAPV>();
+    list.datExpenses.setRecordSource("SELECT * FROM " + std::string(table) + " Where Date Between " + dates->first +
+                                     " And " + dates->second + ";");
+    if (db::Status read = list.datExpenses.Refresh(); !read) list.datExpenses.report(read.error());
+    list.Show(ui::kModal);
+}
+
+void frmReports::lblAuto_Click() { drillDown("tbAuto_Ex"); }
+void frmReports::lblBank_Click() { drillDown("tbBank_Ex"); }
+void frmReports::lblAdvertising_Click() { drillDown("tbAdvertising_Ex"); }
+void frmReports::lblSalary_Click() { drillDown("tbsalary_Ex"); }
+void frmReports::lblMeal_Click() { drillDown("tbMeal_Ex"); }
+void frmReports::lblOffice_Click() { drillDown("tbOffice_Ex"); }
+void frmReports::lblFines_Click() { drillDown("tbFines_Ex"); }
+void frmReports::lblProfessional_Click() { drillDown("tbProfessional_Ex"); }
+void frmReports::lblInsurance_Click() { drillDown("tbInsurance_Ex"); }
+void frmReports::lblRent_Click() { drillDown("tbRent_Ex"); }
+void frmReports::lblRepairs_Click() { drillDown("tbRepairs_Ex"); }
+void frmReports::lblSupplies_Click() { drillDown("tbSupplies_Ex"); }
+void frmReports::lblTelep_Click() { drillDown("tbTelep_Ex"); }
+void frmReports::lblTravel_Click() { drillDown("tbTravel_Ex"); }
+void frmReports::lblUtilities_Click() { drillDown("tbUtilities_Ex"); }
+void frmReports::lblOther_Click() { drillDown("tbOther_Ex"); }
+
+}  // namespace pelk::reports

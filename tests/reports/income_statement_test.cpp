@@ -1,0 +1,96 @@
+// The income statement where a road cannot look: the printed document's length, a printout that
+// fails, the pointer after a computation, and the list behind a figure on a station sharing its
+// data.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/db/db.h"
+#include "platform/os/files.h"
+#include "platform/os/paths.h"
+#include "platform/print/printer.h"
+#include "platform/ui/input.h"
+#include "platform/ui/screen.h"
+#include "report_fixtures.h"
+#include "reports/frmRepAPV.h"
+#include "reports/frmReports.h"
+#include "support/screens.h"
+
+namespace pelk::reports {
+namespace {
+
+class IncomeStatement : public test::ScreenTest {
+protected:
+    frmReports& statement() {
+        frmReports& s = ui::forms().get<frmReports>();
+        s.Show();
+        return s;
+    }
+};
+
+TEST_F(IncomeStatement, PrintoutEndsAfterNetIncome) {
+    frmReports& s = statement();
+    ASSERT_TRUE(ui::input::click(s.cmdPrint));
+    ASSERT_EQ(print::journal().documents.size(), 1u);
+    const print::PrintedDocument& page = print::journal().documents[0];
+    ASSERT_EQ(page.lines.size(), 33u);
+    EXPECT_EQ(page.lines.back().text, "Net Income            $0.00");
+    EXPECT_TRUE(prompts().empty());
+}
+
+TEST_F(IncomeStatement, FailedPrintoutIsToldOnceAndChangesNothing) {
+    print::setConfiguredPrinters({{"Pole", "COM1:"}});
+    print::setCurrentPrinter(print::PrinterInfo{"Pole", "COM1:"});
+    frmReports& s = statement();
+    ASSERT_TRUE(ui::input::click(s.cmdPrint));
+    ASSERT_EQ(prompts().size(), 1u);
+    EXPECT_EQ(prompts()[0].rfind("The income statement was not printed. ", 0), 0u) << prompts()[0];
+    EXPECT_EQ(s.lblNetIncome.caption(), "0.00");
+    EXPECT_TRUE(s.visible());
+}
+
+TEST_F(IncomeStatement, PointerComesBackAfterEveryComputation) {
+    frmReports& s = statement();
+    struct Case {
+        const char* from;
+        std::size_t messages;
+    };
+    for (const Case& c : {Case{"1/1/2026", 0}, Case{"1/32/2026", 1}}) {
+        ASSERT_TRUE(ui::input::type(s.txtFrom, ""));
+        s.txtFrom.setText(c.from);
+        ASSERT_TRUE(ui::input::click(s.comReport));
+        EXPECT_EQ(ui::screen().mousePointer(), ui::kDefaultPointer) << c.from;
+        EXPECT_EQ(prompts().size(), c.messages) << c.from;
+    }
+}
+
+// The list shows the entries the figure summed, from the program folder, also where the other
+// stores lie in the shared folder.
+TEST_F(IncomeStatement, DrillDownListsTheProgramFoldersExpensesOnASharingStation) {
+    ASSERT_TRUE(os::makeFolder("\\\\server\\pos\\data"));
+    runSql(os::programPath("DOZA98.mdb"),
+           "UPDATE tbSet SET SetC = 'File Sharing', SetP = '\\\\server\\pos', SetO = 'data'");
+    runSql(os::programPath("Rep.mdb"), "INSERT INTO tbAuto_Ex ([Date], Company, Total) VALUES (#1/2/2026#, 'Here', 5)");
+    ASSERT_TRUE(os::copyFile(os::programPath("Rep.mdb"), "\\\\server\\pos\\data\\Rep.mdb"));
+    runSql("\\\\server\\pos\\data\\Rep.mdb", "UPDATE tbAuto_Ex SET Company = 'Shared'");
+    frmReports& s = statement();
+    // The channels' sales are read where the station keeps its orders.
+    EXPECT_EQ(s.datOrdr.databaseName(), "\\\\server\\pos\\data\\Ordr.mdb");
+    s.txtFrom.setText("1/1/2026");
+    s.txtTo.setText("1/31/2026");
+    bool listed = false;
+    host().whileWaiting([&] {
+        frmRepAPV* list = ui::forms().find<frmRepAPV>();
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(list->datExpenses.databaseName(), os::programPath("Rep.mdb"));
+        EXPECT_EQ(list->DBGrid1.textMatrix(0, 2), "Here");
+        listed = true;
+        ASSERT_TRUE(ui::input::click(list->cmdClose));
+    });
+    ASSERT_TRUE(ui::input::click(s.lblAuto));
+    EXPECT_TRUE(listed);
+}
+
+}  // namespace
+}  // namespace pelk::reports
