@@ -194,6 +194,8 @@ frmRepDy::frmRepDy() {
     cmdClose.setPicture(ui::Picture::design("Back"));
     cmdClose.setBackColor(kLightGrey);
     cmdClose.Move(9600, 6600, 1455, 720);
+    cmdClose.setMouseIcon(ui::Picture::design("Back"));
+    cmdClose.setMousePointer(99);
 
     cmdTotal.onClick([this] { cmdTotal_Click(); });
     txtID.onChange([this] { txtID_Change(); });

@@ -201,6 +201,9 @@ frmReports::frmReports() {
         pictureLook(*picture, words, 1320, top);
         figureLook(*figure, kFigureLeft, top);
         if (figure != &lblMeal && figure != &lblOther) figure->setToolTipText("Click here for details");
+        // Each category figure leads to its entries: a small report picture for a pointer says so.
+        figure->setMouseIcon(ui::Picture::design("Report"));
+        figure->setMousePointer(99);
     }
 
     // The tax row among the expenses: each channel's tax, and their total, which Total Expenses

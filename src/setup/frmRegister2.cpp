@@ -183,6 +183,11 @@ frmRegister2::frmRegister2() : WizardStep(4) {
         top += 1080;
     }
     cmdSave.setEnabled(false);
+    // The record buttons and Back show the step's own pointer; every other control the system's.
+    for (ui::CommandButton* button : {&cmdErase, &cmdNew, &cmdSave, &cmdClose}) {
+        button->setMouseIcon(ui::Picture::design("Step"));
+        button->setMousePointer(99);
+    }
 
     int tab = 0;
     for (ui::Control* c :
