@@ -6,11 +6,13 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "platform/core/clock.h"
 #include "platform/core/datetime.h"
 #include "platform/db/quoting.h"
 #include "platform/ui/screen.h"
+#include "reports/export.h"
 #include "reservations/records.h"
 #include "settings/common.h"
 
@@ -23,25 +25,26 @@ constexpr int kDarkGreyDividers = 2;
 constexpr int kVertical = 2;
 constexpr ui::Color kBlue = 0xFF0000;
 
-// The export's columns: its header and the field it takes, A to N.
-constexpr std::array<std::pair<const char*, const char*>, 14> kExportColumns = {{
-    {"Clerk ID", "szClerk_id"},
-    {"Date In", "szDate_in"},
-    {"Date Out", "szDate_Out"},
-    {"Last Name", "sLast_na"},
-    {"First Name", "sFirst_nm"},
-    {"Room", "szRoom1"},
-    {"Price", "szRate_curr"},
-    {"Paid", "szPaid_curr"},
-    {"Phone", "sPhone_no"},
-    {"Card #", "szCard_nu"},
-    {"Exp.", "szCard_exp"},
-    {"Address", "szStreet_ad"},
-    {"City", "szCity_nm"},
-    {"State", "sState_cd"},
-}};
+// The export's columns, A to N: the header, the field each row takes, and the column's format
+// (dates and amounts shown as such).
 constexpr const char* kDateColumnFormat = "m/d/yy_);(m/d/yy)";
 constexpr const char* kMoneyColumnFormat = "$#,##0.00_);($#,##0.00)";
+const std::vector<reports::SheetColumn> kExportColumns = {
+    {"Clerk ID", "szClerk_id", ""},
+    {"Date In", "szDate_in", kDateColumnFormat},
+    {"Date Out", "szDate_Out", kDateColumnFormat},
+    {"Last Name", "sLast_na", ""},
+    {"First Name", "sFirst_nm", ""},
+    {"Room", "szRoom1", ""},
+    {"Price", "szRate_curr", kMoneyColumnFormat},
+    {"Paid", "szPaid_curr", kMoneyColumnFormat},
+    {"Phone", "sPhone_no", ""},
+    {"Card #", "szCard_nu", ""},
+    {"Exp.", "szCard_exp", ""},
+    {"Address", "szStreet_ad", ""},
+    {"City", "szCity_nm", ""},
+    {"State", "sState_cd", ""},
+};
 
 // A box's date as a literal of the query; nothing for a text that is no date, so that nothing
 // typed there reaches the query.
@@ -170,53 +173,13 @@ void frmReserv::cmdClose_Click() { Unload(); }
 
 // ---- Export ----
 
-bool frmReserv::MSExcelOpen() {
-    ui::screen().setMousePointer(ui::kHourglass);
-    goExcel = sheet::Application::running();
-    if (!goExcel) goExcel = sheet::Application::start();
-    bool opened = goExcel != nullptr;
-    if (!opened)
-        ui::MsgBox("Can't Creat Excel Object");
-    else if (!goExcel->Visible)
-        goExcel->Visible = true;
-    ui::DoEvents();
-    ui::screen().setMousePointer(ui::kDefaultPointer);
-    return opened;
-}
+// The same attach and fill as the reports' lists.
+bool frmReserv::MSExcelOpen() { return reports::MSExcelOpen(goExcel); }
 
-// The rows go from the list's current row to its end, every one of them however many; the cells
-// take the fields as the list holds them, and the columns' formats show dates and amounts as such.
-// The workbook is then handed to the clerk, and a reason it cannot be is told.
+// The rows go from the list's current row to its end, every one of them however many; the
+// workbook is then handed to the clerk, and a reason it cannot be is told.
 void frmReserv::ExcelLoadSales() {
-    ui::screen().setMousePointer(ui::kHourglass);
-    if (!MSExcelOpen()) return;
-    ui::screen().setMousePointer(ui::kHourglass);
-    sheet::Workbook& book = goExcel->Workbooks.Add();
-    sheet::Worksheet& target = goExcel->ActiveSheet();
-    for (int c = 1; c <= static_cast<int>(kExportColumns.size()); ++c)
-        target.Cells(1, c).setValue(kExportColumns[c - 1].first);
-
-    ui::DataRecordset& rows = datReserv.Recordset();
-    int row = 2;
-    while (rows.isOpen() && !rows.eof()) {
-        for (int c = 1; c <= static_cast<int>(kExportColumns.size()); ++c)
-            if (auto value = rows.field(kExportColumns[c - 1].second)) target.Cells(row, c).setValue(*value);
-        ++row;
-        if (!rows.MoveNext()) break;
-    }
-
-    for (auto [columns, format] : {std::pair{"C:C", kDateColumnFormat}, std::pair{"B:B", kDateColumnFormat},
-                                   std::pair{"H:H", kMoneyColumnFormat}, std::pair{"G:G", kMoneyColumnFormat}}) {
-        target.Columns(columns).Select();
-        goExcel->Selection().setNumberFormat(format);
-    }
-    goExcel->Range("A1:N1").Select();
-    goExcel->Selection().setFontBold(true);
-    goExcel->ActiveSheet().Columns("A:N").AutoFit();
-    goExcel->Range("A1").Select();
-    std::string why = book.show();
-    ui::screen().setMousePointer(ui::kDefaultPointer);
-    if (!why.empty()) ui::MsgBox("The list could not be exported. " + why, ui::kCritical);
+    reports::handOver(reports::ExcelLoadSales(goExcel, datReserv.Recordset(), kExportColumns), reports::Hand::Show);
 }
 
 }  // namespace pelk::reservations
