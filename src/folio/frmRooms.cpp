@@ -6,18 +6,22 @@
 #include <string>
 
 #include "folio/stores.h"
+#include "platform/core/clock.h"
 #include "platform/core/datetime.h"
 #include "platform/core/format.h"
 #include "platform/core/money.h"
 #include "platform/core/text.h"
 #include "platform/db/quoting.h"
+#include "platform/db/unit_of_work.h"
 #include "platform/os/paths.h"
+#include "reservations/frmMap.h"
 #include "reservations/records.h"
 #include "reservations/rooms.h"
 #include "settings/common.h"
 #include "settings/frmInfor.h"
 #include "settings/frmReset.h"
 #include "settings/stores.h"
+#include "shell/frmMainButn.h"
 #include "shell/stores.h"
 
 namespace pelk::folio {
@@ -246,6 +250,8 @@ frmRooms::frmRooms() {
     txtReturn.onChange([this] { txtReturn_Change(); });
     txtGet.onChange([this] { txtGet_Change(); });
     txtCoupon.onChange([this] { txtCoupon_Change(); });
+    txtGet.onClick([this] { txtGet_Click(); });
+    cmdSave.onClick([this] { cmdSave_Click(); });
 }
 
 std::string frmRooms::orderBookFile() const {
@@ -298,6 +304,7 @@ void frmRooms::Form_Activate() {
     auto in = core::parseDate(txtDateIn.text());
     auto out = core::parseDate(txtDateOut.text());
     if (in && out) txtDate.setText(std::to_string(core::daysBetween(*in, *out)));
+    if (cmbRept.tag() == "OldNum") txtGet_Click();
 }
 
 void frmRooms::FillIdAndCarLists() {
@@ -415,13 +422,286 @@ void frmRooms::computeChange() {
     txtReturn.setText(formatted(change));
 }
 
+// ---- Saving and recalling the folio ----
+
+namespace {
+
+constexpr std::string_view kByNumber = "SELECT * FROM tblZu_Order ORDER BY Inv ASC";
+constexpr std::string_view kLinesByNumber = "SELECT * FROM tblDetail ORDER BY Invoice ASC";
+constexpr std::string_view kGuestsByName = "SELECT * FROM tblReserv ORDER BY sLast_na ASC";
+
+// A box's text as a field takes it: a box left empty stores nothing.
+core::Value textOrNull(const std::string& text) { return text.empty() ? core::Value{} : core::Value{text}; }
+
+// An amount as the boxes and cells show it; a field never written reads as nothing.
+std::string shownAmount(const db::Result<core::Value>& v, std::string_view whenNone) {
+    if (!v || v->isNull()) return std::string(whenNone);
+    return formatted(v->toMoney());
+}
+
+}  // namespace
+
+// A save the stores refuse stores nothing and leaves the screen as it was, so the clerk can try
+// again; the folio's old lines are never lost to a half-done save.
+void frmRooms::cmdSave_Click() {
+    int row = grdOrderItems.row(), col = grdOrderItems.col();
+    db::UnitOfWork work;
+    db::Status saved = work.begin(
+        {datOrders.databaseName(), datDetail.databaseName(), datTable.databaseName(), datVRoom.databaseName()});
+    bool headerFound = true;
+    if (saved) {
+        auto header = SaveFolioHeader();
+        if (!header)
+            saved = header.error();
+        else
+            headerFound = *header;
+    }
+    if (saved && headerFound) saved = RegisterOpenFolio();
+    if (saved && headerFound) saved = SaveFolioLines();
+    if (saved && headerFound) saved = UpdateGuestRecord();
+    if (saved && headerFound) saved = work.commit();
+    if (!saved || !headerFound) {
+        work.rollback();
+        headerDropped();
+        grdOrderItems.setRow(row);
+        grdOrderItems.setCol(col);
+        if (!headerFound)
+            ui::MsgBox("This folio was not found in the order book; nothing was saved.", ui::kExclamation);
+        else
+            ui::MsgBox("The folio was not saved: " + saved.error().message(), ui::kCritical);
+        return;
+    }
+    headerStored();
+    (void)datDetail.Recordset().Requery();
+
+    Unload();
+    if (ui::forms().isLoaded("frmMap")) ui::forms().get<reservations::frmMap>().Unload();
+    ui::forms().get<shell::frmMainButn>().Show();
+}
+
+void frmRooms::headerStored() {
+    if (pendingNumber_.empty()) return;
+    cmbRept.setText(pendingNumber_);
+    pendingNumber_.clear();
+    headerAdded_ = true;
+}
+
+// Totals at "0.00" are left out of a new header, as a header that never had them.
+db::Result<bool> frmRooms::SaveFolioHeader() {
+    ui::DataRecordset& headers = datOrders.Recordset();
+    auto amounts = [&]() -> db::Status {
+        for (auto [field, box] :
+             {std::pair{"SubTotal", &txtTotal}, std::pair{"Tax", &txtDITax1}, std::pair{"Total", &txtEnding}}) {
+            if (box->text() == "0.00") continue;
+            if (db::Status st = headers.setField(field, box->text()); !st) return st;
+        }
+        return {};
+    };
+    if (cmbRept.tag().empty() && !headerAdded_ && pendingNumber_.empty()) {
+        if (!headers.isOpen()) {
+            if (db::Status st = datOrders.Refresh(); !st) return st.error();
+        }
+        if (db::Status st = headers.AddNew(); !st) return st.error();
+        if (db::Status st = amounts(); !st) return st.error();
+        auto number = headers.field("Zu_Ord_ID");
+        if (!number) return number.error();
+        std::string n = number->toText();
+        for (auto [field, value] : {std::pair{"Inv", core::Value{n}}, std::pair{"Method", core::Value{"Zu"}},
+                                    std::pair{"Room", textOrNull(txtRoom.text())}}) {
+            if (db::Status st = headers.setField(field, value); !st) return st.error();
+        }
+        if (db::Status st = headers.Update(); !st) return st.error();
+        pendingNumber_ = n;
+        return true;
+    }
+
+    // The header of this very number: a number that another begins with is a different folio.
+    std::string n = folioNumber();
+    if (n.empty()) return false;
+    datOrders.setRecordSource(std::string(kByNumber));
+    if (db::Status st = datOrders.Refresh(); !st) return st.error();
+    if (db::Status st = headers.FindFirst("Inv = " + db::quote(n)); !st) return st.error();
+    if (headers.noMatch()) return false;
+    if (db::Status st = headers.Edit(); !st) return st.error();
+    core::DateTime now = core::clock::now();
+    for (auto [field, value] :
+         {std::pair{"Date_in", textOrNull(txtDateIn.text())}, std::pair{"Time", core::Value{core::longTime(now.time)}},
+          std::pair{"Date", core::Value{core::shortDate(now.date)}}}) {
+        if (db::Status st = headers.setField(field, value); !st) return st.error();
+    }
+    // The totals are written as they stand, "0.00" too: a folio emptied of its lines owes nothing.
+    for (auto [field, box] :
+         {std::pair{"SubTotal", &txtTotal}, std::pair{"Tax", &txtDITax1}, std::pair{"Total", &txtEnding}}) {
+        if (db::Status st = headers.setField(field, box->text()); !st) return st.error();
+    }
+    if (!txtGet.text().empty()) {
+        if (db::Status st = headers.setField("Receive", txtGet.text()); !st) return st.error();
+    }
+    if (!txtCoupon.text().empty()) {
+        if (db::Status st = headers.setField("szCoupon_amt", txtCoupon.text()); !st) return st.error();
+    }
+    if (db::Status st = headers.Update(); !st) return st.error();
+    return true;
+}
+
+// One row per folio, under the room whole: a room whose name begins another's gets its own, and
+// a folio whose room was changed moves its row to the new room instead of leaving it behind.
+db::Status frmRooms::RegisterOpenFolio() {
+    if (db::Status st = datTable.Refresh(); !st) return st;
+    ui::DataRecordset& folios = datTable.Recordset();
+    if (db::Status st = folios.FindFirst(reservations::roomCriterion("sz_Table", txtRoom.text())); !st) return st;
+    if (!folios.noMatch()) return {};
+    std::string n = folioNumber();
+    if (!n.empty()) {
+        if (db::Status st = folios.FindFirst("sz_Chk = " + db::quote(n)); !st) return st;
+        if (!folios.noMatch()) {
+            if (db::Status st = folios.Edit(); !st) return st;
+            if (db::Status st = folios.setField("sz_Table", textOrNull(txtRoom.text())); !st) return st;
+            return folios.Update();
+        }
+    }
+    if (db::Status st = folios.AddNew(); !st) return st;
+    for (auto [field, value] : {std::pair{"sz_Table", txtRoom.text()}, std::pair{"sz_Chk", n},
+                                std::pair{"sz_waiter", txtWaiter.text()}, std::pair{"sz_Name", lblID.caption()}}) {
+        if (value.empty()) continue;
+        if (db::Status st = folios.setField(field, value); !st) return st;
+    }
+    return folios.Update();
+}
+
+db::Status frmRooms::SaveFolioLines() {
+    datDetail.setRecordSource(std::string(kLinesByNumber));
+    if (db::Status st = datDetail.Refresh(); !st) return st;
+    ui::DataRecordset& lines = datDetail.Recordset();
+    std::string ofFolio = "Invoice = " + db::quote(folioNumber());
+    for (;;) {
+        if (db::Status st = lines.FindFirst(ofFolio); !st) return st;
+        if (lines.noMatch()) break;
+        if (db::Status st = lines.Delete(); !st) return st;
+    }
+    return WriteFolioLines();
+}
+
+// An empty cell leaves its field unwritten; the station code is not stored.
+db::Status frmRooms::WriteFolioLines() {
+    ui::DataRecordset& lines = datDetail.Recordset();
+    core::DateTime now = core::clock::now();
+    for (int r = 2; r < grdOrderItems.rows(); ++r) {
+        grdOrderItems.setRow(r);
+        grdOrderItems.setCol(0);
+        if (db::Status st = lines.AddNew(); !st) return st;
+        for (auto [field, value] :
+             {std::pair{"Invoice", textOrNull(folioNumber())},
+              std::pair{"Date", core::Value{core::shortDate(now.date)}},
+              std::pair{"Time", core::Value{core::longTime(now.time)}}, std::pair{"ID", textOrNull(lblID.caption())},
+              std::pair{"Method", core::Value{"Zu"}}, std::pair{"Ask", textOrNull(txtWaiter.text())},
+              std::pair{"Qty", textOrNull(grdOrderItems.textMatrix(r, 0))},
+              std::pair{"szOrder", textOrNull(grdOrderItems.textMatrix(r, 1))},
+              std::pair{"Price", textOrNull(grdOrderItems.textMatrix(r, 2))}}) {
+            if (value.isNull()) continue;
+            if (db::Status st = lines.setField(field, value); !st) return st;
+        }
+        if (db::Status st = lines.Update(); !st) return st;
+    }
+    return {};
+}
+
+// Only a folio reopened from the map and not loaded yet is recalled, and only onto a grid whose
+// current cell is still the blank one the reset left.
+void frmRooms::txtGet_Click() {
+    if (cmbRept.tag() != "OldNum") return;
+    std::string n = cmbRept.text();
+    if (grdOrderItems.text().empty() && !n.empty()) {
+        datOrders.setRecordSource(std::string(kByNumber));
+        ui::DataRecordset& headers = datOrders.Recordset();
+        if (datOrders.Refresh() && headers.FindFirst("Inv = " + db::quote(n)) && !headers.noMatch()) {
+            if (txtEnding.text() == "0.00") {
+                txtTotal.setText(shownAmount(headers.field("SubTotal"), "0.00"));
+                txtDITax1.setText(shownAmount(headers.field("Tax"), "0.00"));
+                txtEnding.setText(shownAmount(headers.field("Total"), "0.00"));
+            }
+            auto received = headers.field("Receive");
+            if (received && !received->isNull() && received->toMoney() != core::Money{}) {
+                txtGet.setText(formatted(received->toMoney()));
+                txtGet.setVisible(!txtGet.text().empty());
+            }
+            datDetail.setRecordSource(std::string(kLineTable));
+            ui::DataRecordset& lines = datDetail.Recordset();
+            std::string ofFolio = "Invoice = " + db::quote(n);
+            if (datDetail.Refresh()) {
+                for (db::Status found = lines.FindFirst(ofFolio); found && !lines.noMatch();
+                     found = lines.FindNext(ofFolio)) {
+                    auto qty = lines.field("Qty");
+                    auto text = lines.field("szOrder");
+                    grdOrderItems.AddItem((qty ? qty->toText() : "") + "\t" + (text ? text->toText() : "") + "\t" +
+                                          shownAmount(lines.field("Price"), ""));
+                }
+            }
+            datDetail.setRecordSource(std::string(kLinesByNumber));
+            (void)datDetail.Refresh();
+            cmbRept.setTag("DidRecall");
+            return;
+        }
+    }
+    if (!txtGet.text().empty()) {
+        cmbRept.setText("");
+        txtTotal.setText("0.00");
+        txtDITax1.setText("0.00");
+        txtEnding.setText("0.00");
+        txtGet.setText("");
+    }
+    txtGet.setText("");
+}
+
+// Writes the screen's own stay only. Apart from the room, an empty box leaves its field as it was.
+db::Status frmRooms::UpdateGuestRecord() {
+    datVRoom.setRecordSource(std::string(kGuestsByName));
+    if (!findOwnStay()) return {};
+    ui::DataRecordset& stay = datVRoom.Recordset();
+    if (db::Status st = stay.Edit(); !st) return st;
+    auto room = stay.field("szRoom1");
+    if (!room || room->toText() != txtRoom.text()) {
+        if (db::Status st = stay.setField("szRoom1", textOrNull(txtRoom.text())); !st) return st;
+    }
+    core::DateTime now = core::clock::now();
+    if (db::Status st = stay.setField("szReser_ti", core::longTime(now.time)); !st) return st;
+    if (db::Status st = stay.setField("szReser_day", core::shortDate(now.date)); !st) return st;
+    struct Write {
+        const char* field;
+        std::string text;
+    };
+    for (const Write& w : {Write{"sLast_na", txtLastN.text()},
+                           Write{"sFirst_nm", txtFirstN.text()},
+                           Write{"sPhone_no", txtPhone.text()},
+                           Write{"szStreet_ad", txtAdds.text()},
+                           Write{"szCity_nm", txtCity.text()},
+                           Write{"sState_cd", txtState.text()},
+                           Write{"sZip_cd", txtZip.text()},
+                           Write{"szCountry", txtCountry.text()},
+                           Write{"szbd_date", txtBD.text()},
+                           Write{"szID_type", cmbIDtype.text()},
+                           Write{"szID_nu", txtIDnu.text()},
+                           Write{"szID_state", txtIDstate.text()},
+                           Write{"szID_country", txtIDcountry.text()},
+                           Write{"szID_Exp", txtIDExp.text()},
+                           Write{"szLicense_Plate", txtLicensePlate.text()},
+                           Write{"szLicense_State", txtLstate.text()},
+                           Write{"szCar_Color", txtColor.text()},
+                           Write{"szCar_Make", cmbMake.text()},
+                           Write{"szCar_Model", txtModel.text()},
+                           Write{"szCar_yrs", cmbYrs.text()}}) {
+        if (w.text.empty()) continue;
+        if (db::Status st = stay.setField(w.field, w.text); !st) return st;
+    }
+    return stay.Update();
+}
+
 // ---- The own stay ----
 
+// Read afresh, so that a stay deleted meanwhile at another station is seen gone.
 bool frmRooms::findOwnStay() {
+    if (db::Status opened = datVRoom.Refresh(); !opened) return false;
     ui::DataRecordset& stays = datVRoom.Recordset();
-    if (!stays.isOpen()) {
-        if (db::Status opened = datVRoom.Refresh(); !opened) return false;
-    }
     if (ownStay_) return static_cast<bool>(stays.setBookmark(*ownStay_));
     if (txtPhone.text().empty()) return false;
     std::string criterion = db::prefixCriterion("sPhone_no", txtPhone.text()) + " AND " +

@@ -157,6 +157,29 @@ public:
     void txtGet_Change();
     void txtCoupon_Change();
 
+    // "Chk In/ Update": the header, the room's open-folio row, the lines and the guest's stay are
+    // stored together or not at all; then the screen and the map close for the main panel.
+    void cmdSave_Click();
+    // Adds the folio's header, or updates the one it has. False when the folio counts as having
+    // a header that the order book does not hold (or has no number): nothing is written then.
+    // The number a new header takes is pendingNumber() until the caller's unit of work is stored.
+    db::Result<bool> SaveFolioHeader();
+    db::Status RegisterOpenFolio();
+    db::Status SaveFolioLines();
+    db::Status WriteFolioLines();
+    // The recall of a reopened folio: its totals and lines from the order book.
+    void txtGet_Click();
+    db::Status UpdateGuestRecord();
+
+    // The folio number: the one a header added in the unit of work not yet stored took, or the
+    // number shown.
+    std::string folioNumber() const { return pendingNumber_.empty() ? cmbRept.text() : pendingNumber_; }
+    // After the unit of work holding SaveFolioHeader is stored: the new number is shown and
+    // every later save of this visit updates that header.
+    void headerStored();
+    // After it was rolled back: as if SaveFolioHeader had not run.
+    void headerDropped() { pendingNumber_.clear(); }
+
     // The stay this screen works on: the reservation row the map filled it from, kept by its
     // identity so that no other guest's row is ever written. Empty when the map could not fill
     // the screen; the stay is then the one of the room and phone boxes (see ownStay).
@@ -174,6 +197,8 @@ private:
     std::optional<db::Bookmark> ownStay_;
     // A header was added during this visit: every later save updates it.
     bool headerAdded_ = false;
+    bool headerAddedPending_ = false;
+    std::string pendingNumber_;
 };
 
 }  // namespace pelk::folio
