@@ -1,9 +1,13 @@
+#include "payment/frmTender.h"
 #include "payment/payment.h"
+#include "platform/ui/registry.h"
 
 namespace pelk::payment {
 
-void registerForms() {}
+// One line per screen.
+void registerForms() { ui::forms().registerForm<frmTender>("frmTender"); }
 
+// The payment screens read the order book, which the room folio declares; they own no store.
 void declareStores() {}
 
 }  // namespace pelk::payment
