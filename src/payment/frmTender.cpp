@@ -63,7 +63,7 @@ core::Money wholeAmount(std::string_view text) {
 
 frmTender::frmTender() {
     setCaption("Tender");
-    setWidth(11280);
+    setWidth(12120);
     setHeight(8280);
     setBorderStyle(3);
     setBackColor(settings::kScreenGreen);
@@ -145,27 +145,27 @@ frmTender::frmTender() {
     Text1.setText("C:\\Program Files\\X-Charge\\LocalTran");
     Text1.setVisible(false);
 
-    // The amounts on the right: a button or label, the box, its Empty.
-    double buttonLeft = 7440, boxLeft = 8520, emptyLeft = 10140;
-    label(lblPaid, "Pre-Paid:", buttonLeft, 120, 1035);
+    // The amounts on the right: the label, the Cash or Coupon button, the box, its Empty.
+    double labelLeft = 7440, buttonLeft = 8460, boxLeft = 9420, emptyLeft = 11010;
+    label(lblPaid, "Pre-Paid:", labelLeft, 120, 1000);
     box(txtPaid, boxLeft, 120, 1500);
-    button(cmdPaid, "Empty", emptyLeft, 120, 975, 405);
-    label(lblEnding, "Amount:", buttonLeft, 600, 1035);
+    button(cmdPaid, "Empty", emptyLeft, 120, 900, 405);
+    label(lblEnding, "Amount:", labelLeft, 600, 1000);
     box(txtEnding, boxLeft, 600, 1500);
-    label(lblGet, "Tender:", buttonLeft, 1080, 1035);
-    button(cmdCash, "Cash", buttonLeft, 1560, 975, 405);
+    label(lblGet, "Tender:", labelLeft, 1080, 1000);
+    button(cmdCash, "Cash", buttonLeft, 1080, 900, 405);
     box(txtGet, boxLeft, 1080, 1500);
-    button(cmdEmpty, "Empty", emptyLeft, 1080, 975, 405);
-    button(cmdCoupon, "Coupon", buttonLeft, 2040, 975, 405);
-    box(txtCoupon, boxLeft, 2040, 1500);
-    button(cmdEmpty1, "Empty", emptyLeft, 2040, 975, 405);
-    label(lblReturn, "Change:", buttonLeft, 2520, 1035);
-    box(txtReturn, boxLeft, 2520, 1500);
+    button(cmdEmpty, "Empty", emptyLeft, 1080, 900, 405);
+    button(cmdCoupon, "Coupon", buttonLeft, 1560, 900, 405);
+    box(txtCoupon, boxLeft, 1560, 1500);
+    button(cmdEmpty1, "Empty", emptyLeft, 1560, 900, 405);
+    label(lblReturn, "Change:", labelLeft, 2040, 1000);
+    box(txtReturn, boxLeft, 2040, 1500);
     txtReturn.setLocked(true);
     for (ui::TextBox* t : {&txtPaid, &txtEnding, &txtGet, &txtCoupon, &txtReturn}) t->setAlignment(ui::kRightJustify);
 
     // The keypad: 1 2 3 / 4 5 6 / 7 8 9 / (blank) 0 00, on its backdrop.
-    double keyLeft = 8160, keyTop = 3180, keyWidth = 900, keyHeight = 660;
+    double keyLeft = 8640, keyTop = 2880, keyWidth = 900, keyHeight = 660;
     cmdKeypad.Move(keyLeft - 120, keyTop - 120, 3 * keyWidth + 240, 4 * keyHeight + 240);
     cmdKeypad.setTabStop(false);
     for (int digit = 1; digit <= 9; ++digit) {
