@@ -11,6 +11,7 @@
 #include "platform/core/money.h"
 #include "platform/core/value.h"
 #include "platform/db/quoting.h"
+#include "platform/db/unit_of_work.h"
 #include "platform/print/printer.h"
 #include "settings/common.h"
 #include "settings/frmInfor.h"
@@ -442,9 +443,15 @@ void frmTender::cmdNext_Click() {
     Unload();
 }
 
-bool frmTender::handBack() {
+folio::frmRooms* frmTender::openerRoom() const {
     folio::frmRooms* rooms = ui::forms().find<folio::frmRooms>();
-    if (!rooms || opener_ == 0 || rooms->hWnd() != opener_) {
+    if (!rooms || opener_ == 0 || rooms->hWnd() != opener_) return nullptr;
+    return rooms;
+}
+
+bool frmTender::handBack() {
+    folio::frmRooms* rooms = openerRoom();
+    if (!rooms) {
         ui::MsgBox("The room screen was closed: the payment was not handed back.");
         return false;
     }
@@ -668,12 +675,62 @@ frmTender::Outcome frmTender::send(Operation operation) {
         run.CardBrand = answer.cardBrand;
     }
     if (answer.approved) {
+        // The card is charged now, so the folio records it now; a Pre-Auth only holds an amount.
+        if (operation != Operation::PreAuth) {
+            core::Money amount = wholeAmount(r.amount);
+            if (!recordCardPayment(operation == Operation::Return ? -amount : amount))
+                ui::MsgBox("The card payment was not recorded on a folio. Approval code: " + run.ApprovalCode,
+                           ui::kExclamation);
+        }
         PrintCardSlip();
         return Outcome::Approved;
     }
     ui::MsgBox("Fail: " + run.ProcessorMessage);
     txtAnswer.setText(run.ProcessorMessage);
     return Outcome::Declined;
+}
+
+// Header, open-folio row and card amount are one unit of work: two stations paying on one folio
+// each add their own amount to what the other stored.
+bool frmTender::recordCardPayment(core::Money amount) {
+    folio::frmRooms* rooms = openerRoom();
+    if (!rooms) return false;
+    db::UnitOfWork work;
+    db::Status saved = work.begin({rooms->datOrders.databaseName(), rooms->datTable.databaseName()});
+    bool found = false;
+    if (saved) {
+        auto header = rooms->SaveFolioHeader();
+        if (!header)
+            saved = header.error();
+        else
+            found = *header;
+    }
+    if (saved && found) saved = rooms->RegisterOpenFolio();
+    if (saved && found) {
+        ui::Data& orders = rooms->datOrders;
+        orders.setRecordSource("SELECT * FROM tblZu_Order ORDER BY Inv ASC");
+        saved = orders.Refresh();
+        ui::DataRecordset& headers = orders.Recordset();
+        if (saved) saved = headers.FindFirst("Inv = " + db::quote(rooms->folioNumber()));
+        found = saved && !headers.noMatch();
+        if (found) saved = headers.Edit();
+        if (saved && found) {
+            auto before = headers.field("szCard_amt");
+            core::Money paid = before && !before->isNull() ? before->toMoney() : core::Money{};
+            saved = headers.setField("szCard_amt", core::Value(paid + amount));
+        }
+        if (saved && found && amount > core::Money{} && !txtCardType.text().empty())
+            saved = headers.setField("szType_Card", txtCardType.text());
+        if (saved && found) saved = headers.Update();
+    }
+    if (saved && found) saved = work.commit();
+    if (!saved || !found) {
+        work.rollback();
+        rooms->headerDropped();
+        return false;
+    }
+    rooms->headerStored();
+    return true;
 }
 
 // ---- Card receipt and drawer ----

@@ -11,6 +11,10 @@
 #include "platform/ui/data.h"
 #include "platform/ui/ui.h"
 
+namespace pelk::folio {
+class frmRooms;
+}
+
 namespace pelk::payment {
 
 // The tender screen: takes the payment of the folio of the room screen that opened it, in cash,
@@ -152,6 +156,11 @@ private:
     // Writes the tendered amount into the received box of the room screen that opened this one;
     // false (and the clerk told) when that room screen is gone.
     bool handBack();
+    // The room screen that opened this one, or nullptr when it has been closed since.
+    folio::frmRooms* openerRoom() const;
+    // An approved card payment goes on the folio's header at once, with the header and the room's
+    // open-folio row made first for a folio not saved yet; false when it could not be.
+    bool recordCardPayment(core::Money amount);
 
     // The room screen this one was opened over, by its window handle; 0 when none was open.
     std::int32_t opener_ = 0;

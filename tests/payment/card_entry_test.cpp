@@ -10,6 +10,8 @@
 #include "folio/frmRooms.h"
 #include "payment/frmTender.h"
 #include "platform/card/card.h"
+#include "platform/db/db.h"
+#include "platform/os/paths.h"
 #include "platform/print/printer.h"
 #include "platform/print/printers.h"
 #include "platform/ui/input.h"
@@ -65,9 +67,81 @@ protected:
         ui::Unload<frmTender>();
         ui::forms().collect();
     }
+    // The first row's field meeting `where`, as the screens read it; "(none)" without a row.
+    static std::string field(std::string_view file, const std::string& table, const std::string& where,
+                             const char* name) {
+        auto store = db::Database::open(os::programPath(file));
+        if (!store) return "error " + store.error().message();
+        auto rows = store->openRecordset("SELECT * FROM " + table + " WHERE " + where);
+        if (!rows) return "error " + rows.error().message();
+        if (rows->eof()) return "(none)";
+        auto v = rows->field(name);
+        if (!v) return "error " + v.error().message();
+        return v->isNull() ? "(null)" : v->toText();
+    }
+    // Pays `amount` by card from a fresh tender screen over the open room screen.
+    void pay(const char* mode, const char* amount) {
+        frmTender& t = open();
+        std::string m = mode;
+        if (m == "Purchase") click(t.cmdPurchase);
+        if (m == "Force") click(t.cmdForce);
+        if (m == "Return") click(t.cmdReturn);
+        t.txtCardType.setText("VISA");
+        t.txtEnding.setText(amount);
+        t.txtGet.setText(amount);
+        if (m == "Return") {
+            click(t.txtCardNu);
+            ASSERT_TRUE(ui::input::type(t.txtCardNu, kSwipe + "\r"));
+        } else {
+            t.txtCardNu.setText("4242424242424242");
+            click(t.cmdNext);
+        }
+        ui::forms().collect();
+    }
     std::shared_ptr<Recorder> recorder_;
     std::string drawer_;
 };
+
+// The card is charged at the approval, so the folio records it then: on the header's card
+// amount, never as cash received.
+TEST_F(CardEntry, AnApprovedCardPaymentIsRecordedOnTheFolio) {
+    folio::frmRooms& rooms = ui::forms().get<folio::frmRooms>();
+    rooms.txtRoom.setText("104");
+    rooms.txtGet.setText("100.00");
+    pay("Purchase", "25.00");
+    ASSERT_FALSE(rooms.cmbRept.text().empty()) << "a folio without a header gets one first";
+    std::string inv = "Inv = '" + rooms.cmbRept.text() + "'";
+    EXPECT_EQ(field("Ordr.mdb", "tblZu_Order", inv, "szCard_amt"), "25");
+    EXPECT_EQ(field("Ordr.mdb", "tblZu_Order", inv, "szType_Card"), "VISA");
+    EXPECT_EQ(field("ZuTb.mdb", "tbTable", "sz_Table = '104'", "sz_Chk"), rooms.cmbRept.text());
+    EXPECT_EQ(rooms.txtGet.text(), "100.00");
+    pay("Force", "10.00");
+    EXPECT_EQ(field("Ordr.mdb", "tblZu_Order", inv, "szCard_amt"), "35");
+    pay("Pre-Authorization", "50.00");
+    EXPECT_EQ(field("Ordr.mdb", "tblZu_Order", inv, "szCard_amt"), "35");
+    pay("Return", "5.00");
+    EXPECT_EQ(field("Ordr.mdb", "tblZu_Order", inv, "szCard_amt"), "30");
+    EXPECT_EQ(field("Ordr.mdb", "tblZu_Order", "True", "Inv"), rooms.cmbRept.text()) << "one header only";
+    EXPECT_TRUE(prompts().empty());
+    recorder_->answer.approved = false;
+    recorder_->answer.message = "DECLINED";
+    pay("Purchase", "12.13");
+    EXPECT_EQ(field("Ordr.mdb", "tblZu_Order", inv, "szCard_amt"), "30");
+}
+
+TEST_F(CardEntry, ARoomScreenClosedBeforeTheApprovalStillGetsItsReceipt) {
+    frmTender& t = open();
+    click(t.cmdPurchase);
+    t.txtCardNu.setText("4242");
+    t.txtGet.setText("5.00");
+    ui::forms().get<folio::frmRooms>().Unload();
+    ui::forms().collect();
+    click(t.cmdNext);
+    EXPECT_EQ(prompts(), std::vector<std::string>{"The card payment was not recorded on a folio. Approval code: A1"});
+    EXPECT_EQ(print::journal().documents.size(), 2u);
+    EXPECT_FALSE(ui::forms().isLoaded<folio::frmRooms>());
+    EXPECT_FALSE(ui::forms().isLoaded<frmTender>());
+}
 
 TEST_F(CardEntry, EachOperationSendsItsFields) {
     struct Case {
