@@ -304,6 +304,16 @@ TEST_F(FolioPrint, ThePictureButtonPrintsOnlyAFolioWithSomethingDue) {
     }
 }
 
+// The folio goes to the front printer the station's settings choose: the first by port or name.
+TEST_F(FolioPrint, TheFolioGoesToTheFrontPrinter) {
+    print::setConfiguredPrinters({{"Office Laser", "USB001"}, {"Front Desk", "LPT1:"}, {"Epson FX", "LPT2:"}});
+    run("DOZA98.mdb", "UPDATE tbSet SET Port = 'LPT2:', szPath1 = '', szType = 'Front*'");
+    frmRooms& rooms = guest();
+    ASSERT_TRUE(ui::input::click(rooms.cmdPrintRce));
+    ASSERT_EQ(print::journal().documents.size(), 1u);
+    EXPECT_EQ(print::journal().documents[0].printer, "Front Desk");
+}
+
 class CheckOut : public FolioPrint {
 protected:
     CheckOut() {
