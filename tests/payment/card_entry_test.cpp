@@ -188,6 +188,33 @@ TEST_F(CardEntry, EachOperationSendsItsFields) {
     }
 }
 
+// A Return goes from a swipe only and takes no address, zip or check digits.
+TEST_F(CardEntry, AReturnSendsTheSwipeAndTheAmount) {
+    frmTender& t = open();
+    click(t.cmdReturn);
+    std::int32_t window = t.hWnd();
+    t.txtEmply.setText("1234");
+    t.txtInv.setText("25");
+    t.txtZip.setText("12345");
+    t.txtAddress.setText("1 Main St");
+    t.txtCVC.setText("321");
+    t.txtEnding.setText("80.00");
+    t.txtGet.setText("20.00");
+    click(t.txtCardNu);
+    ASSERT_TRUE(ui::input::type(t.txtCardNu, kSwipe + "\r"));
+    ASSERT_EQ(recorder_->calls.size(), 1u);
+    const card::Request& r = recorder_->calls[0].request;
+    EXPECT_EQ(recorder_->calls[0].operation, "Return");
+    EXPECT_EQ(r.window, window);
+    EXPECT_EQ(r.clerk, "1234");
+    EXPECT_EQ(r.reference, "PelkPOS25");
+    EXPECT_EQ(r.cardNumber, "4111111111111111");
+    EXPECT_EQ(r.expiry, "2512");
+    EXPECT_EQ(r.swipe, kSwipe);
+    EXPECT_EQ(r.amount, "20.00");
+    EXPECT_EQ(r.zip + r.address + r.checkDigits + r.approvalCode, "");
+}
+
 TEST_F(CardEntry, ParseSwipeCutsTheTracks) {
     struct Case {
         std::string swipe;

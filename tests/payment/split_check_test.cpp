@@ -275,6 +275,26 @@ TEST_F(SplitPrint, PrintsTheSecondCheckAsAnInvoice) {
     EXPECT_EQ(second[30], spaces(100));
 }
 
+TEST_F(SplitPrint, CheckLinesAreRegularUnlessFreePopIsAuto) {
+    for (const char* freePop : {"Default", "UpLine"}) {
+        rates("USA", "0", "0");
+        run("ZuBak.mdb", std::string("UPDATE tbSetFreePop SET t12 = '") + freePop + "'");
+        ui::forms().unloadAllSilently();
+        ui::forms().collect();
+        print::resetJournal();
+        frmSplit& s = ready({"1\tSuite\t120.00"}, "120.00");
+        ASSERT_TRUE(ui::input::select(s.grdOrderItems, 2, 1));
+        ASSERT_TRUE(ui::input::click(s.cmdPrint));
+        ASSERT_EQ(print::journal().documents.size(), 1u);
+        const std::vector<print::PrintedLine>& d = print::journal().documents[0].lines;
+        ASSERT_GT(d.size(), 35u);
+        EXPECT_TRUE(d[26].bold) << "the rule over the heading";
+        EXPECT_FALSE(d[29].bold) << freePop;
+        EXPECT_FALSE(d[34].bold) << freePop << ": the tax line keeps the check lines' state";
+        EXPECT_TRUE(d[35].bold) << "the total";
+    }
+}
+
 TEST_F(SplitPrint, TheLetterAdvancesToEAndAnEmptyCheckPrintsNothing) {
     rates("USA", "0", "0");
     frmSplit& s = ready({"7\tSoda\t7.00"}, "7.00");

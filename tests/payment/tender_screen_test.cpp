@@ -71,6 +71,12 @@ TEST_F(TenderScreen, OpensInPreAuthorizationWithEveryBoxEmpty) {
     EXPECT_EQ(t.datOrders.databaseName(), "C:\\Program Files\\Pelk POS 4\\Ordr.mdb");
 }
 
+TEST_F(TenderScreen, TheLookUpReadsTheOrderBookInUse) {
+    run("DOZA98.mdb", "UPDATE tbReset SET Reset_txt = 'Training Check Book'");
+    frmTender& t = open();
+    EXPECT_EQ(t.datOrders.databaseName(), "C:\\Program Files\\Pelk POS 4\\TOrdr.mdb");
+}
+
 TEST_F(TenderScreen, EachModeShowsHidesEnablesAndDisablesItsControls) {
     struct Case {
         std::vector<std::string> modes;
