@@ -252,6 +252,7 @@ frmRooms::frmRooms() {
     txtCoupon.onChange([this] { txtCoupon_Change(); });
     txtGet.onClick([this] { txtGet_Click(); });
     cmdSave.onClick([this] { cmdSave_Click(); });
+    setUpRoomService();
 }
 
 std::string frmRooms::orderBookFile() const {
@@ -294,6 +295,7 @@ void frmRooms::Form_Load() {
     datZuChkO.setRecordSource(std::string(reservations::kReservationTable));
 
     cmdMainM.setTag("Main");
+    DrawSectionButtons();
     ResetFolioGrid();
     FillIdAndCarLists();
 }
