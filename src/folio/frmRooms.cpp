@@ -5,6 +5,8 @@
 #include <initializer_list>
 #include <string>
 
+#include "folio/frmFrontDeskMsg.h"
+#include "folio/receipt.h"
 #include "folio/stores.h"
 #include "platform/core/clock.h"
 #include "platform/core/datetime.h"
@@ -14,6 +16,7 @@
 #include "platform/db/quoting.h"
 #include "platform/db/unit_of_work.h"
 #include "platform/os/paths.h"
+#include "platform/print/printer.h"
 #include "reservations/frmMap.h"
 #include "reservations/records.h"
 #include "reservations/rooms.h"
@@ -22,6 +25,7 @@
 #include "settings/frmReset.h"
 #include "settings/stores.h"
 #include "shell/frmMainButn.h"
+#include "shell/frmSecurity.h"
 #include "shell/stores.h"
 
 namespace pelk::folio {
@@ -252,6 +256,9 @@ frmRooms::frmRooms() {
     txtCoupon.onChange([this] { txtCoupon_Change(); });
     txtGet.onClick([this] { txtGet_Click(); });
     cmdSave.onClick([this] { cmdSave_Click(); });
+    cmdPrint.onClick([this] { cmdPrint_Click(); });
+    cmdPrintRce.onClick([this] { (void)cmdPrintRce_Click(); });
+    cmdPost.onClick([this] { cmdPost_Click(); });
     setUpRoomService();
 }
 
@@ -696,6 +703,214 @@ db::Status frmRooms::UpdateGuestRecord() {
         if (db::Status st = stay.setField(w.field, w.text); !st) return st;
     }
     return stay.Update();
+}
+
+// ---- The printout ----
+
+namespace {
+
+std::string spaces(std::size_t n) { return std::string(n, ' '); }
+
+// Whether a total is something due: "0.00", an empty text and a negative amount are not.
+bool somethingDue(const std::string& total) {
+    auto amount = core::Money::parse(total);
+    return amount && *amount > core::Money{};
+}
+
+}  // namespace
+
+void frmRooms::cmdPrint_Click() {
+    if (grdOrderItems.row() < 1 || !somethingDue(txtEnding.text())) {
+        ui::MsgBox(" Order not found.", ui::kCritical);
+        return;
+    }
+    grdOrderItems.setRow(grdOrderItems.rows() - 1);
+    grdOrderItems.setCol(3);
+    if (!grdOrderItems.text().empty()) (void)cmdPrintRce_Click();
+}
+
+// The header and the open-folio row are saved together before anything is printed; a save the
+// stores refuse prints nothing. A folio whose header has gone from the book still prints.
+bool frmRooms::cmdPrintRce_Click() {
+    settings::SelectFrontPrinter();
+    db::UnitOfWork work;
+    db::Status saved = work.begin({datOrders.databaseName(), datTable.databaseName()});
+    if (saved) {
+        auto header = SaveFolioHeader();
+        if (!header) saved = header.error();
+    }
+    if (saved) saved = RegisterOpenFolio();
+    if (saved) saved = work.commit();
+    if (!saved) {
+        work.rollback();
+        headerDropped();
+        ui::MsgBox("The folio was not printed: " + saved.error().message(), ui::kCritical);
+        return false;
+    }
+    headerStored();
+
+    print::Printer& p = print::printer();
+    p.PrintQuality = 300;
+    p.FontName = "courier new";
+    p.PrintQuality = -2;
+
+    p.FontSize = 14;
+    p.FontUnderline = false;
+    p.print();
+    p.print();
+    p.print(spaces(57) + "Invoice");
+    p.print();
+    p.print(spaces(50) + "Check Out Date");
+    p.FontSize = 11;
+    p.print(spaces(60) + core::generalDate(core::clock::now()));
+    PrintReceiptHeader();
+    for (int i = 0; i < 3; ++i) p.print();
+    p.print("  Guest Information:");
+    p.print(spaces(4) + txtFirstN.text() + " " + txtLastN.text());
+    p.print(spaces(4) + txtAdds.text());
+    p.print(spaces(4) + txtCity.text() + ", " + txtState.text() + " " + txtZip.text());
+    p.print(spaces(4) + txtPhone.text());
+    p.print();
+    p.print();
+    p.FontSize = 9;
+    p.print("  Clerk: " + lblID.caption());
+
+    // Every print adds the number to the list, a reprint too.
+    if (lblChk.tag().empty()) lblChk.setTag(cmbRept.text());
+    cmbRept.AddItem(lblChk.tag());
+
+    p.FontSize = 12;
+    p.FontBold = true;
+    p.print(std::string(92, '_'));
+    p.FontUnderline = true;
+    p.print(spaces(4) + "Guest#" + spaces(10) + "From:" + spaces(12) + "To:" + spaces(13) + "Room:" + spaces(8) +
+            "Folio#:" + spaces(16) + "\n");
+    p.FontUnderline = false;
+    p.FontSize = 10;
+    p.FontBold = false;
+    p.print(spaces(5) + txtGuest.text() + spaces(18) + txtDateIn.text() + spaces(9) + txtDateOut.text() + spaces(13) +
+            txtRoom.text() + spaces(13) + lblChk.tag());
+    p.print();
+    p.print();
+    p.FontBold = true;
+    p.print(std::string(96, '_'));
+    p.FontUnderline = true;
+    p.print(spaces(3) + "Day/Qty" + spaces(25) + "Description" + spaces(33) + "Charges" + spaces(11));
+    p.FontUnderline = false;
+    p.print();
+
+    p.FontName = "courier new";
+    p.FontSize = 11;
+    bool boldLines = ui::forms().get<settings::frmInfor>().lblFreeSf.caption() == "Auto";
+    for (int r = 2, last = grdOrderItems.rows() - 1; r <= last; ++r) {
+        std::string line = spaces(5) + grdOrderItems.textMatrix(r, 0).substr(0, 2) + spaces(20) +
+                           grdOrderItems.textMatrix(r, 1).substr(0, 70);
+        if (line.size() < 71) line += spaces(71 - line.size());
+        grdOrderItems.setRow(r);
+        grdOrderItems.setCol(2);
+        if (grdOrderItems.text() == "$0.00") grdOrderItems.setText("");
+        std::string charge = grdOrderItems.text();
+        if (auto amount = amountOf(charge)) charge = formatted(*amount);
+        line += charge;
+        if (!boldLines) p.FontBold = false;
+        p.print(line);
+    }
+    p.FontUnderline = true;
+    p.print(spaces(100));
+    p.FontUnderline = false;
+    for (int i = 0; i < 3; ++i) p.print();
+    p.print(spaces(65) + "Tax" + spaces(5) + txtDITax1.text());
+    if (ui::forms().get<settings::frmInfor>().cmbCountry.text() == "Canada")
+        p.print(spaces(65) + "Tax" + spaces(6) + txtDITax2.text());
+    p.FontBold = true;
+    p.print(spaces(63) + "Total" + spaces(4) + txtEnding.text());
+    if (!txtGet.text().empty()) {
+        p.print();
+        p.print(spaces(60) + "Received" + spaces(4) + txtGet.text());
+        p.print(spaces(54) + "Folio Balance" + spaces(5) + txtReturn.text());
+        txtGet.setVisible(false);
+    }
+    p.FontBold = false;
+    p.print();
+    PrintReceiptNotes(txtTotal.text());
+
+    std::string failed = p.EndDoc();
+    ui::forms().get<shell::frmSecurity>().chkItmDelSec.setTag("");
+    if (!failed.empty()) ui::MsgBox("The folio was not printed: " + failed, ui::kExclamation);
+    return true;
+}
+
+// ---- Check-out ----
+
+void frmRooms::cmdPost_Click() {
+    core::DateTime now = core::clock::now();
+    grdOrderItems.AddItem("1\tCk Out:" + core::shortDate(now.date) + " " + core::longTime(now.time) + "\t\t" +
+                          lblScrn.caption());
+
+    bool headerFound = false;
+    if (!cmbRept.text().empty()) {
+        ui::DataRecordset& headers = datOrders.Recordset();
+        (void)datOrders.Refresh();
+        headerFound = headers.FindFirst("Inv = " + db::quote(cmbRept.text())) && !headers.noMatch();
+    }
+    bool due = somethingDue(txtEnding.text());
+    if (headerFound) {
+        // A recalled folio nobody has looked at yet is not checked out.
+        if (grdOrderItems.row() == 0) return;
+        if (due && !cmdPrintRce_Click()) return;
+    } else if (due && cmbRept.tag().empty() && !headerAdded_) {
+        ui::MsgBox("This folio has not been saved. Please press Chk In/ Update first.", ui::kExclamation);
+        return;
+    }
+
+    // The stay leaves the reservations and the room its open folio together, or neither does.
+    db::UnitOfWork work;
+    db::Status moved = work.begin({datZuChkO.databaseName(), datVRoom.databaseName(), datTable.databaseName()});
+    if (moved && findOwnStay()) {
+        moved = MoveGuestToCheckedOut();
+        if (moved) moved = datVRoom.Recordset().Delete();
+    }
+    if (moved) {
+        datTable.setRecordSource("SELECT * FROM tbTable ORDER BY sz_Table ASC");
+        moved = datTable.Refresh();
+    }
+    if (moved) {
+        ui::DataRecordset& folios = datTable.Recordset();
+        moved = folios.FindFirst(reservations::roomCriterion("sz_Table", txtRoom.text()));
+        if (moved && !folios.noMatch()) moved = folios.Delete();
+    }
+    if (moved) moved = work.commit();
+    if (!moved) {
+        work.rollback();
+        ui::MsgBox("The guest was not checked out: " + moved.error().message(), ui::kCritical);
+        return;
+    }
+
+    ui::forms().get<frmFrontDeskMsg>().Show(ui::kModal);
+    (void)ui::Unload<frmRooms>();
+}
+
+// The copy is of the stay as stored, not of the boxes; the rate, money, card and remark fields
+// stay behind.
+db::Status frmRooms::MoveGuestToCheckedOut() {
+    ui::DataRecordset& stay = datVRoom.Recordset();
+    if (!datZuChkO.Recordset().isOpen()) {
+        if (db::Status st = datZuChkO.Refresh(); !st) return st;
+    }
+    ui::DataRecordset& out = datZuChkO.Recordset();
+    if (db::Status st = out.AddNew(); !st) return st;
+    if (db::Status st = out.setField("szInv_nu", cmbRept.text()); !st) return st;
+    for (const char* field :
+         {"szClerk_id",   "szDate_in", "szDate_Out",      "szRoom1",         "szReser_ti",  "szReser_day",
+          "sLast_na",     "sFirst_nm", "sPhone_no",       "szStreet_ad",     "szCity_nm",   "sState_cd",
+          "sZip_cd",      "szCountry", "szbd_date",       "szID_type",       "szID_nu",     "szID_state",
+          "szID_country", "szID_Exp",  "szLicense_Plate", "szLicense_State", "szCar_Color", "szCar_Make",
+          "szCar_Model",  "szCar_yrs"}) {
+        auto value = stay.field(field);
+        if (!value) return value.error();
+        if (db::Status st = out.setField(field, *value); !st) return st;
+    }
+    return out.Update();
 }
 
 // ---- The own stay ----

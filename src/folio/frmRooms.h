@@ -210,6 +210,14 @@ public:
     void txtGet_Click();
     db::Status UpdateGuestRecord();
 
+    // The printout: the guarded one, and "Print to Front", which saves the header and the open
+    // folio first. False when nothing was printed because the save was refused.
+    void cmdPrint_Click();
+    bool cmdPrintRce_Click();
+    // "Check Out": the check-out line, the printout, and the stay moved to the checked-out store.
+    void cmdPost_Click();
+    db::Status MoveGuestToCheckedOut();
+
     // The folio number: the one a header added in the unit of work not yet stored took, or the
     // number shown.
     std::string folioNumber() const { return pendingNumber_.empty() ? cmbRept.text() : pendingNumber_; }

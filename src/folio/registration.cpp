@@ -1,4 +1,5 @@
 #include "folio/folio.h"
+#include "folio/frmFrontDeskMsg.h"
 #include "folio/frmRooms.h"
 #include "folio/stores.h"
 #include "platform/db/catalogue.h"
@@ -7,7 +8,10 @@
 namespace pelk::folio {
 
 // One line per screen.
-void registerForms() { ui::forms().registerForm<frmRooms>("frmRooms"); }
+void registerForms() {
+    ui::forms().registerForm<frmFrontDeskMsg>("frmFrontDeskMsg");
+    ui::forms().registerForm<frmRooms>("frmRooms");
+}
 
 // One line per store; a failure to declare is a programming error the tests catch.
 void declareStores() {

@@ -11,6 +11,7 @@
 #include "platform/core/money.h"
 #include "platform/core/text.h"
 #include "reservations/frmMap.h"
+#include "reservations/guests.h"
 #include "reservations/lookups.h"
 #include "reservations/records.h"
 #include "settings/common.h"
@@ -45,35 +46,6 @@ std::optional<core::Money> taxRate(const std::string& text) {
     auto rate = core::parseAmount(text);
     if (!rate || *rate <= core::Money{}) return std::nullopt;
     return rate;
-}
-
-// Sets the fields of a row one after another; the first the store refuses stops the rest.
-class RowWriter {
-public:
-    explicit RowWriter(ui::DataRecordset& row) : row_(row) {}
-    void always(std::string_view field, const core::Value& value) {
-        if (written_) written_ = row_.setField(field, value);
-    }
-    // An empty box leaves the field as it is: unset in a new row, unchanged in an edited one.
-    void ifText(std::string_view field, const std::string& text) {
-        if (!text.empty()) always(field, text);
-    }
-    const db::Status& status() const { return written_; }
-
-private:
-    ui::DataRecordset& row_;
-    db::Status written_;
-};
-
-// Stores the row begun (AddNew or Edit) once its fields are set; a refusal abandons the row, so
-// that nothing half-written stays, and is told with the store's reason.
-bool storeRow(ui::Data& data, db::Status written) {
-    ui::DataRecordset& row = data.Recordset();
-    if (written) written = row.Update();
-    if (written) return true;
-    if (row.editMode() != db::EditMode::None) (void)row.CancelUpdate();
-    data.report(written.error());
-    return false;
 }
 
 // Copies a field into its box; a field without a value empties it, one that cannot be read
@@ -417,12 +389,6 @@ void frmReservAdd::maskPhoneNumber(ui::TextBox& box, ui::Control& next) {
 void frmReservAdd::txtPhone_Change() { maskPhoneNumber(txtPhone, txtFax); }
 void frmReservAdd::txtFax_Change() { maskPhoneNumber(txtFax, txtEmail); }
 
-void frmReservAdd::upperState(ui::TextBox& box, ui::Control& next) {
-    if (core::text::len(box.text()) <= 1) return;
-    box.setText(core::text::upper(box.text()));
-    next.SetFocus();
-}
-
 void frmReservAdd::txtState_Change() { upperState(txtState, txtZip); }
 void frmReservAdd::txtCardState_Change() { upperState(txtCardState, txtCardZip); }
 
@@ -726,46 +692,14 @@ void frmReservAdd::cmdLess_Click() {
 void frmReservAdd::cmdNew_Click() { ClearGuestFields(); }
 
 // Erases the customer whose phone begins with the phone box, from the customer file as last read;
-// the guest's reservations stay. With no phone typed there is no customer to speak of.
+// the guest's reservations stay.
 void frmReservAdd::cmdErase_Click() {
-    if (txtPhone.text().empty()) return;
-    ui::Beep();
-    if (ui::MsgBox("Do you wish to Erase the current custmer", ui::kYesNo | ui::kQuestion, "Erase") !=
-        ui::MsgBoxResult::Yes)
-        return;
-    ui::DataRecordset& customers = datCustmr.Recordset();
-    auto found = findByPhone(customers, txtPhone.text());
-    if (!found) {
-        datCustmr.report(found.error());
-        return;
-    }
-    if (!*found) return;
-    if (db::Status erased = customers.Delete(); !erased) {
-        datCustmr.report(erased.error());
-        return;
-    }
-    (void)customers.MoveNext();
-    if (customers.eof()) (void)customers.MovePrevious();
-    ClearGuestFields();
+    if (EraseCustomerByPhone(datCustmr, txtPhone.text())) ClearGuestFields();
 }
 
 void frmReservAdd::cmdClose_Click() { Unload(); }
 
 // ---- Searches ----
-
-bool frmReservAdd::search(ui::Data& store, const Finder& find, std::string_view notFound) {
-    if (db::Status read = store.Refresh(); !read) {
-        store.report(read.error());
-        return false;
-    }
-    auto found = find(store.Recordset());
-    if (!found) {
-        store.report(found.error());
-        return false;
-    }
-    if (!*found) ui::MsgBox(notFound);
-    return *found;
-}
 
 void frmReservAdd::cmdFind_Click() {
     if (!txtPhone.text().empty())
@@ -804,37 +738,37 @@ void frmReservAdd::cmdFindName_Click() {
 void frmReservAdd::cmdFadd_Click() {
     auto byStreet = [this](ui::DataRecordset& rows) { return findByStreet(rows, txtAdds.text()); };
     if (lblForm.caption() == kRoleSearch) {
-        if (search(datReserv, byStreet, kReservationNotFound)) ShowReservationRecord();
+        if (searchRows(datReserv, byStreet, kReservationNotFound)) ShowReservationRecord();
     } else if (lblForm.caption() == kRoleForm) {
-        if (search(datCustmr, byStreet, kCustomerNotFound)) ShowCustomerRecord();
+        if (searchRows(datCustmr, byStreet, kCustomerNotFound)) ShowCustomerRecord();
     }
 }
 
 void frmReservAdd::cmdFcc_Click() {
     if (lblForm.caption() != kRoleSearch) return;
     auto byCard = [this](ui::DataRecordset& rows) { return findByCard(rows, txtCardNu.text()); };
-    if (search(datReserv, byCard, kReservationNotFound)) ShowReservationRecord();
+    if (searchRows(datReserv, byCard, kReservationNotFound)) ShowReservationRecord();
 }
 
 void frmReservAdd::FindReservationByPhone() {
     auto byPhone = [this](ui::DataRecordset& rows) { return findByPhone(rows, txtPhone.text()); };
-    if (search(datReserv, byPhone, "Reservation not found !")) ShowReservationRecord();
+    if (searchRows(datReserv, byPhone, "Reservation not found !")) ShowReservationRecord();
 }
 
 void frmReservAdd::FindCustomerByPhone() {
     auto byPhone = [this](ui::DataRecordset& rows) { return findByPhone(rows, txtPhone.text()); };
-    if (search(datCustmr, byPhone, kCustomerNotFound)) ShowCustomerRecord();
+    if (searchRows(datCustmr, byPhone, kCustomerNotFound)) ShowCustomerRecord();
 }
 
 // The name searches say the customer is not found in either role.
 void frmReservAdd::FindReservationByName() {
     auto byName = [this](ui::DataRecordset& rows) { return findByName(rows, txtLastN.text(), txtFirstN.text()); };
-    if (search(datReserv, byName, kCustomerNotFound)) ShowReservationRecord();
+    if (searchRows(datReserv, byName, kCustomerNotFound)) ShowReservationRecord();
 }
 
 void frmReservAdd::FindCustomerByName() {
     auto byName = [this](ui::DataRecordset& rows) { return findByName(rows, txtLastN.text(), txtFirstN.text()); };
-    if (search(datCustmr, byName, kCustomerNotFound)) ShowCustomerRecord();
+    if (searchRows(datCustmr, byName, kCustomerNotFound)) ShowCustomerRecord();
 }
 
 // The stored total and balance give way to today's figures, worked out from the amounts; the

@@ -210,18 +210,11 @@ public:
     static bool KeyPressNumericValid(int KeyAscii);
 
 private:
-    using Finder = std::function<db::Result<bool>(ui::DataRecordset&)>;
-    // Reads the store again and finds the row; false, the boxes untouched and the clerk told, when
-    // there is none or the store fails.
-    bool search(ui::Data& store, const Finder& find, std::string_view notFound);
-
     // The reservation the last recall showed, which Update writes.
     std::optional<db::Bookmark> recalled_;
 
     // Ten digits become "@@@-@@@-@@@@" and the focus moves on.
     void maskPhoneNumber(ui::TextBox& box, ui::Control& next);
-    // Two letters become capitals and the focus moves on.
-    void upperState(ui::TextBox& box, ui::Control& next);
 };
 
 }  // namespace pelk::reservations

@@ -13,8 +13,7 @@ db::Result<bool> findPrefix(Rows& rows, std::string_view field, std::string_view
 }
 
 template <class Rows>
-db::Result<bool> findName(Rows& rows, std::string_view lastName, std::string_view firstName) {
-    std::string criterion = db::prefixCriterion("sLast_na", lastName);
+db::Result<bool> findName(Rows& rows, const std::string& criterion, std::string_view firstName) {
     for (db::Status st = rows.FindFirst(criterion);; st = rows.FindNext(criterion)) {
         if (!st) return st.error();
         if (rows.noMatch()) return false;
@@ -44,10 +43,13 @@ db::Result<bool> findByCard(ui::DataRecordset& rows, std::string_view card) {
 }
 db::Result<bool> findByCard(db::Recordset& rows, std::string_view card) { return findPrefix(rows, "szCard_nu", card); }
 db::Result<bool> findByName(ui::DataRecordset& rows, std::string_view lastName, std::string_view firstName) {
-    return findName(rows, lastName, firstName);
+    return findName(rows, db::prefixCriterion("sLast_na", lastName), firstName);
 }
 db::Result<bool> findByName(db::Recordset& rows, std::string_view lastName, std::string_view firstName) {
-    return findName(rows, lastName, firstName);
+    return findName(rows, db::prefixCriterion("sLast_na", lastName), firstName);
+}
+db::Result<bool> findByWholeName(ui::DataRecordset& rows, std::string_view lastName, std::string_view firstName) {
+    return findName(rows, "[sLast_na] LIKE '" + db::likeLiteral(lastName) + "'", firstName);
 }
 
 }  // namespace pelk::reservations

@@ -21,5 +21,8 @@ db::Result<bool> findByCard(ui::DataRecordset& rows, std::string_view card);
 db::Result<bool> findByCard(db::Recordset& rows, std::string_view card);
 db::Result<bool> findByName(ui::DataRecordset& rows, std::string_view lastName, std::string_view firstName);
 db::Result<bool> findByName(db::Recordset& rows, std::string_view lastName, std::string_view firstName);
+// The customer a save writes over: the last name whole (letters without regard to case), so that
+// a new "Smi" never takes over a stored "Smith"; the first name as findByName compares it.
+db::Result<bool> findByWholeName(ui::DataRecordset& rows, std::string_view lastName, std::string_view firstName);
 
 }  // namespace pelk::reservations

@@ -60,4 +60,17 @@ db::StoreDecl customerListStore() {
     return storeOf(kCustomerListStore, kCustomerTable, fieldsOf(kCustomerFields), kCustomerKeys);
 }
 
+// The orders are counted and summed as numbers, so that the list sorts them as numbers.
+db::StoreDecl orderTallyStore() {
+    db::TableDecl t{std::string(kOrderTallyTable), {}, {}};
+    t.fields = {{"ID", db::Kind::Counter, 0, false},
+                {"szPhone_no", db::Kind::Text, db::kDefaultTextSize, false},
+                {"szName_na", db::Kind::Text, db::kDefaultTextSize, false},
+                {"szTimes_no", db::Kind::Long, 0, false},
+                {"szTotal", db::Kind::Currency, 0, false},
+                {"szdate_da", db::Kind::DateTime, 0, false}};
+    t.indexes = {{"szTimes_no"}, {"szTotal"}};
+    return {std::string(kOrderTallyStore), {std::move(t)}, true};
+}
+
 }  // namespace pelk::reservations

@@ -41,9 +41,16 @@ inline constexpr std::array<std::string_view, 23> kCustomerFields = {
     "szLicense_State", "szCar_Color", "szCar_Make",  "szCar_Model",  "szCar_Yrs"};
 inline constexpr int kCustomerFieldsOfReservation = 11;
 
+// The customers' order tally the order-frequency list shows, and its blank template; both
+// always in the program folder. Nothing in this program adds to it.
+inline constexpr std::string_view kOrderTallyStore = "CustmrTr.mdb";
+inline constexpr std::string_view kOrderTallyTemplate = "VyCustmrTr.mdb";
+inline constexpr std::string_view kOrderTallyTable = "tblCustmrTr";
+
 db::StoreDecl reservationStore();
 db::StoreDecl checkedOutStore();
 db::StoreDecl customerStore();
 db::StoreDecl customerListStore();
+db::StoreDecl orderTallyStore();
 
 }  // namespace pelk::reservations

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/core/format.h"
+#include "platform/core/text.h"
 #include "platform/db/database.h"
 #include "platform/db/recordset.h"
 #include "platform/os/files.h"
@@ -36,6 +38,29 @@ db::Status writeField(ui::Data& data, std::string_view field, const core::Value&
         data.report(written.error());
     }
     return written;
+}
+
+// ---- Tax rates ----
+
+bool isRate(std::string_view typed) {
+    std::string t = core::text::trim(typed);
+    if (t.empty()) return true;
+    int digits = 0, points = 0;
+    for (char c : t) {
+        if (c >= '0' && c <= '9')
+            ++digits;
+        else if (c == '.')
+            ++points;
+        else
+            return false;
+    }
+    return digits > 0 && points <= 1 && core::val(t) < 1;
+}
+
+std::string rateRefusal(std::string_view name, std::string_view typed) {
+    if (isRate(typed)) return {};
+    return "The " + std::string(name) + " \"" + std::string(typed) +
+           "\" is not a rate. Please enter it as a fraction from 0 to less than 1, such as 0.075 for 7.5%.";
 }
 
 // ---- Placing and leaving screens ----

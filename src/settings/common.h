@@ -47,6 +47,13 @@ std::string dataPathFor(std::string_view mode, std::string_view serverPath, std:
 // controls' pending edits). A failure is told to the clerk and returned; the row stays as stored.
 db::Status writeField(ui::Data& data, std::string_view field, const core::Value& value);
 
+// ---- Tax rates ----
+
+// A tax rate is empty (no tax) or a plain fraction from 0 up to, not including, 1.
+bool isRate(std::string_view typed);
+// Why `typed` cannot be stored as the rate called `name` (the clerk's message), or "" when it can.
+std::string rateRefusal(std::string_view name, std::string_view typed);
+
 // ---- Placing and leaving screens ----
 
 // Centres the screen across the display, its top at 1/k of the free height, never above or left

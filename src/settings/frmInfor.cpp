@@ -36,22 +36,6 @@ void place(ui::Label& l, const char* caption, double left, double top, double wi
     l.Move(left, top, width, 255);
 }
 
-// A tax rate is empty (no tax) or a plain fraction from 0 up to, not including, 1.
-bool isRate(std::string_view typed) {
-    std::string t = core::text::trim(typed);
-    if (t.empty()) return true;
-    int digits = 0, points = 0;
-    for (char c : t) {
-        if (c >= '0' && c <= '9')
-            ++digits;
-        else if (c == '.')
-            ++points;
-        else
-            return false;
-    }
-    return digits > 0 && points <= 1 && core::val(t) < 1;
-}
-
 }  // namespace
 
 frmInfor::frmInfor() {
@@ -361,10 +345,10 @@ bool frmInfor::ratesValid() {
     for (const Rate& r : {Rate{&txtTOTax1, "Tax Rate"}, Rate{&txtTOTax2, "second Tax Rate"},
                           Rate{&txtDITax1, "Dinner Tax Rate"}, Rate{&txtDITax2, "second Dinner Tax Rate"},
                           Rate{&txtBarTax1, "Bar Tax Rate"}, Rate{&txtBarTax2, "second Bar Tax Rate"}}) {
-        if (!r.box->visible() || isRate(r.box->text())) continue;
-        ui::MsgBox(std::string("The ") + r.name + " \"" + r.box->text() +
-                       "\" is not a rate. Please enter it as a fraction from 0 to less than 1, such as 0.075 for 7.5%.",
-                   ui::kCritical);
+        if (!r.box->visible()) continue;
+        std::string refusal = rateRefusal(r.name, r.box->text());
+        if (refusal.empty()) continue;
+        ui::MsgBox(refusal, ui::kCritical);
         r.box->SetFocus();
         return false;
     }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "platform/ui/data.h"
 #include "platform/ui/ui.h"
+#include "setup/step_frame.h"
 
 namespace pelk::setup {
 
-// The set-up wizard's first step: the store's country, which every screen that needs it reads
-// from its box. The further steps of the wizard are not part of the program yet.
-class frmRegister : public ui::Form {
+// Step 1 of the set-up wizard: the store's country. It is also the holder of the country: a
+// screen that needs the country reads cmbCountry, which loads this screen hidden, and a later
+// "Run Setup" shows that same screen.
+class frmRegister : public WizardStep {
 public:
     frmRegister();
 
@@ -15,6 +18,7 @@ public:
     ui::ComboBox cmbCountry{this, "cmbCountry"};
 
     void Form_Load() override;
+    void cmdNext_Click();
 };
 
 }  // namespace pelk::setup

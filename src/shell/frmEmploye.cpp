@@ -20,9 +20,6 @@ constexpr const char* kFromHub = "frmBCEplop";
 constexpr const char* kBrowseMarker = "Exit";
 constexpr const char* kNewMarker = "New";
 
-constexpr const char* kCodeTaken = "This ID already been used";
-constexpr const char* kMasterCodeRefused = "This is Invalid number. Please try again!";
-
 void place(ui::Label& l, const char* caption, double left, double top, double width = 1335) {
     l.setCaption(caption);
     l.Move(left, top, width, 255);
@@ -237,14 +234,12 @@ void frmEmploye::txtPath_Change() {
 
 // ---- The code's checks ----
 
-std::string frmEmploye::codeRefusal() {
-    const std::string& code = txtID.text();
-    ui::DataRecordset& rows = datInfor.Recordset();
+std::string codeRefusal(ui::Data& employees, const std::string& code) {
+    ui::DataRecordset& rows = employees.Recordset();
     std::optional<db::Bookmark> edited;
     if (rows.editMode() != db::EditMode::Adding)
         if (auto at = rows.bookmark()) edited = *at;
-    // Looked up in the store itself, so that a code another station gave meanwhile counts too.
-    if (auto store = db::Database::open(datInfor.databaseName())) {
+    if (auto store = db::Database::open(employees.databaseName())) {
         if (auto holders = store->openRecordset("SELECT szID_no FROM tbEmplo WHERE szID_no = " + db::quote(code))) {
             for (db::Status st = holders->MoveFirst(); st && !holders->eof(); st = holders->MoveNext()) {
                 auto at = holders->bookmark();
@@ -264,7 +259,7 @@ void frmEmploye::datInfor_Validate(int& Action, int& Save) {
     }
     // Leaving a row writes its edits: only a code that Save would take goes in, and a stored
     // employee never loses his code to a box that Save's refusal emptied.
-    std::string refusal = codeRefusal();
+    std::string refusal = codeRefusal(datInfor, txtID.text());
     if (refusal.empty() && txtID.text().empty() &&
         (datInfor.Recordset().editMode() != db::EditMode::Adding || codeEmptiedByRefusal_))
         refusal = kMasterCodeRefused;
@@ -323,7 +318,7 @@ void frmEmploye::cmdErase_Click() {
 }
 
 bool frmEmploye::SaveRecord() {
-    std::string refusal = codeRefusal();
+    std::string refusal = codeRefusal(datInfor, txtID.text());
     if (refusal == kCodeTaken) {
         ui::MsgBox(refusal);
         return false;

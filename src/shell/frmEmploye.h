@@ -8,6 +8,14 @@
 
 namespace pelk::shell {
 
+// The refusals of an employee's code, by the staff screen and the set-up wizard's employee step.
+inline constexpr const char* kCodeTaken = "This ID already been used";
+inline constexpr const char* kMasterCodeRefused = "This is Invalid number. Please try again!";
+// Why `code` cannot be written as the code of the row `employees` shows ("" when it can): another
+// stored row holds it (looked up in the store itself, so a code another station gave meanwhile
+// counts too), or it is the master access code.
+std::string codeRefusal(ui::Data& employees, const std::string& code);
+
 // The staff records: a manager browses the employee rows under the employee's photo, finds one by
 // its code, adds, changes and erases rows, and sets each employee's level, position and rights.
 // Opened from the people hub (and closed back to it) or from the main window's menu ("QS").
@@ -105,9 +113,6 @@ private:
     void EnterBrowseMode();
     // Save's steps; false when it refused or the store did, the edits then staying in the boxes.
     bool SaveRecord();
-    // Why the typed code cannot be written ("" when it can): another row holds it, or it is the
-    // master access code.
-    std::string codeRefusal();
     // Drops the pending edit: a new row is abandoned, a changed one shown again as stored.
     void DropPendingEdit();
 

@@ -149,6 +149,9 @@ TEST_F(FolioSave, AFolioIsUpdatedByItsOwnNumberAndAMissingHeaderSavesNothing) {
     ASSERT_EQ(rooms.cmbRept.tag(), "DidRecall");
     EXPECT_EQ(rooms.txtTotal.text(), "50.00");
     ASSERT_EQ(rooms.grdOrderItems.rows(), 3);
+    // Back from a screen shown over it, the folio is not recalled again.
+    rooms.Form_Activate();
+    ASSERT_EQ(rooms.grdOrderItems.rows(), 3);
     rooms.grdOrderItems.AddItem("2\tTea\t$8.50\tD");
     rooms.txtTotal.setText("67.00");
     ASSERT_TRUE(ui::input::click(rooms.cmdSave));

@@ -135,12 +135,33 @@ TEST_F(Login, RetryAfterTheShareCameBackWorksWithTheShare) {
     EXPECT_EQ(ui::forms().find<frmMain>()->tag(), "Level 2");
 }
 
-TEST_F(Login, AFirstStartIsRecordedBeforeTheWizardWouldShow) {
+TEST_F(Login, AFirstStartIsRecordedBeforeTheWizardShows) {
     ASSERT_FALSE(os::setupDone());
+    bool recordedWhileShown = false;
+    host().whileWaiting([&] {
+        recordedWhileShown = os::setupDone();
+        EXPECT_TRUE(login().visible());
+        ui::forms().byName("frmRegister").Unload();
+    });
     start();
+    EXPECT_TRUE(recordedWhileShown);
     EXPECT_TRUE(os::setupDone());
     EXPECT_TRUE(prompts().empty());
     EXPECT_TRUE(login().visible());
+    EXPECT_FALSE(ui::forms().isLoaded("frmRegister"));
+}
+
+TEST_F(Login, ASecondStartShowsNoWizard) {
+    host().whileWaiting([] { ui::forms().byName("frmRegister").Unload(); });
+    start();
+    ASSERT_TRUE(os::setupDone());
+    ui::runEvent([] { ui::forms().find<frmMain>()->Unload(); });
+    ui::runEvent([] { login().Unload(); });
+    // The same station's root, started again.
+    ui::runEvent([] { ui::program().startUp(); });
+    EXPECT_TRUE(login().visible());
+    EXPECT_FALSE(ui::forms().isLoaded("frmRegister"));
+    EXPECT_TRUE(prompts().empty());
 }
 
 TEST_F(Login, KeyPressNumericValidFeedsTheKeypadOnlyFromAPadButton) {

@@ -245,9 +245,13 @@ FormWindow& QtHost::windowFor(ui::Form& form, bool modal) {
     if (form.isMdiForm()) {
         kind = Kind::Main;
     } else if (form.mdiChild() && !modal) {
-        // A child lives in the main window's area, made (hidden) for it when the main window is
-        // loaded but not shown yet.
-        if (ui::Form* main = ui::forms().mainWindow()) {
+        // A child lives in the main window's area. While the main window is loaded but not shown
+        // (the log-in, a first start's set-up) that area is on no screen: a child shown then has
+        // a window of its own, in front, which it keeps until it closes or hides.
+        FormWindow* own = windowOf(form);
+        bool keepOwn = own && own->kind() == Kind::Own && !own->modal() && own->window() && own->window()->isVisible();
+        ui::Form* main = ui::forms().mainWindow();
+        if (main && main->visible() && !keepOwn) {
             area = windowFor(*main, false).mdiArea();
             if (area) kind = Kind::MdiChild;
         }

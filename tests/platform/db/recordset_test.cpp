@@ -368,6 +368,37 @@ TEST(Recordset, PositionsAndBookmarks) {
     EXPECT_EQ(shown(empty.field("szID_no")), "none");
 }
 
+// Screens keep a bookmark from one recordset and go back to the row through another (a search
+// re-read in another order, a screen opened again): the bookmark is the row's own identity.
+TEST(Recordset, ABookmarkFindsItsRowFromAnyRecordsetOfItsTable) {
+    test::TempRoot root;
+    db::Database d = test::fixtureStore(kStore, "front_desk.sql");
+    db::Recordset byCode = test::open(d, "SELECT * FROM tbEmplo ORDER BY szID_no ASC");
+    ok(byCode.setAbsolutePosition(2));
+    ASSERT_EQ(shown(byCode.field("szName_nm")), "Cy");
+    auto mark = byCode.bookmark();
+    ASSERT_TRUE(mark.ok());
+
+    db::Recordset byName = test::open(d, "SELECT * FROM tbEmplo ORDER BY szName_nm DESC");
+    ok(byName.setBookmark(*mark));
+    EXPECT_EQ(shown(byName.field("szID_no")), "00123");
+    EXPECT_EQ(byName.absolutePosition(), 1) << "Di, Cy, Bob, Ann";
+
+    // A row added after the mark was taken does not take its place.
+    ok(byName.AddNew());
+    ok(byName.setField("szID_no", "0200"));
+    ok(byName.setField("szName_nm", "Ed"));
+    ok(byName.Update());
+    db::Recordset again = test::open(d, "SELECT * FROM tbEmplo");
+    ok(again.setBookmark(*mark));
+    EXPECT_EQ(shown(again.field("szName_nm")), "Cy");
+
+    // A recordset that does not hold the row cannot go to it.
+    db::Recordset diOnly = test::open(d, "SELECT * FROM tbEmplo WHERE szID_no = '0100'");
+    EXPECT_FALSE(diOnly.setBookmark(*mark).ok());
+    EXPECT_EQ(shown(diOnly.field("szName_nm")), "Di") << "a failed bookmark leaves the position";
+}
+
 // A recordset held open while another station writes: it reads the rows it holds afresh,
 // keeps its own rows until Requery, and says so when a row it holds was deleted.
 TEST(Recordset, SeesOtherStationsWrites) {

@@ -11,6 +11,8 @@
 #include <memory>
 #include <string>
 
+#include <unistd.h>
+
 #include "platform/qt/application.h"
 #include "platform/ui/registry.h"
 #include "platform/ui/runtime.h"
@@ -34,9 +36,14 @@ void useStationScreen() {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (platform && std::string(platform) != "offscreen") return;
     std::filesystem::path config = std::filesystem::path(PELK_TEST_BINARY_DIR) / "offscreen_1024x768.json";
-    std::ofstream(config) << R"({"synchronousWindowSystemEvents": false, "windowFrameMargins": false,
+    // Test programs run side by side and each writes the file: written whole under a name of its
+    // own and renamed into place, so no program ever reads it half-written (or empty).
+    std::filesystem::path written = config;
+    written += "." + std::to_string(getpid());
+    std::ofstream(written) << R"({"synchronousWindowSystemEvents": false, "windowFrameMargins": false,
   "screens": [{"name": "Station", "x": 0, "y": 0, "width": 1024, "height": 768,
                "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+    std::filesystem::rename(written, config);
     setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config.string()).c_str(), 1);
 }
 
@@ -86,6 +93,10 @@ QImage QtSession::screenshot(QWidget* widget, const std::string& name) {
     return image;
 }
 
+// Generous: on a loaded machine a dialog can take well over a second to come up, and closing it
+// from here while the answer is still on its way would pull the window from under the test.
+constexpr int kModalPatience = 10000;
+
 void QtSession::whenModal(std::function<void(QWidget*)> answer) {
     auto timer = new QTimer();
     auto clock = std::make_shared<QElapsedTimer>();
@@ -101,7 +112,7 @@ void QtSession::whenModal(std::function<void(QWidget*)> answer) {
             *done = QApplication::activeModalWidget() != modal;
             return;
         }
-        if (clock->elapsed() > 1000) {
+        if (clock->elapsed() > kModalPatience) {
             timer->stop();
             timer->deleteLater();
             ADD_FAILURE() << "nothing was shown waiting";
@@ -109,7 +120,7 @@ void QtSession::whenModal(std::function<void(QWidget*)> answer) {
     });
     timer->start();
     // A dialog left open must not hang the test program.
-    QTimer::singleShot(1500, qApp, [done] {
+    QTimer::singleShot(kModalPatience + 2000, qApp, [done] {
         if (*done) return;
         QWidget* open = QApplication::activeModalWidget();
         if (!open) return;

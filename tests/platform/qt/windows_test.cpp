@@ -138,6 +138,41 @@ TEST_F(Windows, AnInputBoxAnsweredAndCancelled) {
     EXPECT_EQ(caller.events, (Events{"room [212]", "room []"}));
 }
 
+// A child shown while the main window is loaded but hidden would be on no screen inside it: it
+// has a window of its own, in front, until it closes; shown again later it goes into the area.
+TEST_F(Windows, AChildShownWhileTheMainWindowIsHiddenHasAWindowOfItsOwn) {
+    auto& main = ui::forms().get<frmQtMain>();
+    auto& child = ui::forms().get<frmQtChild>();
+    child.Show();
+    settle();
+    QWidget* own = host().topLevelOf(child);
+    ASSERT_TRUE(own);
+    EXPECT_TRUE(own->isVisible());
+    EXPECT_TRUE(own->isWindow());
+    EXPECT_EQ(qobject_cast<QMdiSubWindow*>(own), nullptr);
+    QMainWindow* window = host().mainWindow();
+    EXPECT_TRUE(!window || !window->isVisible());
+
+    // The main window shows meanwhile: the child keeps its window.
+    main.Show();
+    settle();
+    EXPECT_EQ(host().topLevelOf(child), own);
+    EXPECT_TRUE(own->isVisible());
+    window = host().mainWindow();
+    ASSERT_TRUE(window);
+    auto* area = qobject_cast<QMdiArea*>(window->centralWidget());
+    ASSERT_TRUE(area);
+    EXPECT_TRUE(area->subWindowList().isEmpty());
+
+    // Closed and shown again, it lives in the main window's area.
+    child.Unload();
+    settle();
+    ui::forms().get<frmQtChild>().Show();
+    settle();
+    ASSERT_EQ(area->subWindowList().size(), 1);
+    EXPECT_EQ(host().topLevelOf(*ui::forms().find<frmQtChild>()), area->subWindowList().front());
+}
+
 TEST_F(Windows, TheMainWindowFramesItsChildrenAndCarriesItsMenus) {
     auto& main = ui::forms().get<frmQtMain>();
     auto& child = ui::forms().get<frmQtChild>();

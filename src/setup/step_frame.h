@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "platform/ui/ui.h"
+
+namespace pelk::setup {
+
+// The frame every step of the set-up wizard shares: a borderless light-green window centred on
+// the screen, the banner across the top, the pink step label, Back at the bottom left (not on the
+// first step) and Next at the bottom right. Back and Next are the only ways out of a step.
+class WizardStep : public ui::Form {
+public:
+    // `step` counts from 1; the first step has no Back.
+    WizardStep(int step, bool withBack = true);
+
+    ui::Image imgBanner{this, "imgBanner"};
+    ui::Label lblStep{this, "lblStep"};
+    ui::CommandButton cmdClose{this, "cmdClose"};
+    ui::CommandButton cmdNext{this, "cmdNext"};
+
+    void Form_Load() override;
+
+protected:
+    // Closes this step, which stores its bound fields, then shows the other step waiting; the
+    // handler that called it returns only when the rest of the road has run. False when this step
+    // refused to close.
+    template <class Step>
+    bool closeAndShow() {
+        if (!Unload()) return false;
+        ui::forms().get<Step>().Show(ui::kModal);
+        return true;
+    }
+};
+
+}  // namespace pelk::setup
