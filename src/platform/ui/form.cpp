@@ -27,7 +27,10 @@ private:
 
 }  // namespace
 
-Form::Form() = default;
+Form::Form() {
+    static std::int32_t lastHandle = 0;
+    hWnd_ = ++lastHandle;
+}
 Form::~Form() = default;
 
 int Form::registerControl(Control* c) {
@@ -333,6 +336,7 @@ const PropertyList& Form::properties() const {
         prop::of("MinButton", &Form::minButton, &Form::setMinButton),
         prop::of("MaxButton", &Form::maxButton, &Form::setMaxButton),
         prop::readOnly("MDIChild", &Form::mdiChild),
+        prop::readOnly("hWnd", &Form::hWnd),
     };
     return list;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,6 +51,9 @@ public:
     std::string path() const override { return name_; }
     // False before the registry has loaded it and once it is unloaded.
     bool isLoaded() const { return loaded_; }
+    // The window handle: a number no other form instance of the run has, so a screen can tell
+    // the form that opened it from a later instance of the same form.
+    std::int32_t hWnd() const { return hWnd_; }
 
     virtual void Form_Load() {}
     // On every activation: when shown, when brought forward, when a form shown waiting over it goes.
@@ -168,6 +172,7 @@ private:
     void finishUnload();
 
     std::string name_;
+    std::int32_t hWnd_;
     bool made_ = false;
     bool loaded_ = false;
     bool unloading_ = false;

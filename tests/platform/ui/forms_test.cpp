@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -432,3 +433,24 @@ TEST(Forms, DesignPicturesReadAsTheirWords) {
 }
 
 }  // namespace
+
+// A screen tells the form that opened it from a later instance of the same form by its handle:
+// no two instances of the run share one, even when a fresh instance takes the old one's memory.
+TEST(Forms, EveryInstanceHasAHandleOfItsOwn) {
+    FormsSession s;
+    std::vector<std::int32_t> handles;
+    for (int round = 0; round < 3; ++round) {
+        frmQuestion& q = ui::forms().get<frmQuestion>();
+        handles.push_back(q.hWnd());
+        handles.push_back(ui::forms().get<frmOpener>().hWnd());
+        EXPECT_EQ(q.property("hWnd"), std::to_string(q.hWnd()));
+        q.Unload();
+        ui::forms().get<frmOpener>().Unload();
+        ui::forms().collect();
+    }
+    std::vector<std::int32_t> distinct = handles;
+    std::sort(distinct.begin(), distinct.end());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    EXPECT_EQ(distinct.size(), handles.size());
+    for (std::int32_t h : handles) EXPECT_GT(h, 0);
+}

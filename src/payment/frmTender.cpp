@@ -1,0 +1,792 @@
+#include "payment/frmTender.h"
+
+#include <initializer_list>
+#include <string>
+
+#include "folio/frmRooms.h"
+#include "folio/stores.h"
+#include "platform/core/clock.h"
+#include "platform/core/datetime.h"
+#include "platform/core/format.h"
+#include "platform/core/money.h"
+#include "platform/core/value.h"
+#include "platform/db/quoting.h"
+#include "platform/db/unit_of_work.h"
+#include "platform/print/printer.h"
+#include "settings/common.h"
+#include "settings/frmInfor.h"
+#include "settings/frmReset.h"
+
+namespace pelk::payment {
+
+namespace {
+
+constexpr ui::Color kModeGreen = 0xC0FFC0;  // RGB 192, 255, 192
+constexpr ui::Color kModeGrey = 0xE0E0E0;   // RGB 224, 224, 224
+constexpr std::string_view kAmountFormat = "###,###,##0.00";
+constexpr std::string_view kKeypadFormat = "###0.00";
+constexpr std::string_view kHandBackFormat = "#,##0.00";
+constexpr std::string_view kByReceipt = "SELECT * FROM tblDy_Order ORDER BY Inv ASC";
+// More keypad digits than this would no longer fit an amount: the key is ignored.
+constexpr std::size_t kLongestEntry = 15;
+
+// A box that reads as a number shows it formatted; any other text stays as it is.
+void reformat(ui::TextBox& box) { box.setText(core::format(core::Value(box.text()), kAmountFormat)); }
+
+}  // namespace
+
+core::Money wholeAmount(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < text.size() && text[i] == '-') {
+        negative = true;
+        ++i;
+    }
+    std::string digits;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        char c = text[i];
+        if (c >= '0' && c <= '9')
+            digits += c;
+        else if (c == ',')
+            continue;
+        else if (c == '.' && !point) {
+            point = true;
+            digits += c;
+        } else
+            break;
+    }
+    auto amount = core::Money::parse(digits);
+    if (!amount) return core::Money{};
+    return negative ? -*amount : *amount;
+}
+
+frmTender::frmTender() {
+    setCaption("Tender");
+    setWidth(12120);
+    setHeight(8280);
+    setBorderStyle(3);
+    setBackColor(settings::kScreenGreen);
+
+    ui::Font labelFont{"MS Sans Serif", 9.75, true};
+    ui::Font boxFont{"MS Sans Serif", 12, false};
+    auto label = [&](ui::Label& l, const char* caption, double left, double top, double width) {
+        l.setCaption(caption);
+        l.Move(left, top + 60, width, 300);
+        l.setBackStyle(0);
+        l.setFont(labelFont);
+    };
+    auto box = [&](ui::TextBox& t, double left, double top, double width) {
+        t.Move(left, top, width, 405);
+        t.setFont(boxFont);
+    };
+    auto button = [&](ui::CommandButton& b, const char* caption, double left, double top, double width, double height) {
+        b.setCaption(caption);
+        b.Move(left, top, width, height);
+        b.setFont(labelFont);
+    };
+
+    // The modes, in a column on the left under their heading.
+    label(lblTrans, "Credit Card Transactions", 120, 60, 2295);
+    lblTrans.setAlignment(ui::kCenter);
+    double modeTop = 480;
+    for (auto [b, caption] :
+         {std::pair{&cmdPurchase, "Purchase"}, std::pair{&cmdReturn, "Return"}, std::pair{&cmdForce, "Force"},
+          std::pair{&cmdPre, "Pre-Authorization"}, std::pair{&cmdVoid, "Void"}}) {
+        button(*b, caption, 120, modeTop, 2295, 795);
+        b->setStyle(1);
+        b->setBackColor(kModeGrey);
+        modeTop += 900;
+    }
+
+    // The card, in the frame that names the mode.
+    frame.Move(2580, 60, 4695, 4875);
+    frame.setBackColor(settings::kScreenGreen);
+    frame.setFont(labelFont);
+    struct Row {
+        ui::Label& label;
+        const char* caption;
+        ui::TextBox& box;
+    };
+    double rowTop = 330;
+    for (const Row& r : {Row{lblEmply, "Clerk", txtEmply}, Row{lblInv, "* Receipt #", txtInv},
+                         Row{lblApproval, "Approval Code:", txtApproval}, Row{lblCardNu, "Credit Card #", txtCardNu},
+                         Row{lblExp, "Expiration (MMYY)", txtExp}, Row{lblZip, "* Zip Code", txtZip},
+                         Row{lblAddress, "* Address", txtAddress}, Row{lblCVC, "* CVV2/CVC2", txtCVC}}) {
+        r.label.setContainer(frame);
+        r.box.setContainer(frame);
+        label(r.label, r.caption, 120, rowTop, 1935);
+        box(r.box, 2100, rowTop, 2460);
+        rowTop += 480;
+    }
+    txtInv.setWidth(1500);
+    cmdFind.setContainer(frame);
+    button(cmdFind, "Find", 3660, 810, 900, 405);
+    chkSame.setContainer(frame);
+    chkSame.Move(2100, rowTop, 2460, 345);
+    chkSame.setBackColor(settings::kScreenGreen);
+    txtCardType.setVisible(false);
+
+    // Card processing, under the frame; the brand buttons share one place.
+    ImgXcharge.Move(2580, 5040, 1215, 900);
+    ImgXcharge.setBorderStyle(1);
+    ImgXcharge.setVisible(false);
+    for (auto [b, caption] : {std::pair{&cmdAmEx, "AMEX"}, std::pair{&cmdVisa, "VISA"}, std::pair{&cmdMaster, "Master"},
+                              std::pair{&cmdDiscover, "Discover"}}) {
+        button(*b, caption, 3900, 5040, 1215, 900);
+        b->setVisible(false);
+    }
+    txtAnswer.Move(5220, 5040, 2055, 900);
+    txtAnswer.setMultiLine(true);
+    txtAnswer.setBackColor(kModeGreen);
+    txtAnswer.setFont({"MS Sans Serif", 8.25, true});
+    txtAnswer.setVisible(false);
+    txtString.setVisible(false);
+    Text1.setText("C:\\Program Files\\X-Charge\\LocalTran");
+    Text1.setVisible(false);
+
+    // The amounts on the right: the label, the Cash or Coupon button, the box, its Empty.
+    double labelLeft = 7440, buttonLeft = 8460, boxLeft = 9420, emptyLeft = 11010;
+    label(lblPaid, "Pre-Paid:", labelLeft, 120, 1000);
+    box(txtPaid, boxLeft, 120, 1500);
+    button(cmdPaid, "Empty", emptyLeft, 120, 900, 405);
+    label(lblEnding, "Amount:", labelLeft, 600, 1000);
+    box(txtEnding, boxLeft, 600, 1500);
+    label(lblGet, "Tender:", labelLeft, 1080, 1000);
+    button(cmdCash, "Cash", buttonLeft, 1080, 900, 405);
+    box(txtGet, boxLeft, 1080, 1500);
+    button(cmdEmpty, "Empty", emptyLeft, 1080, 900, 405);
+    button(cmdCoupon, "Coupon", buttonLeft, 1560, 900, 405);
+    box(txtCoupon, boxLeft, 1560, 1500);
+    button(cmdEmpty1, "Empty", emptyLeft, 1560, 900, 405);
+    label(lblReturn, "Change:", labelLeft, 2040, 1000);
+    box(txtReturn, boxLeft, 2040, 1500);
+    txtReturn.setLocked(true);
+    for (ui::TextBox* t : {&txtPaid, &txtEnding, &txtGet, &txtCoupon, &txtReturn}) t->setAlignment(ui::kRightJustify);
+
+    // The keypad: 1 2 3 / 4 5 6 / 7 8 9 / (blank) 0 00, on its backdrop.
+    double keyLeft = 8640, keyTop = 2880, keyWidth = 900, keyHeight = 660;
+    cmdKeypad.Move(keyLeft - 120, keyTop - 120, 3 * keyWidth + 240, 4 * keyHeight + 240);
+    cmdKeypad.setTabStop(false);
+    for (int digit = 1; digit <= 9; ++digit) {
+        int at = digit - 1;
+        button(comNumber(digit), std::to_string(digit).c_str(), keyLeft + (at % 3) * keyWidth,
+               keyTop + (at / 3) * keyHeight, keyWidth, keyHeight);
+    }
+    button(cmdSp, "", keyLeft, keyTop + 3 * keyHeight, keyWidth, keyHeight);
+    button(comNumber(0), "0", keyLeft + keyWidth, keyTop + 3 * keyHeight, keyWidth, keyHeight);
+    button(cmdBack, "00", keyLeft + 2 * keyWidth, keyTop + 3 * keyHeight, keyWidth, keyHeight);
+    for (ui::CommandButton* key : comNumber.members()) key->setFont({"MS Sans Serif", 13.5, true});
+    cmdBack.setFont({"MS Sans Serif", 13.5, true});
+    txtFEntr.setVisible(false);
+
+    button(cmdNext, "Submit", 2580, 6300, 2295, 1095);
+    button(cmdClose, "Close", 4980, 6300, 2295, 1095);
+    cmdNext.setFont({"MS Sans Serif", 13.5, true});
+    cmdClose.setFont({"MS Sans Serif", 13.5, true});
+
+    datOrders.setConnect("Access 2000;");
+    datOrders.setVisible(false);
+
+    cmdPurchase.onClick([this] { cmdPurchase_Click(); });
+    cmdReturn.onClick([this] { cmdReturn_Click(); });
+    cmdForce.onClick([this] { cmdForce_Click(); });
+    cmdPre.onClick([this] { cmdPre_Click(); });
+    cmdVoid.onClick([this] { cmdVoid_Click(); });
+    comNumber.onClick([this](int index) { comNumber_Click(index); });
+    cmdBack.onClick([this] { cmdBack_Click(); });
+    txtGet.onClick([this] { txtGet_Click(); });
+    txtInv.onClick([this] { txtInv_Click(); });
+    txtApproval.onClick([this] { txtApproval_Click(); });
+    txtCoupon.onClick([this] { txtCoupon_Click(); });
+    txtPaid.onClick([this] { txtPaid_Click(); });
+    txtEnding.onClick([this] { txtEnding_Click(); });
+    cmdCash.onClick([this] { cmdCash_Click(); });
+    cmdCoupon.onClick([this] { cmdCoupon_Click(); });
+    cmdEmpty.onClick([this] { cmdEmpty_Click(); });
+    cmdEmpty1.onClick([this] { cmdEmpty1_Click(); });
+    cmdPaid.onClick([this] { cmdPaid_Click(); });
+    txtGet.onChange([this] { txtGet_Change(); });
+    txtCoupon.onChange([this] { txtCoupon_Change(); });
+    txtEnding.onChange([this] { txtEnding_Change(); });
+    txtReturn.onChange([this] { txtReturn_Change(); });
+    cmdFind.onClick([this] { cmdFind_Click(); });
+    cmdNext.onClick([this] { cmdNext_Click(); });
+    cmdClose.onClick([this] { cmdClose_Click(); });
+    txtCardType.onChange([this] { txtCardType_Change(); });
+    for (ui::CommandButton* b : {&cmdAmEx, &cmdVisa, &cmdMaster, &cmdDiscover})
+        b->onClick([this] { ClearCardFields(); });
+    txtCardNu.onClick([this] { txtCardNu_Click(); });
+    txtCardNu.onKeyPress([this](int& key) { txtCardNu_KeyPress(key); });
+}
+
+// The room screen open now is the one whose folio this payment is for: the tender screen is only
+// ever opened from it.
+void frmTender::Form_Load() {
+    settings::CentreForm(*this, 5);
+    bool business = ui::forms().get<settings::frmReset>().txtDisplay.text() == "Check Book";
+    datOrders.setDatabaseName(settings::ResolveDataPath(business ? folio::kOrderBook : folio::kTrainingOrderBook));
+    datOrders.setRecordSource(std::string(folio::kDeliveryTable));
+    cmdPre_Click();
+    cardRun().SwipeRead = false;
+    if (folio::frmRooms* rooms = ui::forms().find<folio::frmRooms>()) opener_ = rooms->hWnd();
+}
+
+// ---- Modes ----
+
+void frmTender::ResetModeButtons() {
+    for (ui::CommandButton* b : {&cmdPurchase, &cmdReturn, &cmdForce, &cmdPre, &cmdVoid}) b->setBackColor(kModeGrey);
+}
+
+void frmTender::selectMode(ui::CommandButton& button, const char* mode) {
+    frame.setCaption(mode);
+    ResetModeButtons();
+    button.setBackColor(kModeGreen);
+}
+
+void frmTender::cmdPurchase_Click() {
+    selectMode(cmdPurchase, "Purchase");
+    cmdFind.setVisible(false);
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&lblApproval, &txtApproval}) c->setVisible(false);
+    txtCardNu.setEnabled(true);
+    txtExp.setEnabled(true);
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{&lblAddress, &txtAddress, &lblZip, &txtZip, &lblCVC, &txtCVC, &lblGet,
+                                             &cmdCash, &txtGet, &cmdEmpty, &cmdCoupon, &cmdEmpty1, &txtCoupon})
+        c->setVisible(true);
+}
+
+void frmTender::cmdReturn_Click() {
+    selectMode(cmdReturn, "Return");
+    cmdFind.setVisible(false);
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&lblApproval, &txtApproval}) c->setVisible(false);
+    txtCardNu.setEnabled(true);
+    txtExp.setEnabled(true);
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&lblAddress, &txtAddress, &lblZip, &txtZip, &lblCVC,
+                                                              &txtCVC, &cmdCoupon, &cmdEmpty1, &txtCoupon})
+        c->setVisible(false);
+}
+
+void frmTender::cmdForce_Click() {
+    selectMode(cmdForce, "Force");
+    cmdFind.setVisible(false);
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&lblApproval, &txtApproval}) c->setVisible(true);
+    txtCardNu.setEnabled(true);
+    txtExp.setEnabled(true);
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&lblAddress, &txtAddress, &lblZip, &txtZip, &lblCVC,
+                                                              &txtCVC, &cmdCoupon, &cmdEmpty1, &txtCoupon})
+        c->setVisible(false);
+}
+
+void frmTender::cmdPre_Click() {
+    selectMode(cmdPre, "Pre-Authorization");
+    cmdFind.setVisible(false);
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&lblApproval, &txtApproval}) c->setVisible(false);
+    txtCardNu.setEnabled(true);
+    txtExp.setEnabled(true);
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{&lblAddress, &txtAddress, &lblZip, &txtZip, &lblCVC, &txtCVC, &lblGet,
+                                             &cmdCash, &txtGet, &cmdEmpty, &cmdCoupon, &cmdEmpty1, &txtCoupon})
+        c->setVisible(true);
+}
+
+void frmTender::cmdVoid_Click() {
+    selectMode(cmdVoid, "Void");
+    cmdFind.setVisible(true);
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&lblApproval, &txtApproval}) c->setVisible(false);
+    txtCardNu.setEnabled(false);
+    txtExp.setEnabled(false);
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{&lblAddress, &txtAddress, &lblZip, &txtZip, &lblCVC, &txtCVC, &lblGet,
+                                             &cmdCash, &txtGet, &cmdEmpty, &cmdCoupon, &cmdEmpty1, &txtCoupon})
+        c->setVisible(false);
+}
+
+// ---- Keypad ----
+
+void frmTender::comNumber_Click(int index) { keypad(std::to_string(index)); }
+
+void frmTender::cmdBack_Click() { keypad("00"); }
+
+// Amount targets take the whole entry as cents, so the keys build the amount from the right;
+// the receipt and approval boxes take each key's digits as they come.
+void frmTender::keypad(const std::string& digits) {
+    const std::string& target = cmdKeypad.tag();
+    if (target.empty() || target == "InputCoupon" || target == "InputPaid") {
+        std::string entry = txtFEntr.text() + digits;
+        if (entry.size() > kLongestEntry) return;
+        txtFEntr.setText(entry);
+        core::Money amount = core::Money::fromInt(std::stoll(entry)).dividedBy(core::Money::fromInt(100)).value();
+        ui::TextBox& box = target.empty() ? txtGet : target == "InputCoupon" ? txtCoupon : txtPaid;
+        box.setText(core::format(amount, kKeypadFormat));
+    } else if (target == "Inv" || target == "Appr") {
+        txtFEntr.setText(txtFEntr.text() + digits);
+        ui::TextBox& box = target == "Inv" ? txtInv : txtApproval;
+        box.setText(box.text() + txtFEntr.text());
+        txtFEntr.setText("");
+    }
+}
+
+// ---- Box clicks and the amount buttons ----
+
+void frmTender::txtGet_Click() {
+    txtGet.setText("");
+    txtFEntr.setText("");
+    cmdKeypad.setTag("");
+}
+
+void frmTender::txtInv_Click() {
+    for (ui::TextBox* box : {&txtInv, &txtFEntr, &txtCardNu, &txtExp, &txtEnding}) box->setText("");
+    cmdKeypad.setTag("Inv");
+}
+
+void frmTender::txtApproval_Click() {
+    txtApproval.setText("");
+    txtFEntr.setText("");
+    cmdKeypad.setTag("Appr");
+}
+
+void frmTender::txtCoupon_Click() {
+    txtCoupon.setText("");
+    txtFEntr.setText("");
+    cmdKeypad.setTag("InputCoupon");
+    txtCoupon.SetFocus();
+}
+
+void frmTender::txtPaid_Click() {
+    txtPaid.setText("");
+    txtFEntr.setText("");
+    cmdKeypad.setTag("InputPaid");
+    txtPaid.SetFocus();
+}
+
+void frmTender::txtEnding_Click() { txtEnding.setText(""); }
+
+// Cash pays the amount due, and what is paid in cash is no card payment.
+void frmTender::cmdCash_Click() {
+    cmdNext.setCaption("Submit");
+    txtCardNu.setText("");
+    txtGet.setText(txtEnding.text());
+    cmdNext.SetFocus();
+}
+
+void frmTender::cmdCoupon_Click() {
+    cmdKeypad.setTag("InputCoupon");
+    txtCoupon.setVisible(true);
+    cmdEmpty1.setVisible(true);
+    txtCoupon.SetFocus();
+    txtFEntr.setText("");
+}
+
+void frmTender::cmdEmpty_Click() {
+    txtGet.setText("");
+    txtFEntr.setText("");
+}
+
+void frmTender::cmdEmpty1_Click() {
+    txtCoupon.setText("");
+    txtFEntr.setText("");
+}
+
+// As its twins beside the tender and coupon boxes: a button captioned "Empty" that left the box
+// full would tell the clerk the wrong thing.
+void frmTender::cmdPaid_Click() {
+    txtPaid.setText("");
+    txtFEntr.setText("");
+}
+
+// The pre-paid amount is already on the folio's side, so it takes no part in the change.
+void frmTender::txtGet_Change() {
+    core::Money change = wholeAmount(txtGet.text()) + wholeAmount(txtCoupon.text()) - wholeAmount(txtEnding.text());
+    txtReturn.setText(change.toPlainText());
+}
+
+void frmTender::txtCoupon_Change() { txtGet_Change(); }
+
+void frmTender::txtEnding_Change() { reformat(txtEnding); }
+
+void frmTender::txtReturn_Change() { reformat(txtReturn); }
+
+// ---- Delivery-order look-up ----
+
+// Each step on its own; a receipt that no order holds fills nothing and says nothing.
+void frmTender::cmdFind_Click() {
+    datOrders.setRecordSource(std::string(kByReceipt));
+    if (db::Status opened = datOrders.Refresh(); !opened) return;
+    ui::DataRecordset& orders = datOrders.Recordset();
+    if (db::Status found = orders.FindFirst("Inv =" + db::quote(txtInv.text())); !found || orders.noMatch()) return;
+    for (auto [field, box] :
+         {std::pair{"szNumber_Card", &txtCardNu}, std::pair{"szExp_Card", &txtExp}, std::pair{"Total", &txtEnding}}) {
+        auto value = orders.field(field);
+        if (value && !value->isNull()) box->setText(value->toText());
+    }
+    auto received = orders.field("Receive");
+    if (received && !received->isNull() && received->toText() != "0") txtGet.setText(received->toText());
+}
+
+// ---- Submit and Close ----
+
+// A card that was declined or refused keeps the screen open with its boxes for another try; the
+// drawer still opens by the caption the clerk pressed. A processor that cannot be reached opens
+// nothing.
+void frmTender::cmdNext_Click() {
+    bool process = cmdNext.caption() != "Submit";
+    if (!txtCardNu.text().empty()) {
+        Outcome outcome = RunModeTransaction();
+        if (outcome == Outcome::Failed) return;
+        if (process) KickCashDrawer();
+        if (outcome == Outcome::Declined || outcome == Outcome::Refused) return;
+    } else if (!handBack()) {
+        return;
+    }
+    Unload();
+}
+
+folio::frmRooms* frmTender::openerRoom() const {
+    folio::frmRooms* rooms = ui::forms().find<folio::frmRooms>();
+    if (!rooms || opener_ == 0 || rooms->hWnd() != opener_) return nullptr;
+    return rooms;
+}
+
+bool frmTender::handBack() {
+    folio::frmRooms* rooms = openerRoom();
+    if (!rooms) {
+        ui::MsgBox("The room screen was closed: the payment was not handed back.");
+        return false;
+    }
+    core::Money received = wholeAmount(rooms->txtGet.text()) + wholeAmount(txtGet.text());
+    rooms->txtGet.setText(core::format(received, kHandBackFormat));
+    return true;
+}
+
+void frmTender::cmdClose_Click() { Unload(); }
+
+// ---- Brand display ----
+
+void frmTender::txtCardType_Change() {
+    HideBrandButtons();
+    const std::string& type = txtCardType.text();
+    ui::CommandButton* brand = type == "AMEX"       ? &cmdAmEx
+                               : type == "VISA"     ? &cmdVisa
+                               : type == "Master"   ? &cmdMaster
+                               : type == "Discover" ? &cmdDiscover
+                                                    : nullptr;
+    if (brand) {
+        brand->setVisible(true);
+        ShowCardProcessing();
+        return;
+    }
+    cmdNext.setCaption("Submit");
+    txtAnswer.setVisible(false);
+    ImgXcharge.setVisible(false);
+}
+
+void frmTender::HideBrandButtons() {
+    for (ui::CommandButton* b : {&cmdAmEx, &cmdVisa, &cmdMaster, &cmdDiscover}) b->setVisible(false);
+}
+
+void frmTender::ShowCardProcessing() {
+    cmdNext.setCaption("Process");
+    txtAnswer.setVisible(true);
+    ImgXcharge.setVisible(true);
+}
+
+void frmTender::ClearCardFields() {
+    for (ui::TextBox* box : {&txtCardNu, &txtCardType, &txtExp, &txtCVC, &txtAddress, &txtZip}) box->setText("");
+}
+
+// ---- Card entry ----
+
+CardRun& cardRun() {
+    static CardRun run;
+    return run;
+}
+
+void resetCardRun() { cardRun() = CardRun{}; }
+
+void frmTender::txtCardNu_Click() {
+    txtCardNu.setText("");
+    txtExp.setText("");
+    txtCardNu.setText("-- Swipe Credit Card --");
+    txtCardNu.setSelStart(0);
+    txtCardNu.setSelLength(23);
+}
+
+// The reader ends a swipe with Enter; a typed number has no "%".
+void frmTender::txtCardNu_KeyPress(int& keyAscii) {
+    if (keyAscii != 13) return;
+    if (txtCardNu.text().find('%') == std::string::npos) return;
+    ProcessCard();
+}
+
+void frmTender::ProcessCard() {
+    if (txtEnding.text().empty()) {
+        ui::MsgBox("Must provide a dollar amount.");
+        return;
+    }
+    if (!ParseSwipe(txtCardNu.text())) return;
+    const std::string& mode = frame.caption();
+    auto askForAmount = [this](const char* message) {
+        ui::MsgBox(message, ui::kCritical);
+        txtGet.SetFocus();
+    };
+    if (mode == "Purchase") {
+        if (txtGet.text().empty()) return;
+        txtGet.setText(txtEnding.text());
+        CardPurchase();
+    } else if (mode == "Return") {
+        if (txtGet.text().empty())
+            askForAmount("Please Enter Your Return Amount For This Purchase!!!");
+        else
+            CardReturn();
+    } else if (mode == "Force") {
+        if (txtGet.text().empty())
+            askForAmount("Please Enter Your Tender Amount For This Purchase!!!");
+        else
+            CardPostAuth();
+    } else if (mode == "Pre-Authorization") {
+        if (txtGet.text().empty())
+            askForAmount("Please Enter Your Tender Amount For This Pre-Auth Purchase!!!");
+        else
+            CardPreAuth();
+    }
+}
+
+// Track 1: "%B", the number, "^", the holder, "^", YYMM, further data, "?"; track 2 follows.
+bool frmTender::ParseSwipe(const std::string& swipe) {
+    CardRun& run = cardRun();
+    txtString.setText(swipe);
+    std::size_t p1 = swipe.find('^');
+    if (p1 == std::string::npos) return false;
+    run.HeldCardNumber = p1 > 2 ? swipe.substr(2, p1 - 2) : "";
+    std::size_t p2 = swipe.find('^', p1 + 1);
+    if (p2 == std::string::npos) return false;
+    run.HeldHolderName = swipe.substr(p1 + 1, p2 - p1 - 1);
+    run.HeldExpiry = swipe.substr(p2 + 1, 4);
+    std::size_t q1 = swipe.find('?');
+    run.HeldTrack1 = q1 == std::string::npos ? "" : swipe.substr(0, q1 + 1);
+    if (q1 != std::string::npos) {
+        std::size_t q2 = swipe.find('?', q1 + 1);
+        if (q2 != std::string::npos) run.HeldTrack2 = swipe.substr(q1 + 1, q2 - q1 - 1);
+    }
+    run.SwipeRead = true;
+    ShowSwipedCard();
+    return true;
+}
+
+namespace {
+// MMYY and YYMM are each other's halves swapped.
+std::string swapHalves(const std::string& four) {
+    if (four.size() < 4) return four.size() > 2 ? four.substr(2) + four.substr(0, 2) : four;
+    return four.substr(2, 2) + four.substr(0, 2);
+}
+}  // namespace
+
+void frmTender::ShowSwipedCard() {
+    const CardRun& run = cardRun();
+    if (!run.SwipeRead) return;
+    txtCardNu.setText(run.HeldCardNumber);
+    txtExp.setText(swapHalves(run.HeldExpiry));
+}
+
+frmTender::Outcome frmTender::RunModeTransaction() {
+    const std::string& mode = frame.caption();
+    if (mode == "Purchase") return CardPurchase();
+    if (mode == "Force") return CardPostAuth();
+    if (mode == "Pre-Authorization") return CardPreAuth();
+    return Outcome::NotRun;
+}
+
+frmTender::Outcome frmTender::CardPurchase() {
+    if (txtGet.text().empty()) {
+        ui::MsgBox("Please enter your tender amount first.");
+        txtGet.SetFocus();
+        return Outcome::Refused;
+    }
+    return send(Operation::Purchase);
+}
+
+frmTender::Outcome frmTender::CardPostAuth() { return send(Operation::PostAuth); }
+
+frmTender::Outcome frmTender::CardPreAuth() { return send(Operation::PreAuth); }
+
+frmTender::Outcome frmTender::CardReturn() { return send(Operation::Return); }
+
+// A processor that cannot be made, or a call that fails, charges nothing: the clerk is told why
+// and the screen keeps its boxes.
+frmTender::Outcome frmTender::send(Operation operation) {
+    CardRun& run = cardRun();
+    if (txtExp.text().size() == 4) run.HeldExpiry = swapHalves(txtExp.text());
+    if (!run.processor) {
+        std::string why;
+        run.processor = card::createProcessor(&why);
+        if (!run.processor) {
+            ui::MsgBox("Card processing is not available: " + why);
+            return Outcome::Failed;
+        }
+    }
+    run.ProcessorMessage.clear();
+    run.TransactionId.clear();
+    if (operation != Operation::PostAuth) {
+        run.ApprovalCode.clear();
+        run.CardBrand.clear();
+    }
+
+    card::Request r;
+    r.window = hWnd();
+    r.folder = Text1.text();
+    r.clerk = txtEmply.text();
+    r.reference = "PelkPOS" + txtInv.text();
+    r.cardNumber = txtCardNu.text();
+    r.expiry = run.HeldExpiry;
+    r.swipe = operation == Operation::PostAuth ? "" : txtString.text();
+    r.amount = txtGet.text();
+    if (operation == Operation::PostAuth) r.approvalCode = txtApproval.text();
+    if (operation != Operation::Return) {
+        r.zip = txtZip.text();
+        r.address = txtAddress.text();
+    }
+    if (operation == Operation::Purchase || operation == Operation::PreAuth) r.checkDigits = txtCVC.text();
+
+    card::Answer answer;
+    switch (operation) {
+        case Operation::Purchase:
+            answer = run.processor->Purchase(r);
+            break;
+        case Operation::PostAuth:
+            answer = run.processor->PostAuth(r);
+            break;
+        case Operation::PreAuth:
+            answer = run.processor->PreAuth(r);
+            break;
+        case Operation::Return:
+            answer = run.processor->Return(r);
+            break;
+    }
+    if (!answer.error.empty()) {
+        ui::MsgBox("Card processing is not available: " + answer.error);
+        return Outcome::Failed;
+    }
+    run.ProcessorMessage = answer.message;
+    run.TransactionId = answer.transactionId;
+    if (operation != Operation::PostAuth) {
+        run.ApprovalCode = answer.approvalCode;
+        run.CardBrand = answer.cardBrand;
+    }
+    if (answer.approved) {
+        // The card is charged now, so the folio records it now; a Pre-Auth only holds an amount.
+        if (operation != Operation::PreAuth) {
+            core::Money amount = wholeAmount(r.amount);
+            if (!recordCardPayment(operation == Operation::Return ? -amount : amount))
+                ui::MsgBox("The card payment was not recorded on a folio. Approval code: " + run.ApprovalCode,
+                           ui::kExclamation);
+        }
+        PrintCardSlip();
+        return Outcome::Approved;
+    }
+    ui::MsgBox("Fail: " + run.ProcessorMessage);
+    txtAnswer.setText(run.ProcessorMessage);
+    return Outcome::Declined;
+}
+
+// Header, open-folio row and card amount are one unit of work: two stations paying on one folio
+// each add their own amount to what the other stored.
+bool frmTender::recordCardPayment(core::Money amount) {
+    folio::frmRooms* rooms = openerRoom();
+    if (!rooms) return false;
+    db::UnitOfWork work;
+    db::Status saved = work.begin({rooms->datOrders.databaseName(), rooms->datTable.databaseName()});
+    bool found = false;
+    if (saved) {
+        auto header = rooms->SaveFolioHeader();
+        if (!header)
+            saved = header.error();
+        else
+            found = *header;
+    }
+    if (saved && found) saved = rooms->RegisterOpenFolio();
+    if (saved && found) {
+        ui::Data& orders = rooms->datOrders;
+        orders.setRecordSource("SELECT * FROM tblZu_Order ORDER BY Inv ASC");
+        saved = orders.Refresh();
+        ui::DataRecordset& headers = orders.Recordset();
+        if (saved) saved = headers.FindFirst("Inv = " + db::quote(rooms->folioNumber()));
+        found = saved && !headers.noMatch();
+        if (found) saved = headers.Edit();
+        if (saved && found) {
+            auto before = headers.field("szCard_amt");
+            core::Money paid = before && !before->isNull() ? before->toMoney() : core::Money{};
+            saved = headers.setField("szCard_amt", core::Value(paid + amount));
+        }
+        if (saved && found && amount > core::Money{} && !txtCardType.text().empty())
+            saved = headers.setField("szType_Card", txtCardType.text());
+        if (saved && found) saved = headers.Update();
+    }
+    if (saved && found) saved = work.commit();
+    if (!saved || !found) {
+        work.rollback();
+        rooms->headerDropped();
+        return false;
+    }
+    rooms->headerStored();
+    return true;
+}
+
+// ---- Card receipt and drawer ----
+
+void frmTender::PrintCardSlip() {
+    settings::SelectFrontPrinter();
+    settings::frmInfor& store = ui::forms().get<settings::frmInfor>();
+    std::string card = txtCardNu.text();
+    std::string lastFour = card.size() > 4 ? card.substr(card.size() - 4) : card;
+    for (int copy = 0; copy < 2; ++copy) {
+        print::Printer& p = print::printer();
+        p.PrintQuality = 300;
+        p.FontName = "courier new";
+        p.PrintQuality = -2;
+        p.FontSize = 12;
+        p.print(store.txtL1.text());
+        p.FontSize = 9;
+        p.print(store.txtL2.text());
+        p.print(store.txtL3.text());
+        p.print();
+        if (!txtInv.text().empty()) p.print("Check: " + txtInv.text());
+        if (!txtEmply.text().empty()) p.print("Server: " + txtEmply.text());
+        p.print("Date: " + core::shortDate(core::clock::today()));
+        p.print("Time: " + core::longTime(core::clock::timeOfDay()));
+        p.print();
+        p.print("Card Type: " + txtCardType.text());
+        p.print("Account #: xxxx xxxx " + lastFour);
+        p.print("Exp Date : xx/xx");
+        p.print("Auth Code: " + cardRun().ApprovalCode);
+        p.print();
+        p.FontBold = true;
+        p.FontSize = 18;
+        p.print((frame.caption() == "Return" ? "Return Total: " : "Total: ") + txtGet.text());
+        p.FontSize = 12;
+        p.FontBold = false;
+        p.print();
+        p.print("Tip Amount: ......................");
+        p.print();
+        p.print("Total:............................");
+        p.print();
+        p.print("X ................................");
+        p.print();
+        p.print("  I agree to pay above");
+        p.print("total amount according to");
+        p.print("card issuer agreement.");
+        p.print();
+        p.print("  Thank You Come Again");
+        if (std::string failed = p.EndDoc(); !failed.empty()) ui::MsgBox(failed, ui::kExclamation);
+    }
+    Unload();
+}
+
+void KickCashDrawer() {
+    static constexpr char kPulse[] = {0x1B, 0x70, 0x00, 0x14, 0x64, 0x0D, 0x0A};
+    // A port that cannot be written leaves the drawer shut; there is nothing the clerk could do.
+    (void)print::writeToPort(std::string_view(kPulse, sizeof kPulse));
+}
+
+}  // namespace pelk::payment
