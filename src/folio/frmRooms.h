@@ -182,6 +182,10 @@ public:
     void txtQty_Click();
     void txtQty_Change();
 
+    // ---- Payment and split hand-off ----
+    void cmdTenerRec_Click();
+    void cmdSplit_Click();
+
     // ---- Removing folio lines ----
     void grdOrderItems_Click();
     void RemoveItemLine();

@@ -167,6 +167,8 @@ void frmRooms::setUpRoomService() {
     txtQty.onClick([this] { txtQty_Click(); });
     txtQty.onChange([this] { txtQty_Change(); });
     grdOrderItems.onClick([this] { grdOrderItems_Click(); });
+    cmdTenerRec.onClick([this] { cmdTenerRec_Click(); });
+    cmdSplit.onClick([this] { cmdSplit_Click(); });
 }
 
 // ---- Sections and item pages ----
