@@ -503,10 +503,12 @@ TEST_F(RoomService, ARepeatedItemJoinsItsLineAtTheEndWhenSortReceiptIsOn) {
 
 TEST_F(RoomService, TheEntryBoxesAndTheModeWord) {
     frmRooms& rooms = screen();
+    rooms.Show();
     EXPECT_EQ(rooms.tag(), "");
     EXPECT_FALSE(rooms.txtQty.visible());
     rooms.cmdQty_Click();
     EXPECT_TRUE(rooms.txtQty.visible());
+    EXPECT_EQ(rooms.activeControl(), &rooms.txtQty);
     rooms.txtQty.userClick();
     EXPECT_EQ(rooms.tag(), "Qty");
     struct Case {
@@ -518,7 +520,8 @@ TEST_F(RoomService, TheEntryBoxesAndTheModeWord) {
         for (char ch : std::string(c.typed)) rooms.txtQty.setText(rooms.txtQty.text() + ch);
         EXPECT_EQ(rooms.txtQty.text(), c.kept) << c.typed;
     }
-    // The item number box is hidden: the focus cannot go there and nothing is shown.
+    // The item number box is hidden: the focus cannot go there, stays, and nothing is shown.
+    EXPECT_EQ(rooms.activeControl(), &rooms.txtQty);
     EXPECT_TRUE(prompts().empty());
     rooms.cmdAsk_Click();
     EXPECT_EQ(rooms.tag(), "Zu");
