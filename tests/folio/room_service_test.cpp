@@ -560,5 +560,33 @@ TEST_F(RoomService, TheWorkingRecordNeverReachesTheMenu) {
         EXPECT_EQ(rows->field(field)->toText(), stored) << field;
 }
 
+// A charge taken over as the list shows it ("$1,250.00") is stored and recalled as its amount.
+TEST_F(RoomService, AChargeInTheListsFormIsSavedAndRecalledAsItsAmount) {
+    add("tbAppetizer", {1, "Banquet", "1250"});
+    frmRooms& rooms = screen();
+    rooms.txtRoom.setText("104");
+    open(2);
+    take(1);
+    ASSERT_EQ(lines(), (std::vector<Line>{{"1", "Banquet", "$1,250.00", "B"}}));
+    rooms.cmdSave_Click();
+    EXPECT_TRUE(prompts().empty());
+    auto store = db::Database::open(os::programPath("Ordr.mdb"));
+    ASSERT_TRUE(store);
+    auto rows = store->openRecordset("SELECT * FROM tblDetail");
+    ASSERT_TRUE(rows);
+    ASSERT_EQ(rows->recordCount(), 1);
+    EXPECT_EQ(rows->field("Price")->toMoney(), core::Money::fromInt(1250));
+    std::string number = rows->field("Invoice")->toText();
+
+    reopen();
+    frmRooms& again = screen();
+    again.txtRoom.setText("104");
+    again.cmbRept.setText(number);
+    again.cmbRept.setTag("OldNum");
+    again.Show();
+    EXPECT_EQ(lines(), (std::vector<Line>{{"1", "Banquet", "1,250.00", ""}}));
+    EXPECT_EQ(again.txtTotal.text(), "1,250.00");
+}
+
 }  // namespace
 }  // namespace pelk::folio
