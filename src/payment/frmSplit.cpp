@@ -266,6 +266,99 @@ void frmSplit::recalculate(ui::TextBox& sub, ui::TextBox& tax1, ui::TextBox& tax
 
 void frmSplit::cmdClose_Click() { Unload(); }
 
-void frmSplit::cmdPrint_Click() {}
+// The printed lines leave the first check for good: the second check is emptied after each print,
+// whether or not the printer took it, and the next split is built from what remains.
+void frmSplit::cmdPrint_Click() {
+    if (txtTotal2.text() == "0.00") return;
+    settings::SelectFrontPrinter("*Epson*");
+    folio::frmRooms& rooms = ui::forms().get<folio::frmRooms>();
+    settings::frmInfor& store = ui::forms().get<settings::frmInfor>();
+    auto spaces = [](std::size_t n) { return std::string(n, ' '); };
+    std::string guest = rooms.txtFirstN.text() + " " + rooms.txtLastN.text();
+
+    print::Printer& p = print::printer();
+    p.PrintQuality = 300;
+    p.FontName = "courier new";
+    p.PrintQuality = -2;
+    p.FontSize = 14;
+    p.FontUnderline = false;
+    p.print();
+    p.print();
+    p.print(spaces(57) + "Invoice");
+    p.print();
+    p.print(spaces(50) + "Check Out Date");
+    p.FontSize = 11;
+    p.print(spaces(60) + core::generalDate(core::clock::now()));
+    folio::PrintReceiptHeader();
+    for (int i = 0; i < 3; ++i) p.print();
+    p.print("  Guest Information:");
+    p.print(spaces(4) + guest);
+    p.print(spaces(4) + rooms.txtAdds.text());
+    p.print(spaces(4) + rooms.txtCity.text() + ", " + rooms.txtState.text() + " " + rooms.txtZip.text());
+    p.print(spaces(4) + rooms.txtPhone.text());
+    p.print();
+    p.print();
+    p.FontSize = 9;
+    p.print("  Clerk: " + rooms.lblID.caption());
+    if (rooms.lblChk.tag().empty()) rooms.lblChk.setTag(rooms.cmbRept.text());
+    p.FontSize = 12;
+    p.FontBold = true;
+    p.print(std::string(92, '_'));
+    p.FontUnderline = true;
+    p.print(spaces(4) + "Guest" + spaces(19) + "From" + spaces(12) + "To" + spaces(13) + "Room" + spaces(8) +
+            "Invoice   " + "\n");
+    p.FontUnderline = false;
+    p.FontSize = 10;
+    p.FontBold = false;
+    p.print("  " + guest + spaces(18) + rooms.txtDateIn.text() + spaces(9) + rooms.txtDateOut.text() + spaces(13) +
+            rooms.txtRoom.text() + spaces(13) + rooms.lblChk.tag());
+    p.print();
+    p.print();
+    p.FontBold = true;
+    p.print(std::string(96, '_'));
+    p.FontUnderline = true;
+    p.print(spaces(3) + "Day/Qty" + spaces(30) + "Description" + spaces(30) + "Amount" + spaces(9));
+    p.FontUnderline = false;
+    p.print();
+
+    p.FontName = "courier new";
+    p.FontSize = 11;
+    bool boldLines = store.lblFreeSf.caption() == "Auto";
+    for (int r = 2, last = grdOrderItems2.rows() - 1; r <= last; ++r) {
+        std::string line = spaces(5) + core::text::left(grdOrderItems2.textMatrix(r, 0), 2) + spaces(20) +
+                           core::text::left(grdOrderItems2.textMatrix(r, 1), 70);
+        if (std::size_t n = core::text::len(line); n < 71) line += spaces(71 - n);
+        std::string amount = grdOrderItems2.textMatrix(r, 2);
+        if (amount == "$0.00") amount.clear();
+        line += formattedCell(amount);
+        if (!boldLines) p.FontBold = false;
+        p.print(line);
+    }
+    p.FontUnderline = true;
+    p.print(spaces(100));
+    p.FontUnderline = false;
+    for (int i = 0; i < 3; ++i) p.print();
+    p.print(spaces(65) + "Tax" + spaces(5) + txtATax1.text());
+    if (canada()) p.print(spaces(65) + "Tax" + spaces(6) + txtATax2.text());
+    p.FontBold = true;
+    p.print(spaces(63) + "Total" + spaces(4) + txtTotal2.text());
+    p.FontBold = false;
+    p.print();
+    folio::PrintReceiptNotes(txtSub2.text());
+    if (std::string failed = p.EndDoc(); !failed.empty()) ui::MsgBox(failed, ui::kExclamation);
+
+    grdOrderItems2.setRows(2);
+    txtSub2.setText("0.00");
+    txtTotal2.setText("0.00");
+    const std::string& letter = txtChkB.text();
+    if (letter == "A")
+        txtChkB.setText("B");
+    else if (letter == "B")
+        txtChkB.setText("C");
+    else if (letter == "C")
+        txtChkB.setText("D");
+    else if (letter == "D")
+        txtChkB.setText("E");
+}
 
 }  // namespace pelk::payment

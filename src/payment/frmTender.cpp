@@ -740,6 +740,7 @@ void frmTender::PrintCardSlip() {
     settings::frmInfor& store = ui::forms().get<settings::frmInfor>();
     std::string card = txtCardNu.text();
     std::string lastFour = card.size() > 4 ? card.substr(card.size() - 4) : card;
+    std::string failed;
     for (int copy = 0; copy < 2; ++copy) {
         print::Printer& p = print::printer();
         p.PrintQuality = 300;
@@ -778,8 +779,10 @@ void frmTender::PrintCardSlip() {
         p.print("card issuer agreement.");
         p.print();
         p.print("  Thank You Come Again");
-        if (std::string failed = p.EndDoc(); !failed.empty()) ui::MsgBox(failed, ui::kExclamation);
+        // Both copies are tried; the clerk hears of a printer fault once.
+        if (std::string why = p.EndDoc(); !why.empty() && failed.empty()) failed = why;
     }
+    if (!failed.empty()) ui::MsgBox(failed, ui::kExclamation);
     Unload();
 }
 

@@ -1,8 +1,12 @@
 #include "platform/ui/program.h"
 
+#include <string>
+
 #include "folio/folio.h"
 #include "menu/menu.h"
 #include "payment/payment.h"
+#include "platform/print/printers.h"
+#include "platform/ui/host.h"
 #include "reports/reports.h"
 #include "reservations/reservations.h"
 #include "settings/settings.h"
@@ -34,6 +38,7 @@ void installProgram() {
         setup::declareStores();
     };
     ui::program().startUp = [] {
+        if (std::string skipped = print::loadStationPrinters(); !skipped.empty()) ui::MsgBox(skipped, ui::kExclamation);
         shell::makeMissingStores();
         shell::Main();
     };

@@ -496,5 +496,20 @@ TEST_F(CardEntry, APrinterWithoutAWritablePortTakesNoPulseAndSaysNothing) {
     EXPECT_TRUE(prompts().empty());
 }
 
+// The receipt printer's fault reaches the clerk once; the payment itself stands.
+TEST_F(CardEntry, AReceiptThePrinterRefusesIsToldOnce) {
+    print::PrinterInfo broken{"Receipt", "/no/such/folder/port"};
+    print::setConfiguredPrinters({broken});
+    print::setCurrentPrinter(broken);
+    frmTender& t = open();
+    t.txtCardNu.setText("4242");
+    t.txtGet.setText("5.00");
+    click(t.cmdNext);
+    ASSERT_EQ(prompts().size(), 1u);
+    EXPECT_NE(prompts()[0].find("/no/such/folder/port"), std::string::npos) << prompts()[0];
+    EXPECT_FALSE(ui::forms().isLoaded<frmTender>());
+    EXPECT_EQ(recorder_->calls.size(), 1u);
+}
+
 }  // namespace
 }  // namespace pelk::payment

@@ -12,6 +12,8 @@
 #include "payment/frmSplit.h"
 #include "platform/db/db.h"
 #include "platform/os/paths.h"
+#include "platform/print/printer.h"
+#include "platform/print/printers.h"
 #include "platform/ui/input.h"
 #include "platform/ui/registry.h"
 #include "support/screens.h"
@@ -195,6 +197,143 @@ TEST_F(SplitCheck, EachCheckKeepsItsTaxesAndTotal) {
         s.txtSub.setText("abc");
         EXPECT_EQ(s.txtTotal.text(), c.total);
     }
+}
+
+// A room screen with a guest and one night moved to the second check.
+class SplitPrint : public SplitCheck {
+protected:
+    frmSplit& ready(const Lines& folio, const std::string& subtotal) {
+        folio::frmRooms& rooms = room(folio, subtotal);
+        rooms.txtFirstN.setText("Jane");
+        rooms.txtLastN.setText("Doe");
+        rooms.txtAdds.setText("1 Main St");
+        rooms.txtCity.setText("Springfield");
+        rooms.txtState.setText("IL");
+        rooms.txtZip.setText("62701");
+        rooms.txtPhone.setText("555-0100");
+        rooms.txtDateIn.setText("1/5/2026");
+        rooms.txtDateOut.setText("1/7/2026");
+        rooms.txtRoom.setText("104");
+        return split();
+    }
+};
+
+TEST_F(SplitPrint, PrintsTheSecondCheckAsAnInvoice) {
+    rates("USA", "0.1", "0");
+    run("ZuBak.mdb", "UPDATE tbSetFreePop SET t12 = 'Auto'");
+    frmSplit& s = ready({"2\tRoom Charge 104\t240.00", "1\tTea\t2.00"}, "242.00");
+    ASSERT_TRUE(ui::input::select(s.grdOrderItems, 2, 1));
+    ASSERT_TRUE(ui::input::click(s.cmdPrint));
+    ASSERT_EQ(print::journal().documents.size(), 1u);
+    const print::PrintedDocument& d = print::journal().documents[0];
+    Lines t = d.texts();
+    ASSERT_GE(t.size(), 36u);
+    std::string sp = " ";
+    auto spaces = [](std::size_t n) { return std::string(n, ' '); };
+    EXPECT_EQ(t[2], spaces(57) + "Invoice");
+    EXPECT_EQ(t[4], spaces(50) + "Check Out Date");
+    EXPECT_EQ(t[5], spaces(60) + "1/5/2026 9:00:00 AM");
+    EXPECT_EQ(t[12], "  Guest Information:");
+    EXPECT_EQ(t[13], "    Jane Doe");
+    EXPECT_EQ(t[15], "    Springfield, IL 62701");
+    EXPECT_EQ(t[19], "  Clerk: Ann");
+    EXPECT_EQ(t[20], std::string(92, '_'));
+    EXPECT_EQ(t[21],
+              "    Guest" + spaces(19) + "From" + spaces(12) + "To" + spaces(13) + "Room" + spaces(8) + "Invoice   ");
+    EXPECT_EQ(t[22], "");
+    EXPECT_EQ(t[23],
+              "  Jane Doe" + spaces(18) + "1/5/2026" + spaces(9) + "1/7/2026" + spaces(13) + "104" + spaces(13) + "77");
+    EXPECT_EQ(t[27], spaces(3) + "Day/Qty" + spaces(30) + "Description" + spaces(30) + "Amount" + spaces(9));
+    std::string line = spaces(5) + "1" + spaces(20) + "Room Charge 104";
+    line += spaces(71 - line.size()) + "120.00";
+    EXPECT_EQ(t[29], line);
+    EXPECT_TRUE(d.lines[29].bold) << "bold check lines under Auto";
+    EXPECT_EQ(d.lines[29].fontSize, 11);
+    EXPECT_EQ(t[30], spaces(100));
+    EXPECT_EQ(t[34], spaces(65) + "Tax     12.00");
+    EXPECT_EQ(t[34].find("12.00"), 73u);
+    EXPECT_EQ(t[35], spaces(63) + "Total    132.00");
+    EXPECT_EQ(t[35].find("132.00"), 72u);
+
+    // The second check is emptied for the next split; the first check and the folio number list stay.
+    EXPECT_EQ(s.grdOrderItems2.rows(), 2);
+    for (ui::TextBox* b : {&s.txtSub2, &s.txtATax1, &s.txtTotal2}) EXPECT_EQ(b->text(), "0.00");
+    EXPECT_EQ(s.txtChkB.text(), "B");
+    EXPECT_EQ(lines(s.grdOrderItems), (Lines{"1|Tea|2.00", "1|Room Charge 104|120.00"}));
+    EXPECT_EQ(s.txtSub.text(), "122.00");
+    folio::frmRooms& rooms = ui::forms().get<folio::frmRooms>();
+    EXPECT_EQ(rooms.lblChk.tag(), "77");
+    EXPECT_EQ(rooms.cmbRept.listCount(), 0);
+
+    // Lines moved after a print print alone, under the same number.
+    ASSERT_TRUE(ui::input::select(s.grdOrderItems, 2, 1));
+    ASSERT_TRUE(ui::input::click(s.cmdPrint));
+    ASSERT_EQ(print::journal().documents.size(), 2u);
+    Lines second = print::journal().documents[1].texts();
+    EXPECT_EQ(second[23].substr(second[23].size() - 2), "77");
+    EXPECT_EQ(second[29].substr(0, 30), spaces(5) + "1" + spaces(20) + "Tea ");
+    EXPECT_EQ(second[30], spaces(100));
+}
+
+TEST_F(SplitPrint, TheLetterAdvancesToEAndAnEmptyCheckPrintsNothing) {
+    rates("USA", "0", "0");
+    frmSplit& s = ready({"7\tSoda\t7.00"}, "7.00");
+    ASSERT_TRUE(ui::input::click(s.cmdPrint));
+    EXPECT_TRUE(print::journal().documents.empty());
+    EXPECT_EQ(s.txtChkB.text(), "A");
+    Lines letters;
+    for (int i = 0; i < 6; ++i) {
+        letters.push_back(s.txtChkB.text());
+        ASSERT_TRUE(ui::input::select(s.grdOrderItems, 2, 1));
+        ASSERT_TRUE(ui::input::click(s.cmdPrint));
+    }
+    EXPECT_EQ(letters, (Lines{"A", "B", "C", "D", "E", "E"}));
+    EXPECT_EQ(s.txtChkB.text(), "E");
+    EXPECT_EQ(print::journal().documents.size(), 6u);
+}
+
+TEST_F(SplitPrint, TaxLinesAndPlanNotes) {
+    struct Case {
+        const char* country;
+        const char* plan;
+        bool secondTax;
+        bool planNotes;
+    };
+    for (const Case& c : {Case{"Canada", "100", true, true}, Case{"USA", "120", false, false}}) {
+        rates(c.country, "0.05", "0.07");
+        run("ZuBak.mdb", "UPDATE tbSetInfor SET Notes2 = 'Plan note two', Notes3 = '-'");
+        run("DOZA98.mdb", std::string("UPDATE tbSet SET Plan = '") + c.plan + "'");
+        ui::forms().unloadAllSilently();
+        ui::forms().collect();
+        print::resetJournal();
+        frmSplit& s = ready({"1\tSuite\t120.00"}, "120.00");
+        ASSERT_TRUE(ui::input::select(s.grdOrderItems, 2, 1));
+        ASSERT_TRUE(ui::input::click(s.cmdPrint));
+        ASSERT_EQ(print::journal().documents.size(), 1u) << c.country;
+        Lines t = print::journal().documents[0].texts();
+        bool second = false, note = false, dash = false;
+        for (const std::string& l : t) {
+            second |= l == std::string(65, ' ') + "Tax      8.82";
+            note |= l == "Plan note two";
+            dash |= l == "-";
+        }
+        EXPECT_EQ(second, c.secondTax) << c.country;
+        EXPECT_EQ(note, c.planNotes) << c.country;
+        EXPECT_FALSE(dash);
+    }
+}
+
+// The split check goes to the printer the "*Epson*" rule chose, not to the folio's printer.
+TEST_F(SplitPrint, GoesToTheEpsonPrinter) {
+    rates("USA", "0", "0");
+    run("DOZA98.mdb", "UPDATE tbSet SET Port = 'None', szType = 'Front*'");
+    print::setConfiguredPrinters({print::PrinterInfo{"Front Desk", "LPT2:"}, print::PrinterInfo{"EPSON TM", "LPT3:"},
+                                  print::PrinterInfo{"Kitchen Epson TM", "LPT4:"}});
+    frmSplit& s = ready({"1\tSuite\t120.00"}, "120.00");
+    ASSERT_TRUE(ui::input::select(s.grdOrderItems, 2, 1));
+    ASSERT_TRUE(ui::input::click(s.cmdPrint));
+    ASSERT_EQ(print::journal().documents.size(), 1u);
+    EXPECT_EQ(print::journal().documents[0].printer, "Kitchen Epson TM");
 }
 
 }  // namespace

@@ -145,6 +145,7 @@ private:
         if (cmd == "sql") return sql(w);
         if (cmd == "picture") return picture(w);
         if (cmd == "file") return file(w);
+        if (cmd == "printer") return printer(w);
         if (cmd == "renew") return renew(w);
         if (cmd == "tick") return tick(w);
         if (cmd == "answer") return answer(w);
@@ -241,6 +242,23 @@ private:
         std::filesystem::path dir = w[1];
         if (dir.is_relative()) dir = folder_ / dir;
         os::setRootFolder(dir);
+    }
+
+    // One more line of the station's printer list, which the program reads at its start.
+    void printer(const std::vector<std::string>& w) {
+        arguments(w, 2, 3, "printer NAME PORT [DEVICE]");
+        if (ui::programStarted()) throw ScriptError("printer: the program has already started");
+        std::filesystem::path list = print::stationPrintersFile();
+        std::filesystem::create_directories(list.parent_path());
+        std::ofstream out(list, std::ios::app);
+        out << w[1] << '\t' << w[2];
+        if (w.size() > 3) {
+            out << '\t' << w[3];
+            // A port on this machine is a file under the root: its folder is made, as a device's would be.
+            if (w[3].empty() || w[3][0] != '/') std::filesystem::create_directories(os::mapPath(w[3]).parent_path());
+        }
+        out << '\n';
+        if (!out) throw ScriptError("printer: cannot write " + list.string());
     }
 
     void start(const std::vector<std::string>& w) {

@@ -2,8 +2,11 @@
 
 #include <condition_variable>
 #include <deque>
+#include <fstream>
+#include <iterator>
 #include <thread>
 
+#include "platform/os/paths.h"
 #include "platform/print/command.h"
 
 namespace pelk::print {
@@ -379,5 +382,59 @@ void submitJob(const std::string& queue, const std::filesystem::path& pdf) {
 }
 
 }  // namespace detail
+
+std::vector<PrinterInfo> parseStationPrinters(std::string_view text, std::vector<int>* badLines) {
+    std::vector<PrinterInfo> found;
+    int number = 0;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string line(text.substr(start, end - start));
+        start = end + 1;
+        ++number;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.find_first_not_of(" \t") == std::string::npos || line[0] == '#') {
+            if (end == text.size()) break;
+            continue;
+        }
+        std::vector<std::string> parts;
+        std::size_t from = 0;
+        while (true) {
+            std::size_t tab = line.find('\t', from);
+            parts.push_back(line.substr(from, tab == std::string::npos ? std::string::npos : tab - from));
+            if (tab == std::string::npos) break;
+            from = tab + 1;
+        }
+        bool good = parts.size() >= 2 && parts.size() <= 3 && !parts[0].empty() && !parts[1].empty();
+        if (good)
+            found.push_back(PrinterInfo{parts[0], parts[1], parts.size() == 3 ? parts[2] : std::string{}});
+        else if (badLines)
+            badLines->push_back(number);
+        if (end == text.size()) break;
+    }
+    return found;
+}
+
+std::filesystem::path stationPrintersFile() { return os::stationFolder() / "printers.txt"; }
+
+std::string loadStationPrinters() {
+    std::error_code ec;
+    std::filesystem::path file = stationPrintersFile();
+    if (!std::filesystem::exists(file, ec)) {
+        setConfiguredPrinters({});
+        return {};
+    }
+    std::ifstream in(file, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in && !in.eof()) return "The station's printer list " + file.string() + " cannot be read.";
+    std::vector<int> bad;
+    setConfiguredPrinters(parseStationPrinters(text, &bad));
+    if (bad.empty()) return {};
+    std::string lines;
+    for (int n : bad) lines += (lines.empty() ? "" : ", ") + std::to_string(n);
+    return "The station's printer list " + file.string() + " has lines that name no printer and port; they were " +
+           "skipped: " + lines + ".";
+}
 
 }  // namespace pelk::print

@@ -82,6 +82,16 @@ void setPrintServer(std::shared_ptr<PrintServer> server);
 // The station's own printers (receipt printers on a port, say), listed before the queues.
 void setConfiguredPrinters(std::vector<PrinterInfo> printers);
 
+// The station's printer list: the file `printers.txt` in the station folder, one printer a line,
+// its name, port and (optionally) raw device separated by tabs ("Receipt\tLPT1:\t/dev/usb/lp0");
+// blank lines and lines starting with "#" are left out. Lines that hold no name or no port are
+// skipped and their numbers (from 1) given in `badLines`.
+std::vector<PrinterInfo> parseStationPrinters(std::string_view text, std::vector<int>* badLines = nullptr);
+std::filesystem::path stationPrintersFile();
+// Reads the station's printer list and makes it the configured printers. "" or what the clerk
+// should be told about lines that were skipped; a station without the file has none.
+std::string loadStationPrinters();
+
 // The Printers collection: the configured printers in their order, then the print server's
 // queues in the server's order. The queues are looked up in the background and kept for a
 // while; this call waits for a first answer at most `firstWait`, and afterwards never, so a

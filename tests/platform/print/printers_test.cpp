@@ -4,6 +4,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
+#include <fstream>
 #include <mutex>
 #include <thread>
 
@@ -140,6 +141,33 @@ TEST_F(FakeCups, JobsGoThroughLpAndItsRefusalIsTheReason) {
     EXPECT_EQ(cups.submit("", "/spool/b.pdf"), "");
     EXPECT_EQ(PrintTest::readFile(bin / "lp.args"), "/spool/b.pdf\n");
     EXPECT_EQ(cups.submit("broken", "/spool/c.pdf"), "lp: The printer or class does not exist.");
+}
+
+TEST(StationPrinters, OneALineNamePortAndDevice) {
+    std::vector<int> bad;
+    auto found = parseStationPrinters(
+        "# the front desk\nReceipt Printer\tLPT1:\t/dev/usb/lp0\r\n\nKitchen\tUSB001\nno port here\n\tLPT2:\n"
+        "a\tb\tc\td\nLast\tCOM1:",
+        &bad);
+    EXPECT_EQ(found, (std::vector<PrinterInfo>{
+                         {"Receipt Printer", "LPT1:", "/dev/usb/lp0"}, {"Kitchen", "USB001"}, {"Last", "COM1:"}}));
+    EXPECT_EQ(bad, (std::vector<int>{5, 6, 7}));
+    EXPECT_TRUE(parseStationPrinters("").empty());
+}
+
+// The program reads the list at its start; a bad line is told once, the good ones still count.
+TEST_F(PrintTest, TheStationsPrinterListBecomesTheConfiguredPrinters) {
+    EXPECT_EQ(loadStationPrinters(), "");
+    EXPECT_TRUE(printers(0ms).empty() || printers(0ms).front().DeviceName != "Receipt");
+    fs::create_directories(stationPrintersFile().parent_path());
+    std::ofstream(stationPrintersFile()) << "Receipt\tLPT1:\t" << (root.path() / "drawer").string() << "\nbroken\n";
+    std::string told = loadStationPrinters();
+    EXPECT_NE(told.find("skipped: 2."), std::string::npos) << told;
+    ASSERT_FALSE(printers(0ms).empty());
+    EXPECT_EQ(printers(0ms).front(), (PrinterInfo{"Receipt", "LPT1:", (root.path() / "drawer").string()}));
+    setCurrentPrinter(printers(0ms).front());
+    EXPECT_EQ(writeToPort("\x1B"), "");
+    EXPECT_EQ(readFile(root.path() / "drawer"), "\x1B");
 }
 
 }  // namespace
