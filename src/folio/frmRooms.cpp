@@ -259,6 +259,7 @@ frmRooms::frmRooms() {
     cmdPrint.onClick([this] { cmdPrint_Click(); });
     cmdPrintRce.onClick([this] { (void)cmdPrintRce_Click(); });
     cmdPost.onClick([this] { cmdPost_Click(); });
+    setUpRoomService();
 }
 
 std::string frmRooms::orderBookFile() const {
@@ -301,6 +302,7 @@ void frmRooms::Form_Load() {
     datZuChkO.setRecordSource(std::string(reservations::kReservationTable));
 
     cmdMainM.setTag("Main");
+    DrawSectionButtons();
     ResetFolioGrid();
     FillIdAndCarLists();
 }

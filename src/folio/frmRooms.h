@@ -3,8 +3,11 @@
 #include <optional>
 #include <string>
 
+#include "platform/core/money.h"
 #include "platform/db/recordset.h"
+#include "platform/ui/control_array.h"
 #include "platform/ui/data.h"
+#include "platform/ui/dbgrid.h"
 #include "platform/ui/flexgrid.h"
 #include "platform/ui/rich_text_box.h"
 #include "platform/ui/ui.h"
@@ -138,6 +141,14 @@ public:
     ui::Data datVRoom{this, "datVRoom"};
     ui::Data datZuChkO{this, "datZuChkO"};
 
+    // ---- Room service (declared after datList, which dbList reads) ----
+    // The block of sixteen item buttons (1 to 16) with their number boxes.
+    ui::ControlArray<ui::CommandButton> command{this, "command", 17};
+    ui::ControlArray<ui::TextBox> Text{this, "Text", 17};
+    // The open list's current row: the working record of the item being taken.
+    ui::DBGrid dbList{this, "dbList"};
+    ui::TextBox txtList{this, "txtList"};
+
     void Form_Load() override;
     void Form_Activate() override;
     void FillIdAndCarLists();
@@ -147,6 +158,38 @@ public:
     void AskForClerkId();
     void cmdChngRm_Click();
     void cmdClose_Click();
+
+    // ---- Room service: the section page, the item pages and taking an item ----
+    void setUpRoomService();
+    void DrawSectionButtons();
+    void FillItemPage();
+    void command_Click(int Index);
+    void cmdLast_Click();
+    void cmdNext_Click();
+    void cmdMainM_Click();
+    void cmdSp_Click();
+    void txtList_Change();
+    void lblList_Change();
+    void lblList_Click();
+    void AddItemLine();
+    void AskItemOptions();
+    void ApplyPercentOff();
+    void InsertItemArranged();
+    void cmdAsk_Click();
+    void cmdPercent_Click();
+    void cmdQty_Click();
+    void txtPercent_Click();
+    void txtQty_Click();
+    void txtQty_Change();
+
+    // ---- Payment and split hand-off ----
+    void cmdTenerRec_Click();
+    void cmdSplit_Click();
+
+    // ---- Removing folio lines ----
+    void grdOrderItems_Click();
+    void RemoveItemLine();
+    void RemoveItemWithOptions();
 
     void ResetFolioGrid();
     void cmdAddto_Click();
@@ -199,6 +242,22 @@ public:
     std::string orderBookFile() const;
 
 private:
+    // Asks the size of the working record's item; the answer lands in lblList's Tag.
+    void askItemSize();
+    // The working record's charge: its amount when it reads as one, and how it is written.
+    struct WorkingPrice {
+        std::optional<core::Money> amount;
+        std::string text;
+    };
+    WorkingPrice workingPrice_;
+    // The quantity typed for the item being taken, when the box began with a number.
+    std::optional<core::Money> typedQuantity_;
+
+    // True when a recalled folio's lines are protected by the store's setting (or it cannot be read).
+    bool lineRemovalProtected();
+    // Takes a line's charge off the subtotal; a charge or subtotal that is no amount takes nothing.
+    void takeOffSubtotal(const std::string& charge);
+
     // The change follows the amount received, the total and the coupon alike.
     void computeChange();
 
