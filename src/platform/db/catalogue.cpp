@@ -5,13 +5,17 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <random>
+#include <system_error>
+#include <thread>
 
 #include "platform/core/text.h"
 #include "platform/db/connection.h"
@@ -334,11 +338,16 @@ Status ensureStore(std::string_view windowsPath, const StoreDecl& decl) {
             }
         }
         // A link never replaces a store another station has just made.
+        bool ours = true;
         if (::link(tmp.c_str(), file.c_str()) != 0) {
             int err = errno;
+            ours = false;
             if (err != EEXIST) {
                 // A share without hard links: put it in place unless it appeared meanwhile.
-                if (!fs::exists(file, ec)) fs::rename(tmp, file, ec);
+                if (!fs::exists(file, ec)) {
+                    fs::rename(tmp, file, ec);
+                    ours = !ec;
+                }
                 if (ec || !fs::exists(file)) {
                     fs::remove(tmp, ec);
                     return Error{path, "Could not create the store (" + std::string(std::strerror(err)) + ").",
@@ -347,6 +356,8 @@ Status ensureStore(std::string_view windowsPath, const StoreDecl& decl) {
             }
         }
         fs::remove(tmp, ec);
+        // Made here, whole and marked: nothing to look at. One another station made meanwhile is.
+        if (ours) return {};
     }
     std::int32_t mark = fingerprintOf(decl);
     if (fingerprintIn(file, path) == mark) return {};
@@ -361,16 +372,37 @@ Status ensureStore(std::string_view windowsPath, const StoreDecl& decl) {
 }
 
 std::vector<Error> Catalogue::ensureStores(std::string_view folder) const {
-    std::vector<Error> errors;
     removeUnfinishedStores(os::mapPath(folder));
+    std::vector<StoreDecl> decls;
     for (const StoreDecl& s : stores_) {
-        if (Status st = ensureStore(os::joinPath(folder, s.fileName), s); !st) errors.push_back(st.error());
+        decls.push_back(s);
         if (s.blankTemplate) {
-            StoreDecl blank = s;
-            blank.fileName = "Vy" + s.fileName;
-            if (Status st = ensureStore(os::joinPath(folder, blank.fileName), blank); !st) errors.push_back(st.error());
+            decls.push_back(s);
+            decls.back().fileName = "Vy" + s.fileName;
         }
     }
+    // Each store is a file of its own with a connection of its own, so they are made or looked at
+    // side by side: a first start makes some thirty of them, and the clerk waits for all.
+    std::vector<std::optional<Error>> failed(decls.size());
+    std::atomic<std::size_t> next{0};
+    auto work = [&] {
+        for (std::size_t k; (k = next++) < decls.size();)
+            if (Status st = ensureStore(os::joinPath(folder, decls[k].fileName), decls[k]); !st) failed[k] = st.error();
+    };
+    std::size_t helpers = std::min<std::size_t>(3, decls.size() > 1 ? decls.size() - 1 : 0);
+    std::vector<std::thread> threads;
+    for (std::size_t t = 0; t < helpers; ++t) {
+        try {
+            threads.emplace_back(work);
+        } catch (const std::system_error&) {
+            break;  // no thread to be had: this one does the rest
+        }
+    }
+    work();
+    for (std::thread& t : threads) t.join();
+    std::vector<Error> errors;
+    for (auto& e : failed)
+        if (e) errors.push_back(std::move(*e));
     return errors;
 }
 
