@@ -749,31 +749,8 @@ bool frmRooms::cmdPrintRce_Click() {
     }
     headerStored();
 
+    PrintInvoiceTop(*this);
     print::Printer& p = print::printer();
-    p.PrintQuality = 300;
-    p.FontName = "courier new";
-    p.PrintQuality = -2;
-
-    p.FontSize = 14;
-    p.FontUnderline = false;
-    p.print();
-    p.print();
-    p.print(spaces(57) + "Invoice");
-    p.print();
-    p.print(spaces(50) + "Check Out Date");
-    p.FontSize = 11;
-    p.print(spaces(60) + core::generalDate(core::clock::now()));
-    PrintReceiptHeader();
-    for (int i = 0; i < 3; ++i) p.print();
-    p.print("  Guest Information:");
-    p.print(spaces(4) + txtFirstN.text() + " " + txtLastN.text());
-    p.print(spaces(4) + txtAdds.text());
-    p.print(spaces(4) + txtCity.text() + ", " + txtState.text() + " " + txtZip.text());
-    p.print(spaces(4) + txtPhone.text());
-    p.print();
-    p.print();
-    p.FontSize = 9;
-    p.print("  Clerk: " + lblID.caption());
 
     // Every print adds the number to the list, a reprint too.
     if (lblChk.tag().empty()) lblChk.setTag(cmbRept.text());
@@ -803,17 +780,13 @@ bool frmRooms::cmdPrintRce_Click() {
     p.FontSize = 11;
     bool boldLines = ui::forms().get<settings::frmInfor>().lblFreeSf.caption() == "Auto";
     for (int r = 2, last = grdOrderItems.rows() - 1; r <= last; ++r) {
-        std::string line = spaces(5) + grdOrderItems.textMatrix(r, 0).substr(0, 2) + spaces(20) +
-                           grdOrderItems.textMatrix(r, 1).substr(0, 70);
-        if (line.size() < 71) line += spaces(71 - line.size());
         grdOrderItems.setRow(r);
         grdOrderItems.setCol(2);
         if (grdOrderItems.text() == "$0.00") grdOrderItems.setText("");
         std::string charge = grdOrderItems.text();
         if (auto amount = amountOf(charge)) charge = formatted(*amount);
-        line += charge;
         if (!boldLines) p.FontBold = false;
-        p.print(line);
+        p.print(InvoiceItemLine(grdOrderItems.textMatrix(r, 0), grdOrderItems.textMatrix(r, 1), charge));
     }
     p.FontUnderline = true;
     p.print(spaces(100));

@@ -2,12 +2,53 @@
 
 #include <string>
 
+#include "folio/frmRooms.h"
+#include "platform/core/clock.h"
+#include "platform/core/datetime.h"
 #include "platform/core/money.h"
+#include "platform/core/text.h"
 #include "platform/print/printer.h"
 #include "platform/ui/registry.h"
 #include "settings/frmInfor.h"
 
 namespace pelk::folio {
+
+namespace {
+std::string spaces(std::size_t n) { return std::string(n, ' '); }
+}  // namespace
+
+void PrintInvoiceTop(const frmRooms& rooms) {
+    print::Printer& p = print::printer();
+    p.PrintQuality = 300;
+    p.FontName = "courier new";
+    p.PrintQuality = -2;
+    p.FontSize = 14;
+    p.FontUnderline = false;
+    p.print();
+    p.print();
+    p.print(spaces(57) + "Invoice");
+    p.print();
+    p.print(spaces(50) + "Check Out Date");
+    p.FontSize = 11;
+    p.print(spaces(60) + core::generalDate(core::clock::now()));
+    PrintReceiptHeader();
+    for (int i = 0; i < 3; ++i) p.print();
+    p.print("  Guest Information:");
+    p.print(spaces(4) + rooms.txtFirstN.text() + " " + rooms.txtLastN.text());
+    p.print(spaces(4) + rooms.txtAdds.text());
+    p.print(spaces(4) + rooms.txtCity.text() + ", " + rooms.txtState.text() + " " + rooms.txtZip.text());
+    p.print(spaces(4) + rooms.txtPhone.text());
+    p.print();
+    p.print();
+    p.FontSize = 9;
+    p.print("  Clerk: " + rooms.lblID.caption());
+}
+
+std::string InvoiceItemLine(std::string_view quantity, std::string_view description, std::string_view charge) {
+    std::string line = spaces(5) + core::text::left(quantity, 2) + spaces(20) + core::text::left(description, 70);
+    if (std::size_t n = core::text::len(line); n < 71) line += spaces(71 - n);
+    return line + std::string(charge);
+}
 
 void PrintReceiptHeader() {
     settings::frmInfor& store = ui::forms().get<settings::frmInfor>();

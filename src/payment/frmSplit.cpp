@@ -276,30 +276,8 @@ void frmSplit::cmdPrint_Click() {
     auto spaces = [](std::size_t n) { return std::string(n, ' '); };
     std::string guest = rooms.txtFirstN.text() + " " + rooms.txtLastN.text();
 
+    folio::PrintInvoiceTop(rooms);
     print::Printer& p = print::printer();
-    p.PrintQuality = 300;
-    p.FontName = "courier new";
-    p.PrintQuality = -2;
-    p.FontSize = 14;
-    p.FontUnderline = false;
-    p.print();
-    p.print();
-    p.print(spaces(57) + "Invoice");
-    p.print();
-    p.print(spaces(50) + "Check Out Date");
-    p.FontSize = 11;
-    p.print(spaces(60) + core::generalDate(core::clock::now()));
-    folio::PrintReceiptHeader();
-    for (int i = 0; i < 3; ++i) p.print();
-    p.print("  Guest Information:");
-    p.print(spaces(4) + guest);
-    p.print(spaces(4) + rooms.txtAdds.text());
-    p.print(spaces(4) + rooms.txtCity.text() + ", " + rooms.txtState.text() + " " + rooms.txtZip.text());
-    p.print(spaces(4) + rooms.txtPhone.text());
-    p.print();
-    p.print();
-    p.FontSize = 9;
-    p.print("  Clerk: " + rooms.lblID.caption());
     if (rooms.lblChk.tag().empty()) rooms.lblChk.setTag(rooms.cmbRept.text());
     p.FontSize = 12;
     p.FontBold = true;
@@ -325,14 +303,11 @@ void frmSplit::cmdPrint_Click() {
     p.FontSize = 11;
     bool boldLines = store.lblFreeSf.caption() == "Auto";
     for (int r = 2, last = grdOrderItems2.rows() - 1; r <= last; ++r) {
-        std::string line = spaces(5) + core::text::left(grdOrderItems2.textMatrix(r, 0), 2) + spaces(20) +
-                           core::text::left(grdOrderItems2.textMatrix(r, 1), 70);
-        if (std::size_t n = core::text::len(line); n < 71) line += spaces(71 - n);
         std::string amount = grdOrderItems2.textMatrix(r, 2);
         if (amount == "$0.00") amount.clear();
-        line += formattedCell(amount);
         if (!boldLines) p.FontBold = false;
-        p.print(line);
+        p.print(folio::InvoiceItemLine(grdOrderItems2.textMatrix(r, 0), grdOrderItems2.textMatrix(r, 1),
+                                       formattedCell(amount)));
     }
     p.FontUnderline = true;
     p.print(spaces(100));
