@@ -313,23 +313,7 @@ bool frmRegister2::storePendingEdits() {
 
 // ---- Buttons ----
 
-void frmRegister2::cmdFind_Click() {
-    std::string id = ui::InputBox("Enter Empolyees ID", "Find", "");
-    if (id.empty()) {
-        ui::MsgBox("Empolyees ID Not Entered", ui::kOKCancel, "ERROR");
-        return;
-    }
-    ui::DataRecordset& rows = datInfor.Recordset();
-    auto before = rows.bookmark();
-    db::Status found = rows.FindFirst("szID_no = " + db::quote(id));
-    if (!found) {
-        // A refused ID has been told by Validate.
-        if (found.error().code != ui::kErrCancelledByValidate) datInfor.report(found.error());
-        return;
-    }
-    // No match leaves the recordset without a current record: the record shown stays current.
-    if (rows.noMatch() && before) (void)rows.setBookmark(*before);
-}
+void frmRegister2::cmdFind_Click() { shell::FindEmployeeByCode(datInfor); }
 
 void frmRegister2::cmdNew_Click() {
     // Leaving the record shown can be refused (its edits hold an ID Save would refuse).
@@ -343,24 +327,14 @@ void frmRegister2::cmdNew_Click() {
 }
 
 void frmRegister2::cmdErase_Click() {
-    ui::Beep();
-    if (ui::MsgBox("Do you wish to Erase the current Empolyees", ui::kYesNo | ui::kQuestion, "Erase") !=
-        ui::MsgBoxResult::Yes)
-        return;
-    ui::DataRecordset& rows = datInfor.Recordset();
+    if (!shell::AskEraseEmployee()) return;
     // A new record not yet added is dropped; the store keeps every employee it has.
-    if (rows.editMode() == db::EditMode::Adding) {
+    if (datInfor.Recordset().editMode() == db::EditMode::Adding) {
         cmdNew.setTag("");
-        (void)rows.CancelUpdate();
+        (void)datInfor.Recordset().CancelUpdate();
         return;
     }
-    if (db::Status erased = rows.Delete(); !erased) {
-        datInfor.report(erased.error());
-        return;
-    }
-    if (rows.eof()) return;
-    (void)rows.MoveNext();
-    if (rows.eof()) (void)rows.MovePrevious();
+    shell::EraseCurrentEmployee(datInfor);
 }
 
 void frmRegister2::cmdSave_Click() {

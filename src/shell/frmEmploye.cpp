@@ -284,37 +284,45 @@ void frmEmploye::cmdNew_Click() {
     cmdFind.setEnabled(false);
 }
 
-void frmEmploye::cmdFind_Click() {
+void FindEmployeeByCode(ui::Data& employees) {
     std::string id = ui::InputBox("Enter Empolyees ID", "Find", "");
     if (id.empty()) {
         ui::MsgBox("Empolyees ID Not Entered", ui::kOKCancel, "ERROR");
         return;
     }
-    ui::DataRecordset& rows = datInfor.Recordset();
+    ui::DataRecordset& rows = employees.Recordset();
     auto before = rows.bookmark();
     db::Status found = rows.FindFirst("szID_no = " + db::quote(id));
     if (!found) {
         // A refused code has been told by Validate.
-        if (found.error().code != ui::kErrCancelledByValidate) datInfor.report(found.error());
+        if (found.error().code != ui::kErrCancelledByValidate) employees.report(found.error());
         return;
     }
     // No match leaves the recordset without a current row: the row shown stays current.
     if (rows.noMatch() && before) (void)rows.setBookmark(*before);
 }
 
-void frmEmploye::cmdErase_Click() {
+bool AskEraseEmployee() {
     ui::Beep();
-    if (ui::MsgBox("Do you wish to Erase the current Empolyees", ui::kYesNo | ui::kQuestion, "Erase") !=
-        ui::MsgBoxResult::Yes)
-        return;
-    ui::DataRecordset& rows = datInfor.Recordset();
+    return ui::MsgBox("Do you wish to Erase the current Empolyees", ui::kYesNo | ui::kQuestion, "Erase") ==
+           ui::MsgBoxResult::Yes;
+}
+
+void EraseCurrentEmployee(ui::Data& employees) {
+    ui::DataRecordset& rows = employees.Recordset();
     if (db::Status erased = rows.Delete(); !erased) {
-        datInfor.report(erased.error());
+        employees.report(erased.error());
         return;
     }
     if (rows.eof()) return;
     (void)rows.MoveNext();
     if (rows.eof()) (void)rows.MovePrevious();
+}
+
+void frmEmploye::cmdFind_Click() { FindEmployeeByCode(datInfor); }
+
+void frmEmploye::cmdErase_Click() {
+    if (AskEraseEmployee()) EraseCurrentEmployee(datInfor);
 }
 
 bool frmEmploye::SaveRecord() {

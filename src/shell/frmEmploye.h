@@ -15,6 +15,13 @@ inline constexpr const char* kMasterCodeRefused = "This is Invalid number. Pleas
 // stored row holds it (looked up in the store itself, so a code another station gave meanwhile
 // counts too), or it is the master access code.
 std::string codeRefusal(ui::Data& employees, const std::string& code);
+// Find by code, as the staff screen and the wizard's employee step ask it: the code asked for, the
+// employee shown; no match leaves the employee shown before.
+void FindEmployeeByCode(ui::Data& employees);
+// Erase's question; true when the clerk answers Yes.
+bool AskEraseEmployee();
+// The current employee deleted (a refusal told) and the next one shown, else the one before.
+void EraseCurrentEmployee(ui::Data& employees);
 
 // The staff records: a manager browses the employee rows under the employee's photo, finds one by
 // its code, adds, changes and erases rows, and sets each employee's level, position and rights.
