@@ -35,10 +35,6 @@ protected:
         run("Infor.mdb", "INSERT INTO tbEmplo (szID_no, sFirst_nm) VALUES ('3333', 'Cy')");
     }
     static db::Database store(std::string_view file) { return std::move(*db::Database::open(os::programPath(file))); }
-    static void run(std::string_view file, const std::string& sql) {
-        auto done = store(file).execute(sql);
-        ASSERT_TRUE(done) << sql << "\n" << done.error().message();
-    }
     static long count(std::string_view file, const std::string& table, const std::string& where = "True") {
         auto rows = store(file).openRecordset("SELECT * FROM " + table + " WHERE " + where);
         return rows ? rows->recordCount() : -1;

@@ -20,10 +20,6 @@ namespace {
 class FolioSave : public test::ScreenTest {
 protected:
     static db::Database store(std::string_view file) { return std::move(*db::Database::open(os::programPath(file))); }
-    static void run(std::string_view file, const std::string& sql) {
-        auto done = store(file).execute(sql);
-        ASSERT_TRUE(done) << sql << "\n" << done.error().message();
-    }
     // The first row's field meeting `where`, as the screens read it; "(none)" without a row.
     static std::string field(std::string_view file, const std::string& table, const std::string& where,
                              const char* name) {

@@ -20,12 +20,6 @@ namespace {
 
 class PaymentHandoff : public test::ScreenTest {
 protected:
-    static void run(std::string_view file, const std::string& sql) {
-        auto store = db::Database::open(os::programPath(file));
-        ASSERT_TRUE(store) << store.error().message();
-        auto done = store->execute(sql);
-        ASSERT_TRUE(done) << sql << "\n" << done.error().message();
-    }
     static void reopen() {
         ui::forms().unloadAllSilently();
         ui::forms().collect();

@@ -23,12 +23,6 @@ namespace {
 
 class RoomScreen : public test::ScreenTest {
 protected:
-    static void run(std::string_view file, const std::string& sql) {
-        auto store = db::Database::open(os::programPath(file));
-        ASSERT_TRUE(store) << store.error().message();
-        auto done = store->execute(sql);
-        ASSERT_TRUE(done) << sql << "\n" << done.error().message();
-    }
     static frmRooms& screen() { return ui::forms().get<frmRooms>(); }
     // Every form anew, the settings holders too, so they read the stores as they stand now.
     static void reopen() {

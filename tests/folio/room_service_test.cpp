@@ -23,12 +23,6 @@ using Line = std::vector<std::string>;
 
 class RoomService : public test::ScreenTest {
 protected:
-    static void run(std::string_view file, const std::string& sql) {
-        auto store = db::Database::open(os::programPath(file));
-        ASSERT_TRUE(store) << store.error().message();
-        auto done = store->execute(sql);
-        ASSERT_TRUE(done) << sql << "\n" << done.error().message();
-    }
     static frmRooms& screen() { return ui::forms().get<frmRooms>(); }
     static void reopen() {
         ui::forms().unloadAllSilently();

@@ -21,10 +21,6 @@ protected:
         EXPECT_TRUE(d) << file << ": " << d.error().message();
         return std::move(*d);
     }
-    static void run(std::string_view file, const std::string& sql) {
-        auto done = store(file).execute(sql);
-        ASSERT_TRUE(done) << sql << "\n" << done.error().message();
-    }
 };
 
 TEST_F(OrderBooks, BothBooksAndTheTemplateHoldTheSameTables) {

@@ -25,12 +25,6 @@ using Lines = std::vector<std::string>;
 
 class SplitCheck : public test::ScreenTest {
 protected:
-    static void run(std::string_view file, const std::string& sql) {
-        auto store = db::Database::open(os::programPath(file));
-        ASSERT_TRUE(store) << store.error().message();
-        auto done = store->execute(sql);
-        ASSERT_TRUE(done) << sql << "\n" << done.error().message();
-    }
     static void rates(const std::string& country, const std::string& tax1, const std::string& tax2) {
         run("DOZA98.mdb", "UPDATE tbSet SET setL = '" + country + "', Tax1 = '" + tax1 + "', TaxFed1 = '" + tax2 + "'");
     }

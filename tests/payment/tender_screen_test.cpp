@@ -22,12 +22,6 @@ namespace {
 
 class TenderScreen : public test::ScreenTest {
 protected:
-    static void run(std::string_view file, const std::string& sql) {
-        auto store = db::Database::open(os::programPath(file));
-        ASSERT_TRUE(store) << store.error().message();
-        auto done = store->execute(sql);
-        ASSERT_TRUE(done) << sql << "\n" << done.error().message();
-    }
     // The room screen shown, then the tender screen over it, as the tender button leaves them.
     static frmTender& open() {
         folio::frmRooms& rooms = ui::forms().get<folio::frmRooms>();

@@ -24,10 +24,6 @@ protected:
         EXPECT_TRUE(d) << d.error().message();
         return std::move(*d);
     }
-    static void run(std::string_view file, const std::string& sql) {
-        auto done = store(file).execute(sql);
-        ASSERT_TRUE(done) << sql << "\n" << done.error().message();
-    }
     // The customers in the order every reader visits them.
     static db::Recordset customers() {
         auto rows = store(kCustomerStore).openRecordset(kCustomerSource);

@@ -67,12 +67,6 @@ TEST(Rooms, AreMatchedWholeWithoutRegardToCase) {
 
 class RoomMap : public test::ScreenTest {
 protected:
-    static void run(std::string_view file, const std::string& sql) {
-        auto store = db::Database::open(os::programPath(file));
-        ASSERT_TRUE(store) << store.error().message();
-        auto done = store->execute(sql);
-        ASSERT_TRUE(done) << sql << "\n" << done.error().message();
-    }
     static void room(int position, const char* floorColumn, const std::string& name) {
         run("DOZA98.mdb", std::string("UPDATE tblRooms SET ") + floorColumn + " = " + db::quote(name) +
                               " WHERE ID1 = '" + std::to_string(position) + "'");

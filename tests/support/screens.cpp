@@ -1,6 +1,8 @@
 #include "support/screens.h"
 
 #include "platform/db/catalogue.h"
+#include "platform/db/db.h"
+#include "platform/os/paths.h"
 #include "platform/print/printer.h"
 #include "platform/ui/program.h"
 #include "platform/ui/registry.h"
@@ -23,6 +25,13 @@ ScreenTest::~ScreenTest() {
     ui::forms().unloadAllSilently();
     print::setCurrentPrinter(std::nullopt);
     print::setConfiguredPrinters({});
+}
+
+void ScreenTest::run(std::string_view file, const std::string& sql) {
+    auto store = db::Database::open(os::programPath(file));
+    ASSERT_TRUE(store) << store.error().message();
+    auto done = store->execute(sql);
+    ASSERT_TRUE(done) << sql << "\n" << done.error().message();
 }
 
 std::vector<std::string> ScreenTest::prompts() {

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/print/printers.h"
@@ -22,6 +23,9 @@ protected:
 
     ui::ScriptedHost& host() { return session_.host(); }
     print::RecordingPrintServer& printServer() { return *printServer_; }
+    // A statement run on a store of the program folder, as a fixture lays rows; a failure fails
+    // the test.
+    static void run(std::string_view file, const std::string& sql);
     // The prompts of the message boxes shown so far, in order.
     std::vector<std::string> prompts();
 
