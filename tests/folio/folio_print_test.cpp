@@ -9,6 +9,8 @@
 
 #include "folio/frmFrontDeskMsg.h"
 #include "folio/frmRooms.h"
+#include "folio/receipt.h"
+#include "platform/core/text.h"
 #include "platform/db/db.h"
 #include "platform/os/paths.h"
 #include "platform/print/printer.h"
@@ -74,6 +76,29 @@ protected:
         return docs.empty() ? std::vector<std::string>{} : docs.back().texts();
     }
 };
+
+// The folio and a split check print their item lines alike: columns counted in characters, so a
+// description in another script is cut between letters and the charge stands in its column.
+TEST(InvoiceItemLine, ColumnsAreCountedInCharacters) {
+    struct Case {
+        const char* quantity;
+        std::string description;
+        std::string expected;
+    };
+    const std::string longName(75, 'x');
+    std::string accented;
+    for (int i = 0; i < 75; ++i) accented += "\xC3\xA9";  // é
+    const std::vector<Case> cases = {
+        {"1", "Soup", "     1" + std::string(20, ' ') + "Soup" + std::string(41, ' ') + "5.00"},
+        {"125", "Tea", "     12" + std::string(20, ' ') + "Tea" + std::string(41, ' ') + "5.00"},
+        {"1", longName, "     1" + std::string(20, ' ') + std::string(70, 'x') + "5.00"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(InvoiceItemLine(c.quantity, c.description, "5.00"), c.expected) << c.quantity;
+    std::string line = InvoiceItemLine("1", accented, "5.00");
+    EXPECT_EQ(core::text::len(line), 5u + 1 + 20 + 70 + 4);
+    EXPECT_EQ(line.substr(line.size() - 4), "5.00");
+    EXPECT_EQ(line.substr(line.size() - 6, 2), "\xC3\xA9") << "the last letter kept whole";
+}
 
 TEST_F(FolioPrint, TheFolioPrintsLineByLineInItsFonts) {
     frmRooms& rooms = guest();
