@@ -32,6 +32,7 @@ bool Value::isNumber() const {
 }
 
 std::string Value::toText() const {
+    if (const auto* s = std::get_if<std::string>(&v_)) return *s;  // most fields a screen shows
     struct V {
         std::string operator()(Null) const { return ""; }
         std::string operator()(const std::string& s) const { return s; }

@@ -397,8 +397,10 @@ void Connection::release(sqlite3_stmt* s, bool cached) {
     inUse_[s] = false;
 }
 
-Status Connection::exec(std::string_view sql) {
-    auto st = prepare(sql);
+Status Connection::exec(std::string_view sql) { return run(prepare(sql)); }
+Status Connection::execKept(std::string_view sql) { return run(prepare(sql, true)); }
+
+Status Connection::run(Result<Stmt> st) {
     if (!st) return st.error();
     int rc;
     while ((rc = st->step()) == SQLITE_ROW) {

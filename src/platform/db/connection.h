@@ -78,6 +78,7 @@ public:
     // prepared; criteria and one-off statements are not.
     Result<Stmt> prepare(std::string_view sql, bool keep = false);
     Status exec(std::string_view sql);  // statements without rows
+    Status execKept(std::string_view sql);  // the same, its statement kept for the next time
     // The attached store an alias stands for, for errors met there.
     void nameSchema(const std::string& alias, std::string store) { schemaStores_[alias] = std::move(store); }
     const std::string& storeOf(std::string_view schema) const;
@@ -95,6 +96,7 @@ public:
 private:
     Connection() = default;
     void release(sqlite3_stmt* s, bool cached);
+    Status run(Result<Stmt> st);
     friend class Stmt;
 
     static constexpr std::size_t kKeptStatements = 64;

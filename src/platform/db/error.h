@@ -71,6 +71,9 @@ class [[nodiscard]] Result {
 public:
     Result(T value) : v_(std::in_place_index<0>, std::move(value)) {}
     Result(Error e) : v_(std::in_place_index<1>, std::move(e)) {}
+    // Made where it is kept: a value read field by field is not moved once more on its way out.
+    template <typename... A>
+    explicit Result(std::in_place_t, A&&... a) : v_(std::in_place_index<0>, std::forward<A>(a)...) {}
 
     bool ok() const { return v_.index() == 0; }
     explicit operator bool() const { return ok(); }
@@ -85,6 +88,7 @@ public:
 
     const Error& error() const { return std::get<1>(v_); }
     T valueOr(T fallback) const& { return ok() ? value() : std::move(fallback); }
+    T valueOr(T fallback) && { return ok() ? std::get<0>(std::move(v_)) : std::move(fallback); }
     Status status() const { return ok() ? Status{} : Status{error()}; }
 
 private:

@@ -46,7 +46,7 @@ struct Keyset {
 // each step up to the largest window; and the identities one statement lists when they do not
 // run in order.
 constexpr std::size_t kFirstWindow = 1;
-constexpr std::size_t kLastWindow = 64;
+constexpr std::size_t kLastWindow = 128;
 constexpr std::size_t kListed = 64;
 // Up to this many rows taken by a find are placed in the order one by one.
 constexpr std::size_t kFewMatches = 16;
@@ -262,11 +262,15 @@ struct Recordset::Impl {
 
     // The current row. A row read at an earlier action is read afresh, unless `asHeld`: Edit
     // takes the row as this recordset last read it (as the clerk saw it), for the check at Update.
+    // Every move lets go of the row, so a row still loaded is the current one. Asked for each
+    // field a screen shows, so it stays cheap.
+    bool rowFresh(bool asHeld = false) const {
+        return rowLoaded && !rowGone && !deleted && !invalid &&
+               (asHeld || !sel.updatable || rowAt == actionCount()) && !deadHere();
+    }
+
     Status loadRow(bool asHeld = false) {
-        // Every move lets go of the row, so a row still loaded is the current one.
-        if (rowLoaded && !rowGone && !deleted && !invalid && (asHeld || !sel.updatable || rowAt == actionCount()) &&
-            !deadHere())
-            return {};
+        if (rowFresh(asHeld)) return {};
         if (Status st = resolveFirst(); !st) return st;
         if (deleted || deadHere()) return deletedRow(store());
         auto id = currentId();
@@ -374,20 +378,34 @@ struct Recordset::Impl {
             st->bindInt(2, ids.back());
             return take(*st);
         }
+        // A short window lists few marks: every mark costs the statement, filled or not.
+        std::size_t listed = kListed;
+        while (listed / 4 >= ids.size() && listed > 4) listed /= 4;
         std::string marks;
-        for (std::size_t k = 0; k < kListed; ++k) marks += (k ? ", ?" : "?") + std::to_string(k + 1);
+        for (std::size_t k = 0; k < listed; ++k) marks += (k ? ", ?" : "?") + std::to_string(k + 1);
         auto st = r.conn->prepare(base + " WHERE " + rowidSql() + " IN (" + marks + ")", true);
         if (!st) return st.error();
-        for (std::size_t from = 0; from < ids.size(); from += kListed) {
-            for (std::size_t k = 0; k < kListed; ++k) {
+        // A window read in several lists takes the store's read lock once, not once a list:
+        // each taking is a round trip when the store lies in a shared folder.
+        bool hold = ids.size() > listed && sqlite3_get_autocommit(r.conn->handle()) != 0;
+        if (hold)
+            if (Status b = r.conn->execKept("BEGIN"); !b) return b;
+        for (std::size_t from = 0; from < ids.size(); from += listed) {
+            for (std::size_t k = 0; k < listed; ++k) {
                 if (from + k < ids.size())
                     st->bindInt(static_cast<int>(k + 1), ids[from + k]);
                 else
                     sqlite3_bind_null(st->get(), static_cast<int>(k + 1));
             }
-            if (Status s = take(*st); !s) return s;
+            Status s = take(*st);
             st->reset();
+            if (!s) {
+                if (hold) (void)r.conn->execKept("ROLLBACK");
+                return s;
+            }
         }
+        if (hold)
+            if (Status c = r.conn->execKept("COMMIT"); !c) return c;
         return {};
     }
 
@@ -599,9 +617,14 @@ Result<core::Value> Recordset::field(int index) {
         d_->dirty[k] = 1;
         d_->counterPending = false;
     }
-    if (d_->mode != EditMode::None) return storage::toShown(d_->fields[k].kind, d_->buffer[k]);
-    if (Status st = d_->loadRow(); !st) return st.error();
-    return storage::toShown(d_->fields[k].kind, d_->row[k]);
+    if (d_->mode == EditMode::None && !d_->rowFresh())
+        if (Status st = d_->loadRow(); !st) return st.error();
+    const core::Value& stored = d_->mode != EditMode::None ? d_->buffer[k] : d_->row[k];
+    // Text is shown as stored: copied once, straight into what is handed back.
+    Kind kind = d_->fields[k].kind;
+    if ((kind == Kind::Text || kind == Kind::Memo) && (stored.isText() || stored.isNull()))
+        return Result<core::Value>(std::in_place, stored);
+    return storage::toShown(kind, stored);
 }
 
 Status Recordset::setField(std::string_view name, const core::Value& value) {

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -350,6 +351,45 @@ TEST(Windows, AnotherProcessesWritesShowAtTheNextAction) {
     ok(rs.Update());
     EXPECT_EQ(shown(rs.field("sFirst_nm")), "Mine");
     EXPECT_EQ(rs.recordCount(), 100);  // the rows were taken when it was opened
+}
+
+// A walk through many rows whose order is not the order they were entered in (so they are read
+// by lists of identities, a window in several lists): every row comes once, in order, both ways,
+// and the same inside a unit of work, which already holds the store.
+TEST(Windows, AWalkInAnOrderOfItsOwnShowsEveryRowOnceInOrder) {
+    test::TempRoot root;
+    const std::string path = os::programPath("Infor.mdb");
+    ok(db::ensureStore(
+        path, {"Infor.mdb", {{"tbEmplo", {{"szID_no", db::Kind::Text, 4}, {"sFirst_nm", db::Kind::Text, 50}}, {}}}}));
+    db::Database d = *db::Database::open(path);
+    constexpr int kRows = 700;
+    std::string fill = "BEGIN;";
+    for (int k = 0; k < kRows; ++k) {
+        int code = (k * 397) % kRows;  // entered out of code order
+        fill += "INSERT INTO tbEmplo (szID_no, sFirst_nm) VALUES ('" + std::to_string(1000 + code) + "', 'Name " +
+                std::to_string(code) + "');";
+    }
+    ASSERT_EQ(Station(path).exec(fill + "COMMIT"), SQLITE_OK);
+    auto walk = [&](bool backward) {
+        db::Recordset rs = test::open(d, "SELECT * FROM tbEmplo ORDER BY szID_no");
+        if (backward) ok(rs.MoveLast());
+        std::vector<std::string> seen;
+        while (!(backward ? rs.bof() : rs.eof())) {
+            seen.push_back(shown(rs.field("sFirst_nm")));
+            ok(backward ? rs.MovePrevious() : rs.MoveNext());
+        }
+        if (backward) std::reverse(seen.begin(), seen.end());
+        return seen;
+    };
+    std::vector<std::string> expected;
+    for (int k = 0; k < kRows; ++k) expected.push_back("Name " + std::to_string(k));
+    EXPECT_EQ(walk(false), expected);
+    EXPECT_EQ(walk(true), expected);
+    db::UnitOfWork work;
+    ok(work.begin({path}));
+    EXPECT_EQ(walk(false), expected);
+    ok(work.commit());
+    EXPECT_EQ(walk(false), expected);  // and the store is left for the next reader
 }
 
 // This station's own writes, through another recordset or a statement, show at once.
