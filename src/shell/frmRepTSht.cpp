@@ -15,6 +15,7 @@ namespace pelk::shell {
 namespace {
 
 constexpr const char* kEmployeeSource = " SELECT * FROM tbEmplo ORDER BY szID_no ASC";
+constexpr const char* kEmployeeCodes = "SELECT szID_no FROM tbEmplo ORDER BY szID_no ASC";
 constexpr const char* kHub = "frmBMReport";
 constexpr ui::Color kPanelYellow = 0xC0FFFF;
 constexpr ui::Color kBlue = 0xFF0000;
@@ -127,10 +128,17 @@ void frmRepTSht::Form_Load() {
     if (db::Status opened = datEmploye.Refresh(); !opened) datEmploye.report(opened.error());
     showCards(periodCriterion());
     // Every employee's code, in ascending order; a row without a code has nothing to choose by.
-    ui::DataRecordset& employees = datEmploye.Recordset();
-    for (db::Status st = employees.MoveFirst(); st && !employees.eof(); st = employees.MoveNext()) {
-        std::string id = fieldText(datEmploye, "szID_no");
-        if (!id.empty()) cmbID.AddItem(id);
+    // The codes are read alone: the list needs nothing else of a staff of thousands.
+    if (!datEmploye.isOpen()) return;
+    auto store = db::Database::open(datEmploye.databaseName());
+    auto codes = store ? store->openRecordset(kEmployeeCodes) : db::Result<db::Recordset>(store.error());
+    if (!codes) {
+        datEmploye.report(codes.error());
+        return;
+    }
+    for (db::Status st; st && !codes->eof(); st = codes->MoveNext()) {
+        auto id = codes->field(0);
+        if (id && !id->toText().empty()) cmbID.AddItem(id->toText());
     }
 }
 

@@ -596,16 +596,21 @@ Ty typeOf(Kind k) {
     return Ty::Unknown;
 }
 
-// The literal text a pattern starts with when all it asks beyond it is "anything after"
-// ("abc*", "a[*]b*"); nullopt otherwise. Only letters that compare alike in SQLite's own
+// The literal text a pattern starts with, and whether all it asks beyond it is "anything
+// after" ("abc*", "a[*]b*": a prefix) or nothing (a pattern without wildcards: the text
+// itself); nullopt for any other pattern. Only letters that compare alike in SQLite's own
 // case-blind order (plain ASCII) are taken, so the range never leaves out a match.
-std::optional<std::string> literalPrefix(std::string_view pattern) {
+struct LiteralPattern {
+    std::string text;
+    bool whole = false;  // no "*" at the end: the pattern is the text
+};
+std::optional<LiteralPattern> literalPattern(std::string_view pattern) {
     std::string out;
     for (std::size_t k = 0; k < pattern.size(); ++k) {
         char c = pattern[k];
         if (static_cast<unsigned char>(c) >= 0x80) return std::nullopt;
         if (c == '*') {
-            if (k + 1 == pattern.size()) return out;
+            if (k + 1 == pattern.size()) return LiteralPattern{out, false};
             return std::nullopt;
         }
         if (c == '?' || c == '#') return std::nullopt;
@@ -620,7 +625,7 @@ std::optional<std::string> literalPrefix(std::string_view pattern) {
         }
         out += c;
     }
-    return std::nullopt;  // no "*" at the end: not a prefix
+    return LiteralPattern{out, true};
 }
 
 struct Emitted {
@@ -691,12 +696,18 @@ public:
                 std::string s = "jlike(" + a.sql + ", " + b.sql + ")";
                 if (n.flag) return {"(NOT " + s + ")", Ty::Bool};
                 // A text field starting with a literal prefix also lies in a range of the field's
-                // own order, which an index on it serves; the pattern still decides.
+                // own order, and one matching a pattern without wildcards equals it there: an
+                // index on the field serves both. The pattern still decides.
                 if (a.column && (a.kind == Kind::Text || a.kind == Kind::Memo) && n.kids[1]->t == Node::T::String)
-                    if (auto prefix = literalPrefix(n.kids[1]->text); prefix && !prefix->empty())
-                        return {"(" + a.sql + " >= " + textLiteral(*prefix) + " COLLATE NOCASE AND " + a.sql + " < (" +
-                                    textLiteral(*prefix) + " || char(1114111)) COLLATE NOCASE AND " + s + ")",
+                    if (auto lit = literalPattern(n.kids[1]->text); lit && !lit->text.empty()) {
+                        if (lit->whole)
+                            return {"(" + a.sql + " = " + textLiteral(lit->text) + " COLLATE NOCASE AND " + s + ")",
+                                    Ty::Bool};
+                        return {"(" + a.sql + " >= " + textLiteral(lit->text) + " COLLATE NOCASE AND " + a.sql +
+                                    " < (" + textLiteral(lit->text) + " || char(1114111)) COLLATE NOCASE AND " + s +
+                                    ")",
                                 Ty::Bool};
+                    }
                 return {s, Ty::Bool};
             }
             case Node::T::Between: {

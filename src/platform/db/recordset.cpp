@@ -178,16 +178,24 @@ struct Recordset::Impl {
             sql += " WHERE (" + sel.where + ")";
             if (lazy == Lazy::Row) sql += " OR " + rowidSql() + " = " + std::to_string(lazyRow);
         }
-        sql += orderSql(false);
+        // In the table's own order the identities are sorted here: the engine sorts a year of
+        // rows found through an index several times slower.
+        bool ownOrder = sel.order.empty();
+        if (!ownOrder) sql += orderSql(false);
         auto st = r.conn->prepare(sql, true);
         if (!st) return st.error();
         std::unordered_set<std::int64_t> added(addedBeforeKeys.begin(), addedBeforeKeys.end());
+        std::vector<std::int64_t> found;
         int rc;
         while ((rc = st->step()) == SQLITE_ROW) {
             std::int64_t id = st->columnInt(0);
-            if (added.empty() || !added.count(id)) k->append(id);
+            if (added.empty() || !added.count(id)) found.push_back(id);
         }
         if (rc != SQLITE_DONE) return fail(r, rc);
+        if (ownOrder) std::sort(found.begin(), found.end());
+        k->ids.reserve(found.size() + addedBeforeKeys.size());
+        k->dead.reserve(found.size() + addedBeforeKeys.size());
+        for (std::int64_t id : found) k->append(id);
         // Rows added through this recordset come after the others, as the legacy engine shows them.
         for (std::int64_t id : addedBeforeKeys) k->append(id);
         addedBeforeKeys.clear();

@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStringListModel>
 #include <QStyledItemDelegate>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -790,8 +791,23 @@ public:
     explicit ComboWidget(QWidget* parent) : QComboBox(parent) {
         setFocusPolicy(Qt::NoFocus);
         setInsertPolicy(QComboBox::NoInsert);
-        setItemDelegate(new TouchRows(this));
+        // The items are only ever shown and replaced whole: a list of texts, not an item each
+        // (a list of a staff of thousands is made at once).
+        setModel(new QStringListModel(this));
     }
+    void setItems(const QStringList& items) { static_cast<QStringListModel*>(model())->setStringList(items); }
+    // The rows are made tall when the list first opens: a delegate set earlier would make the
+    // list's window with every box, and a screen shows many boxes and opens few.
+    void showPopup() override {
+        if (!touchRows_) {
+            setItemDelegate(new TouchRows(this));
+            touchRows_ = true;
+        }
+        QComboBox::showPopup();
+    }
+
+private:
+    bool touchRows_ = false;
 };
 
 class ComboView : public ControlView {
@@ -822,9 +838,9 @@ public:
         }
         if (all || p == "List" || p == "Style") {
             QStringList items;
+            items.reserve(static_cast<qsizetype>(combo_.items().size()));
             for (const std::string& item : combo_.items()) items << toQString(item);
-            w_->clear();
-            w_->addItems(items);
+            w_->setItems(items);
         }
         w_->setCurrentIndex(combo_.listIndex());
         if (w_->isEditable()) {

@@ -160,14 +160,14 @@ int DBGrid::storedRows() const {
     if (count_ < 0) {
         db::Recordset* rs = source_ ? source_->recordset() : nullptr;
         count_ = rs ? std::max(0L, rs->recordCount()) : 0;
-        rows_.assign(static_cast<std::size_t>(count_), Row{});
+        rows_.clear();
     }
     return static_cast<int>(count_);
 }
 
 const DBGrid::Row* DBGrid::rowAt(int r) const {
     if (r < 0 || r >= storedRows()) return nullptr;
-    Row& row = rows_[static_cast<std::size_t>(r)];
+    Row& row = rows_[r];
     if (row.read) return &row;
     row.read = true;
     ++rowsRead_;

@@ -146,7 +146,7 @@ private:
     mutable long readerAt_ = -1;
     mutable long count_ = -1;
     mutable int rowsRead_ = 0;
-    mutable std::vector<Row> rows_;
+    mutable std::unordered_map<int, Row> rows_;  // the rows read so far, by row; a year of rows is not made room for
     mutable std::unordered_map<db::Bookmark, int> rowOf_;
     mutable std::vector<GridColumn> fieldColumns_;
     mutable bool fieldColumnsKnown_ = false;

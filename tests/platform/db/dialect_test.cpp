@@ -318,9 +318,9 @@ TEST(Dialect, FaultsAreReported) {
     EXPECT_EQ(d.execute("INSERT INTO tblCustmr (sLast_na) VALUES ('a', 'b')").error().code, db::code::kSyntax);
 }
 
-// A prefix typed by the clerk finds what the pattern finds, case and marks as they are, and an
-// index on the field serves it.
-TEST(Dialect, APrefixCriterionNarrowsByRangeToTheSameRows) {
+// A prefix typed by the clerk, or a whole code matched literally, finds what the pattern finds,
+// case and marks as they are, and an index on the field serves it.
+TEST(Dialect, ALiteralCriterionNarrowsByIndexToTheSameRows) {
     test::TempRoot root;
     db::Database d = test::fixtureStore(kStore, "front_desk.sql");
     ASSERT_TRUE(d.execute("INSERT INTO tblCustmr (sLast_na) VALUES ('st')").ok());
@@ -335,6 +335,12 @@ TEST(Dialect, APrefixCriterionNarrowsByRangeToTheSameRows) {
         {db::prefixCriterion("sLast_na", "zz"), {}},
         {"sLast_na LIKE 'S*h'", {"Smith"}},
         {"sLast_na LIKE 'st?rr*'", {"Starr"}},
+        {"sLast_na LIKE '" + db::likeLiteral("SMITH") + "'", {"Smith"}},
+        {"sLast_na LIKE '" + db::likeLiteral("st") + "'", {"st"}},
+        {"sLast_na LIKE '" + db::likeLiteral("st*rling") + "'", {"St*rling"}},
+        {"sLast_na LIKE '" + db::likeLiteral("o'brien") + "'", {"O'Brien"}},
+        {"sLast_na LIKE '" + db::likeLiteral("Stø") + "'", {"Stø"}},
+        {"sLast_na LIKE '" + db::likeLiteral("smit") + "'", {}},
     };
     for (const auto& [criteria, rows] : cases) {
         SCOPED_TRACE(criteria);
@@ -355,23 +361,30 @@ TEST(Dialect, APrefixCriterionNarrowsByRangeToTheSameRows) {
     } schema;
     auto source = db::dialect::translateSource("tblIndexed", schema, "main");
     ASSERT_TRUE(source.ok());
-    auto where = db::dialect::translateCriteria(db::prefixCriterion("sLast_na", "Sm"), *source);
-    ASSERT_TRUE(where.ok());
     sqlite3* raw = nullptr;
     sqlite3_open(os::mapPath(kStore).string().c_str(), &raw);
     sqlite3_exec(raw, "CREATE INDEX ix ON tblIndexed (sLast_na)", nullptr, nullptr, nullptr);
     auto stand = [](sqlite3_context* c, int, sqlite3_value**) { sqlite3_result_int(c, 1); };
     sqlite3_create_function(raw, "jlike", 2, SQLITE_UTF8, nullptr, stand, nullptr, nullptr);
-    sqlite3_stmt* st = nullptr;
-    std::string plan;
-    ASSERT_EQ(
-        sqlite3_prepare_v2(raw, ("EXPLAIN QUERY PLAN SELECT 1 FROM " + source->fromSql + " WHERE " + *where).c_str(),
-                           -1, &st, nullptr),
-        SQLITE_OK);
-    while (sqlite3_step(st) == SQLITE_ROW) plan += reinterpret_cast<const char*>(sqlite3_column_text(st, 3));
-    sqlite3_finalize(st);
+    const std::pair<std::string, std::string> plans[] = {
+        {db::prefixCriterion("sLast_na", "Sm"), "INDEX ix (sLast_na>? AND sLast_na<?)"},
+        {"sLast_na LIKE '" + db::likeLiteral("1007") + "'", "INDEX ix (sLast_na=?)"},
+    };
+    for (const auto& [criteria, wanted] : plans) {
+        SCOPED_TRACE(criteria);
+        auto where = db::dialect::translateCriteria(criteria, *source);
+        ASSERT_TRUE(where.ok());
+        sqlite3_stmt* st = nullptr;
+        std::string plan;
+        ASSERT_EQ(sqlite3_prepare_v2(
+                      raw, ("EXPLAIN QUERY PLAN SELECT 1 FROM " + source->fromSql + " WHERE " + *where).c_str(), -1,
+                      &st, nullptr),
+                  SQLITE_OK);
+        while (sqlite3_step(st) == SQLITE_ROW) plan += reinterpret_cast<const char*>(sqlite3_column_text(st, 3));
+        sqlite3_finalize(st);
+        EXPECT_NE(plan.find(wanted), std::string::npos) << plan;
+    }
     sqlite3_close(raw);
-    EXPECT_NE(plan.find("INDEX ix (sLast_na>? AND sLast_na<?)"), std::string::npos) << plan;
 }
 
 std::string repeated(const std::string& piece, int times) {
