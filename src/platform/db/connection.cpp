@@ -316,6 +316,10 @@ void Stmt::columnInto(int i, core::Value& out) const {
 // ---------------------------------------------------------------------------------------
 
 Result<std::shared_ptr<Connection>> Connection::open(const std::filesystem::path& file, std::string store, Mode mode) {
+    // The engine's memory counts take one lock for every allocation of every connection:
+    // stores made side by side at a first start would queue on it. Nothing reads the counts.
+    static const bool configured = [] { return sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK; }();
+    (void)configured;
     std::shared_ptr<Connection> c(new Connection());
     c->store_ = std::move(store);
     c->key_ = detail::fileKey(file);
