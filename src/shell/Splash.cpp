@@ -12,13 +12,19 @@
 
 namespace pelk::shell {
 
-void makeMissingStores() {
+std::vector<db::Error> makeStores() {
     db::Catalogue& catalogue = db::Catalogue::instance();
     if (catalogue.stores().empty() && ui::program().declareStores) ui::program().declareStores();
-    std::string failures;
-    for (const db::Error& e : catalogue.ensureStores()) failures += "\n" + e.message();
-    if (!failures.empty()) ui::MsgBox("These data files cannot be made:" + failures, ui::kCritical);
+    return catalogue.ensureStores();
 }
+
+void tellStoreFailures(const std::vector<db::Error>& failures) {
+    std::string told;
+    for (const db::Error& e : failures) told += "\n" + e.message();
+    if (!told.empty()) ui::MsgBox("These data files cannot be made:" + told, ui::kCritical);
+}
+
+void makeMissingStores() { tellStoreFailures(makeStores()); }
 
 void Main() {
     frmCopyright& splash = ui::forms().get<frmCopyright>();

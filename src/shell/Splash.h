@@ -1,5 +1,9 @@
 #pragma once
 
+#include <vector>
+
+#include "platform/db/error.h"
+
 namespace pelk::shell {
 
 // The program's entry: the splash, the log-in screen, the hidden main window, and on a station's
@@ -9,5 +13,9 @@ void Main();
 // Makes every store the program keeps that this station lacks (a new station has none); the
 // clerk is told of each one that cannot be made.
 void makeMissingStores();
+// The same in two steps: the making, which needs no window and may run on another thread, and
+// the telling of what could not be made.
+std::vector<db::Error> makeStores();
+void tellStoreFailures(const std::vector<db::Error>& failures);
 
 }  // namespace pelk::shell

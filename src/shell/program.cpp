@@ -1,6 +1,9 @@
 #include "platform/ui/program.h"
 
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "folio/folio.h"
 #include "menu/menu.h"
@@ -15,6 +18,14 @@
 #include "shell/shell.h"
 
 namespace pelk {
+
+namespace {
+// What the early work made of the stores, until the start-up takes it.
+std::optional<std::vector<db::Error>>& storesMadeEarly() {
+    static std::optional<std::vector<db::Error>> made;
+    return made;
+}
+}  // namespace
 
 void installProgram() {
     ui::program().registerForms = [] {
@@ -37,9 +48,12 @@ void installProgram() {
         reports::declareStores();
         setup::declareStores();
     };
+    // The stores are made while the window system comes up; the start-up tells what failed.
+    ui::program().early = [] { storesMadeEarly() = shell::makeStores(); };
     ui::program().startUp = [] {
         if (std::string skipped = print::loadStationPrinters(); !skipped.empty()) ui::MsgBox(skipped, ui::kExclamation);
-        shell::makeMissingStores();
+        std::optional<std::vector<db::Error>> early = std::exchange(storesMadeEarly(), std::nullopt);
+        shell::tellStoreFailures(early ? *early : shell::makeStores());
         shell::Main();
     };
 }

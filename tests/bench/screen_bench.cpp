@@ -202,6 +202,12 @@ void fillStation(const fs::path& root) {
     int argc = 1;
     char name[] = "screen_bench";
     char* argv[] = {name, nullptr};
+    // The program begins what it can before the window system comes up, as pelkpos does.
+    std::unique_ptr<qt::EarlyStart> early;
+    if (what != "bare") {
+        installProgram();
+        early = std::make_unique<qt::EarlyStart>(ui::program());
+    }
     QApplication app(argc, argv);
     if (what == "bare") {
         auto* w = new QWidget;  // left to the end of the process, as the program's windows are
@@ -209,8 +215,8 @@ void fillStation(const fs::path& root) {
         watch().window = w;
         w->show();
     } else {
+        early->fontsReady();
         qt::applyLook(app);
-        installProgram();
         static qt::QtHost host;
         ui::setHost(&host);
         ui::program().registerForms();
@@ -228,6 +234,7 @@ void fillStation(const fs::path& root) {
                     }
         });
         look.start(0);
+        early->programReady();
         ui::runEvent([] { ui::program().startUp(); });
         auto* login = ui::forms().find<shell::frmPassword>();
         if (!watch().window) watch().window = login ? host.topLevelOf(*login) : nullptr;

@@ -1,5 +1,7 @@
 #include "platform/qt/application.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QFont>
@@ -9,8 +11,13 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
+#include <functional>
 #include <iostream>
 #include <string>
+#include <system_error>
+#include <thread>
+#include <utility>
 
 #include "platform/print/printers.h"
 #include "platform/qt/dialogs.h"
@@ -70,7 +77,57 @@ void applyLook(QApplication& app) {
     app.setWindowIcon(programIcon());
 }
 
-int runProgram(const ui::Program& program) {
+struct EarlyStart::Part {
+    std::function<void()> job;
+    std::thread thread;
+    std::exception_ptr failed;
+    bool done = false;
+
+    explicit Part(std::function<void()> j) : job(std::move(j)) {
+        try {
+            thread = std::thread([this] { run(); });
+        } catch (const std::system_error&) {
+            // No thread to be had: the work is done when it is waited for.
+        }
+    }
+    void run() {
+        try {
+            job();
+        } catch (...) {
+            failed = std::current_exception();
+        }
+    }
+    void wait() {
+        if (done) return;
+        done = true;
+        if (thread.joinable())
+            thread.join();
+        else
+            run();
+        if (failed) std::rethrow_exception(std::exchange(failed, nullptr));
+    }
+    ~Part() {
+        if (thread.joinable()) thread.join();
+    }
+};
+
+EarlyStart::EarlyStart(const ui::Program& program) {
+    // The configuration of some fifty files is read once; Qt finds it read.
+    fonts_ = std::make_unique<Part>([] { FcInit(); });
+    if (program.early) work_ = std::make_unique<Part>(program.early);
+}
+
+EarlyStart::~EarlyStart() = default;
+
+void EarlyStart::fontsReady() {
+    if (fonts_) fonts_->wait();
+}
+
+void EarlyStart::programReady() {
+    if (work_) work_->wait();
+}
+
+int runProgram(const ui::Program& program, EarlyStart* early) {
     std::string failure;
     {
         QtHost host;
@@ -85,6 +142,7 @@ int runProgram(const ui::Program& program) {
         try {
             if (program.registerForms) program.registerForms();
             if (!program.startUp) throw std::runtime_error("the program's start-up is not yet available");
+            if (early) early->programReady();
             ui::markProgramStarted();
             ui::runEvent([&] { program.startUp(); });
         } catch (const std::exception& e) {
@@ -113,10 +171,12 @@ int run(int& argc, char** argv, const ui::Program& program) {
                      "the screen over VNC, or set QT_QPA_PLATFORM.\n";
         return 1;
     }
+    EarlyStart early(program);
     QApplication app(argc, argv);
     QApplication::setApplicationName("pelkpos");
+    early.fontsReady();
     applyLook(app);
-    return runProgram(program);
+    return runProgram(program, &early);
 }
 
 }  // namespace pelk::qt

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "platform/ui/program.h"
 
 class QApplication;
@@ -15,11 +17,31 @@ bool displayAvailable(int argc, char** argv);
 // the face standing for MS Sans Serif for Qt's own dialogs.
 void applyLook(QApplication& app);
 
+// What a start begins before the window system comes up, each on a thread of its own: the font
+// configuration read (the first text drawn would wait for it) and the program's early work. Each
+// is waited for before what needs it; a part that cannot have a thread is done when waited for.
+class EarlyStart {
+public:
+    explicit EarlyStart(const ui::Program& program);
+    ~EarlyStart();
+    EarlyStart(const EarlyStart&) = delete;
+    EarlyStart& operator=(const EarlyStart&) = delete;
+    // Before the first font is asked for.
+    void fontsReady();
+    // Before the program's start-up; what the early work threw is thrown here.
+    void programReady();
+
+private:
+    struct Part;
+    std::unique_ptr<Part> fonts_, work_;
+};
+
 // Runs the program on a QtHost in the QApplication that exists: registers its forms, runs its
 // start-up as the program's first event, then the event loop until the program ends (End, or its
 // last form unloaded). A start-up that fails or is missing is told in a plain message box, and the
-// program ends. 0 when the program ran and ended, 1 when it could not start.
-int runProgram(const ui::Program& program);
+// program ends. 0 when the program ran and ended, 1 when it could not start. `early`: what was
+// begun before the QApplication, waited for before the start-up.
+int runProgram(const ui::Program& program, EarlyStart* early = nullptr);
 
 // pelkpos: makes the QApplication and runs the program; without a display, says so on stderr
 // and returns 1 (scripts/run serves the screen over VNC then).

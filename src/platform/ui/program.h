@@ -12,6 +12,10 @@ struct Program {
     // Declares every store the program keeps with the data layer's catalogue.
     std::function<void()> declareStores;
     std::function<void()> startUp;
+    // Work that needs no window (the stores made or looked at), begun on a thread of its own
+    // while the window system comes up and waited for before startUp; startUp does it itself
+    // when nobody began it.
+    std::function<void()> early;
 };
 
 Program& program();

@@ -15,6 +15,9 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "platform/core/clock.h"
 #include "platform/print/printers.h"
@@ -350,6 +353,48 @@ TEST_F(StartUp, AStartUpThatFailsIsToldInAPlainMessageBox) {
     EXPECT_EQ(qt::runProgram(program), 0);
     EXPECT_TRUE(ui::programEnded());
     EXPECT_EQ(qt::QtHost::current(), nullptr) << "the host is gone";
+}
+
+// The early work runs beside the window system's start and is over before the start-up begins;
+// when it fails, the start fails as a failing start-up does.
+TEST_F(StartUp, EarlyWorkIsDoneBeforeTheStartUpAndItsFailureIsTold) {
+    std::atomic<bool> done{false};
+    bool doneAtStartUp = false;
+    ui::Program program;
+    program.registerForms = [] {};
+    program.early = [&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        done = true;
+    };
+    program.startUp = [&] {
+        doneAtStartUp = done;
+        ui::End();
+    };
+    {
+        qt::EarlyStart early(program);
+        early.fontsReady();
+        EXPECT_EQ(qt::runProgram(program, &early), 0);
+    }
+    EXPECT_TRUE(doneAtStartUp);
+
+    ui::resetProgramState();
+    bool started = false;
+    program.early = [] { throw std::runtime_error("the data folder cannot be read"); };
+    program.startUp = [&] { started = true; };
+    QString told;
+    QtSession::whenModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_TRUE(box);
+        told = box->text();
+        for (auto* b : box->buttons())
+            if (b->text() == "OK") b->click();
+    });
+    {
+        qt::EarlyStart early(program);
+        EXPECT_EQ(qt::runProgram(program, &early), 1);
+    }
+    EXPECT_FALSE(started);
+    EXPECT_EQ(told, "The data folder cannot be read.");
 }
 
 }  // namespace
