@@ -1,14 +1,20 @@
 #include "shell/Splash.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/db/catalogue.h"
+#include "platform/db/database.h"
+#include "platform/os/paths.h"
 #include "platform/os/station.h"
 #include "platform/ui/program.h"
 #include "platform/ui/ui.h"
+#include "settings/stores.h"
 #include "shell/frmCopyright.h"
 #include "shell/frmMain.h"
 #include "shell/frmPassword.h"
+#include "shell/stores.h"
 
 namespace pelk::shell {
 
@@ -25,6 +31,20 @@ void tellStoreFailures(const std::vector<db::Error>& failures) {
 }
 
 void makeMissingStores() { tellStoreFailures(makeStores()); }
+
+namespace {
+std::vector<db::Database>& logInStores() {
+    static std::vector<db::Database> held;
+    return held;
+}
+}  // namespace
+
+void openLogInStores() {
+    for (std::string_view store : {settings::kStationStore, kEmployeeStore, kOpenFolioStore})
+        if (auto d = db::Database::open(os::programPath(store))) logInStores().push_back(std::move(*d));
+}
+
+void releaseLogInStores() { logInStores().clear(); }
 
 void Main() {
     frmCopyright& splash = ui::forms().get<frmCopyright>();

@@ -49,12 +49,16 @@ void installProgram() {
         setup::declareStores();
     };
     // The stores are made while the window system comes up; the start-up tells what failed.
-    ui::program().early = [] { storesMadeEarly() = shell::makeStores(); };
+    ui::program().early = [] {
+        storesMadeEarly() = shell::makeStores();
+        shell::openLogInStores();
+    };
     ui::program().startUp = [] {
         if (std::string skipped = print::loadStationPrinters(); !skipped.empty()) ui::MsgBox(skipped, ui::kExclamation);
         std::optional<std::vector<db::Error>> early = std::exchange(storesMadeEarly(), std::nullopt);
         shell::tellStoreFailures(early ? *early : shell::makeStores());
         shell::Main();
+        shell::releaseLogInStores();
     };
 }
 
