@@ -268,8 +268,6 @@ struct Recordset::Impl {
         return keys->ids[static_cast<std::size_t>(pos)];
     }
 
-    // The current row. A row read at an earlier action is read afresh, unless `asHeld`: Edit
-    // takes the row as this recordset last read it (as the clerk saw it), for the check at Update.
     // Every move lets go of the row, so a row still loaded is the current one. Asked for each
     // field a screen shows, so it stays cheap.
     bool rowFresh(bool asHeld = false) const {
@@ -277,6 +275,8 @@ struct Recordset::Impl {
                (asHeld || !sel.updatable || rowAt == actionCount()) && !deadHere();
     }
 
+    // The current row. A row read at an earlier action is read afresh, unless `asHeld`: Edit
+    // takes the row as this recordset last read it (as the clerk saw it), for the check at Update.
     Status loadRow(bool asHeld = false) {
         if (rowFresh(asHeld)) return {};
         if (Status st = resolveFirst(); !st) return st;
@@ -413,7 +413,10 @@ struct Recordset::Impl {
             }
         }
         if (hold)
-            if (Status c = r.conn->execKept("COMMIT"); !c) return c;
+            if (Status c = r.conn->execKept("COMMIT"); !c) {
+                (void)r.conn->execKept("ROLLBACK");  // the read lock is never left held
+                return c;
+            }
         return {};
     }
 
