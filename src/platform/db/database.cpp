@@ -1,6 +1,7 @@
 #include "platform/db/database.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <atomic>
@@ -9,6 +10,7 @@
 #include <map>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #include "platform/core/text.h"
 #include "platform/db/catalogue.h"
@@ -23,11 +25,31 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Handles to one file share its connection while any of them lives.
-std::map<std::string, std::weak_ptr<detail::Connection>>& pool() {
-    static std::map<std::string, std::weak_ptr<detail::Connection>> p;
+// Handles to one file share its connection while any of them lives, and the connections of the
+// stores used last are kept a while after: a screen opened again finds its stores open, their
+// schema read and their statements prepared. A connection takes no lock between its
+// statements, so keeping it hides no other station's writes.
+struct Pooled {
+    std::weak_ptr<detail::Connection> conn;
+    dev_t dev = 0;  // the file it was opened on: a file put in its place is another store
+    ino_t ino = 0;
+};
+std::map<std::string, Pooled>& pool() {
+    static std::map<std::string, Pooled> p;
     return p;
 }
+constexpr std::size_t kKeptConnections = 16;
+std::vector<std::shared_ptr<detail::Connection>>& kept() {  // the one used last at the back
+    static std::vector<std::shared_ptr<detail::Connection>> k;
+    return k;
+}
+void keep(const std::shared_ptr<detail::Connection>& c) {
+    auto& k = kept();
+    if (auto it = std::find(k.begin(), k.end(), c); it != k.end()) k.erase(it);
+    if (k.size() >= kKeptConnections) k.erase(k.begin());
+    k.push_back(c);
+}
+void forget(const std::shared_ptr<detail::Connection>& c) { std::erase(kept(), c); }
 std::mutex& poolLock() {
     static std::mutex m;
     return m;
@@ -53,18 +75,27 @@ Database::Database(std::shared_ptr<detail::Connection> c, std::string path, std:
 Result<Database> Database::open(std::string_view windowsPath) {
     std::string path(windowsPath);
     fs::path file = os::mapPath(windowsPath);
-    std::error_code ec;
-    if (!fs::is_regular_file(file, ec)) return Error{path, "Could not find file '" + path + "'.", code::kFileNotFound};
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return Error{path, "Could not find file '" + path + "'.", code::kFileNotFound};
     std::string key = detail::fileKey(file);
     std::lock_guard<std::mutex> lock(poolLock());
     auto& p = pool();
     if (auto it = p.find(key); it != p.end()) {
-        if (auto c = it->second.lock()) return Database(c, path, "main");
+        if (auto c = it->second.conn.lock()) {
+            if (it->second.dev == st.st_dev && it->second.ino == st.st_ino) {
+                keep(c);
+                return Database(c, path, "main");
+            }
+            // Handles still open on the file that was there keep it; new ones get this one.
+            forget(c);
+        }
     }
     auto c = detail::Connection::open(file, path);
     if (!c) return c.error();
-    p[key] = *c;
-    for (auto it = p.begin(); it != p.end();) it = it->second.expired() ? p.erase(it) : std::next(it);
+    p[key] = Pooled{*c, st.st_dev, st.st_ino};
+    keep(*c);
+    for (auto it = p.begin(); it != p.end();) it = it->second.conn.expired() ? p.erase(it) : std::next(it);
     return Database(*c, path, "main");
 }
 

@@ -189,6 +189,36 @@ TEST(Catalogue, EveryFailureIsReturnedAndTheOthersGoOn) {
     EXPECT_EQ(missing.error().reason, "Could not find file '" + os::programPath("Nothing.mdb") + "'.");
 }
 
+// Connections outlive their handles for a while, so a store opened again is served at once; a
+// file put in a store's place, or taken away, must not be served by the connection to the old one.
+TEST(Catalogue, AStoreOpenedAgainIsTheFileThatIsThereNow) {
+    test::TempRoot root;
+    const std::string live = os::programPath("Tcd.mdb"), other = os::programPath("Other.mdb");
+    ok(db::ensureStore(live, {"Tcd.mdb", {timeCards()}}));
+    ok(db::ensureStore(other, {"Other.mdb", {timeCards()}}));
+    ASSERT_TRUE(db::Database::open(live)->execute("INSERT INTO tblTcd (szID_no) VALUES ('old')").ok());
+    ASSERT_TRUE(db::Database::open(other)->execute("INSERT INTO tblTcd (szID_no) VALUES ('new')").ok());
+    auto codes = [](const db::Database& d) {
+        db::Recordset rs = test::open(d, "tblTcd");
+        return column(rs, "szID_no");
+    };
+    db::Database held = *db::Database::open(live);
+    EXPECT_EQ(codes(held), std::vector<std::string>{"old"});
+
+    std::filesystem::rename(os::mapPath(other), os::mapPath(live));
+    EXPECT_EQ(codes(*db::Database::open(live)), std::vector<std::string>{"new"});
+    ASSERT_TRUE(db::Database::open(live)->execute("INSERT INTO tblTcd (szID_no) VALUES ('next')").ok());
+    Station station(live);
+    EXPECT_EQ(station.count("SELECT count(*) FROM tblTcd"), 2);
+    // A handle opened before still reads the file it was opened on.
+    EXPECT_EQ(codes(held), std::vector<std::string>{"old"});
+
+    std::filesystem::remove(os::mapPath(live));
+    auto gone = db::Database::open(live);
+    ASSERT_FALSE(gone.ok());
+    EXPECT_EQ(gone.error().code, db::code::kFileNotFound);
+}
+
 class StoresTest : public ::testing::Test {
 protected:
     void SetUp() override {
