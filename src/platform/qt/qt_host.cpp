@@ -196,6 +196,7 @@ QtHost::~QtHost() {
     timers_.stop();
     ui::screen().setMousePointer(ui::kDefaultPointer);
     ui::screen().onChange(nullptr);
+    unbuilt_.clear();
     for (auto& [form, window] : windows_) window->detach();
     windows_.clear();
     for (QPointer<QWidget>& w : disposed_)
@@ -205,9 +206,23 @@ QtHost::~QtHost() {
 
 // ---- Windows
 
-FormWindow* QtHost::windowOf(const ui::Form& form) const {
+FormWindow* QtHost::findWindow(const ui::Form& form) const {
     auto it = windows_.find(&form);
     return it == windows_.end() ? nullptr : it->second.get();
+}
+
+FormWindow* QtHost::windowOf(const ui::Form& form) const {
+    // Whoever asks for a window gets the one the user is about to see.
+    if (!unbuilt_.empty()) const_cast<QtHost*>(this)->buildShown();
+    return findWindow(form);
+}
+
+void QtHost::buildShown() {
+    while (!unbuilt_.empty()) {
+        ui::Form* f = unbuilt_.front();
+        unbuilt_.erase(unbuilt_.begin());
+        if (f->isLoaded() && f->visible()) windowFor(*f, false).show();
+    }
 }
 
 QWidget* QtHost::topLevelOf(const ui::Form& form) const {
@@ -248,7 +263,7 @@ FormWindow& QtHost::windowFor(ui::Form& form, bool modal) {
         // A child lives in the main window's area. While the main window is loaded but not shown
         // (the log-in, a first start's set-up) that area is on no screen: a child shown then has
         // a window of its own, in front, which it keeps until it closes or hides.
-        FormWindow* own = windowOf(form);
+        FormWindow* own = findWindow(form);
         bool keepOwn = own && own->kind() == Kind::Own && !own->modal() && own->window() && own->window()->isVisible();
         ui::Form* main = ui::forms().mainWindow();
         if (main && main->visible() && !keepOwn) {
@@ -256,7 +271,7 @@ FormWindow& QtHost::windowFor(ui::Form& form, bool modal) {
             if (area) kind = Kind::MdiChild;
         }
     }
-    if (FormWindow* w = windowOf(form)) {
+    if (FormWindow* w = findWindow(form)) {
         bool same = w->kind() == kind && w->modal() == modal && (kind != Kind::MdiChild || w->mdiArea() == area) &&
                     w->window() != nullptr;
         if (same) return *w;
@@ -309,18 +324,28 @@ void QtHost::disposeLater(QWidget* window) {
 // ---- Host
 
 void QtHost::showForm(ui::Form& form, bool modal) {
-    windowFor(form, modal).show();
+    // A new window is built when the program gives the screen back (or when it is asked for),
+    // so that a form shown and unloaded within one event, a splash under the start-up, builds
+    // none: nothing could paint it before then.
+    if (!modal && !findWindow(form)) {
+        if (std::find(unbuilt_.begin(), unbuilt_.end(), &form) == unbuilt_.end()) unbuilt_.push_back(&form);
+    } else {
+        buildShown();
+        windowFor(form, modal).show();
+    }
     requestSync();
     scheduleTimers();
 }
 
 void QtHost::hideForm(ui::Form& form) {
-    if (FormWindow* w = windowOf(form)) w->hide();
+    std::erase(unbuilt_, &form);
+    if (FormWindow* w = findWindow(form)) w->hide();
     quitLoopsOf(&form);
     requestSync();
 }
 
 void QtHost::formUnloaded(ui::Form& form) {
+    std::erase(unbuilt_, &form);
     destroyWindow(form);
     quitLoopsOf(&form);
     requestSync();
@@ -386,11 +411,15 @@ void QtHost::doEvents() {
 }
 
 void QtHost::refresh(ui::Form& form) {
+    // A window not yet built is not on the screen yet: nothing can be painted there before the
+    // window system has shown it.
+    if (std::find(unbuilt_.begin(), unbuilt_.end(), &form) != unbuilt_.end()) return;
     if (QWidget* w = topLevelOf(form); w && w->isVisible()) w->repaint();
 }
 
 void QtHost::onProgramEnded() {
     endCalled_ = true;
+    unbuilt_.clear();
     for (auto& [form, window] : windows_) window->detach();
     windows_.clear();
     checkEnded();
@@ -443,6 +472,7 @@ void QtHost::requestSync() {
 }
 
 void QtHost::sync() {
+    buildShown();
     for (auto& [form, window] : windows_)
         if (window->canvas()) window->canvas()->syncControls();
     // A message box or input box keeps the focus while it is open, and so does an open menu.

@@ -106,6 +106,8 @@ protected:
 
 private:
     FormWindow& windowFor(ui::Form& form, bool modal);
+    FormWindow* findWindow(const ui::Form& form) const;  // without building the shown ones
+    void buildShown();
     FormWindow* windowOfWidget(QWidget* w) const;
     void destroyWindow(const ui::Form& form);
     void quitLoopsOf(const ui::Form* form);
@@ -129,6 +131,8 @@ private:
     };
 
     std::map<const ui::Form*, std::unique_ptr<FormWindow>> windows_;
+    // Forms shown since the program last gave the screen back, their windows not yet built.
+    std::vector<ui::Form*> unbuilt_;
     int busy_ = 0;
     std::vector<QPointer<QWidget>> disposed_;
     struct Wait {

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -233,6 +234,45 @@ TEST_F(Windows, OwnWindowsTakeTheirFrameFromTheForm) {
     child.Show();
     settle();
     EXPECT_TRUE(host().topLevelOf(child)->isWindow());
+}
+
+// A window is built when the event that showed its form returns: a splash shown and unloaded
+// by the same start-up builds none (nothing could have painted it), and one asked for meanwhile
+// is built at once.
+TEST_F(Windows, AFormShownAndUnloadedWithinOneEventBuildsNoWindow) {
+    settle();
+    auto before = QApplication::topLevelWidgets().size();
+    ui::runEvent([&] {
+        auto& splash = ui::forms().get<frmQtChild>();
+        splash.Show();
+        splash.Refresh();
+        auto& login = ui::forms().get<frmQtLogin>();
+        login.Show();
+        splash.Unload();
+        EXPECT_EQ(QApplication::topLevelWidgets().size(), before) << "no window built inside the event";
+    });
+    host().sync();
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), before + 1) << "the log-in's window alone";
+    QWidget* login = host().topLevelOf(*ui::forms().find<frmQtLogin>());
+    ASSERT_TRUE(login);
+    EXPECT_TRUE(login->isVisible());
+
+    ui::runEvent([&] {
+        auto& child = ui::forms().get<frmQtChild>();
+        child.Show();
+        QWidget* own = host().topLevelOf(child);
+        ASSERT_TRUE(own);
+        EXPECT_TRUE(own->isVisible());
+        child.Hide();
+        EXPECT_FALSE(own->isVisible());
+    });
+    // Hidden before its window was built: none is shown.
+    ui::runEvent([&] {
+        ui::forms().get<frmQtCaller>().Show();
+        ui::forms().get<frmQtCaller>().Hide();
+    });
+    settle();
+    EXPECT_EQ(host().topLevelOf(*ui::forms().find<frmQtCaller>()), nullptr);
 }
 
 TEST_F(Windows, ThePrinterSetUpDialogMakesTheChosenPrinterCurrent) {
