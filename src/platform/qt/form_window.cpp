@@ -323,12 +323,15 @@ void FormCanvas::mousePressEvent(QMouseEvent* e) {
 
 // ---- MenuBinder
 
-MenuBinder::MenuBinder(ui::Form& form, QMenuBar* bar) : form_(std::make_shared<ui::Form*>(&form)), bar_(bar) {
+MenuBinder::MenuBinder(ui::Form& form, QMenuBar* bar, std::function<QMenuBar*()> makeBar)
+    : form_(std::make_shared<ui::Form*>(&form)), bar_(bar), makeBar_(std::move(makeBar)) {
     rebuild();
 }
 
 void MenuBinder::rebuild() {
-    if (!*form_ || !bar_) return;
+    if (!*form_) return;
+    if (!bar_ && makeBar_ && !(*form_)->menus().empty()) bar_ = makeBar_();
+    if (!bar_) return;
     bar_->clear();
     actions_.clear();
     for (ui::Menu* top : (*form_)->menus()) add(*top, nullptr);
@@ -447,10 +450,6 @@ FormWindow::FormWindow(ui::Form& form, Kind kind, bool modal, QMdiArea* area)
         auto* layout = new QVBoxLayout(frame);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(0);
-        auto* bar = new QMenuBar(frame);
-        bar->setNativeMenuBar(false);
-        layout->setMenuBar(bar);
-        bar_ = bar;
         canvas_ = new FormCanvas(form, frame);
         layout->addWidget(canvas_);
         mark(frame);
@@ -469,7 +468,17 @@ FormWindow::FormWindow(ui::Form& form, Kind kind, bool modal, QMdiArea* area)
             window_ = frame;
         }
     }
-    menus_ = std::make_unique<MenuBinder>(form, bar_);
+    // Most forms have no menu: their bar is made only once they have one.
+    std::function<QMenuBar*()> makeBar;
+    if (frame_)
+        makeBar = [this] {
+            auto* bar = new QMenuBar(frame_);
+            bar->setNativeMenuBar(false);
+            static_cast<QVBoxLayout*>(frame_->layout())->setMenuBar(bar);
+            bar_ = bar;
+            return bar;
+        };
+    menus_ = std::make_unique<MenuBinder>(form, bar_, std::move(makeBar));
     if (kind_ == Kind::Main) area_->setBackground(toQColor(form.backColor()));
     applyTitle();
     form.addListener(this);

@@ -76,7 +76,8 @@ private:
 // The menu bar of a form: one menu or action per menu item, kept up to date with them.
 class MenuBinder {
 public:
-    MenuBinder(ui::Form& form, QMenuBar* bar);
+    // `makeBar` makes the bar the first time the form has menus, where there is none yet.
+    MenuBinder(ui::Form& form, QMenuBar* bar, std::function<QMenuBar*()> makeBar = {});
     void rebuild();
     void menuChanged(ui::Menu& menu, std::string_view property);
     QAction* actionOf(const ui::Menu& menu) const;
@@ -90,6 +91,7 @@ private:
     // Shared with the actions, which may outlive the binder until their menu bar is deleted.
     std::shared_ptr<ui::Form*> form_;
     QPointer<QMenuBar> bar_;
+    std::function<QMenuBar*()> makeBar_;
     std::map<const ui::Menu*, QPointer<QAction>> actions_;
 };
 
