@@ -321,6 +321,15 @@ Status Catalogue::declare(StoreDecl store) {
     return {};
 }
 
+namespace {
+// The store is there and carries the mark of this declaration (nothing to make or add).
+bool isCurrent(std::string_view windowsPath, const StoreDecl& decl) {
+    fs::path file = os::mapPath(windowsPath);
+    std::error_code ec;
+    return fs::is_regular_file(file, ec) && fingerprintIn(file, std::string(windowsPath)) == fingerprintOf(decl);
+}
+}  // namespace
+
 Status ensureStore(std::string_view windowsPath, const StoreDecl& decl) {
     std::string path(windowsPath);
     for (const TableDecl& t : decl.tables)
@@ -402,15 +411,22 @@ std::vector<Error> Catalogue::ensureStores(std::string_view folder) const {
             decls.back().fileName = "Vy" + s.fileName;
         }
     }
-    // Each store is a file of its own with a connection of its own, so they are made or looked at
-    // side by side: a first start makes some thirty of them, and the clerk waits for all.
+    // Most starts find every store made and marked: that is read from the file headers at once,
+    // without threads (each costs more to start than the look at a header).
     std::vector<std::optional<Error>> failed(decls.size());
+    std::vector<std::size_t> left;
+    for (std::size_t k = 0; k < decls.size(); ++k)
+        if (!isCurrent(os::joinPath(folder, decls[k].fileName), decls[k])) left.push_back(k);
+    // Each store is a file of its own with a connection of its own, so the others are made or
+    // mended side by side: a first start makes some thirty of them, and the clerk waits for all.
     std::atomic<std::size_t> next{0};
     auto work = [&] {
-        for (std::size_t k; (k = next++) < decls.size();)
+        for (std::size_t i; (i = next++) < left.size();) {
+            std::size_t k = left[i];
             if (Status st = ensureStore(os::joinPath(folder, decls[k].fileName), decls[k]); !st) failed[k] = st.error();
+        }
     };
-    std::size_t helpers = std::min<std::size_t>(3, decls.size() > 1 ? decls.size() - 1 : 0);
+    std::size_t helpers = std::min<std::size_t>(3, left.size() > 1 ? left.size() - 1 : 0);
     std::vector<std::thread> threads;
     for (std::size_t t = 0; t < helpers; ++t) {
         try {
