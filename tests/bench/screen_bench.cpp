@@ -219,8 +219,11 @@ void fillStation(const fs::path& root) {
         watch().window = w;
         w->show();
     } else {
-        early->fontsReady();
-        qt::applyLook(app);
+        // As pelkpos: the look (and the fonts it needs) when the first window is built.
+        qt::deferLook([&] {
+            early->fontsReady();
+            qt::applyLook(app);
+        });
         static qt::QtHost host;
         ui::setHost(&host);
         ui::program().registerForms();

@@ -54,6 +54,19 @@ bool displayAvailable(int argc, char** argv) {
     return false;
 }
 
+namespace {
+std::function<void()>& lookToGive() {
+    static std::function<void()> give;
+    return give;
+}
+}  // namespace
+
+void deferLook(std::function<void()> give) { lookToGive() = std::move(give); }
+
+void lookReady() {
+    if (auto give = std::exchange(lookToGive(), nullptr)) give();
+}
+
 void applyLook(QApplication& app) {
     if (QStyle* fusion = QStyleFactory::create("Fusion")) app.setStyle(fusion);
     QPalette pal = app.style()->standardPalette();
@@ -149,6 +162,7 @@ int runProgram(const ui::Program& program, EarlyStart* early) {
             failure = e.what();
         }
         if (failure.empty()) {
+            lookReady();
             host.sync();
             QEventLoop loop;
             host.onEnd([&loop] { loop.quit(); });
@@ -174,9 +188,13 @@ int run(int& argc, char** argv, const ui::Program& program) {
     EarlyStart early(program);
     QApplication app(argc, argv);
     QApplication::setApplicationName("pelkpos");
-    early.fontsReady();
-    applyLook(app);
-    return runProgram(program, &early);
+    deferLook([&] {
+        early.fontsReady();
+        applyLook(app);
+    });
+    int ran = runProgram(program, &early);
+    deferLook(nullptr);
+    return ran;
 }
 
 }  // namespace pelk::qt

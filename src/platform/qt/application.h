@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "platform/ui/program.h"
@@ -16,6 +17,12 @@ bool displayAvailable(int argc, char** argv);
 // Gives the application the program's look: the Fusion style in the classic desktop colours, and
 // the face standing for MS Sans Serif for Qt's own dialogs.
 void applyLook(QApplication& app);
+
+// The look given when the first window or dialog is about to be built, not before: a start-up
+// does its first work (the log-in screen's load) while the font configuration is still being read.
+// `give` runs once, from lookReady(), which whatever builds a window or dialog calls first.
+void deferLook(std::function<void()> give);
+void lookReady();
 
 // What a start begins before the window system comes up, each on a thread of its own: the font
 // configuration read (the first text drawn would wait for it) and the program's early work. Each

@@ -14,6 +14,7 @@
 #include <map>
 
 #include "platform/print/printers.h"
+#include "platform/qt/application.h"
 #include "platform/qt/look.h"
 #include "platform/qt/window_frame.h"
 
@@ -75,6 +76,7 @@ QString keepLongWordsWhole(const QString& text, const QFontMetrics& metrics, int
 }  // namespace
 
 ui::MsgBoxResult showMessageBox(QWidget* parent, const ui::MessageBoxRequest& box) {
+    lookReady();
     using R = ui::MsgBoxResult;
     QMessageBox dialog(parent);
     dialog.setWindowTitle(toQString(box.title));
@@ -123,6 +125,7 @@ ui::MsgBoxResult showMessageBox(QWidget* parent, const ui::MessageBoxRequest& bo
 }
 
 std::optional<std::string> showInputBox(QWidget* parent, const ui::InputBoxRequest& box) {
+    lookReady();
     QInputDialog dialog(parent);
     dialog.setWindowTitle(toQString(box.title));
     dialog.setLabelText(toQString(box.prompt));
@@ -136,6 +139,7 @@ std::optional<std::string> showInputBox(QWidget* parent, const ui::InputBoxReque
 }
 
 bool showPrinterSetup(QWidget* parent, const std::string& title) {
+    lookReady();
     QDialog dialog(parent);
     dialog.setWindowTitle(toQString(title));
     auto* layout = new QVBoxLayout(&dialog);

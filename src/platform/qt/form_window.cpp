@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/qt/application.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/window_frame.h"
 #include "platform/ui/controls.h"
@@ -413,6 +414,7 @@ FormWindow* formWindowOf(const QWidget* widget) {
 
 FormWindow::FormWindow(ui::Form& form, Kind kind, bool modal, QMdiArea* area)
     : form_(&form), self_(std::make_shared<FormWindow*>(this)), kind_(kind), modal_(modal) {
+    lookReady();
     auto mark = [this](QWidget* w) { w->setProperty(kWindowProperty, QVariant::fromValue(quintptr(this))); };
     auto close = [self = self_] {
         if (FormWindow* w = *self; w && w->onClose) w->onClose();

@@ -395,6 +395,49 @@ TEST_F(StartUp, AStartUpThatFailsIsToldInAPlainMessageBox) {
     EXPECT_EQ(qt::QtHost::current(), nullptr) << "the host is gone";
 }
 
+// The look (and the fonts it waits for) is given once, when the first window or dialog is built:
+// a start-up's work before that does not wait for it.
+TEST_F(StartUp, TheLookIsGivenWhenTheFirstWindowOrDialogIsBuilt) {
+    ui::Program program;
+    program.registerForms = [] { ui::forms().registerForm<frmQtClock>("frmQtClock"); };
+    int given = 0;
+    bool windowsBefore = true, givenAtLoad = true;
+    auto defer = [&] {
+        qt::deferLook([&] {
+            ++given;
+            windowsBefore = !QApplication::topLevelWidgets().isEmpty() &&
+                            std::any_of(QApplication::topLevelWidgets().begin(), QApplication::topLevelWidgets().end(),
+                                        [](QWidget* w) { return w->isVisible(); });
+        });
+    };
+    program.startUp = [&] {
+        auto& clock = ui::forms().get<frmQtClock>();
+        givenAtLoad = given > 0;
+        clock.Show();
+    };
+    QtSession::settle();
+    defer();
+    EXPECT_EQ(qt::runProgram(program), 0);
+    EXPECT_FALSE(givenAtLoad) << "the form's load did not wait for the look";
+    EXPECT_EQ(given, 1);
+    EXPECT_FALSE(windowsBefore) << "given before the window was shown";
+
+    // A start-up that only tells something gives it before its message box.
+    ui::resetProgramState();
+    given = 0;
+    defer();
+    program.startUp = [] { ui::MsgBox("The printers of this station cannot be read."); };
+    QtSession::whenModal([&](QWidget* modal) {
+        EXPECT_EQ(given, 1);
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            for (auto* b : box->buttons())
+                if (b->text() == "OK") b->click();
+    });
+    qt::runProgram(program);
+    EXPECT_EQ(given, 1);
+    qt::deferLook(nullptr);
+}
+
 // The early work runs beside the window system's start and is over before the start-up begins;
 // when it fails, the start fails as a failing start-up does.
 TEST_F(StartUp, EarlyWorkIsDoneBeforeTheStartUpAndItsFailureIsTold) {
