@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <random>
 #include <system_error>
@@ -197,29 +198,30 @@ std::int32_t fingerprintOf(const StoreDecl& decl) {
     return mark ? mark : 1;
 }
 
+// The fingerprint in a store file's header (the user version is its bytes 60 to 63,
+// big-endian); 0 when it has none or is no store.
+std::int32_t headerFingerprint(const fs::path& file) {
+    int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return 0;
+    unsigned char header[100];
+    ssize_t got = ::pread(fd, header, sizeof header, 0);
+    ::close(fd);
+    static constexpr char kMagic[] = "SQLite format 3";  // with its closing zero: 16 bytes
+    if (got != static_cast<ssize_t>(sizeof header) || std::memcmp(header, kMagic, sizeof kMagic) != 0) return 0;
+    return static_cast<std::int32_t>((std::uint32_t{header[60]} << 24) | (std::uint32_t{header[61]} << 16) |
+                                     (std::uint32_t{header[62]} << 8) | std::uint32_t{header[63]});
+}
+
 // The fingerprint the store carries; 0 when it has none or cannot be read.
 std::int32_t fingerprintIn(const fs::path& file, const std::string& path) {
-    // Read straight from the file's header (the user version is its bytes 60 to 63, big-endian):
-    // a start looks at some thirty stores, and opening each through the engine is most of the
-    // cost. A store with a journal or a write-ahead log beside it may differ from its file, so
-    // the engine reads that one.
+    // Read straight from the file's header: a start looks at some thirty stores, and opening each
+    // through the engine is most of the cost. A store with a journal or a write-ahead log beside
+    // it may differ from its file, so the engine reads that one.
     std::error_code ec, ecWal;
     fs::path journal = file, wal = file;
     journal += "-journal";
     wal += "-wal";
-    if (!fs::exists(journal, ec) && !ec && !fs::exists(wal, ecWal) && !ecWal) {
-        int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd >= 0) {
-            unsigned char header[100];
-            ssize_t got = ::pread(fd, header, sizeof header, 0);
-            ::close(fd);
-            static constexpr char kMagic[] = "SQLite format 3";  // with its closing zero: 16 bytes
-            if (got == static_cast<ssize_t>(sizeof header) && std::memcmp(header, kMagic, sizeof kMagic) == 0)
-                return static_cast<std::int32_t>((std::uint32_t{header[60]} << 24) | (std::uint32_t{header[61]} << 16) |
-                                                 (std::uint32_t{header[62]} << 8) | std::uint32_t{header[63]});
-        }
-        return 0;
-    }
+    if (!fs::exists(journal, ec) && !ec && !fs::exists(wal, ecWal) && !ecWal) return headerFingerprint(file);
     auto c = detail::Connection::open(file, path, detail::Connection::Mode::ReadOnly);
     if (!c) return 0;
     auto st = (*c)->prepare("PRAGMA main.user_version");
@@ -322,12 +324,37 @@ Status Catalogue::declare(StoreDecl store) {
 }
 
 namespace {
-// The store is there and carries the mark of this declaration (nothing to make or add).
-bool isCurrent(std::string_view windowsPath, const StoreDecl& decl) {
-    fs::path file = os::mapPath(windowsPath);
-    std::error_code ec;
-    return fs::is_regular_file(file, ec) && fingerprintIn(file, std::string(windowsPath)) == fingerprintOf(decl);
-}
+// The store files of a folder, read once for all of its stores: their names as they are spelled,
+// under their names in lower case.
+class FolderListing {
+public:
+    explicit FolderListing(const fs::path& dir) : dir_(dir) {
+        std::error_code ec;
+        for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+            std::string name = it->path().filename().string();
+            names_.emplace(core::text::lower(name), name);
+        }
+    }
+    // The store is there, alone (no journal or log beside it that the engine must read), and its
+    // header carries the mark of this declaration: nothing to make or add.
+    bool isCurrent(const StoreDecl& decl, std::string_view fileName) const {
+        std::string key = core::text::lower(fileName);
+        if (names_.count(key + "-journal") || names_.count(key + "-wal")) return false;
+        // The exact spelling wins, as a mapped path finds it.
+        auto [first, last] = names_.equal_range(key);
+        std::string name;
+        for (auto it = first; it != last; ++it)
+            if (name.empty() || it->second == fileName) name = it->second;
+        if (name.empty()) return false;
+        std::error_code ec;
+        fs::path file = dir_ / name;
+        return fs::is_regular_file(file, ec) && headerFingerprint(file) == fingerprintOf(decl);
+    }
+
+private:
+    fs::path dir_;
+    std::multimap<std::string, std::string> names_;
+};
 }  // namespace
 
 Status ensureStore(std::string_view windowsPath, const StoreDecl& decl) {
@@ -402,28 +429,33 @@ Status ensureStore(std::string_view windowsPath, const StoreDecl& decl) {
 }
 
 std::vector<Error> Catalogue::ensureStores(std::string_view folder) const {
-    removeUnfinishedStores(os::mapPath(folder));
-    std::vector<StoreDecl> decls;
+    fs::path dir = os::mapPath(folder);
+    removeUnfinishedStores(dir);
+    // Every store and every blank template ("Vy" and its name), each under its file's name.
+    struct Made {
+        const StoreDecl* decl;
+        std::string fileName;
+    };
+    std::vector<Made> decls;
     for (const StoreDecl& s : stores_) {
-        decls.push_back(s);
-        if (s.blankTemplate) {
-            decls.push_back(s);
-            decls.back().fileName = "Vy" + s.fileName;
-        }
+        decls.push_back({&s, s.fileName});
+        if (s.blankTemplate) decls.push_back({&s, "Vy" + s.fileName});
     }
     // Most starts find every store made and marked: that is read from the file headers at once,
     // without threads (each costs more to start than the look at a header).
     std::vector<std::optional<Error>> failed(decls.size());
     std::vector<std::size_t> left;
+    FolderListing listing(dir);
     for (std::size_t k = 0; k < decls.size(); ++k)
-        if (!isCurrent(os::joinPath(folder, decls[k].fileName), decls[k])) left.push_back(k);
+        if (!listing.isCurrent(*decls[k].decl, decls[k].fileName)) left.push_back(k);
     // Each store is a file of its own with a connection of its own, so the others are made or
     // mended side by side: a first start makes some thirty of them, and the clerk waits for all.
     std::atomic<std::size_t> next{0};
     auto work = [&] {
         for (std::size_t i; (i = next++) < left.size();) {
             std::size_t k = left[i];
-            if (Status st = ensureStore(os::joinPath(folder, decls[k].fileName), decls[k]); !st) failed[k] = st.error();
+            if (Status st = ensureStore(os::joinPath(folder, decls[k].fileName), *decls[k].decl); !st)
+                failed[k] = st.error();
         }
     };
     std::size_t helpers = std::min<std::size_t>(3, left.size() > 1 ? left.size() - 1 : 0);

@@ -168,6 +168,22 @@ TEST(Catalogue, AStoreIsLookedAtAgainWhenItDoesNotCarryThisDeclarationsMark) {
     EXPECT_EQ(objects(), 4);
 }
 
+// Names are matched without regard to case, as on the share the stores came from: a store
+// spelled otherwise is the same store, not one to make again.
+TEST(Catalogue, AStoreSpelledInAnotherCaseIsTheSameStore) {
+    test::TempRoot root;
+    db::Catalogue cat;
+    ok(cat.declare({"Tcd.mdb", {timeCards()}, true}));
+    EXPECT_TRUE(cat.ensureStores().empty());
+    ASSERT_EQ(Station(os::programPath("Tcd.mdb")).exec("INSERT INTO tblTcd (szID_no) VALUES ('0012')"), SQLITE_OK);
+    const auto folder = os::mapPath(os::kProgramFolder);
+    std::filesystem::rename(folder / "Tcd.mdb", folder / "TCD.MDB");
+    std::filesystem::rename(folder / "VyTcd.mdb", folder / "vytcd.mdb");
+    EXPECT_TRUE(cat.ensureStores().empty());
+    EXPECT_EQ(os::findFiles(os::kProgramFolder, "*"), (std::vector<std::string>{"TCD.MDB", "vytcd.mdb"}));
+    EXPECT_EQ(Station(os::programPath("TCD.MDB")).count("SELECT count(*) FROM tblTcd"), 1);
+}
+
 TEST(Catalogue, EveryFailureIsReturnedAndTheOthersGoOn) {
     test::TempRoot root;
     root.writeFile(os::programPath("Ref.mdb"), "this is not a store, it only has the name of one");
