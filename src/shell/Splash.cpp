@@ -40,8 +40,15 @@ std::vector<db::Database>& logInStores() {
 }  // namespace
 
 void openLogInStores() {
-    for (std::string_view store : {settings::kStationStore, kEmployeeStore, kOpenFolioStore})
-        if (auto d = db::Database::open(os::programPath(store))) logInStores().push_back(std::move(*d));
+    for (std::string_view store : {settings::kStationStore, kEmployeeStore, kOpenFolioStore}) {
+        auto d = db::Database::open(os::programPath(store));
+        if (!d) continue;
+        // Their schema and the fields of their tables are read here as well, which the log-in's
+        // data controls would otherwise wait for.
+        if (const db::StoreDecl* decl = db::Catalogue::instance().find(store))
+            for (const db::TableDecl& t : decl->tables) (void)d->fields(t.name);
+        logInStores().push_back(std::move(*d));
+    }
 }
 
 void releaseLogInStores() { logInStores().clear(); }

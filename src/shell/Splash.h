@@ -18,9 +18,9 @@ void makeMissingStores();
 std::vector<db::Error> makeStores();
 void tellStoreFailures(const std::vector<db::Error>& failures);
 
-// The stores the log-in screen reads from the program folder, opened ahead (on the early thread)
-// and held until the start-up has shown it, so that its load finds them open. A store that cannot
-// be opened is left to the screen to tell.
+// The stores the log-in screen reads from the program folder, opened ahead (on the early thread),
+// their tables' fields read, and held until the start-up has shown it, so that its load finds
+// them open. A store that cannot be opened is left to the screen to tell.
 void openLogInStores();
 void releaseLogInStores();
 
