@@ -638,10 +638,23 @@ private:
     std::shared_ptr<int> life_ = std::make_shared<int>(0);  // as the record grid's
 };
 
-// The data control's navigator: first, previous, the caption, next, last.
+// The data control's navigator: first, previous, the caption, next, last. Most screens keep their
+// data controls hidden: the navigator's buttons are made when the control first shows.
 class DataView : public ControlView {
 public:
-    DataView(ui::Data& data, QWidget* w) : ControlView(data, w), data_(data) {
+    DataView(ui::Data& data, QWidget* w) : ControlView(data, w), data_(data) {}
+    void update(std::string_view p) override {
+        if (!caption_) {
+            if (!data_.visible()) return;
+            build();
+            p = {};
+        }
+        if (p.empty() || p == "Caption") caption_->setText(QString::fromStdString(data_.caption()));
+    }
+
+private:
+    void build() {
+        QWidget* w = widget();
         auto* row = new QHBoxLayout(w);
         row->setContentsMargins(0, 0, 0, 0);
         row->setSpacing(0);
@@ -658,13 +671,11 @@ public:
                 row->addWidget(caption_);
             }
             row->addWidget(b);
+            b->show();
         }
-    }
-    void update(std::string_view p) override {
-        if (p.empty() || p == "Caption") caption_->setText(QString::fromStdString(data_.caption()));
+        caption_->show();
     }
 
-private:
     ui::Data& data_;
     QLabel* caption_ = nullptr;
 };

@@ -185,10 +185,13 @@ TEST_F(Grids, RecordGridReadsTheRowsInSight) {
     EXPECT_LE(f.DBGrid1.rowsRead(), inSight + 2) << "the rows around the last one, read afresh after the move";
 }
 
-// The data control shows its navigator: its caption between the arrows, and the arrows move it.
+// The data control shows its navigator (made when it first shows): its caption between the arrows,
+// and the arrows move it.
 TEST_F(Grids, NavigatorButtonsMoveTheDataControl) {
     makeCards();
     auto& f = show<frmQtSheet>("frmQtSheet");
+    ASSERT_NE(widget(f.datTcd), nullptr);
+    EXPECT_TRUE(widget(f.datTcd)->findChildren<QToolButton*>().isEmpty()) << "hidden: its buttons not made yet";
     f.datTcd.Move(150, 2550, 4500, 360);
     f.datTcd.setCaption("Time cards");
     f.datTcd.setVisible(true);
