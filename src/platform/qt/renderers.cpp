@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -21,7 +22,6 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextOption>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <map>
 
@@ -232,6 +232,21 @@ protected:
     void insertFromMimeData(const QMimeData*) override {}
 };
 
+// Holds a text box's one widget over the whole of it. A layout would ask the widget's preferred
+// size (the width of its font's letters) for every box of a screen, and keep a box from being
+// smaller than that; the box is exactly its designed size.
+class BoxHolder : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override {
+        for (QObject* o : children())
+            if (o->isWidgetType()) static_cast<QWidget*>(o)->setGeometry(rect());
+        QWidget::resizeEvent(e);
+    }
+};
+
 class TextBoxView : public ControlView {
 public:
     TextBoxView(ui::TextBox& box, QWidget* w) : ControlView(box, w), box_(box) {}
@@ -255,12 +270,10 @@ private:
         delete edit_;
         line_ = nullptr;
         edit_ = nullptr;
-        auto* layout = host->layout();
         if (multi) {
             edit_ = new EditBox(host);
             edit_->caretMoved = [this] { caretToModel(edit_->textCursor().anchor(), edit_->textCursor().position()); };
             forwardPointer(*this, edit_->viewport(), true);
-            layout->addWidget(edit_);
         } else {
             line_ = new EditLine(host);
             line_->caretMoved = [this] {
@@ -270,8 +283,8 @@ private:
                 caretToModel(start, end);
             };
             forwardPointer(*this, line_, true);
-            layout->addWidget(line_);
         }
+        focusWidget()->setGeometry(host->rect());
         focusWidget()->show();
     }
 
@@ -943,10 +956,7 @@ void registerBuiltInRenderers(std::map<ui::ControlKind, Renderer>& t) {
     };
     t[K::TextBox] = [](ui::Control& c, QWidget* parent) {
         // The box holds one widget or the other (one line, several lines) as MultiLine says.
-        auto* holder = new QWidget(parent);
-        auto* layout = new QVBoxLayout(holder);
-        layout->setContentsMargins(0, 0, 0, 0);
-        return std::make_unique<TextBoxView>(static_cast<ui::TextBox&>(c), holder);
+        return std::make_unique<TextBoxView>(static_cast<ui::TextBox&>(c), new BoxHolder(parent));
     };
     t[K::CommandButton] = [](ui::Control& c, QWidget* parent) {
         return std::make_unique<ButtonView>(static_cast<ui::CommandButton&>(c), new ButtonWidget(parent));
