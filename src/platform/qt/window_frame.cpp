@@ -3,6 +3,7 @@
 #include <qdrawutil.h>
 
 #include <QEvent>
+#include <QIconEngine>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,6 +11,8 @@
 #include <QPixmap>
 #include <QVariant>
 #include <QWidget>
+#include <algorithm>
+#include <map>
 
 #include "platform/qt/look.h"
 
@@ -120,12 +123,36 @@ private:
 
 }  // namespace
 
+namespace {
+// The bell drawn at a size when that size is first asked for: most windows never show their icon
+// (a borderless screen, a station without a window manager), and a start waits for no drawing.
+class BellEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        int side = std::min(rect.width(), rect.height());
+        if (side <= 0) return;
+        QRect square(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2, side, side);
+        painter->drawPixmap(square, pixmap(QSize(side, side), mode, state));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        int side = std::max(1, std::min(size.width(), size.height()));
+        auto it = drawn_.find(side);
+        if (it == drawn_.end()) it = drawn_.emplace(side, bell(side)).first;
+        return it->second;
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
+    }
+    QIconEngine* clone() const override { return new BellEngine(*this); }
+    QString key() const override { return QStringLiteral("pelk-bell"); }
+
+private:
+    std::map<int, QPixmap> drawn_;
+};
+}  // namespace
+
 QIcon programIcon() {
-    static const QIcon icon = [] {
-        QIcon i;
-        for (int size : {16, 24, 32, 48, 64}) i.addPixmap(bell(size));
-        return i;
-    }();
+    static const QIcon icon(new BellEngine);
     return icon;
 }
 

@@ -101,7 +101,12 @@ TEST_F(Windows, AMessageBoxAnsweredWithItsLegacyButtons) {
         EXPECT_EQ(names, (QStringList{"Yes", "No"}));
         EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()), button(box, "Yes"));
         EXPECT_EQ(box->escapeButton(), nullptr) << "Yes or No must be answered";
-        screenshot(box, "message_box");
+        QImage shot = screenshot(box, "message_box");
+        // The program's bell on the title bar, drawn at the size the bar asks for.
+        int blue = 0;
+        for (int y = 0; y < 24; ++y)
+            for (int x = 4; x < 20; ++x) blue += shot.pixelColor(x, y) == QColor(24, 74, 140);
+        EXPECT_GT(blue, 20) << "the bell on its blue ground";
         button(box, "No")->click();
     });
     QTest::mouseClick(widget(caller.cmdErase), Qt::LeftButton);
