@@ -1,5 +1,9 @@
 #include "folio/stores.h"
 
+#include "platform/ui/registry.h"
+#include "settings/common.h"
+#include "settings/frmReset.h"
+
 #include <string>
 #include <utility>
 
@@ -55,5 +59,10 @@ std::vector<db::TableDecl> orderBookTables() {
 db::StoreDecl orderBook() { return {std::string(kOrderBook), orderBookTables(), true}; }
 
 db::StoreDecl trainingOrderBook() { return {std::string(kTrainingOrderBook), orderBookTables(), false}; }
+
+std::string stationOrderBook() {
+    bool business = ui::forms().get<settings::frmReset>().txtDisplay.text() == "Check Book";
+    return settings::ResolveDataPath(business ? kOrderBook : kTrainingOrderBook);
+}
 
 }  // namespace pelk::folio

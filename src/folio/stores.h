@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "platform/db/catalogue.h"
@@ -19,5 +20,9 @@ inline constexpr std::string_view kDeliveryTable = "tblDy_Order";
 
 db::StoreDecl orderBook();
 db::StoreDecl trainingOrderBook();
+
+// The order book this station writes now, where it finds it: the business book while the station
+// is in its "Check Book" mode, the training book otherwise.
+std::string stationOrderBook();
 
 }  // namespace pelk::folio

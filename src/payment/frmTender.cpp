@@ -15,7 +15,6 @@
 #include "platform/print/printer.h"
 #include "settings/common.h"
 #include "settings/frmInfor.h"
-#include "settings/frmReset.h"
 
 namespace pelk::payment {
 
@@ -225,8 +224,7 @@ frmTender::frmTender() {
 // ever opened from it.
 void frmTender::Form_Load() {
     settings::CentreForm(*this, 5);
-    bool business = ui::forms().get<settings::frmReset>().txtDisplay.text() == "Check Book";
-    datOrders.setDatabaseName(settings::ResolveDataPath(business ? folio::kOrderBook : folio::kTrainingOrderBook));
+    datOrders.setDatabaseName(folio::stationOrderBook());
     datOrders.setRecordSource(std::string(folio::kDeliveryTable));
     cmdPre_Click();
     cardRun().SwipeRead = false;

@@ -18,7 +18,6 @@
 #include "reports/frmBMReport.h"
 #include "reports/stores.h"
 #include "settings/common.h"
-#include "settings/frmReset.h"
 #include "shell/stores.h"
 
 namespace pelk::reports {
@@ -231,8 +230,7 @@ void frmRepDy::Form_Load() {
         txtETime.setText(kShiftClose);
     }
 
-    bool business = ui::forms().get<settings::frmReset>().txtDisplay.text() == "Check Book";
-    datOrder.setDatabaseName(settings::ResolveDataPath(business ? folio::kOrderBook : folio::kTrainingOrderBook));
+    datOrder.setDatabaseName(folio::stationOrderBook());
     datEmploye.setDatabaseName(settings::ResolveDataPath(shell::kEmployeeStore));
     // Today's orders of every kind; the data control opens them once the screen is loaded.
     std::string day = db::dateLiteral(today);

@@ -21,7 +21,6 @@
 #include "reports/frmRepAPV.h"
 #include "settings/common.h"
 #include "settings/frmInfor.h"
-#include "settings/frmReset.h"
 
 namespace pelk::reports {
 
@@ -278,9 +277,8 @@ std::array<frmReports::CategoryFigure, 16> frmReports::categoryFigures() {
 void frmReports::Form_Load() {
     // The page keeps its own background.
     settings::CentreForm(*this, 5, false);
-    bool business = ui::forms().get<settings::frmReset>().txtDisplay.text() == "Check Book";
     // The channel sums read the order book where the sales report and the room screen find it.
-    datOrdr.setDatabaseName(settings::ResolveDataPath(business ? folio::kOrderBook : folio::kTrainingOrderBook));
+    datOrdr.setDatabaseName(folio::stationOrderBook());
     datResult.setDatabaseName(os::programPath(kExpenseStore));
     std::string today = core::shortDate(core::clock::today());
     txtFrom.setText(today);
