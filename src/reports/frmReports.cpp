@@ -396,33 +396,33 @@ void frmReports::Label28_Click() { Unload(); }
 
 // ---- Drill-down ----
 
-void frmReports::drillDown(const char* table) {
+void frmReports::drillDown(std::string_view category) {
     auto dates = dateRange(txtFrom, txtTo);
     if (!dates) return;
     // Each drill-down gets a fresh list.
     ui::Unload<frmRepAPV>();
     frmRepAPV& list = ui::forms().get<frmRepAPV>();
-    list.datExpenses.setRecordSource("SELECT * FROM " + std::string(table) + " Where Date Between " + dates->first +
-                                     " And " + dates->second + ";");
+    list.datExpenses.setRecordSource("SELECT * FROM " + std::string(expenseCategory(category).table) +
+                                     " Where Date Between " + dates->first + " And " + dates->second + ";");
     if (db::Status read = list.datExpenses.Refresh(); !read) list.datExpenses.report(read.error());
     list.Show(ui::kModal);
 }
 
-void frmReports::lblAuto_Click() { drillDown("tbAuto_Ex"); }
-void frmReports::lblBank_Click() { drillDown("tbBank_Ex"); }
-void frmReports::lblAdvertising_Click() { drillDown("tbAdvertising_Ex"); }
-void frmReports::lblSalary_Click() { drillDown("tbsalary_Ex"); }
-void frmReports::lblMeal_Click() { drillDown("tbMeal_Ex"); }
-void frmReports::lblOffice_Click() { drillDown("tbOffice_Ex"); }
-void frmReports::lblFines_Click() { drillDown("tbFines_Ex"); }
-void frmReports::lblProfessional_Click() { drillDown("tbProfessional_Ex"); }
-void frmReports::lblInsurance_Click() { drillDown("tbInsurance_Ex"); }
-void frmReports::lblRent_Click() { drillDown("tbRent_Ex"); }
-void frmReports::lblRepairs_Click() { drillDown("tbRepairs_Ex"); }
-void frmReports::lblSupplies_Click() { drillDown("tbSupplies_Ex"); }
-void frmReports::lblTelep_Click() { drillDown("tbTelep_Ex"); }
-void frmReports::lblTravel_Click() { drillDown("tbTravel_Ex"); }
-void frmReports::lblUtilities_Click() { drillDown("tbUtilities_Ex"); }
-void frmReports::lblOther_Click() { drillDown("tbOther_Ex"); }
+void frmReports::lblAuto_Click() { drillDown("Auto"); }
+void frmReports::lblBank_Click() { drillDown("Bank"); }
+void frmReports::lblAdvertising_Click() { drillDown("Advertising"); }
+void frmReports::lblSalary_Click() { drillDown("Salary"); }
+void frmReports::lblMeal_Click() { drillDown("Meal"); }
+void frmReports::lblOffice_Click() { drillDown("Office"); }
+void frmReports::lblFines_Click() { drillDown("Fines"); }
+void frmReports::lblProfessional_Click() { drillDown("Professional"); }
+void frmReports::lblInsurance_Click() { drillDown("Insurance"); }
+void frmReports::lblRent_Click() { drillDown("Rent"); }
+void frmReports::lblRepairs_Click() { drillDown("Repairs"); }
+void frmReports::lblSupplies_Click() { drillDown("Supplies"); }
+void frmReports::lblTelep_Click() { drillDown("Telephone"); }
+void frmReports::lblTravel_Click() { drillDown("Travel"); }
+void frmReports::lblUtilities_Click() { drillDown("Utilities"); }
+void frmReports::lblOther_Click() { drillDown("Other"); }
 
 }  // namespace pelk::reports

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/ui/data.h"
 #include "platform/ui/ui.h"
@@ -144,7 +145,7 @@ private:
     // The sixteen category figures in the order the statement computes them.
     std::array<CategoryFigure, 16> categoryFigures();
     // Opens the list of one category's entries of the range, waiting until it closes.
-    void drillDown(const char* table);
+    void drillDown(std::string_view category);
 };
 
 }  // namespace pelk::reports

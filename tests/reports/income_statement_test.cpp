@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "platform/db/db.h"
 #include "platform/os/files.h"
@@ -13,6 +14,7 @@
 #include "platform/ui/input.h"
 #include "platform/ui/screen.h"
 #include "report_fixtures.h"
+#include "reports/expenses.h"
 #include "reports/frmRepAPV.h"
 #include "reports/frmReports.h"
 #include "support/screens.h"
@@ -90,6 +92,40 @@ TEST_F(IncomeStatement, DrillDownListsTheProgramFoldersExpensesOnASharingStation
     });
     ASSERT_TRUE(ui::input::click(s.lblAuto));
     EXPECT_TRUE(listed);
+}
+
+// Every figure lists the entries of its own category, and only those.
+TEST_F(IncomeStatement, EveryFigureListsItsOwnCategorysExpenses) {
+    for (const ExpenseCategory& c : kExpenseCategories)
+        runSql(os::programPath("Rep.mdb"), "INSERT INTO " + std::string(c.table) +
+                                               " ([Date], Company, Total) VALUES (#1/2/2026#, '" + std::string(c.name) +
+                                               "', 1)");
+    frmReports& s = statement();
+    s.txtFrom.setText("1/1/2026");
+    s.txtTo.setText("1/31/2026");
+    const std::pair<ui::Label*, const char*> figures[] = {
+        {&s.lblAuto, "Auto"},         {&s.lblBank, "Bank"},
+        {&s.lblAdvertising, "Advertising"}, {&s.lblSalary, "Salary"},
+        {&s.lblMeal, "Meal"},         {&s.lblOffice, "Office"},
+        {&s.lblFines, "Fines"},       {&s.lblProfessional, "Professional"},
+        {&s.lblInsurance, "Insurance"}, {&s.lblRent, "Rent"},
+        {&s.lblRepairs, "Repairs"},   {&s.lblSupplies, "Supplies"},
+        {&s.lblTelep, "Telephone"},   {&s.lblTravel, "Travel"},
+        {&s.lblUtilities, "Utilities"}, {&s.lblOther, "Other"}};
+    for (const auto& [figure, category] : figures) {
+        std::string listed;
+        int rows = 0;
+        host().whileWaiting([&] {
+            frmRepAPV* list = ui::forms().find<frmRepAPV>();
+            ASSERT_NE(list, nullptr);
+            rows = list->datExpenses.Recordset().recordCount();
+            listed = list->DBGrid1.textMatrix(0, 2);
+            ASSERT_TRUE(ui::input::click(list->cmdClose));
+        });
+        ASSERT_TRUE(ui::input::click(*figure)) << category;
+        EXPECT_EQ(listed, category);
+        EXPECT_EQ(rows, 1) << category;
+    }
 }
 
 }  // namespace
