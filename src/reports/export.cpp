@@ -24,7 +24,6 @@ bool MSExcelOpen(std::shared_ptr<sheet::Application>& goExcel) {
 
 sheet::Workbook* ExcelLoadSales(std::shared_ptr<sheet::Application>& goExcel, ui::DataRecordset& list,
                                 const std::vector<SheetColumn>& columns, const CellFilter& writes) {
-    ui::screen().setMousePointer(ui::kHourglass);
     if (!MSExcelOpen(goExcel)) return nullptr;
     // The attach put the normal pointer back; the fill can be long, so the hourglass stays on.
     ui::screen().setMousePointer(ui::kHourglass);

@@ -329,8 +329,7 @@ void frmReports::comReport_Click() {
     lblTOE.setCaption(core::format(expensesShown, kAmount));
     core::Money revenue = shown(lblDineIn) + shown(lblSTotal) + shown(lblTakeOut);
     lblSales.setCaption(core::format(revenue, kAmount));
-    lblNetIncome.setCaption(
-        core::format(shown(lblDineIn) + shown(lblSTotal) + shown(lblTakeOut) - shown(lblTOE), kAmount));
+    lblNetIncome.setCaption(core::format(revenue - expensesShown, kAmount));
     lblTax.setCaption(core::format(shown(lblDItax) + shown(lblTOtax) + shown(lblDytax), kAmount));
 }
 
