@@ -709,7 +709,7 @@ db::Status frmRooms::UpdateGuestRecord() {
 
 namespace {
 
-std::string spaces(std::size_t n) { return std::string(n, ' '); }
+using core::text::spaces;
 
 // Whether a total is something due: "0.00", an empty text and a negative amount are not.
 bool somethingDue(const std::string& total) {

@@ -22,7 +22,6 @@ namespace pelk::folio {
 namespace {
 
 constexpr int kBlock = 16;
-constexpr int kLastPage = 4;
 constexpr std::string_view kNoPicture = "-";
 constexpr std::string_view kNotesList = "SELECT * FROM tbSpl ORDER BY Dish_ID ASC";
 constexpr std::string_view kMergedFormat = "###,###,##0.00";

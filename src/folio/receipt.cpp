@@ -13,9 +13,7 @@
 
 namespace pelk::folio {
 
-namespace {
-std::string spaces(std::size_t n) { return std::string(n, ' '); }
-}  // namespace
+using core::text::spaces;
 
 void PrintInvoiceTop(const frmRooms& rooms) {
     print::Printer& p = print::printer();

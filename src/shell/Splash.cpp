@@ -30,8 +30,6 @@ void tellStoreFailures(const std::vector<db::Error>& failures) {
     if (!told.empty()) ui::MsgBox("These data files cannot be made:" + told, ui::kCritical);
 }
 
-void makeMissingStores() { tellStoreFailures(makeStores()); }
-
 namespace {
 std::vector<db::Database>& logInStores() {
     static std::vector<db::Database> held;

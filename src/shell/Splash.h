@@ -10,11 +10,9 @@ namespace pelk::shell {
 // very first start the set-up wizard. When it returns the program lives on in its open forms.
 void Main();
 
-// Makes every store the program keeps that this station lacks (a new station has none); the
-// clerk is told of each one that cannot be made.
-void makeMissingStores();
-// The same in two steps: the making, which needs no window and may run on another thread, and
-// the telling of what could not be made.
+// Makes every store the program keeps that this station lacks (a new station has none), in two
+// steps: the making, which needs no window and may run on another thread, and the telling of
+// each one that could not be made.
 std::vector<db::Error> makeStores();
 void tellStoreFailures(const std::vector<db::Error>& failures);
 
