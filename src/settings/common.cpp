@@ -26,6 +26,13 @@ std::string ResolveDataPath(std::string_view fileName) {
     return dataPathFor(holder.txtNWsetin.text(), holder.txtPath.text(), holder.txtData.text(), fileName);
 }
 
+bool RefusedAsClimbing(const std::string& typed) {
+    if (!os::climbsAboveItsRoot(typed)) return false;
+    ui::MsgBox("The path " + typed + " climbs above its server or drive with \"..\". Please type it without \"..\".",
+               ui::kExclamation);
+    return true;
+}
+
 // ---- Writing a settings row ----
 
 db::Status writeField(ui::Data& data, std::string_view field, const core::Value& value) {

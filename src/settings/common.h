@@ -37,6 +37,9 @@ inline constexpr std::string_view kFromMenu = "QS";
 // path, the shared folder and the file; any other mode the program folder. Reads the holder
 // frmNWSetin, loading it hidden on first use.
 std::string ResolveDataPath(std::string_view fileName);
+// A shared folder typed with a ".." that climbs above its server or drive names another place
+// than the one typed: the clerk is told, and true is returned (nothing is looked up or stored).
+bool RefusedAsClimbing(const std::string& typed);
 // The same rule on given values: parts joined with exactly one backslash between them.
 std::string dataPathFor(std::string_view mode, std::string_view serverPath, std::string_view sharedFolder,
                         std::string_view fileName);

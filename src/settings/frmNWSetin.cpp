@@ -75,14 +75,7 @@ void frmNWSetin::Form_Load() {
 
 // An unreachable server, a wrong path and a server without DOZA98.mdb all read as "not found".
 void frmNWSetin::cmdShare_Click() {
-    // A ".." above the server's share would name some other place than the one typed.
-    std::string typed = os::joinPath(txtPath.text(), txtData.text());
-    if (os::climbsAboveItsRoot(typed)) {
-        ui::MsgBox(
-            "The path " + typed + " climbs above its server or drive with \"..\". Please type it without \"..\".",
-            ui::kExclamation);
-        return;
-    }
+    if (RefusedAsClimbing(os::joinPath(txtPath.text(), txtData.text()))) return;
     if (os::fileExists(os::joinPath(txtPath.text(), txtData.text(), "DOZA98.mdb"))) {
         ui::MsgBox("Server " + txtPath.text() + " found. Now your datas will be save into this Server.");
         txtNWsetin.setText(std::string(kModeSharing));

@@ -111,9 +111,10 @@ void frmRegister2C::Form_Load() {
 // and file with exactly one backslash between them, so a test never passes for a path the
 // stations would miss. An unreachable server and a look-up that fails read as "not found".
 void frmRegister2C::cmdShare_Click() {
+    std::string folder = os::joinPath(txtPath.text(), txtData.text());
+    if (settings::RefusedAsClimbing(folder)) return;
     lblMsg.setCaption("Connecting to network... Pleas Wait.");
     lblMsg.Refresh();
-    std::string folder = os::joinPath(txtPath.text(), txtData.text());
     if (os::fileExists(os::joinPath(folder, std::string(settings::kStationStore)))) {
         lblMsg.setCaption("Your Sever found. Now is Ok for you to share datas");
         ui::MsgBox("Server " + txtPath.text() + " found. Now your datas will be save into this Server.");
