@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/core/clock.h"
@@ -162,6 +164,21 @@ TEST_F(Login, ASecondStartShowsNoWizard) {
     EXPECT_TRUE(login().visible());
     EXPECT_FALSE(ui::forms().isLoaded("frmRegister"));
     EXPECT_TRUE(prompts().empty());
+}
+
+// The stores are made or looked at on the early thread; what could not be made is told by the
+// start-up that follows, once.
+TEST_F(Login, StoresTheEarlyWorkCouldNotMakeAreToldAtTheStartUp) {
+    ASSERT_TRUE(os::markSetupDone(nullptr));
+    std::ofstream(os::mapPath(os::programPath("Rep.mdb")), std::ios::trunc) << "this is not a store, only its name";
+    ASSERT_TRUE(ui::program().early);
+    std::thread early(ui::program().early);
+    early.join();
+    start();
+    ASSERT_EQ(prompts().size(), 1u);
+    EXPECT_EQ(prompts()[0].rfind("These data files cannot be made:\n", 0), 0u) << prompts()[0];
+    EXPECT_NE(prompts()[0].find("Rep.mdb"), std::string::npos) << prompts()[0];
+    EXPECT_TRUE(login().visible());
 }
 
 TEST_F(Login, KeyPressNumericValidFeedsTheKeypadOnlyFromAPadButton) {
