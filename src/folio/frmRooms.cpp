@@ -1,5 +1,6 @@
 #include "folio/frmRooms.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <initializer_list>
@@ -20,10 +21,12 @@
 #include "reservations/frmMap.h"
 #include "reservations/records.h"
 #include "reservations/rooms.h"
+#include "settings/amounts.h"
 #include "settings/common.h"
 #include "settings/frmInfor.h"
 #include "settings/frmReset.h"
 #include "settings/stores.h"
+#include "settings/tax.h"
 #include "shell/frmMainButn.h"
 #include "shell/frmSecurity.h"
 #include "shell/stores.h"
@@ -38,21 +41,6 @@ constexpr ui::Color kRed = 0x0000FF;
 constexpr ui::Color kWhite = 0xFFFFFF;
 
 std::optional<core::Money> amountOf(std::string_view text) { return core::Money::parse(text); }
-
-// A tax rate is a fraction as text ("0.075"); anything that is not wholly a number counts as none.
-double rateOf(const std::string& text) {
-    std::string t = core::text::trim(text);
-    if (t.empty()) return 0;
-    char* end = nullptr;
-    double rate = std::strtod(t.c_str(), &end);
-    if (end != t.c_str() + t.size() || !std::isfinite(rate)) return 0;
-    return rate;
-}
-
-// Taxes are rounded to the cent as they are shown, so the total is the sum of what the clerk sees.
-core::Money taxOn(core::Money amount, double rate) {
-    return core::Money::fromDouble(amount.toDouble() * rate).rounded(2);
-}
 
 std::string formatted(core::Money m) { return core::format(m, kAmountFormat); }
 
@@ -301,6 +289,9 @@ void frmRooms::Form_Load() {
     datZuChkO.setDatabaseName(settings::ResolveDataPath(reservations::kCheckedOutStore));
     datZuChkO.setRecordSource(std::string(reservations::kReservationTable));
 
+    // A card approved while a station was stopping reaches its folio before anyone works on it.
+    settlePendingCardPayments();
+
     cmdMainM.setTag("Main");
     DrawSectionButtons();
     ResetFolioGrid();
@@ -372,37 +363,42 @@ void frmRooms::ResetFolioGrid() {
     txtEnding.setText("0.00");
 }
 
-// An empty or unreadable rate or nights box counts as 0: the line then charges 0.00.
+// An empty rate or nights box counts as 0 (the line then charges 0.00); one that is not wholly an
+// amount, or a charge too large for the books, posts nothing.
 void frmRooms::cmdAddto_Click() {
-    core::Money rate = amountOf(txtRate.text()).value_or(core::Money{});
-    core::Money nights = amountOf(txtDate.text()).value_or(core::Money{});
-    core::Money charge = (rate * nights).rounded(2);
+    auto rate = settings::readAmountBox(txtRate.text(), "The rate");
+    if (!rate) return;
+    auto nights = settings::readAmountBox(txtDate.text(), "The number of nights");
+    if (!nights) return;
+    auto charge = core::checkedMul(*rate, *nights);
+    auto subtotal =
+        charge ? core::checkedAdd(amountOf(txtTotal.text()).value_or(core::Money{}), charge->rounded(2)) : std::nullopt;
+    if (!subtotal) {
+        settings::tellTooLarge("The room charge");
+        return;
+    }
     grdOrderItems.AddItem(txtDate.text() + "\t" + "Room Charge " + txtRoom.text() + "\t" +
-                          core::format(charge, kRateFormat) + "\t" + lblScrn.caption());
-    core::Money subtotal = amountOf(txtTotal.text()).value_or(core::Money{});
-    txtTotal.setText((subtotal + charge).toPlainText());
+                          core::format(charge->rounded(2), kRateFormat) + "\t" + lblScrn.caption());
+    txtTotal.setText(subtotal->toPlainText());
 }
 
 // The rates are read anew each time, so a change on the store settings screen counts at once.
 void frmRooms::txtTotal_Change() {
     settings::frmInfor& store = ui::forms().get<settings::frmInfor>();
-    double rate1 = rateOf(store.txtTOTax1.text());
-    double rate2 = rateOf(store.txtTOTax2.text());
+    double rate1 = settings::taxRateOf(store.txtTOTax1.text());
+    double rate2 = settings::taxRateOf(store.txtTOTax2.text());
     txtTotal.setAlignment(ui::kRightJustify);
     auto subtotal = amountOf(txtTotal.text());
     if (!subtotal) return;
     txtTotal.setText(formatted(*subtotal));
-    core::Money tax1 = taxOn(*subtotal, rate1);
-    txtDITax1.setText(formatted(tax1));
-    core::Money total = *subtotal + tax1;
-    txtEnding.setText(total.toPlainText());
+    settings::Taxes taxes = settings::taxesOn(*subtotal, rate1, rate2, txtDITax2.visible());
+    txtDITax1.setText(formatted(taxes.tax1));
+    txtEnding.setText((*subtotal + taxes.tax1).toPlainText());
     if (txtDITax2.visible()) {
-        core::Money tax2 = taxOn(total, rate2);
-        txtDITax2.setText(formatted(tax2));
-        total += tax2;
-        txtEnding.setText(total.toPlainText());
+        txtDITax2.setText(formatted(taxes.tax2));
+        txtEnding.setText(taxes.total.toPlainText());
     }
-    txtEnding.setText(formatted(total));
+    txtEnding.setText(formatted(taxes.total));
 }
 
 void frmRooms::txtDITax1_Change() { formatBox(txtDITax1); }
@@ -435,219 +431,245 @@ void frmRooms::computeChange() {
 
 namespace {
 
-constexpr std::string_view kByNumber = "SELECT * FROM tblZu_Order ORDER BY Inv ASC";
-constexpr std::string_view kLinesByNumber = "SELECT * FROM tblDetail ORDER BY Invoice ASC";
 constexpr std::string_view kGuestsByName = "SELECT * FROM tblReserv ORDER BY sLast_na ASC";
 
 // A box's text as a field takes it: a box left empty stores nothing.
 core::Value textOrNull(const std::string& text) { return text.empty() ? core::Value{} : core::Value{text}; }
 
 // An amount as the boxes and cells show it; a field never written reads as nothing.
-std::string shownAmount(const db::Result<core::Value>& v, std::string_view whenNone) {
-    if (!v || v->isNull()) return std::string(whenNone);
-    return formatted(v->toMoney());
+std::string shownAmount(const core::Value& v, std::string_view whenNone) {
+    if (v.isNull()) return std::string(whenNone);
+    return formatted(v.toMoney());
+}
+
+core::Money storedAmount(const core::Value& v) { return v.isNull() ? core::Money{} : v.toMoney(); }
+
+std::string lineText(const StoredLine& l) {
+    return (l.qty.isNull() ? "" : l.qty.toText()) + "\t" + (l.text.isNull() ? "" : l.text.toText()) + "\t" +
+           shownAmount(l.price, "");
 }
 
 }  // namespace
 
+OrderBook frmRooms::orderBook() const { return OrderBook(datOrders.databaseName(), datTable.databaseName()); }
+
+std::optional<FolioChange> frmRooms::folioChange() {
+    FolioChange c;
+    c.number = cmbRept.text();
+    c.room = txtRoom.text();
+    c.dateIn = txtDateIn.text();
+    c.clerkId = txtWaiter.text();
+    c.clerkName = lblID.caption();
+    addedRows_.clear();
+    std::vector<db::Bookmark> kept;
+    for (int r = 2; r < grdOrderItems.rows(); ++r) {
+        NewLine line{grdOrderItems.textMatrix(r, 0), grdOrderItems.textMatrix(r, 1), grdOrderItems.textMatrix(r, 2)};
+        db::Bookmark id = grdOrderItems.rowData(r);
+        if (id != 0) {
+            // A stored line the screen has rewritten (a repeated item merged into it) is stored
+            // anew in its place.
+            auto stored =
+                std::find_if(storedLines_.begin(), storedLines_.end(), [&](const StoredLine& l) { return l.id == id; });
+            if (stored != storedLines_.end()) {
+                auto shown = core::Money::parse(line.price);
+                bool samePrice =
+                    stored->price.isNull() ? line.price.empty() : shown && *shown == stored->price.toMoney();
+                if (samePrice && (stored->qty.isNull() ? "" : stored->qty.toText()) == line.qty &&
+                    (stored->text.isNull() ? "" : stored->text.toText()) == line.text) {
+                    kept.push_back(id);
+                    continue;
+                }
+            }
+        }
+        c.added.push_back(std::move(line));
+        addedRows_.push_back(r);
+    }
+    for (const StoredLine& l : storedLines_)
+        if (std::find(kept.begin(), kept.end(), l.id) == kept.end()) c.removed.push_back(l);
+
+    // Payments count from what this screen last read or stored: another station's payment
+    // meanwhile is added to, never written over.
+    for (auto [box, what, stored, into] : {std::tuple{&txtGet, "The amount received", receivedStored_, &c.received},
+                                           std::tuple{&txtCoupon, "The coupon", couponStored_, &c.coupon}}) {
+        if (box->text().empty()) continue;
+        auto shown = settings::readAmountBox(box->text(), what);
+        if (!shown) return std::nullopt;
+        auto taken = core::checkedSub(*shown, stored);
+        if (!taken) {
+            settings::tellTooLarge(what);
+            return std::nullopt;
+        }
+        *into = *taken;
+    }
+    return c;
+}
+
+void frmRooms::changeStored(const SaveOutcome& out) {
+    for (std::size_t k = 0; k < addedRows_.size() && k < out.addedIds.size(); ++k)
+        if (addedRows_[k] < grdOrderItems.rows()) grdOrderItems.setRowData(addedRows_[k], out.addedIds[k]);
+    addedRows_.clear();
+    if (cmbRept.text() != out.number) {
+        cmbRept.setText(out.number);
+        headerAdded_ = true;
+    }
+    // Lines another station stored meanwhile come onto the grid with the totals they make.
+    std::vector<db::Bookmark> shown;
+    for (int r = 2; r < grdOrderItems.rows(); ++r) shown.push_back(grdOrderItems.rowData(r));
+    std::vector<db::Bookmark> stored;
+    for (const StoredLine& l : out.folio.lines) stored.push_back(l.id);
+    std::sort(shown.begin(), shown.end());
+    std::sort(stored.begin(), stored.end());
+    if (shown != stored) {
+        int row = grdOrderItems.row(), col = grdOrderItems.col();
+        showStoredFolio(out.folio);
+        grdOrderItems.setRow(std::min(row, grdOrderItems.rows() - 1));
+        grdOrderItems.setCol(col);
+    }
+    storedLines_ = out.folio.lines;
+    // The boxes show what the order book bills, so the printout agrees with it.
+    if (storedAmount(out.folio.subTotal) != amountOf(txtTotal.text()).value_or(core::Money{}) ||
+        storedAmount(out.folio.total) != amountOf(txtEnding.text()).value_or(core::Money{})) {
+        txtTotal.setText(shownAmount(out.folio.subTotal, "0.00"));
+        txtDITax1.setText(shownAmount(out.folio.tax, "0.00"));
+        txtEnding.setText(shownAmount(out.folio.total, "0.00"));
+    }
+    core::Money received = storedAmount(out.folio.receive);
+    if (!txtGet.text().empty() || received != core::Money{}) {
+        auto onScreen = core::readAmount(txtGet.text());
+        if (!onScreen || *onScreen != received) txtGet.setText(formatted(received));
+    }
+    receivedStored_ = received;
+    couponStored_ = core::readAmount(txtCoupon.text()).value_or(core::Money{});
+}
+
+void frmRooms::showStoredFolio(const StoredFolio& folio) {
+    grdOrderItems.setRedraw(false);
+    grdOrderItems.setRows(2);
+    for (int c = 0; c < grdOrderItems.cols(); ++c) grdOrderItems.setTextMatrix(1, c, "");
+    for (const StoredLine& l : folio.lines) {
+        grdOrderItems.AddItem(lineText(l));
+        grdOrderItems.setRowData(grdOrderItems.rows() - 1, l.id);
+    }
+    grdOrderItems.setRedraw(true);
+    grdOrderItems.setRow(0);
+    grdOrderItems.setCol(2);
+    txtTotal.setText(shownAmount(folio.subTotal, "0.00"));
+    txtDITax1.setText(shownAmount(folio.tax, "0.00"));
+    txtEnding.setText(shownAmount(folio.total, "0.00"));
+    core::Money received = storedAmount(folio.receive);
+    txtGet.setText(received != core::Money{} ? formatted(received) : "");
+    txtCoupon.setText("");
+    storedLines_ = folio.lines;
+    receivedStored_ = received;
+    couponStored_ = core::Money{};
+}
+
+void frmRooms::folioChangedElsewhere() {
+    if (auto folio = orderBook().recall(cmbRept.text()); folio && folio->hasHeader) showStoredFolio(*folio);
+    ui::MsgBox(
+        "This folio was changed at another station and has been loaded again. Please check it and enter your "
+        "change again.",
+        ui::kExclamation);
+}
+
+bool frmRooms::toldNotSaved(const SaveOutcome& out) {
+    switch (out.result) {
+        case SaveResult::Saved:
+            return false;
+        case SaveResult::NotFound:
+            ui::MsgBox("This folio was not found in the order book; nothing was saved.", ui::kExclamation);
+            return true;
+        case SaveResult::Changed:
+            folioChangedElsewhere();
+            return true;
+        case SaveResult::TooLarge:
+            settings::tellTooLarge("The folio's total");
+            return true;
+    }
+    return true;
+}
+
 // A save the stores refuse stores nothing and leaves the screen as it was, so the clerk can try
-// again; the folio's old lines are never lost to a half-done save.
+// again; the folio's stored lines are never lost to a half-done save.
 void frmRooms::cmdSave_Click() {
     int row = grdOrderItems.row(), col = grdOrderItems.col();
+    auto change = folioChange();
+    if (!change) return;
+    OrderBook book = orderBook();
     db::UnitOfWork work;
-    db::Status saved = work.begin(
-        {datOrders.databaseName(), datDetail.databaseName(), datTable.databaseName(), datVRoom.databaseName()});
-    bool headerFound = true;
+    db::Status saved = work.begin({book.book(), book.openFolios(), datVRoom.databaseName()});
+    std::optional<SaveOutcome> out;
     if (saved) {
-        auto header = SaveFolioHeader();
-        if (!header)
-            saved = header.error();
+        auto r = book.save(*change);
+        if (r)
+            out = std::move(*r);
         else
-            headerFound = *header;
+            saved = r.error();
     }
-    if (saved && headerFound) saved = RegisterOpenFolio();
-    if (saved && headerFound) saved = SaveFolioLines();
-    if (saved && headerFound) saved = UpdateGuestRecord();
-    if (saved && headerFound) saved = work.commit();
-    if (!saved || !headerFound) {
+    bool stored = saved && out->result == SaveResult::Saved;
+    if (stored) saved = UpdateGuestRecord();
+    if (stored && saved) saved = work.commit();
+    if (!stored || !saved) {
         work.rollback();
-        headerDropped();
         grdOrderItems.setRow(row);
         grdOrderItems.setCol(col);
-        if (!headerFound)
-            ui::MsgBox("This folio was not found in the order book; nothing was saved.", ui::kExclamation);
-        else
+        if (!saved)
             ui::MsgBox("The folio was not saved: " + saved.error().message(), ui::kCritical);
+        else
+            (void)toldNotSaved(*out);
         return;
     }
-    headerStored();
-    (void)datDetail.Recordset().Requery();
+    changeStored(*out);
 
     Unload();
     if (ui::forms().isLoaded("frmMap")) ui::forms().get<reservations::frmMap>().Unload();
     ui::forms().get<shell::frmMainButn>().Show();
 }
 
-void frmRooms::headerStored() {
-    if (pendingNumber_.empty()) return;
-    cmbRept.setText(pendingNumber_);
-    pendingNumber_.clear();
-    headerAdded_ = true;
-}
-
-// Totals at "0.00" are left out of a new header, as a header that never had them.
-db::Result<bool> frmRooms::SaveFolioHeader() {
-    ui::DataRecordset& headers = datOrders.Recordset();
-    auto amounts = [&]() -> db::Status {
-        for (auto [field, box] :
-             {std::pair{"SubTotal", &txtTotal}, std::pair{"Tax", &txtDITax1}, std::pair{"Total", &txtEnding}}) {
-            if (box->text() == "0.00") continue;
-            if (db::Status st = headers.setField(field, box->text()); !st) return st;
-        }
-        return {};
-    };
-    if (cmbRept.tag().empty() && !headerAdded_ && pendingNumber_.empty()) {
-        if (!headers.isOpen()) {
-            if (db::Status st = datOrders.Refresh(); !st) return st.error();
-        }
-        if (db::Status st = headers.AddNew(); !st) return st.error();
-        if (db::Status st = amounts(); !st) return st.error();
-        auto number = headers.field("Zu_Ord_ID");
-        if (!number) return number.error();
-        std::string n = number->toText();
-        for (auto [field, value] : {std::pair{"Inv", core::Value{n}}, std::pair{"Method", core::Value{"Zu"}},
-                                    std::pair{"Room", textOrNull(txtRoom.text())}}) {
-            if (db::Status st = headers.setField(field, value); !st) return st.error();
-        }
-        if (db::Status st = headers.Update(); !st) return st.error();
-        pendingNumber_ = n;
-        return true;
+std::optional<PendingCard> frmRooms::beginCardPayment(core::Money amount, const std::string& cardType,
+                                                      const std::string& folder, std::string* why) {
+    auto change = folioChange();
+    if (!change) {
+        if (why) why->clear();
+        return std::nullopt;
     }
-
-    // The header of this very number: a number that another begins with is a different folio.
-    std::string n = folioNumber();
-    if (n.empty()) return false;
-    datOrders.setRecordSource(std::string(kByNumber));
-    if (db::Status st = datOrders.Refresh(); !st) return st.error();
-    if (db::Status st = headers.FindFirst("Inv = " + db::quote(n)); !st) return st.error();
-    if (headers.noMatch()) return false;
-    if (db::Status st = headers.Edit(); !st) return st.error();
-    core::DateTime now = core::clock::now();
-    for (auto [field, value] :
-         {std::pair{"Date_in", textOrNull(txtDateIn.text())}, std::pair{"Time", core::Value{core::longTime(now.time)}},
-          std::pair{"Date", core::Value{core::shortDate(now.date)}}}) {
-        if (db::Status st = headers.setField(field, value); !st) return st.error();
+    auto pending = orderBook().beginCard(*change, amount, cardType, folder);
+    if (!pending) {
+        if (why) *why = pending.error().message();
+        return std::nullopt;
     }
-    // The totals are written as they stand, "0.00" too: a folio emptied of its lines owes nothing.
-    for (auto [field, box] :
-         {std::pair{"SubTotal", &txtTotal}, std::pair{"Tax", &txtDITax1}, std::pair{"Total", &txtEnding}}) {
-        if (db::Status st = headers.setField(field, box->text()); !st) return st.error();
+    if (cmbRept.text() != pending->number) {
+        cmbRept.setText(pending->number);
+        headerAdded_ = true;
     }
-    if (!txtGet.text().empty()) {
-        if (db::Status st = headers.setField("Receive", txtGet.text()); !st) return st.error();
-    }
-    if (!txtCoupon.text().empty()) {
-        if (db::Status st = headers.setField("szCoupon_amt", txtCoupon.text()); !st) return st.error();
-    }
-    if (db::Status st = headers.Update(); !st) return st.error();
-    return true;
-}
-
-// One row per folio, under the room whole: a room whose name begins another's gets its own, and
-// a folio whose room was changed moves its row to the new room instead of leaving it behind.
-db::Status frmRooms::RegisterOpenFolio() {
-    if (db::Status st = datTable.Refresh(); !st) return st;
-    ui::DataRecordset& folios = datTable.Recordset();
-    if (db::Status st = folios.FindFirst(reservations::roomCriterion("sz_Table", txtRoom.text())); !st) return st;
-    if (!folios.noMatch()) return {};
-    std::string n = folioNumber();
-    if (!n.empty()) {
-        if (db::Status st = folios.FindFirst("sz_Chk = " + db::quote(n)); !st) return st;
-        if (!folios.noMatch()) {
-            if (db::Status st = folios.Edit(); !st) return st;
-            if (db::Status st = folios.setField("sz_Table", textOrNull(txtRoom.text())); !st) return st;
-            return folios.Update();
-        }
-    }
-    if (db::Status st = folios.AddNew(); !st) return st;
-    for (auto [field, value] : {std::pair{"sz_Table", txtRoom.text()}, std::pair{"sz_Chk", n},
-                                std::pair{"sz_waiter", txtWaiter.text()}, std::pair{"sz_Name", lblID.caption()}}) {
-        if (value.empty()) continue;
-        if (db::Status st = folios.setField(field, value); !st) return st;
-    }
-    return folios.Update();
-}
-
-db::Status frmRooms::SaveFolioLines() {
-    datDetail.setRecordSource(std::string(kLinesByNumber));
-    if (db::Status st = datDetail.Refresh(); !st) return st;
-    ui::DataRecordset& lines = datDetail.Recordset();
-    std::string ofFolio = "Invoice = " + db::quote(folioNumber());
-    for (;;) {
-        if (db::Status st = lines.FindFirst(ofFolio); !st) return st;
-        if (lines.noMatch()) break;
-        if (db::Status st = lines.Delete(); !st) return st;
-    }
-    return WriteFolioLines();
-}
-
-// An empty cell leaves its field unwritten; the station code is not stored.
-db::Status frmRooms::WriteFolioLines() {
-    ui::DataRecordset& lines = datDetail.Recordset();
-    core::DateTime now = core::clock::now();
-    for (int r = 2; r < grdOrderItems.rows(); ++r) {
-        grdOrderItems.setRow(r);
-        grdOrderItems.setCol(0);
-        if (db::Status st = lines.AddNew(); !st) return st;
-        for (auto [field, value] :
-             {std::pair{"Invoice", textOrNull(folioNumber())},
-              std::pair{"Date", core::Value{core::shortDate(now.date)}},
-              std::pair{"Time", core::Value{core::longTime(now.time)}}, std::pair{"ID", textOrNull(lblID.caption())},
-              std::pair{"Method", core::Value{"Zu"}}, std::pair{"Ask", textOrNull(txtWaiter.text())},
-              std::pair{"Qty", textOrNull(grdOrderItems.textMatrix(r, 0))},
-              std::pair{"szOrder", textOrNull(grdOrderItems.textMatrix(r, 1))},
-              std::pair{"Price", textOrNull(grdOrderItems.textMatrix(r, 2))}}) {
-            if (value.isNull()) continue;
-            if (db::Status st = lines.setField(field, value); !st) return st;
-        }
-        if (db::Status st = lines.Update(); !st) return st;
-    }
-    return {};
+    return *pending;
 }
 
 // Only a folio reopened from the map and not loaded yet is recalled, and only onto a grid whose
-// current cell is still the blank one the reset left.
+// current cell is still the blank one the reset left. Header, lines and the room's open folio are
+// read as one stored state.
 void frmRooms::txtGet_Click() {
     if (cmbRept.tag() != "OldNum") return;
     std::string n = cmbRept.text();
     if (grdOrderItems.text().empty() && !n.empty()) {
-        datOrders.setRecordSource(std::string(kByNumber));
-        ui::DataRecordset& headers = datOrders.Recordset();
-        if (datOrders.Refresh() && headers.FindFirst("Inv = " + db::quote(n)) && !headers.noMatch()) {
+        auto folio = orderBook().recall(n);
+        if (folio && folio->hasHeader) {
             if (txtEnding.text() == "0.00") {
-                txtTotal.setText(shownAmount(headers.field("SubTotal"), "0.00"));
-                txtDITax1.setText(shownAmount(headers.field("Tax"), "0.00"));
-                txtEnding.setText(shownAmount(headers.field("Total"), "0.00"));
+                txtTotal.setText(shownAmount(folio->subTotal, "0.00"));
+                txtDITax1.setText(shownAmount(folio->tax, "0.00"));
+                txtEnding.setText(shownAmount(folio->total, "0.00"));
             }
-            auto received = headers.field("Receive");
-            if (received && !received->isNull() && received->toMoney() != core::Money{}) {
-                txtGet.setText(formatted(received->toMoney()));
+            core::Money received = storedAmount(folio->receive);
+            if (received != core::Money{}) {
+                txtGet.setText(formatted(received));
                 txtGet.setVisible(!txtGet.text().empty());
+                receivedStored_ = received;
             }
-            datDetail.setRecordSource(std::string(kLineTable));
-            ui::DataRecordset& lines = datDetail.Recordset();
-            std::string ofFolio = "Invoice = " + db::quote(n);
-            if (datDetail.Refresh()) {
-                for (db::Status found = lines.FindFirst(ofFolio); found && !lines.noMatch();
-                     found = lines.FindNext(ofFolio)) {
-                    auto qty = lines.field("Qty");
-                    auto text = lines.field("szOrder");
-                    grdOrderItems.AddItem((qty ? qty->toText() : "") + "\t" + (text ? text->toText() : "") + "\t" +
-                                          shownAmount(lines.field("Price"), ""));
-                }
+            for (const StoredLine& l : folio->lines) {
+                grdOrderItems.AddItem(lineText(l));
+                grdOrderItems.setRowData(grdOrderItems.rows() - 1, l.id);
+                storedLines_.push_back(l);
             }
-            datDetail.setRecordSource(std::string(kLinesByNumber));
-            (void)datDetail.Refresh();
             cmbRept.setTag("DidRecall");
             return;
         }
@@ -729,26 +751,44 @@ void frmRooms::cmdPrint_Click() {
     if (!grdOrderItems.text().empty()) (void)cmdPrintRce_Click();
 }
 
-// The header and the open-folio row are saved together before anything is printed; a save the
-// stores refuse prints nothing. A folio whose header has gone from the book still prints.
+// The folio, lines and payments, is stored before anything is printed, so the printout bills
+// exactly what the order book keeps; a save the stores refuse prints nothing. A folio whose header
+// has gone from the book still prints.
 bool frmRooms::cmdPrintRce_Click() {
     settings::SelectFrontPrinter();
+    auto change = folioChange();
+    if (!change) return false;
+    OrderBook book = orderBook();
     db::UnitOfWork work;
-    db::Status saved = work.begin({datOrders.databaseName(), datTable.databaseName()});
+    db::Status saved = work.begin({book.book(), book.openFolios()});
+    std::optional<SaveOutcome> out;
     if (saved) {
-        auto header = SaveFolioHeader();
-        if (!header) saved = header.error();
+        auto r = book.save(*change);
+        if (r)
+            out = std::move(*r);
+        else
+            saved = r.error();
     }
-    if (saved) saved = RegisterOpenFolio();
-    if (saved) saved = work.commit();
+    if (saved && out->result == SaveResult::Saved) saved = work.commit();
     if (!saved) {
         work.rollback();
-        headerDropped();
         ui::MsgBox("The folio was not printed: " + saved.error().message(), ui::kCritical);
         return false;
     }
-    headerStored();
+    if (out->result == SaveResult::Saved) {
+        changeStored(*out);
+    } else {
+        work.rollback();
+        if (out->result != SaveResult::NotFound) {
+            (void)toldNotSaved(*out);
+            return false;
+        }
+    }
+    PrintFolio();
+    return true;
+}
 
+void frmRooms::PrintFolio() {
     PrintInvoiceTop(*this);
     print::Printer& p = print::printer();
 
@@ -810,7 +850,6 @@ bool frmRooms::cmdPrintRce_Click() {
     std::string failed = p.EndDoc();
     ui::forms().get<shell::frmSecurity>().chkItmDelSec.setTag("");
     if (!failed.empty()) ui::MsgBox("The folio was not printed: " + failed, ui::kExclamation);
-    return true;
 }
 
 // ---- Check-out ----
@@ -820,43 +859,60 @@ void frmRooms::cmdPost_Click() {
     grdOrderItems.AddItem("1\tCk Out:" + core::shortDate(now.date) + " " + core::longTime(now.time) + "\t\t" +
                           lblScrn.caption());
 
+    OrderBook book = orderBook();
     bool headerFound = false;
     if (!cmbRept.text().empty()) {
-        ui::DataRecordset& headers = datOrders.Recordset();
-        (void)datOrders.Refresh();
-        headerFound = headers.FindFirst("Inv = " + db::quote(cmbRept.text())) && !headers.noMatch();
+        auto folio = book.recall(cmbRept.text());
+        headerFound = folio && folio->hasHeader;
     }
     bool due = somethingDue(txtEnding.text());
+    std::optional<FolioChange> change;
     if (headerFound) {
         // A recalled folio nobody has looked at yet is not checked out.
         if (grdOrderItems.row() == 0) return;
-        if (due && !cmdPrintRce_Click()) return;
+        if (due) {
+            settings::SelectFrontPrinter();
+            change = folioChange();
+            if (!change) return;
+        }
     } else if (due && cmbRept.tag().empty() && !headerAdded_) {
         ui::MsgBox("This folio has not been saved. Please press Chk In/ Update first.", ui::kExclamation);
         return;
     }
 
-    // The stay leaves the reservations and the room its open folio together, or neither does.
+    // The folio as printed, the stay leaving the reservations and the room its open folio are
+    // stored together, or none of them is.
+    std::vector<std::string> stores{datZuChkO.databaseName(), datVRoom.databaseName(), book.openFolios()};
+    if (change) stores.push_back(book.book());
     db::UnitOfWork work;
-    db::Status moved = work.begin({datZuChkO.databaseName(), datVRoom.databaseName(), datTable.databaseName()});
+    db::Status moved = work.begin(stores);
+    std::optional<SaveOutcome> out;
+    if (moved && change) {
+        auto r = book.save(*change);
+        if (r)
+            out = std::move(*r);
+        else
+            moved = r.error();
+    }
+    if (moved && out && out->result != SaveResult::Saved && out->result != SaveResult::NotFound) {
+        work.rollback();
+        (void)toldNotSaved(*out);
+        return;
+    }
     if (moved && findOwnStay()) {
         moved = MoveGuestToCheckedOut();
         if (moved) moved = datVRoom.Recordset().Delete();
     }
-    if (moved) {
-        datTable.setRecordSource("SELECT * FROM tbTable ORDER BY sz_Table ASC");
-        moved = datTable.Refresh();
-    }
-    if (moved) {
-        ui::DataRecordset& folios = datTable.Recordset();
-        moved = folios.FindFirst(reservations::roomCriterion("sz_Table", txtRoom.text()));
-        if (moved && !folios.noMatch()) moved = folios.Delete();
-    }
+    if (moved) moved = book.closeOpenFolio(txtRoom.text());
     if (moved) moved = work.commit();
     if (!moved) {
         work.rollback();
         ui::MsgBox("The guest was not checked out: " + moved.error().message(), ui::kCritical);
         return;
+    }
+    if (change) {
+        if (out->result == SaveResult::Saved) changeStored(*out);
+        PrintFolio();
     }
 
     ui::forms().get<frmFrontDeskMsg>().Show(ui::kModal);

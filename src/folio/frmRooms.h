@@ -2,7 +2,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "folio/order_book.h"
 #include "platform/core/money.h"
 #include "platform/db/recordset.h"
 #include "platform/ui/control_array.h"
@@ -200,17 +202,11 @@ public:
     void txtGet_Change();
     void txtCoupon_Change();
 
-    // "Chk In/ Update": the header, the room's open-folio row, the lines and the guest's stay are
-    // stored together or not at all; then the screen and the map close for the main panel.
+    // "Chk In/ Update": the folio (what this screen changed in it), the room's open-folio row and
+    // the guest's stay are stored together or not at all; then the screen and the map close for
+    // the main panel.
     void cmdSave_Click();
-    // Adds the folio's header, or updates the one it has. False when the folio counts as having
-    // a header that the order book does not hold (or has no number): nothing is written then.
-    // The number a new header takes is pendingNumber() until the caller's unit of work is stored.
-    db::Result<bool> SaveFolioHeader();
-    db::Status RegisterOpenFolio();
-    db::Status SaveFolioLines();
-    db::Status WriteFolioLines();
-    // The recall of a reopened folio: its totals and lines from the order book.
+    // The recall of a reopened folio: its totals and lines from the order book, read as one.
     void txtGet_Click();
     db::Status UpdateGuestRecord();
 
@@ -218,18 +214,29 @@ public:
     // folio first. False when nothing was printed because the save was refused.
     void cmdPrint_Click();
     bool cmdPrintRce_Click();
+    // The folio's page, from the screen as it stands (the folio stored first by the caller).
+    void PrintFolio();
     // "Check Out": the check-out line, the printout, and the stay moved to the checked-out store.
     void cmdPost_Click();
     db::Status MoveGuestToCheckedOut();
 
-    // The folio number: the one a header added in the unit of work not yet stored took, or the
-    // number shown.
-    std::string folioNumber() const { return pendingNumber_.empty() ? cmbRept.text() : pendingNumber_; }
-    // After the unit of work holding SaveFolioHeader is stored: the new number is shown and
-    // every later save of this visit updates that header.
-    void headerStored();
-    // After it was rolled back: as if SaveFolioHeader had not run.
-    void headerDropped() { pendingNumber_.clear(); }
+    // The folio number shown (empty while the folio has no header).
+    std::string folioNumber() const { return cmbRept.text(); }
+    // The order book this screen's folio lives in, with the room's open-folio store.
+    OrderBook orderBook() const;
+    // What this screen changed in its folio since it last read or stored it: the lines added and
+    // removed, the payments taken. Nullopt (the clerk told) when an amount box cannot be read.
+    std::optional<FolioChange> folioChange();
+    // The screen after its change was stored: the new lines know their identities, the payments
+    // count as stored, and lines or payments another station stored meanwhile are shown.
+    void changeStored(const SaveOutcome& out);
+    // Another station changed the folio under this screen: it is read again and the clerk told.
+    void folioChangedElsewhere();
+    // A card payment about to be asked of the processor: the folio gets its header when it has
+    // none, and the payment is written down as pending. Nullopt (the reason kept in `why`) when
+    // it could not be.
+    std::optional<PendingCard> beginCardPayment(core::Money amount, const std::string& cardType,
+                                                const std::string& folder, std::string* why);
 
     // The stay this screen works on: the reservation row the map filled it from, kept by its
     // identity so that no other guest's row is ever written. Empty when the map could not fill
@@ -261,11 +268,21 @@ private:
     // The change follows the amount received, the total and the coupon alike.
     void computeChange();
 
+    // Shows a stored folio on the grid and in the boxes, in place of what they held.
+    void showStoredFolio(const StoredFolio& folio);
+    // A save that stored nothing is told to the clerk (the folio read again where another
+    // station changed it); false when it was stored.
+    bool toldNotSaved(const SaveOutcome& out);
+
     std::optional<db::Bookmark> ownStay_;
     // A header was added during this visit: every later save updates it.
     bool headerAdded_ = false;
-    bool headerAddedPending_ = false;
-    std::string pendingNumber_;
+    // The folio's lines as this screen last read or stored them, and the payments it shows that
+    // are already stored: a save adds only what was taken since.
+    std::vector<StoredLine> storedLines_;
+    core::Money receivedStored_, couponStored_;
+    // The grid rows the last folioChange took as added lines, in its order.
+    std::vector<int> addedRows_;
 };
 
 }  // namespace pelk::folio

@@ -1,11 +1,11 @@
 #include "folio/stores.h"
 
+#include <string>
+#include <utility>
+
 #include "platform/ui/registry.h"
 #include "settings/common.h"
 #include "settings/frmReset.h"
-
-#include <string>
-#include <utility>
 
 namespace pelk::folio {
 
@@ -51,7 +51,19 @@ std::vector<db::TableDecl> orderBookTables() {
                            {}};
     delivery.indexes = {{"Inv"}};
 
-    return {std::move(header), std::move(line), std::move(delivery)};
+    db::TableDecl pending{std::string(kPendingCardTable),
+                          {{"Pend_ID", db::Kind::Counter, 0, false},
+                           text("Token"),
+                           text("Inv"),
+                           money("Amount"),
+                           text("CardType"),
+                           text("Folder"),
+                           when("Date"),
+                           when("Time")},
+                          {}};
+    pending.indexes = {{"Token"}};
+
+    return {std::move(header), std::move(line), std::move(delivery), std::move(pending)};
 }
 
 }  // namespace

@@ -17,6 +17,9 @@ inline constexpr std::string_view kHeaderTable = "tblZu_Order";
 inline constexpr std::string_view kLineTable = "tblDetail";
 // Delivery orders, which the tender screen looks a receipt up in; nothing here writes them.
 inline constexpr std::string_view kDeliveryTable = "tblDy_Order";
+// Card payments asked of the processor and not yet on their folio: a station that stops between
+// the approval and the folio's record finds them at its next start.
+inline constexpr std::string_view kPendingCardTable = "tblCardPending";
 
 db::StoreDecl orderBook();
 db::StoreDecl trainingOrderBook();

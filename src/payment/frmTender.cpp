@@ -4,6 +4,7 @@
 #include <string>
 
 #include "folio/frmRooms.h"
+#include "folio/order_book.h"
 #include "folio/stores.h"
 #include "platform/core/clock.h"
 #include "platform/core/datetime.h"
@@ -13,6 +14,7 @@
 #include "platform/db/quoting.h"
 #include "platform/db/unit_of_work.h"
 #include "platform/print/printer.h"
+#include "settings/amounts.h"
 #include "settings/common.h"
 #include "settings/frmInfor.h"
 
@@ -447,14 +449,24 @@ folio::frmRooms* frmTender::openerRoom() const {
     return rooms;
 }
 
+// The amount tendered and what the received box holds are read as amounts, whole: "$50.00" is
+// fifty, and a text that is not an amount hands nothing back.
 bool frmTender::handBack() {
     folio::frmRooms* rooms = openerRoom();
     if (!rooms) {
         ui::MsgBox("The room screen was closed: the payment was not handed back.");
         return false;
     }
-    core::Money received = wholeAmount(rooms->txtGet.text()) + wholeAmount(txtGet.text());
-    rooms->txtGet.setText(core::format(received, kHandBackFormat));
+    auto tendered = settings::readAmountBox(txtGet.text(), "The tender amount");
+    if (!tendered) return false;
+    auto before = settings::readAmountBox(rooms->txtGet.text(), "The amount received");
+    if (!before) return false;
+    auto received = core::checkedAdd(*before, *tendered);
+    if (!received) {
+        settings::tellTooLarge("The amount received");
+        return false;
+    }
+    rooms->txtGet.setText(core::format(*received, kHandBackFormat));
     return true;
 }
 
@@ -631,6 +643,11 @@ frmTender::Outcome frmTender::send(Operation operation) {
         run.CardBrand.clear();
     }
 
+    // The processor is handed exactly the amount the folio will record.
+    auto amount = settings::readAmountBox(txtGet.text(), "The tender amount");
+    if (!amount) return Outcome::Refused;
+    core::Money charged = amount->rounded(2);
+
     card::Request r;
     r.window = hWnd();
     r.folder = Text1.text();
@@ -639,13 +656,28 @@ frmTender::Outcome frmTender::send(Operation operation) {
     r.cardNumber = txtCardNu.text();
     r.expiry = run.HeldExpiry;
     r.swipe = operation == Operation::PostAuth ? "" : txtString.text();
-    r.amount = txtGet.text();
+    r.amount = core::format(charged, kAmountFormat);
     if (operation == Operation::PostAuth) r.approvalCode = txtApproval.text();
     if (operation != Operation::Return) {
         r.zip = txtZip.text();
         r.address = txtAddress.text();
     }
     if (operation == Operation::Purchase || operation == Operation::PreAuth) r.checkDigits = txtCVC.text();
+
+    // A charge is written down on its folio before the processor is asked, so that an approval
+    // is never lost to a station that stops before the folio records it.
+    std::optional<folio::PendingCard> pending;
+    folio::frmRooms* rooms = openerRoom();
+    if (operation != Operation::PreAuth && rooms && charged != core::Money{}) {
+        std::string why;
+        pending = rooms->beginCardPayment(operation == Operation::Return ? -charged : charged, txtCardType.text(),
+                                          Text1.text(), &why);
+        if (!pending) {
+            if (!why.empty()) ui::MsgBox("The card was not charged: the folio could not be written: " + why);
+            return Outcome::Failed;
+        }
+        r.token = pending->token;
+    }
 
     card::Answer answer;
     switch (operation) {
@@ -663,6 +695,7 @@ frmTender::Outcome frmTender::send(Operation operation) {
             break;
     }
     if (!answer.error.empty()) {
+        if (pending) (void)rooms->orderBook().dropCard(pending->token);
         ui::MsgBox("Card processing is not available: " + answer.error);
         return Outcome::Failed;
     }
@@ -675,60 +708,23 @@ frmTender::Outcome frmTender::send(Operation operation) {
     if (answer.approved) {
         // The card is charged now, so the folio records it now; a Pre-Auth only holds an amount.
         if (operation != Operation::PreAuth) {
-            core::Money amount = wholeAmount(r.amount);
-            if (!recordCardPayment(operation == Operation::Return ? -amount : amount))
+            if (!pending)
                 ui::MsgBox("The card payment was not recorded on a folio. Approval code: " + run.ApprovalCode,
                            ui::kExclamation);
+            else if (!rooms->orderBook().postCard(pending->token))
+                ui::MsgBox(
+                    "The card payment was approved but is not on its folio yet; it will be put there when the "
+                    "room is opened again. Approval code: " +
+                        run.ApprovalCode,
+                    ui::kExclamation);
         }
         PrintCardSlip();
         return Outcome::Approved;
     }
+    if (pending) (void)rooms->orderBook().dropCard(pending->token);
     ui::MsgBox("Fail: " + run.ProcessorMessage);
     txtAnswer.setText(run.ProcessorMessage);
     return Outcome::Declined;
-}
-
-// Header, open-folio row and card amount are one unit of work: two stations paying on one folio
-// each add their own amount to what the other stored.
-bool frmTender::recordCardPayment(core::Money amount) {
-    folio::frmRooms* rooms = openerRoom();
-    if (!rooms) return false;
-    db::UnitOfWork work;
-    db::Status saved = work.begin({rooms->datOrders.databaseName(), rooms->datTable.databaseName()});
-    bool found = false;
-    if (saved) {
-        auto header = rooms->SaveFolioHeader();
-        if (!header)
-            saved = header.error();
-        else
-            found = *header;
-    }
-    if (saved && found) saved = rooms->RegisterOpenFolio();
-    if (saved && found) {
-        ui::Data& orders = rooms->datOrders;
-        orders.setRecordSource("SELECT * FROM tblZu_Order ORDER BY Inv ASC");
-        saved = orders.Refresh();
-        ui::DataRecordset& headers = orders.Recordset();
-        if (saved) saved = headers.FindFirst("Inv = " + db::quote(rooms->folioNumber()));
-        found = saved && !headers.noMatch();
-        if (found) saved = headers.Edit();
-        if (saved && found) {
-            auto before = headers.field("szCard_amt");
-            core::Money paid = before && !before->isNull() ? before->toMoney() : core::Money{};
-            saved = headers.setField("szCard_amt", core::Value(paid + amount));
-        }
-        if (saved && found && amount > core::Money{} && !txtCardType.text().empty())
-            saved = headers.setField("szType_Card", txtCardType.text());
-        if (saved && found) saved = headers.Update();
-    }
-    if (saved && found) saved = work.commit();
-    if (!saved || !found) {
-        work.rollback();
-        rooms->headerDropped();
-        return false;
-    }
-    rooms->headerStored();
-    return true;
 }
 
 // ---- Card receipt and drawer ----

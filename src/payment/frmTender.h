@@ -158,9 +158,6 @@ private:
     bool handBack();
     // The room screen that opened this one, or nullptr when it has been closed since.
     folio::frmRooms* openerRoom() const;
-    // An approved card payment goes on the folio's header at once, with the header and the room's
-    // open-folio row made first for a folio not saved yet; false when it could not be.
-    bool recordCardPayment(core::Money amount);
 
     // The room screen this one was opened over, by its window handle; 0 when none was open.
     std::int32_t opener_ = 0;

@@ -175,10 +175,10 @@ TEST_F(FolioPrint, TheFolioPrintsLineByLineInItsFonts) {
     // The amounts of the total, received and balance lines start in column 73.
     EXPECT_EQ(printed[36].text.find("264.00"), 72u);
 
-    // What the print left: the header and the open folio, no line; "$0.00" emptied; the number
-    // in the list; the received box hidden; the permission mark withdrawn.
+    // What the print left: the header, the lines it billed and the open folio; "$0.00" emptied;
+    // the number in the list; the received box hidden; the permission mark withdrawn.
     EXPECT_EQ(count("Ordr.mdb", "tblZu_Order"), 1);
-    EXPECT_EQ(count("Ordr.mdb", "tblDetail"), 0);
+    EXPECT_EQ(count("Ordr.mdb", "tblDetail", "Invoice = '1'"), 2);
     EXPECT_EQ(count("ZuTb.mdb", "tbTable", "sz_Table = '104' AND sz_Chk = '1'"), 1);
     EXPECT_EQ(rooms.grdOrderItems.textMatrix(3, 2), "");
     EXPECT_EQ(rooms.cmbRept.text(), "1");
@@ -188,9 +188,10 @@ TEST_F(FolioPrint, TheFolioPrintsLineByLineInItsFonts) {
     EXPECT_EQ(rooms.grdOrderItems.row(), 3);
     EXPECT_EQ(rooms.grdOrderItems.col(), 2);
 
-    // Printed again: the same number, twice in the list, one header.
+    // Printed again: the same number, twice in the list, one header, the same lines.
     ASSERT_TRUE(ui::input::click(rooms.cmdPrintRce));
-    ASSERT_EQ(print::journal().documents.size(), 2u);
+    ASSERT_EQ(print::journal().documents.size(), 2u) << testing::PrintToString(prompts());
+    EXPECT_EQ(count("Ordr.mdb", "tblDetail", "Invoice = '1'"), 2);
     EXPECT_EQ(print::journal().documents[1].lines[23].text, page[23].text);
     EXPECT_EQ(rooms.cmbRept.listCount(), 2);
     EXPECT_EQ(rooms.cmbRept.list(1), "1");
@@ -232,8 +233,8 @@ TEST_F(FolioPrint, ThePageFollowsTheSettingsAndTheLines) {
                   "1,000.01",
                   "1",
                   "Tea",
-                  "$8.50",
-                  sp(5) + "1" + sp(20) + "Tea" + sp(42) + "8.50",
+                  "$1,000.01",
+                  sp(5) + "1" + sp(20) + "Tea" + sp(42) + "1,000.01",
                   false,
                   {"Plan A", "Plan D"}},
              Case{"a text of 80 characters",
@@ -251,6 +252,8 @@ TEST_F(FolioPrint, ThePageFollowsTheSettingsAndTheLines) {
         run("ZuBak.mdb", std::string("UPDATE tbSetFreePop SET t12 = '") + c.freePop + "'");
         run("DOZA98.mdb",
             std::string("UPDATE tbSet SET setL = '") + c.country + "', SetM = '" + c.headerMode + "', TaxFed = '0.05'");
+        // Each case a folio of its own: the room's folio of the case before is checked out.
+        run("ZuTb.mdb", "DELETE FROM tbTable");
         reopen();
         print::resetJournal();
         frmRooms& rooms = guest();
@@ -276,18 +279,28 @@ TEST_F(FolioPrint, ThePageFollowsTheSettingsAndTheLines) {
 
     // Canada: the second tax line, its amount from column 75.
     run("DOZA98.mdb", "UPDATE tbSet SET setL = 'Canada', Tax = '0.1', TaxFed = '0.05'");
+    run("ZuTb.mdb", "DELETE FROM tbTable");
     reopen();
     print::resetJournal();
     frmRooms& rooms = guest();
+    rooms.grdOrderItems.AddItem("1\tRoom\t100.00\t");
     rooms.txtTotal.setText("100");
     ASSERT_TRUE(ui::input::click(rooms.cmdPrintRce));
     const auto& lines = print::journal().documents[0].lines;
+    EXPECT_EQ(lines[30].text, sp(100));
+    EXPECT_EQ(lines[34].text, sp(65) + "Tax" + sp(5) + "10.00");
+    EXPECT_EQ(lines[35].text, sp(65) + "Tax" + sp(6) + "5.50");
+    EXPECT_EQ(lines[36].text, sp(63) + "Total" + sp(4) + "115.50");
+
     // Without folio lines the rule follows the column heading at once, bold.
-    EXPECT_EQ(lines[29].text, sp(100));
-    EXPECT_TRUE(lines[29].bold);
-    EXPECT_EQ(lines[33].text, sp(65) + "Tax" + sp(5) + "10.00");
-    EXPECT_EQ(lines[34].text, sp(65) + "Tax" + sp(6) + "5.50");
-    EXPECT_EQ(lines[35].text, sp(63) + "Total" + sp(4) + "115.50");
+    run("ZuTb.mdb", "DELETE FROM tbTable");
+    reopen();
+    print::resetJournal();
+    frmRooms& bare = guest();
+    ASSERT_TRUE(ui::input::click(bare.cmdPrintRce));
+    const auto& page = print::journal().documents[0].lines;
+    EXPECT_EQ(page[29].text, sp(100));
+    EXPECT_TRUE(page[29].bold);
 }
 
 TEST_F(FolioPrint, ThePictureButtonPrintsOnlyAFolioWithSomethingDue) {

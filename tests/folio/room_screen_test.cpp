@@ -220,9 +220,8 @@ TEST_F(RoomScreen, ARoomChargeIsRateTimesNightsAndCountsAgainstAPayment) {
         const char* nights;
         const char* charge;
     };
-    for (const Case& c :
-         {Case{"250.00", "5", "1,250.00"}, Case{"1,200.00", "3", "3,600.00"}, Case{"250.00", "", "0.00"},
-          Case{"", "5", "0.00"}, Case{"abc", "5", "0.00"}, Case{"$8.50", "2", "17.00"}}) {
+    for (const Case& c : {Case{"250.00", "5", "1,250.00"}, Case{"1,200.00", "3", "3,600.00"},
+                          Case{"250.00", "", "0.00"}, Case{"", "5", "0.00"}, Case{"$8.50", "2", "17.00"}}) {
         reopen();
         frmRooms& rooms = screen();
         rooms.Show();
@@ -235,6 +234,36 @@ TEST_F(RoomScreen, ARoomChargeIsRateTimesNightsAndCountsAgainstAPayment) {
         std::string subtotal = std::string(c.charge) == "0.00" ? "0.00" : c.charge;
         EXPECT_EQ(rooms.txtTotal.text(), subtotal) << c.rate;
     }
+    // A box that is not wholly an amount, or a charge beyond what the books hold, posts nothing
+    // and the clerk is told which box.
+    struct Refused {
+        const char* rate;
+        const char* nights;
+        const char* told;
+    };
+    for (const Refused& c :
+         {Refused{"abc", "5", "The rate \"abc\" is not an amount. Please type it again; nothing was posted."},
+          Refused{"1e308", "5", "The rate \"1e308\" is not an amount. Please type it again; nothing was posted."},
+          Refused{"12,34", "5",
+                  "The rate \"12,34\" has a comma out of place. Please type it again; nothing was posted."},
+          Refused{"-80.00", "1", "The rate \"-80.00\" is below zero. Please type it again; nothing was posted."},
+          Refused{"80.00", "2/30/2026",
+                  "The number of nights \"2/30/2026\" is not an amount. Please type it again; nothing was posted."},
+          Refused{"100,000,000,000,000", "30", "The room charge is too large to be posted; nothing was posted."}}) {
+        reopen();
+        frmRooms& rooms = screen();
+        rooms.Show();
+        rooms.txtRoom.setText("104");
+        rooms.txtRate.setText(c.rate);
+        rooms.txtDate.setText(c.nights);
+        std::size_t before = prompts().size();
+        ASSERT_TRUE(ui::input::click(rooms.cmdAddto));
+        EXPECT_EQ(rooms.grdOrderItems.rows(), 2) << c.rate;
+        EXPECT_EQ(rooms.txtTotal.text(), "0.00") << c.rate;
+        ASSERT_EQ(prompts().size(), before + 1) << c.rate;
+        EXPECT_EQ(prompts().back(), c.told);
+    }
+
     // Twice: two lines and twice the charge; the station code of the section opened last.
     reopen();
     frmRooms& rooms = screen();

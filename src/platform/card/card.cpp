@@ -10,7 +10,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <mutex>
+#include <optional>
 #include <system_error>
 
 #include "platform/core/clock.h"
@@ -164,6 +166,38 @@ private:
     int fd_ = -1;
 };
 
+// Whether a token can be kept exactly as sent: one word of printable ASCII that keeping masks
+// nothing of. Another token could not be found again by what its caller holds.
+bool keepableToken(const std::string& token) {
+    if (token.empty()) return false;
+    for (char c : token) {
+        if (c < 0x21 || c > 0x7E) return false;
+    }
+    return keptField(token) == token;
+}
+
+// Whether a name is a record's, "<six digits>-<operation>.txt", the extension in any case.
+bool isRecordName(const std::string& n) {
+    if (n.size() <= 11 || n[6] != '-' || digitsOf(n.substr(0, 6)).size() != 6) return false;
+    std::string extension = n.substr(n.size() - 4);
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == ".txt";
+}
+
+// The value of a record's line "<label>: <value>", or nullopt when it has none.
+std::optional<std::string> recordLine(const std::string& text, const std::string& label) {
+    std::string start = label + ": ";
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t end = text.find('\n', at);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(at, end - at);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.compare(0, start.size(), start) == 0) return line.substr(start.size());
+        at = end + 1;
+    }
+    return std::nullopt;
+}
+
 ProcessorFactory& factory() {
     static ProcessorFactory f;
     return f;
@@ -175,6 +209,11 @@ Answer LocalTestProcessor::run(const std::string& operation, const Request& r) {
     Answer a;
     if (r.folder.empty()) {
         a.error = "The card processor has no transaction folder.";
+        return a;
+    }
+    if (!r.token.empty() && !keepableToken(r.token)) {
+        a.error = "The card processor cannot keep this payment's token: it must be letters, digits and marks, "
+                  "without blanks or a card number.";
         return a;
     }
     fs::path folder = os::mapPath(r.folder);
@@ -226,6 +265,9 @@ Answer LocalTestProcessor::run(const std::string& operation, const Request& r) {
     out << "Approved: " << (a.approved ? "Yes" : "No") << "\r\n"
         << "Message: " << a.message << "\r\n"
         << "Approval code: " << a.approvalCode << "\r\n";
+    // Lines records have had since tokens, after the older ones.
+    if (operation == "Purchase" || operation == "Pre-Auth") out << "Brand: " << a.cardBrand << "\r\n";
+    if (!r.token.empty()) out << "Token: " << r.token << "\r\n";
     out.close();
     if (out) {
         // Card records are for the station's own account only.
@@ -241,6 +283,62 @@ Answer LocalTestProcessor::run(const std::string& operation, const Request& r) {
         return failed;
     }
     return a;
+}
+
+std::optional<Answer> CardProcessor::Lookup(const std::string&, const std::string&) {
+    Answer a;
+    a.error = "This card processor keeps no record of its transactions that the program can search.";
+    return a;
+}
+
+std::optional<Answer> LocalTestProcessor::Lookup(const std::string& folderPath, const std::string& token) {
+    Answer cannot;
+    if (folderPath.empty()) {
+        cannot.error = "The card processor has no transaction folder.";
+        return cannot;
+    }
+    if (token.empty()) {
+        cannot.error = "There is no token to look the transaction up by.";
+        return cannot;
+    }
+    if (!keepableToken(token)) return std::nullopt;  // no request with it was ever taken
+    fs::path folder = os::mapPath(folderPath);
+    std::error_code ec;
+    fs::file_status status = fs::status(folder, ec);
+    if (status.type() == fs::file_type::not_found) return std::nullopt;
+    cannot.error = "The card processor cannot read its transaction folder " + folderPath;
+    if (ec) return cannot;
+    if (!fs::is_directory(status)) return std::nullopt;
+
+    // Under the lock no transaction is half made: each record is written whole under another
+    // name and put in place before the lock goes.
+    FolderLock lock(folder);
+    if (!lock.held()) return cannot;
+    std::optional<Answer> found;
+    fs::directory_iterator it(folder, ec), end;
+    if (ec) return cannot;
+    for (; it != end; it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        if (!isRecordName(name)) continue;
+        std::ifstream in(it->path(), std::ios::binary);
+        if (!in.is_open()) return cannot;  // a record unread might be the one
+        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (recordLine(text, "Token") != token) continue;
+        if (found) {
+            cannot.error = "Two transactions of the card processor carry this token; which one is meant cannot be told.";
+            return cannot;
+        }
+        Answer a;
+        a.approved = recordLine(text, "Approved") == "Yes";
+        a.message = recordLine(text, "Message").value_or("");
+        a.approvalCode = recordLine(text, "Approval code").value_or("");
+        a.transactionId = name.substr(0, 6);
+        a.cardBrand = recordLine(text, "Brand").value_or("");
+        a.amount = recordLine(text, "Amount").value_or("");
+        found = a;
+    }
+    if (ec) return cannot;
+    return found;
 }
 
 std::shared_ptr<CardProcessor> createProcessor(std::string* error) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 // The card-processing component: four operations (purchase, post authorisation,
@@ -15,6 +16,7 @@ namespace pelk::card {
 //   PostAuth: every field but swipe (sent empty) and checkDigits; approvalCode is the code
 //             the clerk was given for the forced sale;
 //   Return:   window, folder, clerk, reference, cardNumber, expiry, swipe, amount.
+// Every operation also takes `token`, by which Lookup finds the transaction again.
 struct Request {
     std::int32_t window = 0;  // the calling screen's window handle
     std::string folder;       // the processor's local transaction folder (a Windows path)
@@ -28,6 +30,10 @@ struct Request {
     std::string zip;
     std::string address;
     std::string checkDigits;  // the card's security code
+    // An identifier the caller makes unique per payment attempt ("P000123-4f2a"), kept
+    // with the transaction so that Lookup can tell, after a crash, what became of it; empty
+    // when the caller has none. Not secret, but no card data either.
+    std::string token;
 };
 
 // What an operation answers.
@@ -42,6 +48,8 @@ struct Answer {
     // Not empty when the call itself failed (the component's failing status): nothing was
     // approved or declined, and this says why.
     std::string error = {};
+    // Lookup only: the amount as the request sent it (the operations answer none).
+    std::string amount = {};
 };
 
 class CardProcessor {
@@ -51,6 +59,15 @@ public:
     virtual Answer PostAuth(const Request& r) = 0;
     virtual Answer PreAuth(const Request& r) = 0;
     virtual Answer Return(const Request& r) = 0;
+
+    // What became of the transaction asked for with `token` (Request::token) in `folder`
+    // (Request::folder): the answer it was given, with the amount it was sent, or nullopt
+    // when the processor holds no transaction with that token (it was never asked, or was
+    // asked and kept nothing, so nothing was charged). An answer whose `error` is not empty
+    // means the processor cannot tell: the caller must not take it either way.
+    // A processor that keeps no records it can search answers so, whatever the token; this
+    // is what a processor that does not override Lookup does.
+    virtual std::optional<Answer> Lookup(const std::string& folder, const std::string& token);
 };
 
 // The processor shipped with the program, for training and tests. It reaches no bank. Each
@@ -77,12 +94,31 @@ public:
 // (6011, 65), else "".
 // When the folder cannot be made or written, the call fails (Answer::error) and nothing is
 // approved.
+//
+// A request's token is kept in its record ("Token: P000123-4f2a", after the lines records had
+// before tokens), with the brand answered ("Brand: VISA", Purchase and Pre-Auth), so that Lookup
+// can give the answer again. A token is kept exactly as sent, so it must be printable ASCII
+// without blanks that keeping masks nothing of (no track data, no run of 13 or more digits,
+// single dashes between them counted through: "1767600000-123-456" is refused);
+// a request with another token fails (Answer::error) before anything is approved. Without a
+// token no "Token:" line is written.
+//
+// Lookup reads the records ("<number>-<operation>.txt") of the folder for the one whose token
+// line is the token, whole ("P1" never finds the record of "P12"), and answers approved, message,
+// approval code, transaction number, brand and amount (as the record keeps it: masked as
+// above) as they were. It takes the folder's lock, so a transaction another process or thread
+// is making when Lookup starts is either kept and found, or not yet begun. nullopt: the folder
+// does not exist, or none of its records carries the token (records kept before tokens carry
+// none; a token that cannot be kept is in none). It answers an error for an empty token or
+// folder, when the folder cannot be read or locked, and when two records carry the token (it
+// was used twice, and which transaction is meant cannot be told).
 class LocalTestProcessor : public CardProcessor {
 public:
     Answer Purchase(const Request& r) override { return run("Purchase", r); }
     Answer PostAuth(const Request& r) override { return run("Post Auth", r); }
     Answer PreAuth(const Request& r) override { return run("Pre-Auth", r); }
     Answer Return(const Request& r) override { return run("Return", r); }
+    std::optional<Answer> Lookup(const std::string& folder, const std::string& token) override;
 
 private:
     Answer run(const std::string& operation, const Request& r);

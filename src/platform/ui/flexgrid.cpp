@@ -31,6 +31,7 @@ void FlexGrid::setRows(int n) {
     if (n < fixedRows_ || n < 0) throw PropertyError(path() + ": invalid Rows value " + std::to_string(n));
     if (n == rows()) return;
     cells_.resize(static_cast<std::size_t>(n), std::vector<std::string>(static_cast<std::size_t>(cols_)));
+    rowData_.resize(static_cast<std::size_t>(n), 0);
     row_ = std::clamp(row_, 0, std::max(0, n - 1));
     rowSel_ = std::clamp(rowSel_, 0, std::max(0, n - 1));
     changed("Rows");
@@ -121,6 +122,16 @@ void FlexGrid::setColWidth(int c, double width) {
     changed("ColWidth");
 }
 
+long long FlexGrid::rowData(int r) const {
+    checkRow(r);
+    return rowData_[static_cast<std::size_t>(r)];
+}
+
+void FlexGrid::setRowData(int r, long long value) {
+    checkRow(r);
+    rowData_[static_cast<std::size_t>(r)] = value;
+}
+
 void FlexGrid::AddItem(std::string_view line, int at) {
     int n = rows();
     if (at < 0) at = n;
@@ -134,6 +145,7 @@ void FlexGrid::AddItem(std::string_view line, int at) {
         from = tab + 1;
     }
     cells_.insert(cells_.begin() + at, std::move(r));
+    rowData_.insert(rowData_.begin() + at, 0);
     changed("Rows");
 }
 
@@ -142,6 +154,7 @@ void FlexGrid::RemoveItem(int at) {
     if (at < fixedRows_) throw PropertyError(path() + ": RemoveItem cannot remove the fixed row " + std::to_string(at));
     if (rows() - fixedRows_ <= 1) throw PropertyError(path() + ": cannot remove the last row that is not fixed");
     cells_.erase(cells_.begin() + at);
+    rowData_.erase(rowData_.begin() + at);
     int last = rows() - 1;
     row_ = std::min(row_, last);
     rowSel_ = std::min(rowSel_, last);

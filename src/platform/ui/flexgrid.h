@@ -42,6 +42,10 @@ public:
     void setText(std::string t);
     std::string textMatrix(int r, int c) const;
     void setTextMatrix(int r, int c, std::string t);
+    // A number the screen keeps with a row (the legacy RowData): it moves with its row when rows
+    // are added or removed above it, and a new row starts at 0.
+    long long rowData(int r) const;
+    void setRowData(int r, long long value);
     // In twips.
     double colWidth(int c) const;
     void setColWidth(int c, double width);
@@ -69,6 +73,7 @@ private:
     void checkCol(int c) const;
 
     std::vector<std::vector<std::string>> cells_;
+    std::vector<long long> rowData_ = std::vector<long long>(2);
     std::vector<double> widths_;
     int cols_ = 2;
     int fixedRows_ = 1, fixedCols_ = 1;

@@ -295,6 +295,173 @@ TEST_F(CardTest, ConcurrentWritersKeepEveryTransactionWithItsOwnCode) {
     }
 }
 
+TEST_F(CardTest, LookupTellsWhatBecameOfATransactionByItsToken) {
+    Request sale = request("$1,234.50");
+    sale.token = "P000123-4f2a";
+    Answer given = processor->Purchase(sale);
+    ASSERT_TRUE(given.approved) << given.message << given.error;
+    Request declined = request("1,000.13");
+    declined.token = "P000124-77b0";
+    ASSERT_FALSE(processor->Purchase(declined).approved);
+
+    // Another processor, as the program after a crash, finds both as they were answered.
+    LocalTestProcessor after;
+    std::optional<Answer> found = after.Lookup(kFolder, "P000123-4f2a");
+    ASSERT_TRUE(found);
+    EXPECT_TRUE(found->error.empty()) << found->error;
+    EXPECT_TRUE(found->approved);
+    EXPECT_EQ(found->message, "APPROVED");
+    EXPECT_EQ(found->approvalCode, given.approvalCode);
+    EXPECT_EQ(found->approvalCode, "T00001");
+    EXPECT_EQ(found->transactionId, given.transactionId);
+    EXPECT_EQ(found->cardBrand, "VISA");
+    EXPECT_EQ(found->amount, "$1,234.50");
+
+    found = after.Lookup(kFolder, "P000124-77b0");
+    ASSERT_TRUE(found);
+    EXPECT_TRUE(found->error.empty()) << found->error;
+    EXPECT_FALSE(found->approved);
+    EXPECT_EQ(found->message, "DECLINED");
+    EXPECT_EQ(found->approvalCode, "");
+    EXPECT_EQ(found->transactionId, "000002");
+    EXPECT_EQ(found->amount, "1,000.13");
+
+    // Never asked: nothing.
+    EXPECT_EQ(after.Lookup(kFolder, "P000125-0000"), std::nullopt);
+    // The folder is named as the requests name it, without regard to case.
+    EXPECT_TRUE(after.Lookup("c:\\program files\\x-charge\\localtran", "P000123-4f2a"));
+}
+
+TEST_F(CardTest, ATokenFindsItsOwnRecordOnly) {
+    Request twelve = request("12.00");
+    twelve.token = "P12";
+    ASSERT_TRUE(processor->Purchase(twelve).approved);
+    EXPECT_EQ(processor->Lookup(kFolder, "P1"), std::nullopt);
+    EXPECT_EQ(processor->Lookup(kFolder, "P"), std::nullopt);
+    EXPECT_EQ(processor->Lookup(kFolder, "P12 "), std::nullopt);
+    EXPECT_EQ(processor->Lookup(kFolder, "p12"), std::nullopt);
+
+    Request one = request("1.00");
+    one.token = "P1";
+    Answer oneGiven = processor->Return(one);
+    ASSERT_TRUE(oneGiven.approved);
+    auto foundOne = processor->Lookup(kFolder, "P1");
+    auto foundTwelve = processor->Lookup(kFolder, "P12");
+    ASSERT_TRUE(foundOne && foundTwelve);
+    EXPECT_EQ(foundOne->transactionId, oneGiven.transactionId);
+    EXPECT_EQ(foundOne->amount, "1.00");
+    EXPECT_EQ(foundOne->cardBrand, "");  // a return answers no brand
+    EXPECT_EQ(foundTwelve->amount, "12.00");
+
+    // A field that spells a token line is no token line.
+    Request forged = request("3.00");
+    forged.clerk = "Bob\r\nToken: P7";
+    forged.reference = "Token: P7";
+    ASSERT_TRUE(processor->Purchase(forged).approved);
+    EXPECT_EQ(processor->Lookup(kFolder, "P7"), std::nullopt);
+
+    // A record from before tokens, and one without a token, are found by none.
+    root.writeFile(std::string(kFolder) + "\\000090-Purchase.txt",
+                   "Operation: Purchase\r\nAmount: 9.00\r\nApproved: Yes\r\nMessage: APPROVED\r\n"
+                   "Approval code: T00090\r\n");
+    ASSERT_TRUE(processor->Purchase(request("4.00")).approved);
+    EXPECT_EQ(processor->Lookup(kFolder, "T00090"), std::nullopt);
+    EXPECT_EQ(processor->Lookup(kFolder, "9.00"), std::nullopt);
+    for (const std::string& name : kept()) EXPECT_EQ(keptText(name).find("Token: \r"), std::string::npos) << name;
+}
+
+TEST_F(CardTest, LookupInAFolderThatIsNotThereFindsNothing) {
+    LocalTestProcessor processor;
+    EXPECT_EQ(processor.Lookup(kFolder, "P1"), std::nullopt);
+    EXPECT_EQ(processor.Lookup("C:\\Nowhere\\At\\All", "P1"), std::nullopt);
+    root.writeFile("C:\\Blocked", "a file where a folder should be");
+    EXPECT_EQ(processor.Lookup("C:\\Blocked", "P1"), std::nullopt);
+    EXPECT_EQ(processor.Lookup("C:\\Blocked\\LocalTran", "P1"), std::nullopt);
+    // Looking makes no folder.
+    EXPECT_FALSE(fs::exists(os::mapPath(kFolder)));
+    // Without a folder or a token there is nothing to look by: the processor cannot tell.
+    ASSERT_TRUE(processor.Lookup("", "P1"));
+    EXPECT_FALSE(processor.Lookup("", "P1")->error.empty());
+    ASSERT_TRUE(processor.Lookup(kFolder, ""));
+    EXPECT_FALSE(processor.Lookup(kFolder, "")->error.empty());
+}
+
+TEST_F(CardTest, ATokenIsKeptAsSentOrTheCallFails) {
+    struct Case {
+        const char* what;
+        std::string token;
+    };
+    const Case cases[] = {
+        {"a blank", "P1 2"},
+        {"a line break", "P1\r\nApproved: Yes"},
+        {"a card number", "4111111111114242"},
+        {"track data", ";4111111111114242=2712101?"},
+        {"a letter beyond ASCII", "P1\xC3\xA9"},
+        // Thirteen digits, counted through single dashes, are a card number to the record.
+        {"digits the record masks", "1767600000-123-456"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Request r = request("25.00");
+        r.token = c.token;
+        Answer a = processor->Purchase(r);
+        EXPECT_FALSE(a.approved);
+        EXPECT_FALSE(a.error.empty());
+        EXPECT_EQ(a.approvalCode, "");
+        EXPECT_EQ(processor->Lookup(kFolder, c.token), std::nullopt);
+    }
+    EXPECT_TRUE(kept().empty());
+    Request r = request("25.00");
+    r.token = "1767600000-P123-456";
+    ASSERT_TRUE(processor->Purchase(r).approved);
+    EXPECT_TRUE(processor->Lookup(kFolder, r.token));
+}
+
+// Lookup while another process sells: a transaction is found whole or not at all.
+TEST_F(CardTest, LookupWhileAnotherProcessSellsFindsWholeTransactionsOnly) {
+    const int kSales = 120;
+    pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        LocalTestProcessor own;
+        int fine = 0;
+        for (int k = 0; k < kSales; ++k) {
+            Request r = request("25.00");
+            r.token = "C" + std::to_string(k);
+            if (own.Purchase(r).approved) ++fine;
+        }
+        _exit(fine == kSales ? 0 : 1);
+    }
+    LocalTestProcessor looker;
+    int next = 0, looks = 0;
+    while (next < kSales && looks < 100000) {
+        ++looks;
+        std::optional<Answer> a = looker.Lookup(kFolder, "C" + std::to_string(next));
+        if (!a) continue;
+        ASSERT_TRUE(a->error.empty()) << a->error;
+        EXPECT_TRUE(a->approved);
+        EXPECT_EQ(a->approvalCode.size(), 6u);
+        EXPECT_EQ(a->amount, "25.00");
+        EXPECT_EQ(a->cardBrand, "VISA");
+        ++next;
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    for (; next < kSales; ++next) EXPECT_TRUE(looker.Lookup(kFolder, "C" + std::to_string(next))) << next;
+}
+
+TEST_F(CardTest, ATokenUsedTwiceCannotBeTold) {
+    Request r = request("25.00");
+    r.token = "P5";
+    ASSERT_TRUE(processor->Purchase(r).approved);
+    ASSERT_TRUE(processor->Purchase(r).approved);
+    auto found = processor->Lookup(kFolder, "P5");
+    ASSERT_TRUE(found);
+    EXPECT_FALSE(found->error.empty());
+    EXPECT_FALSE(found->approved);
+}
+
 // A processor that answers what it is told, to stand in for a real one.
 class FixedProcessor : public CardProcessor {
 public:
@@ -307,6 +474,11 @@ public:
 TEST(CardFactory, AnotherProcessorPlugsInBehindTheSameInterface) {
     setProcessorFactory([](std::string*) { return std::make_shared<FixedProcessor>(); });
     EXPECT_EQ(createProcessor()->Purchase({}).approvalCode, "A1");
+    // One that keeps no records it can search says it cannot tell.
+    std::optional<Answer> looked = createProcessor()->Lookup(kFolder, "P1");
+    ASSERT_TRUE(looked);
+    EXPECT_FALSE(looked->error.empty());
+    EXPECT_FALSE(looked->approved);
     setProcessorFactory([](std::string* why) {
         if (why) *why = "The card-processing application is not installed.";
         return std::shared_ptr<CardProcessor>();

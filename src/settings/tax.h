@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string_view>
+
+#include "platform/core/money.h"
+
+namespace pelk::settings {
+
+// The one tax rule of the folio and the split check; each passes the pair of rates it uses
+// (the folio the store's TO rates, the split check its DI rates).
+//
+// A rate as the store settings keep it: a plain fraction as text ("0.075"). A text that is not
+// wholly a number is no tax, so a mistyped rate never charges a guest anything surprising.
+double taxRateOf(std::string_view text);
+
+// A tax rounded to the cent as it is shown, so a total is the sum of what the clerk sees.
+core::Money taxOn(core::Money amount, double rate);
+
+// Whether the store charges the second tax: only a store in Canada does.
+bool secondTaxApplies();
+
+// The taxes and total of a subtotal. The second tax, where it applies, is charged on the
+// subtotal plus the first tax.
+struct Taxes {
+    core::Money tax1, tax2, total;
+};
+Taxes taxesOn(core::Money subtotal, double rate1, double rate2, bool second);
+
+// The folio's taxes of a subtotal, by the store's settings as they stand now.
+Taxes folioTaxesOn(core::Money subtotal);
+
+// The reservation form's estimate is another rule, kept beside this one on purpose: there a rate
+// is an amount (read as the screens read amounts), only a positive one counts, and its second tax
+// is charged on the stay's amount alone, not on the first tax.
+
+}  // namespace pelk::settings
