@@ -1,7 +1,6 @@
 #include "payment/frmSplit.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -15,6 +14,7 @@
 #include "platform/print/printer.h"
 #include "settings/common.h"
 #include "settings/frmInfor.h"
+#include "settings/tax.h"
 
 namespace pelk::payment {
 
@@ -24,22 +24,6 @@ constexpr ui::Color kButtonFace = 0x8000000F;
 constexpr std::string_view kAmountFormat = "###,###,##0.00";
 
 std::string formatted(core::Money m) { return core::format(m, kAmountFormat); }
-
-// A rate that is not wholly a number counts as none.
-double rateOf(const std::string& text) {
-    std::string t = core::text::trim(text);
-    if (t.empty()) return 0;
-    char* end = nullptr;
-    double rate = std::strtod(t.c_str(), &end);
-    if (end != t.c_str() + t.size() || !std::isfinite(rate)) return 0;
-    return rate;
-}
-
-core::Money taxOn(core::Money amount, double rate) {
-    return core::Money::fromDouble(amount.toDouble() * rate).rounded(2);
-}
-
-bool canada() { return ui::forms().get<settings::frmInfor>().cmbCountry.text() == "Canada"; }
 
 // An amount cell as the checks read it: whole, "$" and separators included; empty is none.
 std::optional<core::Money> cellAmount(const std::string& text) { return core::Money::parse(text); }
@@ -146,13 +130,13 @@ void frmSplit::Form_Load() {
         grdOrderItems2.setColWidth(column, w);
         ++column;
     }
-    if (canada()) {
+    if (settings::secondTaxApplies()) {
         txtTax2.setVisible(true);
         txtATax2.setVisible(true);
     }
     settings::frmInfor& store = ui::forms().get<settings::frmInfor>();
-    rate1_ = rateOf(store.txtDITax1.text());
-    rate2_ = rateOf(store.txtDITax2.text());
+    rate1_ = settings::taxRateOf(store.txtDITax1.text());
+    rate2_ = settings::taxRateOf(store.txtDITax2.text());
 
     folio::frmRooms& rooms = ui::forms().get<folio::frmRooms>();
     if (rooms.tag() == "Zu") {
@@ -251,14 +235,14 @@ void frmSplit::recalculate(ui::TextBox& sub, ui::TextBox& tax1, ui::TextBox& tax
     auto subtotal = cellAmount(sub.text());
     if (!subtotal) return;
     sub.setText(formatted(*subtotal));
-    core::Money t1 = taxOn(*subtotal, rate1_);
-    tax1.setText(formatted(t1));
-    core::Money sum = *subtotal + t1;
+    bool second = settings::secondTaxApplies();
+    settings::Taxes taxes = settings::taxesOn(*subtotal, rate1_, rate2_, second);
+    tax1.setText(formatted(taxes.tax1));
+    core::Money sum = *subtotal + taxes.tax1;
     total.setText(sum.toPlainText());
-    if (canada()) {
-        core::Money t2 = taxOn(sum, rate2_);
-        tax2.setText(formatted(t2));
-        sum += t2;
+    if (second) {
+        tax2.setText(formatted(taxes.tax2));
+        sum = taxes.total;
         total.setText(sum.toPlainText());
     }
     total.setText(formatted(sum));
@@ -314,7 +298,7 @@ void frmSplit::cmdPrint_Click() {
     p.FontUnderline = false;
     for (int i = 0; i < 3; ++i) p.print();
     p.print(spaces(65) + "Tax" + spaces(5) + txtATax1.text());
-    if (canada()) p.print(spaces(65) + "Tax" + spaces(6) + txtATax2.text());
+    if (settings::secondTaxApplies()) p.print(spaces(65) + "Tax" + spaces(6) + txtATax2.text());
     p.FontBold = true;
     p.print(spaces(63) + "Total" + spaces(4) + txtTotal2.text());
     p.FontBold = false;
