@@ -258,7 +258,7 @@ void frmRooms::Form_Load() {
     settings::CentreForm(*this, 5, false);
     cmdLast.setVisible(false);
     cmdNext.setVisible(false);
-    txtDITax2.setVisible(ui::forms().get<settings::frmInfor>().cmbCountry.text() == "Canada");
+    txtDITax2.setVisible(settings::secondTaxApplies());
 
     if (ui::forms().get<settings::frmReset>().txtDisplay.text() == "Check Book") {
         cmdT.setCaption("");
@@ -833,8 +833,7 @@ void frmRooms::PrintFolio() {
     p.FontUnderline = false;
     for (int i = 0; i < 3; ++i) p.print();
     p.print(spaces(65) + "Tax" + spaces(5) + txtDITax1.text());
-    if (ui::forms().get<settings::frmInfor>().cmbCountry.text() == "Canada")
-        p.print(spaces(65) + "Tax" + spaces(6) + txtDITax2.text());
+    if (settings::secondTaxApplies()) p.print(spaces(65) + "Tax" + spaces(6) + txtDITax2.text());
     p.FontBold = true;
     p.print(spaces(63) + "Total" + spaces(4) + txtEnding.text());
     if (!txtGet.text().empty()) {

@@ -17,6 +17,7 @@
 #include "settings/common.h"
 #include "settings/frmInfor.h"
 #include "settings/stores.h"
+#include "settings/tax.h"
 #include "shell/frmEmploye.h"
 #include "shell/frmMainButn.h"
 
@@ -40,13 +41,6 @@ constexpr ui::Color kRed = 0x0000FF;
 void formatAmount(ui::TextBox& box) { box.setText(core::format(core::Value(box.text()), kMoneyFormat)); }
 
 core::Money amountOf(const ui::TextBox& box) { return core::amountOrZero(box.text()); }
-
-// A tax rate that does not read as a number (an empty one included) is no rate.
-std::optional<core::Money> taxRate(const std::string& text) {
-    auto rate = core::parseAmount(text);
-    if (!rate || *rate <= core::Money{}) return std::nullopt;
-    return rate;
-}
 
 // Copies a field into its box; a field without a value empties it, one that cannot be read
 // leaves it as it is.
@@ -340,11 +334,11 @@ void frmReservAdd::txtOther_LostFocus() {
     core::Money base = amountOf(txtCharge) + amountOf(txtOther);
     txtTotal.setText(base.toPlainText());
     settings::frmInfor& store = ui::forms().get<settings::frmInfor>();
-    if (auto rate = taxRate(store.txtTOTax1.text())) {
+    if (auto rate = settings::estimateRateOf(store.txtTOTax1.text())) {
         txtLTax.setText((*rate * amountOf(txtTotal)).toPlainText());
         formatAmount(txtLTax);
     }
-    if (auto rate = taxRate(store.txtTOTax2.text())) {
+    if (auto rate = settings::estimateRateOf(store.txtTOTax2.text())) {
         txtFTax.setText((*rate * base).toPlainText());
         formatAmount(txtFTax);
     }

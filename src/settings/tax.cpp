@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/core/format.h"
 #include "platform/core/text.h"
 #include "platform/ui/registry.h"
 #include "settings/frmInfor.h"
@@ -39,6 +40,12 @@ Taxes taxesOn(core::Money subtotal, double rate1, double rate2, bool second) {
 Taxes folioTaxesOn(core::Money subtotal) {
     frmInfor& store = ui::forms().get<frmInfor>();
     return taxesOn(subtotal, taxRateOf(store.txtTOTax1.text()), taxRateOf(store.txtTOTax2.text()), secondTaxApplies());
+}
+
+std::optional<core::Money> estimateRateOf(std::string_view text) {
+    auto rate = core::parseAmount(text);
+    if (!rate || *rate <= core::Money{}) return std::nullopt;
+    return rate;
 }
 
 }  // namespace pelk::settings

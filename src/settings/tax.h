@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "platform/core/money.h"
@@ -29,8 +30,9 @@ Taxes taxesOn(core::Money subtotal, double rate1, double rate2, bool second);
 // The folio's taxes of a subtotal, by the store's settings as they stand now.
 Taxes folioTaxesOn(core::Money subtotal);
 
-// The reservation form's estimate is another rule, kept beside this one on purpose: there a rate
-// is an amount (read as the screens read amounts), only a positive one counts, and its second tax
-// is charged on the stay's amount alone, not on the first tax.
+// The reservation form's estimate keeps a rule of its own, on purpose: there a rate is read as
+// an amount, only a positive one counts (nullopt otherwise), and the second tax is charged on the
+// stay's amount alone, not on the first tax.
+std::optional<core::Money> estimateRateOf(std::string_view text);
 
 }  // namespace pelk::settings
