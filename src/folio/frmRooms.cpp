@@ -653,7 +653,13 @@ void frmRooms::txtGet_Click() {
     std::string n = cmbRept.text();
     if (grdOrderItems.text().empty() && !n.empty()) {
         auto folio = orderBook().recall(n);
-        if (folio && folio->hasHeader) {
+        // A book that cannot be read now (another station holding it too long) is no missing
+        // header: the folio keeps its number and mark, and a later click tries again.
+        if (!folio) {
+            ui::MsgBox("The folio could not be read: " + folio.error().message(), ui::kExclamation);
+            return;
+        }
+        if (folio->hasHeader) {
             if (txtEnding.text() == "0.00") {
                 txtTotal.setText(shownAmount(folio->subTotal, "0.00"));
                 txtDITax1.setText(shownAmount(folio->tax, "0.00"));
