@@ -1,7 +1,11 @@
 #include "platform/db/unit_of_work.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <tuple>
 
+#include "platform/core/text.h"
+#include "platform/db/catalogue.h"
 #include "platform/db/connection.h"
 #include "platform/os/paths.h"
 
@@ -9,7 +13,17 @@ namespace pelk::db {
 
 namespace {
 thread_local UnitOfWork* tCurrent = nullptr;
+
+// Where a store stands in the one order every unit of work takes its write locks in: the
+// catalogue's order of its file name, stores the catalogue does not declare after those.
+std::size_t lockRank(std::string_view windowsPath) {
+    std::string_view fileName = windowsPath.substr(windowsPath.find_last_of("\\/") + 1);
+    const std::vector<StoreDecl>& stores = Catalogue::instance().stores();
+    for (std::size_t k = 0; k < stores.size(); ++k)
+        if (core::text::equalsNoCase(stores[k].fileName, fileName)) return k;
+    return stores.size();
 }
+}  // namespace
 
 namespace detail {
 const std::string& Route::store() const { return conn->storeOf(schema); }
@@ -42,13 +56,31 @@ Status UnitOfWork::join(const std::vector<std::string>& windowsPaths) {
     if (windowsPaths.empty()) return Error{"", "A unit of work needs at least one store.", code::kInvalidArgument};
     members_.clear();
     failure_.reset();
-    std::shared_ptr<detail::Connection> conn;
+    struct Named {
+        std::size_t rank;
+        std::string key;
+        std::filesystem::path file;
+        const std::string* path;
+    };
+    std::vector<Named> named;
     for (const std::string& path : windowsPaths) {
         std::filesystem::path file = os::mapPath(path);
         std::error_code ec;
         if (!std::filesystem::is_regular_file(file, ec))
             return Error{path, "Could not find file '" + path + "'.", code::kFileNotFound};
-        std::string key = detail::fileKey(file);
+        named.push_back({lockRank(path), detail::fileKey(file), std::move(file), &path});
+    }
+    // SQLite takes the write locks store after store in the order they are joined, holding the
+    // ones it has while it waits for the next. Two stations naming the same stores in different
+    // orders (the folio save, the check-out) would each hold one the other waits for until both
+    // are refused; in one order for everyone, the second simply waits for the first to finish.
+    std::stable_sort(named.begin(), named.end(),
+                     [](const Named& a, const Named& b) { return std::tie(a.rank, a.key) < std::tie(b.rank, b.key); });
+    std::shared_ptr<detail::Connection> conn;
+    for (const Named& n : named) {
+        const std::string& path = *n.path;
+        const std::filesystem::path& file = n.file;
+        const std::string& key = n.key;
         if (find(key)) continue;
         if (!conn) {
             // The first store is the connection's main file: its super-journal then keeps a
