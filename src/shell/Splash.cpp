@@ -18,16 +18,37 @@
 
 namespace pelk::shell {
 
-std::vector<db::Error> makeStores() {
+StoresMade makeStores() {
     db::Catalogue& catalogue = db::Catalogue::instance();
     if (catalogue.stores().empty() && ui::program().declareStores) ui::program().declareStores();
-    return catalogue.ensureStores();
+    StoresMade made;
+    made.failures = catalogue.ensureStores(os::kProgramFolder, &made.madeAnew);
+    // A station's first start makes every store; only on a station already in use does a store
+    // made anew mean that what it held is gone.
+    if (!os::setupDone()) made.madeAnew.clear();
+    return made;
 }
 
 void tellStoreFailures(const std::vector<db::Error>& failures) {
     std::string told;
     for (const db::Error& e : failures) told += "\n" + e.message();
     if (!told.empty()) ui::MsgBox("These data files cannot be made:" + told, ui::kCritical);
+}
+
+// A folio or a guest lost without a word would be found only when a guest asks for it: the clerk
+// hears at once, while a backup can still bring it back.
+void tellStoresMadeAnew(const std::vector<std::string>& fileNames) {
+    if (fileNames.empty()) return;
+    std::string names;
+    for (std::size_t k = 0; k < fileNames.size(); ++k)
+        names += (k == 0 ? "" : k + 1 == fileNames.size() ? " and " : ", ") + fileNames[k];
+    bool one = fileNames.size() == 1;
+    ui::MsgBox(std::string(one ? "The data file " : "The data files ") + names +
+                   (one ? " was not found (or was empty) and has been made anew, empty. If it held this station's "
+                          "data, restore it from a backup."
+                        : " were not found (or were empty) and have been made anew, empty. If they held this "
+                          "station's data, restore them from a backup."),
+               ui::kExclamation);
 }
 
 namespace {

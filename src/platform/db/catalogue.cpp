@@ -128,8 +128,10 @@ Status createTable(detail::Connection& c, const TableDecl& t) {
 
 // Adds the tables and indexes the store lacks, in one transaction: two stations starting
 // together add each once. Every start looks at every store, so what is there is read in one
-// pass over the schema rather than a question per table and per index.
-Status addMissingTables(detail::Connection& c, const StoreDecl& decl) {
+// pass over the schema rather than a question per table and per index. `addedEvery` tells
+// whether it added every declared table, which a store that held data never lacks.
+Status addMissingTables(detail::Connection& c, const StoreDecl& decl, bool& addedEvery) {
+    addedEvery = false;
     std::vector<std::string> present;  // "table name" / "index name", lower case
     {
         auto st = c.prepare("SELECT type, name FROM main.sqlite_master WHERE type IN ('table', 'index')");
@@ -150,8 +152,13 @@ Status addMissingTables(detail::Connection& c, const StoreDecl& decl) {
     }
     if (!missing) return {};
     if (Status st = c.exec("BEGIN IMMEDIATE"); !st) return st;
+    std::size_t added = 0;
     for (const TableDecl& t : decl.tables) {
-        Status st = c.table("main", t.name) ? Status{} : createTable(c, t);
+        Status st;
+        if (!c.table("main", t.name)) {
+            st = createTable(c, t);
+            ++added;
+        }
         if (st) st = createIndexes(c, t);
         if (!st) {
             (void)c.exec("ROLLBACK");
@@ -162,6 +169,7 @@ Status addMissingTables(detail::Connection& c, const StoreDecl& decl) {
         (void)c.exec("ROLLBACK");
         return st;
     }
+    addedEvery = added > 0 && added == decl.tables.size();
     return {};
 }
 
@@ -357,7 +365,8 @@ private:
 };
 }  // namespace
 
-Status ensureStore(std::string_view windowsPath, const StoreDecl& decl) {
+Status ensureStore(std::string_view windowsPath, const StoreDecl& decl, bool* madeAnew) {
+    if (madeAnew) *madeAnew = false;
     std::string path(windowsPath);
     for (const TableDecl& t : decl.tables)
         if (Status st = checkTable(path, t); !st) return st;
@@ -414,13 +423,18 @@ Status ensureStore(std::string_view windowsPath, const StoreDecl& decl) {
         }
         fs::remove(tmp, ec);
         // Made here, whole and marked: nothing to look at. One another station made meanwhile is.
-        if (ours) return {};
+        if (ours) {
+            if (madeAnew) *madeAnew = true;
+            return {};
+        }
     }
     std::int32_t mark = fingerprintOf(decl);
     if (fingerprintIn(file, path) == mark) return {};
     auto c = detail::Connection::open(file, path);
     if (!c) return c.error();
-    if (Status st = addMissingTables(**c, decl); !st) return st;
+    bool addedEvery = false;
+    if (Status st = addMissingTables(**c, decl, addedEvery); !st) return st;
+    if (madeAnew) *madeAnew = addedEvery;
     // A store on a medium that cannot be written is used as it is, and looked at again next time.
     if (Status st = (*c)->exec("PRAGMA main.user_version = " + std::to_string(mark));
         !st && st.error().code != code::kReadOnly)
@@ -428,7 +442,7 @@ Status ensureStore(std::string_view windowsPath, const StoreDecl& decl) {
     return {};
 }
 
-std::vector<Error> Catalogue::ensureStores(std::string_view folder) const {
+std::vector<Error> Catalogue::ensureStores(std::string_view folder, std::vector<std::string>* madeAnew) const {
     fs::path dir = os::mapPath(folder);
     removeUnfinishedStores(dir);
     // Every store and every blank template ("Vy" and its name), each under its file's name.
@@ -444,6 +458,7 @@ std::vector<Error> Catalogue::ensureStores(std::string_view folder) const {
     // Most starts find every store made and marked: that is read from the file headers at once,
     // without threads (each costs more to start than the look at a header).
     std::vector<std::optional<Error>> failed(decls.size());
+    std::vector<char> anew(decls.size(), 0);  // not vector<bool>: the threads write side by side
     std::vector<std::size_t> left;
     FolderListing listing(dir);
     for (std::size_t k = 0; k < decls.size(); ++k)
@@ -454,8 +469,10 @@ std::vector<Error> Catalogue::ensureStores(std::string_view folder) const {
     auto work = [&] {
         for (std::size_t i; (i = next++) < left.size();) {
             std::size_t k = left[i];
-            if (Status st = ensureStore(os::joinPath(folder, decls[k].fileName), *decls[k].decl); !st)
+            bool made = false;
+            if (Status st = ensureStore(os::joinPath(folder, decls[k].fileName), *decls[k].decl, &made); !st)
                 failed[k] = st.error();
+            anew[k] = made;
         }
     };
     std::size_t helpers = std::min<std::size_t>(3, left.size() > 1 ? left.size() - 1 : 0);
@@ -469,6 +486,9 @@ std::vector<Error> Catalogue::ensureStores(std::string_view folder) const {
     }
     work();
     for (std::thread& t : threads) t.join();
+    if (madeAnew)
+        for (std::size_t k = 0; k < decls.size(); ++k)
+            if (anew[k] && decls[k].fileName == decls[k].decl->fileName) madeAnew->push_back(decls[k].fileName);
     std::vector<Error> errors;
     for (auto& e : failed)
         if (e) errors.push_back(std::move(*e));

@@ -50,7 +50,10 @@ public:
 
     // Creates in `folder` every declared store and blank template that is missing, and adds
     // the declared tables that a store lacks. Every failure is returned; the others go on.
-    std::vector<Error> ensureStores(std::string_view folder = os::kProgramFolder) const;
+    // `madeAnew`, when given, receives the file names of the stores made anew (see ensureStore),
+    // in the catalogue's order; blank templates hold no data and are not listed.
+    std::vector<Error> ensureStores(std::string_view folder = os::kProgramFolder,
+                                    std::vector<std::string>* madeAnew = nullptr) const;
 
 private:
     std::vector<StoreDecl> stores_;
@@ -58,7 +61,9 @@ private:
 
 // One store at a Windows path: made whole (under a temporary name, then put in place, so
 // another station never opens half a store) when missing; missing tables and indexes added
-// otherwise.
-Status ensureStore(std::string_view windowsPath, const StoreDecl& decl);
+// otherwise. `madeAnew`, when given, is set when this call made the store or gave it every one
+// of its declared tables (a file of no bytes, or one holding none of them): whatever the store
+// held before is not in it.
+Status ensureStore(std::string_view windowsPath, const StoreDecl& decl, bool* madeAnew = nullptr);
 
 }  // namespace pelk::db
