@@ -1,6 +1,11 @@
 #include "folio/order_book.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <chrono>
+#include <map>
+#include <mutex>
 #include <random>
 #include <string>
 #include <utility>
@@ -12,6 +17,7 @@
 #include "platform/db/database.h"
 #include "platform/db/quoting.h"
 #include "platform/db/unit_of_work.h"
+#include "platform/os/paths.h"
 #include "platform/ui/ui.h"
 #include "reservations/rooms.h"
 #include "settings/common.h"
@@ -94,6 +100,78 @@ std::string newToken(std::int64_t pendingId) {
     return "F" + base36(static_cast<std::uint64_t>(pendingId)) + "x" + base36(static_cast<std::uint64_t>(ms)) + "x" +
            base36(random() % 2176782336ULL);
 }
+
+// A card payment between its writing down and its posting or dropping is in its station's hand:
+// the station holds a lock on the byte at its pending number in a file beside the order book.
+// The system lets the lock go when the station stops, however it stops, so another station's
+// start settles only the payments whose byte is free and leaves the others to their stations.
+class PaymentsInHand {
+public:
+    static void hold(const std::string& book, std::int64_t id, const std::string& token) {
+        std::lock_guard<std::mutex> guard(mutex());
+        int fd = fileOf(book);
+        struct flock l = byte(F_WRLCK, id);
+        // A lock that cannot be had leaves the payment as it was before there were locks:
+        // settled by what the processor says.
+        if (fd < 0 || ::fcntl(fd, F_SETLK, &l) != 0) return;
+        held()[token] = {fd, id};
+    }
+    static void letGo(const std::string& token) {
+        std::lock_guard<std::mutex> guard(mutex());
+        auto it = held().find(token);
+        if (it == held().end()) return;
+        struct flock l = byte(F_UNLCK, it->second.id);
+        (void)::fcntl(it->second.fd, F_SETLK, &l);
+        held().erase(it);
+    }
+    // Lets the payment go when the scope ends, whatever became of it.
+    struct LetGoAtEnd {
+        const std::string& token;
+        ~LetGoAtEnd() { letGo(token); }
+    };
+    // By another station: a process sees no conflict with its own locks, and this station never
+    // settles while it pays.
+    static bool inHand(const std::string& book, std::int64_t id) {
+        std::lock_guard<std::mutex> guard(mutex());
+        int fd = fileOf(book);
+        struct flock l = byte(F_WRLCK, id);
+        return fd >= 0 && ::fcntl(fd, F_GETLK, &l) == 0 && l.l_type != F_UNLCK;
+    }
+
+private:
+    struct Held {
+        int fd;
+        std::int64_t id;
+    };
+    static struct flock byte(short type, std::int64_t id) {
+        struct flock l {};
+        l.l_type = type;
+        l.l_whence = SEEK_SET;
+        l.l_start = static_cast<off_t>(id);
+        l.l_len = 1;
+        return l;
+    }
+    // Opened once and never closed: closing any descriptor of the file would let go every lock
+    // this process holds on it.
+    static int fileOf(const std::string& book) {
+        std::string file = os::mapPath(book).string() + "-cards.lock";
+        auto [it, added] = files().try_emplace(file, -1);
+        if (added || it->second < 0) it->second = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        return it->second;
+    }
+    static std::map<std::string, int>& files() {
+        static std::map<std::string, int> f;
+        return f;
+    }
+    static std::map<std::string, Held>& held() {
+        static std::map<std::string, Held> h;
+        return h;
+    }
+    static std::mutex& mutex() {
+        static std::mutex m;
+        return m;
+    }
+};
 
 }  // namespace
 
@@ -384,11 +462,19 @@ db::Result<PendingCard> OrderBook::beginCard(const FolioChange& headerOnly, core
         if (db::Status st = pending->setField(field, value); !st) return st.error();
     }
     if (db::Status st = pending->Update(); !st) return st.error();
-    if (db::Status st = unit.work.commit(); !st) return st.error();
+    // Held before the record is there for another station to see.
+    PaymentsInHand::hold(book_, id->toLong(), p.token);
+    if (db::Status st = unit.work.commit(); !st) {
+        PaymentsInHand::letGo(p.token);
+        return st.error();
+    }
     return p;
 }
 
 db::Status OrderBook::postCard(const std::string& token) const {
+    // Posted or not, the payment leaves this station's hand: one that could not be posted is
+    // settled at the next start.
+    PaymentsInHand::LetGoAtEnd letGo{token};
     Unit unit;
     if (db::Status st = unit.begin({book_}); !st) return st;
     auto pending = open(book_, pendingOf(token));
@@ -422,6 +508,7 @@ db::Status OrderBook::postCard(const std::string& token) const {
 }
 
 db::Status OrderBook::dropCard(const std::string& token) const {
+    PaymentsInHand::LetGoAtEnd letGo{token};
     auto d = db::Database::open(book_);
     if (!d) return d.error();
     auto gone = d->execute("DELETE FROM " + std::string(kPendingCardTable) + " WHERE Token = " + db::quote(token));
@@ -436,11 +523,16 @@ db::Result<int> OrderBook::settlePendingCards(card::CardProcessor& processor) co
         if (!pending) return pending.error();
         if (db::Status st = moveFirst(*pending); !st) return st.error();
         while (!pending->eof()) {
+            auto id = pending->field("Pend_ID");
             auto token = pending->field("Token");
             auto folder = pending->field("Folder");
+            if (!id) return id.error();
             if (!token) return token.error();
             if (!folder) return folder.error();
-            waiting.emplace_back(token->isNull() ? "" : token->toText(), folder->isNull() ? "" : folder->toText());
+            // A station still waiting for the processor's answer posts or drops it itself: asked
+            // now, the processor might not know the payment yet, and it would be dropped.
+            if (!PaymentsInHand::inHand(book_, id->toLong()))
+                waiting.emplace_back(token->isNull() ? "" : token->toText(), folder->isNull() ? "" : folder->toText());
             if (db::Status st = pending->MoveNext(); !st) return st.error();
         }
     }

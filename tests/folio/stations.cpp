@@ -1,0 +1,906 @@
+#include "stations.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <thread>
+#include <utility>
+
+#include "folio/frmFrontDeskMsg.h"
+#include "folio/frmRooms.h"
+#include "folio/order_book.h"
+#include "folio/stores.h"
+#include "payment/frmTender.h"
+#include "platform/card/card.h"
+#include "platform/core/format.h"
+#include "platform/core/money.h"
+#include "platform/db/catalogue.h"
+#include "platform/db/database.h"
+#include "platform/db/recordset.h"
+#include "platform/os/paths.h"
+#include "platform/print/printer.h"
+#include "platform/print/printers.h"
+#include "platform/ui/input.h"
+#include "platform/ui/program.h"
+#include "platform/ui/registry.h"
+#include "platform/ui/scripted_host.h"
+#include "reservations/frmMap.h"
+#include "reservations/records.h"
+#include "settings/common.h"
+#include "shell/stores.h"
+#include "support/temp_root.h"
+
+extern char** environ;
+
+namespace pelk::test::stations {
+
+namespace fs = std::filesystem;
+using core::Money;
+
+namespace {
+
+// ---- What the stations and the cases agree on ----
+
+constexpr const char* kRoleVariable = "PELK_FOLIO_STATION";
+constexpr const char* kRootVariable = "PELK_FOLIO_STATION_ROOT";
+constexpr const char* kNameVariable = "PELK_FOLIO_STATION_NAME";
+constexpr const char* kRoundsVariable = "PELK_FOLIO_STATION_ROUNDS";
+constexpr const char* kArgumentVariable = "PELK_FOLIO_STATION_ARGUMENT";
+
+constexpr const char* kRoom = "201";
+constexpr const char* kFolio = "7";
+constexpr const char* kTaxRate = "0.1";
+constexpr const char* kCardFolder = "C:\\Program Files\\X-Charge\\LocalTran";
+constexpr std::string_view kAmountFormat = "###,###,##0.00";
+
+const std::string kRefusal =
+    "This folio was changed at another station and has been loaded again. Please check it and enter your change "
+    "again.";
+const std::string kDeclined = "Fail: DECLINED";
+const std::string kSettledOne = "A card payment approved before this station stopped has been put on its folio.";
+
+// Long enough for the slowest station on a loaded machine; a station past it has hung.
+constexpr auto kStationDeadline = std::chrono::minutes(10);
+
+std::vector<std::string>& stationArguments() {
+    static std::vector<std::string> arguments;
+    return arguments;
+}
+
+std::string money(Money m) { return core::format(m, kAmountFormat); }
+
+Money moneyOf(const core::Value& v) { return v.isNull() ? Money{} : v.toMoney(); }
+
+Money cents(std::int64_t n) { return Money::fromUnits(n * 100); }
+
+std::string orderBookPath() { return settings::ResolveDataPath(folio::kOrderBook); }
+std::string openFolioPath() { return settings::ResolveDataPath(shell::kOpenFolioStore); }
+
+// ---- One station's program ----
+
+// The program as a station starts it, on the shared root: its forms, its stores declared, a
+// scripted clerk answering every box with its default button, and a print server that keeps the
+// printouts instead of printing them. The parent of the case makes the stores first.
+class Session {
+public:
+    Session(const fs::path& root, bool makeStores) {
+        os::setRootFolder(root);
+        print::setPrintServer(std::make_shared<print::RecordingPrintServer>());
+        print::setConfiguredPrinters({});
+        print::setCurrentPrinter(std::nullopt);
+        print::resetJournal();
+        card::setProcessorFactory(nullptr);
+        session_ = std::make_unique<ui::ScriptedSession>();
+        installProgram();
+        ui::program().registerForms();
+        db::Catalogue::instance().clear();
+        ui::program().declareStores();
+        if (makeStores)
+            for (const db::Error& e : db::Catalogue::instance().ensureStores()) made_.push_back(e.message());
+    }
+    ~Session() {
+        ui::forms().unloadAllSilently();
+        session_.reset();
+        db::Catalogue::instance().clear();
+        db::setBusyTimeout(db::kDefaultBusyTimeoutMs);
+        print::setCurrentPrinter(std::nullopt);
+        print::setConfiguredPrinters({});
+    }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    ui::ScriptedHost& host() { return session_->host(); }
+    const std::vector<std::string>& storesNotMade() const { return made_; }
+    // The message boxes shown since the last call.
+    std::vector<std::string> newPrompts() {
+        std::vector<std::string> fresh;
+        const auto& all = host().messageBoxes();
+        for (; seen_ < all.size(); ++seen_) fresh.push_back(all[seen_].prompt);
+        return fresh;
+    }
+
+private:
+    std::unique_ptr<ui::ScriptedSession> session_;
+    std::vector<std::string> made_;
+    std::size_t seen_ = 0;
+};
+
+// What a station tells its case, one "key value" line at a time, written at once so that a
+// station that dies leaves what it had said.
+class Log {
+public:
+    explicit Log(const fs::path& file) : out_(file) {}
+    void put(std::string_view key, const std::string& value) {
+        out_ << key << ' ' << value << '\n';
+        out_.flush();
+    }
+    void fault(const std::string& what) {
+        ++faults_;
+        put("fault", what);
+    }
+    int faults() const { return faults_; }
+
+private:
+    std::ofstream out_;
+    int faults_ = 0;
+};
+
+std::string joined(const std::vector<std::string>& prompts) {
+    std::string all;
+    for (const std::string& p : prompts) all += (all.empty() ? "\"" : ", \"") + p + "\"";
+    return all;
+}
+
+bool click(ui::Control& c, Log& log) {
+    if (ui::input::click(c)) return true;
+    log.fault(c.name() + " could not be clicked");
+    return false;
+}
+
+// The room screen over the map, as the map opens an occupied room with its folio. Nothing on the
+// way may tell the clerk anything.
+folio::frmRooms& openRoom(Session& s, const std::string& room, const std::string& number, const std::string& ownStay,
+                          Log& log) {
+    auto quiet = [&](const char* step) {
+        if (auto told = s.newPrompts(); !told.empty()) log.fault(std::string(step) + " told " + joined(told));
+    };
+    ui::forms().unloadAllSilently();
+    ui::forms().collect();
+    quiet("closing the screens");
+    ui::forms().get<reservations::frmMap>().Show();
+    quiet("opening the map");
+    folio::frmRooms& rooms = ui::forms().get<folio::frmRooms>();
+    quiet("loading the room screen");
+    rooms.txtRoom.setText(room);
+    if (!ownStay.empty()) {
+        ui::DataRecordset& stays = rooms.datVRoom.Recordset();
+        db::Status found = rooms.datVRoom.Refresh();
+        if (found) found = stays.FindFirst("sLast_na = '" + ownStay + "'");
+        if (!found || stays.noMatch())
+            log.fault("the stay of " + ownStay + " was not found");
+        else
+            rooms.keepOwnStay(*stays.bookmark());
+    }
+    rooms.cmbRept.setText(number);
+    rooms.cmbRept.setTag("OldNum");
+    rooms.Show();
+    quiet("showing the room screen");
+    if (rooms.cmbRept.tag() != "DidRecall") log.fault("folio " + number + " was not recalled");
+    return rooms;
+}
+
+enum class Stored { Yes, Refused, Fault };
+
+// What the clerk was told after a save: nothing when it was stored, the refusal alone when it
+// stored nothing.
+Stored judgeSave(Session& s, Log& log, bool closesOnSave) {
+    std::vector<std::string> told = s.newPrompts();
+    bool open = ui::forms().isLoaded("frmRooms");
+    if (told.empty()) {
+        if (closesOnSave && open) {
+            log.fault("a save that told nothing left the room screen open");
+            return Stored::Fault;
+        }
+        return Stored::Yes;
+    }
+    if (told.size() == 1 && told[0] == kRefusal) {
+        if (!open) log.fault("a refused save closed the room screen");
+        return Stored::Refused;
+    }
+    log.fault("the clerk was told " + joined(told));
+    return Stored::Fault;
+}
+
+// ---- The stations ----
+
+// Work of one kind on the folio, `rounds` times; `index` keeps the two stations' amounts apart.
+void work(Work what, int index, int rounds, Session& s, Log& log) {
+    for (int k = 0; k < rounds; ++k) {
+        folio::frmRooms& rooms = openRoom(s, kRoom, kFolio, "", log);
+        // Turn about: "Print to Front" keeps the screen open, "Chk In/ Update" closes it.
+        bool viaSave = k % 2 == 1;
+        ui::CommandButton& store = viaSave ? rooms.cmdSave : rooms.cmdPrintRce;
+        switch (what) {
+            case Work::Nights: {
+                Money rate = Money::fromInt(100 * (index + 1)) + cents(k);
+                rooms.txtRate.setText(money(rate));
+                rooms.txtDate.setText("1");
+                if (!click(rooms.cmdAddto, log) || !click(store, log)) return;
+                Stored st = judgeSave(s, log, viaSave);
+                if (st == Stored::Yes) log.put("posted", money(rate));
+                if (st == Stored::Refused) log.put("refused", std::to_string(k));
+                break;
+            }
+            case Work::Cash: {
+                Money cash = Money::fromInt(10 * (index + 1)) + cents(k);
+                if (!click(rooms.cmdTenerRec, log)) return;
+                payment::frmTender& tender = ui::forms().get<payment::frmTender>();
+                tender.txtGet.setText(money(cash));
+                if (!click(tender.cmdNext, log)) return;
+                if (auto told = s.newPrompts(); !told.empty()) {
+                    log.fault("the hand-back told " + joined(told));
+                    return;
+                }
+                if (!click(store, log)) return;
+                Stored st = judgeSave(s, log, viaSave);
+                if (st == Stored::Yes) log.put("taken", money(cash));
+                if (st == Stored::Refused) log.put("refused", std::to_string(k));
+                break;
+            }
+            case Work::Card: {
+                // Every seventh amount ends in 13 cents, which the processor declines.
+                Money amount = Money::fromInt(30 + 10 * index + k / 100) + cents(k % 7 == 3 ? 13 : k % 100);
+                if (!click(rooms.cmdTenerRec, log)) return;
+                payment::frmTender& tender = ui::forms().get<payment::frmTender>();
+                if (!click(tender.cmdPurchase, log)) return;
+                tender.txtCardType.setText("VISA");
+                tender.txtCardNu.setText("4242424242424242");
+                tender.txtExp.setText("1230");
+                tender.txtGet.setText(money(amount));
+                if (!click(tender.cmdNext, log)) return;
+                std::vector<std::string> told = s.newPrompts();
+                if (told.empty())
+                    log.put("approved", money(amount));
+                else if (told.size() == 1 && told[0] == kDeclined)
+                    log.put("declined", money(amount));
+                else
+                    log.fault("the card payment of " + money(amount) + " told " + joined(told));
+                break;
+            }
+        }
+    }
+}
+
+// Each save takes the folio's first line off (a click on it) and adds a night, so the folio keeps
+// its number of lines; it goes on until the recalling station is done.
+void removeAndAdd(const fs::path& done, Session& s, Log& log) {
+    int saves = 0;
+    auto deadline = std::chrono::steady_clock::now() + kStationDeadline;
+    while (!fs::exists(done) && std::chrono::steady_clock::now() < deadline) {
+        folio::frmRooms& rooms = openRoom(s, kRoom, kFolio, "", log);
+        int lines = rooms.grdOrderItems.rows() - 2;
+        rooms.grdOrderItems.userSelect(2, 1);
+        if (rooms.grdOrderItems.rows() - 2 != lines - 1) {
+            log.fault("the click on the first line did not remove it");
+            return;
+        }
+        rooms.txtRate.setText(money(Money::fromInt(50) + cents(saves % 100)));
+        rooms.txtDate.setText("1");
+        if (!click(rooms.cmdAddto, log) || !click(rooms.cmdPrintRce, log)) return;
+        if (judgeSave(s, log, false) != Stored::Yes) return;
+        ++saves;
+    }
+    log.put("saves", std::to_string(saves));
+}
+
+// Recalls the folio again and again while the other station saves it; then says it is done.
+void recall(int recalls, std::size_t lines, const fs::path& done, Log& log) {
+    folio::OrderBook book(orderBookPath(), openFolioPath());
+    std::set<db::Bookmark> previous, gone;
+    std::set<std::vector<db::Bookmark>> states;
+    int wrong = 0;
+    for (int k = 0; k < recalls && wrong < 10; ++k) {
+        auto f = book.recall(kFolio);
+        if (!f) {
+            log.fault("recall " + std::to_string(k) + ": " + f.error().message());
+            ++wrong;
+            continue;
+        }
+        std::set<db::Bookmark> ids;
+        std::vector<db::Bookmark> order;
+        Money sum;
+        for (const folio::StoredLine& l : f->lines) {
+            if (!ids.insert(l.id).second)
+                log.fault("recall " + std::to_string(k) + " saw line " + std::to_string(l.id) + " twice");
+            if (gone.count(l.id))
+                log.fault("recall " + std::to_string(k) + " saw removed line " + std::to_string(l.id) + " again");
+            order.push_back(l.id);
+            sum += moneyOf(l.price);
+        }
+        if (f->lines.size() != lines) {
+            log.fault("recall " + std::to_string(k) + " saw " + std::to_string(f->lines.size()) + " lines");
+            ++wrong;
+        }
+        if (moneyOf(f->subTotal) != sum) {
+            log.fault("recall " + std::to_string(k) + " saw a subtotal of " + money(moneyOf(f->subTotal)) +
+                      " over lines of " + money(sum));
+            ++wrong;
+        }
+        for (db::Bookmark id : previous)
+            if (!ids.count(id)) gone.insert(id);
+        previous = std::move(ids);
+        states.insert(std::move(order));
+    }
+    log.put("recalls", std::to_string(recalls));
+    log.put("states", std::to_string(states.size()));
+    std::ofstream{done} << "done\n";
+}
+
+// Stores the folio of the guest in room 201 with a night more, `rounds` times, by "Chk In/
+// Update" (the order book, the open folios and the reservations in one unit).
+void saveRepeatedly(int rounds, Session& s, Log& log) {
+    for (int k = 0; k < rounds; ++k) {
+        folio::frmRooms& rooms = openRoom(s, kRoom, kFolio, "Ann", log);
+        rooms.txtRate.setText(money(Money::fromInt(100) + cents(k)));
+        rooms.txtDate.setText("1");
+        if (!click(rooms.cmdAddto, log) || !click(rooms.cmdSave, log)) return;
+        if (judgeSave(s, log, true) == Stored::Yes) log.put("posted", money(Money::fromInt(100) + cents(k)));
+    }
+}
+
+// Checks out the guests of rooms 301, 302, … (the checked-out stays, the reservations, the open
+// folios and the order book in one unit).
+void checkOut(int rounds, Session& s, Log& log) {
+    for (int k = 0; k < rounds; ++k) {
+        std::string room = std::to_string(301 + k);
+        folio::frmRooms& rooms = openRoom(s, room, std::to_string(100 + k), "Guest " + room, log);
+        rooms.grdOrderItems.setRow(2);
+        s.host().whileWaiting([&log] { click(ui::forms().get<folio::frmFrontDeskMsg>().Command1, log); });
+        if (!click(rooms.cmdPost, log)) return;
+        if (auto told = s.newPrompts(); !told.empty())
+            log.fault("the check-out of room " + room + " told " + joined(told));
+        else if (ui::forms().isLoaded("frmRooms"))
+            log.fault("the check-out of room " + room + " left the room screen open");
+        else
+            log.put("checked-out", room);
+    }
+}
+
+// Writes the card payment down and asks the processor, as the tender screen does, but stops where
+// `argument` says: killed after the answer ('+'), killed before asking ('-'), or still at work
+// ('='): it waits between writing down and asking until `resume` exists, then finishes the
+// payment.
+void payAndStop(const std::string& argument, const fs::path& resume, Log& log) {
+    char how = argument.front();
+    Money amount = *Money::parse(argument.substr(1));
+    folio::OrderBook book(orderBookPath(), openFolioPath());
+    folio::FolioChange header;
+    header.number = kFolio;
+    header.room = kRoom;
+    auto pending = book.beginCard(header, amount, "VISA", kCardFolder);
+    if (!pending) {
+        log.fault("the payment was not written down: " + pending.error().message());
+        return;
+    }
+    if (how == '=') {
+        log.put("begun", pending->token);
+        auto deadline = std::chrono::steady_clock::now() + kStationDeadline;
+        while (!fs::exists(resume) && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    if (how != '-') {
+        card::LocalTestProcessor processor;
+        card::Request r;
+        r.folder = kCardFolder;
+        r.reference = std::string("PelkPOS") + kFolio;
+        r.cardNumber = "4242424242424242";
+        r.expiry = "3012";
+        r.amount = money(amount);
+        r.token = pending->token;
+        card::Answer answer = processor.Purchase(r);
+        log.put("answer", answer.error.empty() ? (answer.approved ? "approved" : "declined") : answer.error);
+    }
+    if (how != '=') std::raise(SIGKILL);
+    if (db::Status st = book.postCard(pending->token); !st)
+        log.fault("the payment was not posted: " + st.error().message());
+}
+
+int runStation(const std::string& role, const fs::path& root, const std::string& name, int rounds,
+               const std::string& argument) {
+    Session s(root, false);
+    Log log(root / (name + ".log"));
+    // Started together: each says it is ready, then waits for the word.
+    std::ofstream{root / (name + ".ready")} << "ready\n";
+    auto deadline = std::chrono::steady_clock::now() + kStationDeadline;
+    while (!fs::exists(root / "go")) {
+        if (std::chrono::steady_clock::now() > deadline) return 2;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    int index = name.back() == 'b' ? 1 : 0;
+    if (role == "nights") work(Work::Nights, index, rounds, s, log);
+    if (role == "cash") work(Work::Cash, index, rounds, s, log);
+    if (role == "card") work(Work::Card, index, rounds, s, log);
+    if (role == "remover") removeAndAdd(root / "recalled", s, log);
+    if (role == "recaller") recall(rounds, static_cast<std::size_t>(std::stoul(argument)), root / "recalled", log);
+    if (role == "busy-saver" || role == "busy-checkout") db::setBusyTimeout(2000);
+    if (role == "busy-saver") saveRepeatedly(rounds, s, log);
+    if (role == "busy-checkout") checkOut(rounds, s, log);
+    if (role == "card-payer") payAndStop(argument, root / (name + ".resume"), log);
+    return log.faults() == 0 ? 0 : 1;
+}
+
+// ---- The case's side ----
+
+struct StationLog {
+    std::vector<std::pair<std::string, std::string>> entries;
+    std::vector<std::string> values(std::string_view key) const {
+        std::vector<std::string> v;
+        for (const auto& [k, value] : entries)
+            if (k == key) v.push_back(value);
+        return v;
+    }
+    Money sum(std::string_view key) const {
+        Money total;
+        for (const std::string& v : values(key)) total += Money::parse(v).value_or(Money{});
+        return total;
+    }
+};
+
+struct Started {
+    std::string name, role;
+    pid_t pid = -1;
+    int status = 0;
+    bool finished = false;
+};
+
+// A case: a fresh root with the stores made and the folio laid, its stations, and its report.
+class Case {
+public:
+    explicit Case(std::string title) : session_(root_.path(), true) {
+        report.title = std::move(title);
+        for (const std::string& e : session_.storesNotMade()) report.faults.push_back("store not made: " + e);
+        // The stores as a station that has started once leaves them: a new station writes its
+        // default server path when it first looks for its data, and two new stations starting
+        // together would both write it.
+        (void)orderBookPath();
+        run("DOZA98.mdb", std::string("UPDATE tbSet SET Tax = '") + kTaxRate + "'");
+        run("DOZA98.mdb", "UPDATE tabPword SET ItmDeSecl = 0");
+        run("ZuReserv.mdb", std::string("INSERT INTO tblReserv (sLast_na, sPhone_no, szRoom1) VALUES ('Ann', "
+                                        "'555-1000', '") +
+                                kRoom + "')");
+        run("ZuTb.mdb",
+            std::string("INSERT INTO tbTable (sz_Table, sz_Chk) VALUES ('") + kRoom + "', '" + kFolio + "')");
+    }
+    ~Case() {
+        for (Started& st : started_)
+            if (!st.finished) {
+                ::kill(st.pid, SIGKILL);
+                (void)::waitpid(st.pid, &st.status, 0);
+            }
+    }
+
+    // The folio with its header totalled from the lines given, as a save left it.
+    void layFolio(const std::vector<Money>& prices) {
+        Money sum;
+        for (std::size_t k = 0; k < prices.size(); ++k) {
+            run(folio::kOrderBook, std::string("INSERT INTO tblDetail (Invoice, Qty, szOrder, Price) VALUES ('") +
+                                       kFolio + "', '1', 'Line " + std::to_string(k + 1) + "', '" +
+                                       prices[k].toPlainText() + "')");
+            sum += prices[k];
+        }
+        Money tax = expectedTax(sum);
+        run(folio::kOrderBook,
+            std::string("INSERT INTO tblZu_Order (Inv, Method, Room, SubTotal, Tax, Total) VALUES ('") + kFolio +
+                "', 'Zu', '" + kRoom + "', '" + sum.toPlainText() + "', '" + tax.toPlainText() + "', '" +
+                (sum + tax).toPlainText() + "')");
+        laid_ = prices;
+    }
+
+    void run(std::string_view file, const std::string& sql) {
+        auto store = db::Database::open(os::programPath(file));
+        auto done = store ? store->execute(sql) : db::Result<long long>(store.error());
+        if (!done) report.faults.push_back("fixture: " + sql + ": " + done.error().message());
+    }
+    long count(std::string_view file, const std::string& table, const std::string& where = "True") {
+        auto store = db::Database::open(os::programPath(file));
+        if (!store) return -1;
+        auto rows = store->openRecordset("SELECT * FROM " + table + " WHERE " + where);
+        return rows ? rows->recordCount() : -1;
+    }
+
+    void start(const std::string& role, const std::string& name, int rounds, const std::string& argument = "") {
+        // A test runner's sharding or output settings are the parent's; the station runs whole.
+        std::vector<std::string> env;
+        for (char** e = environ; *e; ++e)
+            if (std::string_view(*e).rfind("GTEST_", 0) != 0) env.emplace_back(*e);
+        env.push_back(std::string(kRoleVariable) + "=" + role);
+        env.push_back(std::string(kRootVariable) + "=" + root_.path().string());
+        env.push_back(std::string(kNameVariable) + "=" + name);
+        env.push_back(std::string(kRoundsVariable) + "=" + std::to_string(rounds));
+        env.push_back(std::string(kArgumentVariable) + "=" + argument);
+        std::vector<std::string> args{"station"};
+        for (const std::string& a : stationArguments()) args.push_back(a);
+        std::vector<char*> argv, envp;
+        for (std::string& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        for (std::string& e : env) envp.push_back(e.data());
+        envp.push_back(nullptr);
+        // The test runner's own output would only repeat the parent's; what a station has to say
+        // goes to its log, and anything it cries goes to the error stream.
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        pid_t pid = -1;
+        int rc = posix_spawn(&pid, "/proc/self/exe", &actions, nullptr, argv.data(), envp.data());
+        posix_spawn_file_actions_destroy(&actions);
+        if (rc != 0) {
+            report.faults.push_back("station " + name + " could not be started");
+            return;
+        }
+        started_.push_back({name, role, pid});
+    }
+
+    // Waits for every station to be ready and gives the word.
+    void release() {
+        auto deadline = std::chrono::steady_clock::now() + kStationDeadline;
+        for (Started& st : started_) {
+            while (!fs::exists(root_.path() / (st.name + ".ready")) && !st.finished) {
+                if (::waitpid(st.pid, &st.status, WNOHANG) == st.pid) st.finished = true;
+                if (std::chrono::steady_clock::now() > deadline) break;
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        }
+        std::ofstream{root_.path() / "go"} << "go\n";
+    }
+    // Waits for every station to end.
+    void await() {
+        auto deadline = std::chrono::steady_clock::now() + kStationDeadline;
+        for (Started& st : started_) {
+            while (!st.finished) {
+                if (::waitpid(st.pid, &st.status, WNOHANG) == st.pid) {
+                    st.finished = true;
+                    break;
+                }
+                if (std::chrono::steady_clock::now() > deadline) {
+                    report.faults.push_back("station " + st.name + " (" + st.role + ") did not finish in time");
+                    break;
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            }
+        }
+    }
+    void runStations() {
+        release();
+        await();
+    }
+
+    // A station that ended, by itself or killed as `killed` says: its log's faults become the
+    // case's.
+    StationLog ended(const Started& st, bool killed = false) {
+        StationLog log = logOf(st.name);
+        std::string who = "station " + st.name + " (" + st.role + ")";
+        for (const std::string& f : log.values("fault")) report.faults.push_back(who + ": " + f);
+        if (!st.finished) return log;
+        bool signalled = WIFSIGNALED(st.status);
+        if (killed && !(signalled && WTERMSIG(st.status) == SIGKILL))
+            report.faults.push_back(who + " was not killed");
+        else if (!killed && signalled)
+            report.faults.push_back(who + " died by signal " + std::to_string(WTERMSIG(st.status)));
+        else if (!killed && WEXITSTATUS(st.status) != 0 && log.values("fault").empty())
+            report.faults.push_back(who + " ended with " + std::to_string(WEXITSTATUS(st.status)));
+        return log;
+    }
+    StationLog logOf(const std::string& name) const {
+        StationLog log;
+        std::ifstream in(root_.path() / (name + ".log"));
+        for (std::string line; std::getline(in, line);) {
+            auto space = line.find(' ');
+            log.entries.emplace_back(line.substr(0, space), space == std::string::npos ? "" : line.substr(space + 1));
+        }
+        return log;
+    }
+    const std::vector<Started>& started() const { return started_; }
+    void forget() { started_.clear(); }
+
+    static Money expectedTax(Money subtotal) { return (subtotal * *Money::parse(kTaxRate)).rounded(2); }
+
+    std::optional<folio::StoredFolio> folio(const std::string& number) {
+        auto f = folio::OrderBook(orderBookPath(), openFolioPath()).recall(number);
+        if (!f) {
+            report.faults.push_back("folio " + number + " could not be recalled: " + f.error().message());
+            return std::nullopt;
+        }
+        return *f;
+    }
+
+    // The folio's lines are the ones laid and the ones posted, each once; its header's totals
+    // are those of its lines; its cash and card amounts those given.
+    void checkFolio(const std::vector<Money>& posted, Money received, Money card) {
+        auto f = folio(kFolio);
+        if (!f) return;
+        if (!f->hasHeader || !f->open) report.faults.push_back("the folio lost its header or its open-folio row");
+        std::vector<Money> expected = laid_;
+        expected.insert(expected.end(), posted.begin(), posted.end());
+        std::vector<Money> stored;
+        std::set<db::Bookmark> ids;
+        Money sum;
+        for (const folio::StoredLine& l : f->lines) {
+            if (!ids.insert(l.id).second) report.faults.push_back("line " + std::to_string(l.id) + " stored twice");
+            stored.push_back(moneyOf(l.price));
+            sum += moneyOf(l.price);
+        }
+        std::sort(expected.begin(), expected.end());
+        std::sort(stored.begin(), stored.end());
+        report.facts.push_back("lines: " + std::to_string(stored.size()) + " stored, " + std::to_string(laid_.size()) +
+                               " laid + " + std::to_string(posted.size()) + " posted");
+        if (stored != expected) {
+            std::vector<Money> missing, extra;
+            std::set_difference(expected.begin(), expected.end(), stored.begin(), stored.end(),
+                                std::back_inserter(missing));
+            std::set_difference(stored.begin(), stored.end(), expected.begin(), expected.end(),
+                                std::back_inserter(extra));
+            std::string m, x;
+            for (Money p : missing) m += " " + money(p);
+            for (Money p : extra) x += " " + money(p);
+            report.faults.push_back("the stored lines are not the posted ones: missing" + m + "; not posted" + x);
+        }
+        Money tax = expectedTax(sum);
+        report.facts.push_back("header: subtotal " + money(moneyOf(f->subTotal)) + ", tax " + money(moneyOf(f->tax)) +
+                               ", total " + money(moneyOf(f->total)) + "; the lines sum to " + money(sum));
+        if (moneyOf(f->subTotal) != sum || moneyOf(f->tax) != tax || moneyOf(f->total) != sum + tax)
+            report.faults.push_back("the header's totals are not those of its lines: expected " + money(sum) + " / " +
+                                    money(tax) + " / " + money(sum + tax));
+        report.facts.push_back("received " + money(moneyOf(f->receive)) + " (cash taken " + money(received) +
+                               "), card " + money(moneyOf(f->card)) + " (approved " + money(card) + ")");
+        if (moneyOf(f->receive) != received) report.faults.push_back("the cash received is not the cash taken");
+        if (moneyOf(f->card) != card) report.faults.push_back("the card amount is not the sum of the approvals");
+        if (long n = count(folio::kOrderBook, std::string(folio::kPendingCardTable)); n != 0)
+            report.faults.push_back(std::to_string(n) + " card payments are left pending");
+    }
+
+    Session& session() { return session_; }
+    const fs::path& root() const { return root_.path(); }
+
+    Report report;
+
+private:
+    TempRoot root_;
+    Session session_;
+    std::vector<Money> laid_;
+    std::vector<Started> started_;
+};
+
+std::vector<Money> valuesOf(const std::vector<std::string>& texts) {
+    std::vector<Money> v;
+    for (const std::string& t : texts) v.push_back(Money::parse(t).value_or(Money{}));
+    return v;
+}
+
+}  // namespace
+
+std::string Report::text() const {
+    std::ostringstream out;
+    out << title << (ok() ? ": held" : ": FAILED") << "\n";
+    for (const std::string& f : facts) out << "  " << f << "\n";
+    for (const std::string& f : faults) out << "  FAULT " << f << "\n";
+    return out.str();
+}
+
+void setStationArguments(std::vector<std::string> arguments) { stationArguments() = std::move(arguments); }
+
+std::optional<int> runAsStationIfAsked() {
+    const char* role = std::getenv(kRoleVariable);
+    if (!role) return std::nullopt;
+    auto get = [](const char* name) {
+        const char* v = std::getenv(name);
+        return std::string(v ? v : "");
+    };
+    int rounds = std::atoi(get(kRoundsVariable).c_str());
+    return runStation(role, get(kRootVariable), get(kNameVariable), rounds, get(kArgumentVariable));
+}
+
+const char* nameOf(Work w) {
+    switch (w) {
+        case Work::Nights:
+            return "nights";
+        case Work::Cash:
+            return "cash";
+        case Work::Card:
+            return "card";
+    }
+    return "";
+}
+
+Report twoStations(Work first, Work second, int rounds) {
+    Case c(std::string(nameOf(first)) + " against " + nameOf(second) + ", " + std::to_string(rounds) + " rounds each");
+    c.layFolio({Money::fromInt(5), Money::fromInt(2)});
+    c.start(nameOf(first), "station-a", rounds);
+    c.start(nameOf(second), "station-b", rounds);
+    c.runStations();
+    std::vector<Money> posted;
+    Money taken, approved;
+    int refused = 0, approvals = 0, declines = 0;
+    for (const Started& st : c.started()) {
+        StationLog log = c.ended(st);
+        for (Money p : valuesOf(log.values("posted"))) posted.push_back(p);
+        taken += log.sum("taken");
+        approved += log.sum("approved");
+        refused += static_cast<int>(log.values("refused").size());
+        approvals += static_cast<int>(log.values("approved").size());
+        for (const std::string& d : log.values("declined"))
+            if (d.substr(d.size() - 2) != "13") c.report.faults.push_back("a card of " + d + " was declined");
+        for (const std::string& a : log.values("approved"))
+            if (a.substr(a.size() - 2) == "13") c.report.faults.push_back("a card of " + a + " was approved");
+        declines += static_cast<int>(log.values("declined").size());
+        int done =
+            static_cast<int>(log.values("posted").size() + log.values("taken").size() + log.values("approved").size() +
+                             log.values("declined").size() + log.values("refused").size());
+        if (done != rounds)
+            c.report.faults.push_back("station " + st.name + " finished " + std::to_string(done) + " of " +
+                                      std::to_string(rounds) + " rounds");
+    }
+    c.checkFolio(posted, taken, approved);
+    c.report.facts.push_back("refusals told (and nothing stored): " + std::to_string(refused));
+    if (first == Work::Card || second == Work::Card)
+        c.report.facts.push_back("card payments: " + std::to_string(approvals) + " approved, " +
+                                 std::to_string(declines) + " declined");
+    return c.report;
+}
+
+Report recallDuringSaves(int recalls) {
+    Case c(std::to_string(recalls) + " recalls during another station's saves");
+    std::vector<Money> lines;
+    for (int k = 1; k <= 5; ++k) lines.push_back(Money::fromInt(k));
+    c.layFolio(lines);
+    c.start("remover", "station-a", 0);
+    c.start("recaller", "station-b", recalls, std::to_string(lines.size()));
+    c.runStations();
+    int saves = 0, states = 0;
+    for (const Started& st : c.started()) {
+        StationLog log = c.ended(st);
+        for (const std::string& s : log.values("saves")) saves = std::stoi(s);
+        for (const std::string& s : log.values("states")) states = std::stoi(s);
+    }
+    c.report.facts.push_back(std::to_string(saves) + " saves, each a line removed and one added; the recalls saw " +
+                             std::to_string(states) + " different folios of " + std::to_string(lines.size()) +
+                             " lines");
+    if (states < 2) c.report.faults.push_back("no recall saw a save of the other station");
+    if (auto f = c.folio(kFolio); f && f->lines.size() != lines.size())
+        c.report.faults.push_back("the folio holds " + std::to_string(f->lines.size()) + " lines");
+    return c.report;
+}
+
+Report saveAgainstCheckOut(int rounds) {
+    Case c(std::to_string(rounds) + " saves against " + std::to_string(rounds) + " check-outs");
+    c.layFolio({Money::fromInt(5)});
+    for (int k = 0; k < rounds; ++k) {
+        std::string room = std::to_string(301 + k), number = std::to_string(100 + k);
+        c.run(reservations::kReservationStore, "INSERT INTO tblReserv (sLast_na, sPhone_no, szRoom1) VALUES ('Guest " +
+                                                   room + "', '555-" + room + "', '" + room + "')");
+        c.run(folio::kOrderBook, "INSERT INTO tblZu_Order (Inv, Method, Room, SubTotal, Tax, Total) VALUES ('" +
+                                     number + "', 'Zu', '" + room + "', '50', '5', '55')");
+        c.run(folio::kOrderBook,
+              "INSERT INTO tblDetail (Invoice, Qty, szOrder, Price) VALUES ('" + number + "', '1', 'Room', '50')");
+        c.run(shell::kOpenFolioStore,
+              "INSERT INTO tbTable (sz_Table, sz_Chk) VALUES ('" + room + "', '" + number + "')");
+    }
+    c.start("busy-saver", "station-a", rounds);
+    c.start("busy-checkout", "station-b", rounds);
+    c.runStations();
+    std::vector<Money> posted;
+    std::size_t checkedOut = 0;
+    for (const Started& st : c.started()) {
+        StationLog log = c.ended(st);
+        for (Money p : valuesOf(log.values("posted"))) posted.push_back(p);
+        checkedOut += log.values("checked-out").size();
+    }
+    c.report.facts.push_back(std::to_string(posted.size()) + " saves and " + std::to_string(checkedOut) +
+                             " check-outs stored, with a busy timeout of 2000 ms");
+    if (posted.size() != static_cast<std::size_t>(rounds) || checkedOut != static_cast<std::size_t>(rounds))
+        c.report.faults.push_back("not every save and check-out went through");
+    c.checkFolio(posted, Money{}, Money{});
+    long moved = c.count(reservations::kCheckedOutStore, "tblReserv");
+    long staying = c.count(reservations::kReservationStore, "tblReserv");
+    long open = c.count(shell::kOpenFolioStore, "tbTable");
+    c.report.facts.push_back("checked-out stays " + std::to_string(moved) + ", stays left " + std::to_string(staying) +
+                             ", open folios left " + std::to_string(open));
+    if (moved != static_cast<long>(checkedOut) || staying != 1 + rounds - static_cast<long>(checkedOut) ||
+        open != 1 + rounds - static_cast<long>(checkedOut))
+        c.report.faults.push_back("the check-outs did not move exactly their stays and open folios");
+    return c.report;
+}
+
+Report killBetweenApprovalAndRecord(int kills) {
+    Case c(std::to_string(kills) + " card payments stopped between the processor's answer and the folio's record");
+    c.layFolio({Money::fromInt(80)});
+    struct Kind {
+        const char* name;
+        char how;            // as payAndStop takes it
+        std::int64_t cents;  // of the amount asked
+        bool approved;
+    };
+    const Kind kinds[] = {{"killed after its approval", '+', 5, true},
+                          {"killed after its decline", '+', 13, false},
+                          {"killed before asking", '-', 5, false},
+                          {"still at work while another station starts", '=', 5, true}};
+    Money card;
+    int posted = 0, dropped = 0, alive = 0;
+    for (int k = 0; k < kills; ++k) {
+        const Kind& kind = kinds[k % 4];
+        Money amount = Money::fromInt(20 + k) + cents(kind.cents);
+        std::string what = "payment " + std::to_string(k) + " (" + money(amount) + ", " + kind.name + ")";
+        std::string name = "payer-" + std::to_string(k);
+        auto pendingNow = [&] { return c.count(folio::kOrderBook, std::string(folio::kPendingCardTable)); };
+        // What the next start of a station runs; the clerk hears only of a payment it put on the folio.
+        auto settle = [&](const char* when, bool tellsPosted) {
+            c.session().newPrompts();
+            folio::settlePendingCardPayments();
+            std::vector<std::string> told = c.session().newPrompts();
+            if (tellsPosted ? told != std::vector<std::string>{kSettledOne} : !told.empty())
+                c.report.faults.push_back(what + ", settled " + when + ": the clerk was told " +
+                                          (told.empty() ? "nothing" : joined(told)));
+        };
+        c.forget();
+        c.start("card-payer", name, 0, kind.how + amount.toPlainText());
+        c.release();
+        if (kind.how == '=') {
+            // Another station starts while this one waits for the processor: the payment is left
+            // to its own station.
+            auto deadline = std::chrono::steady_clock::now() + kStationDeadline;
+            while (c.logOf(name).values("begun").empty() && std::chrono::steady_clock::now() < deadline)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            settle("while its station waits", false);
+            if (long n = pendingNow(); n != 1)
+                c.report.faults.push_back(what + ": " + std::to_string(n) +
+                                          " payments pending while its station waits");
+            std::ofstream{c.root() / (name + ".resume")} << "resume\n";
+            ++alive;
+        }
+        c.await();
+        if (c.started().empty()) break;
+        const Started& st = c.started().front();
+        StationLog log = c.ended(st, kind.how != '=');
+        std::vector<std::string> answer = log.values("answer");
+        std::string expected = kind.how == '-' ? "" : kind.approved ? "approved" : "declined";
+        if ((answer.empty() ? "" : answer[0]) != expected)
+            c.report.faults.push_back(what + ": the processor answered " + (answer.empty() ? "nothing" : answer[0]));
+        if (kind.how != '=') {
+            if (long n = pendingNow(); n != 1)
+                c.report.faults.push_back(what + ": " + std::to_string(n) + " payments pending after the kill");
+            settle("at the next start", kind.approved);
+        }
+        // A second start finds nothing left to do.
+        settle("again", false);
+        if (kind.approved) {
+            card += amount;
+            ++posted;
+        } else {
+            ++dropped;
+        }
+        auto f = c.folio(kFolio);
+        if (f && moneyOf(f->card) != card)
+            c.report.faults.push_back(what + ": the folio's card amount is " + money(moneyOf(f->card)) + ", not " +
+                                      money(card));
+        if (long n = pendingNow(); n != 0)
+            c.report.faults.push_back(what + ": " + std::to_string(n) + " payments still pending");
+    }
+    c.report.facts.push_back(std::to_string(posted) + " approved payments on the folio once each (card " + money(card) +
+                             "), " + std::to_string(alive) + " of them by their own station while another started; " +
+                             std::to_string(dropped) +
+                             " declined or never asked dropped; a second start changed nothing");
+    c.checkFolio({}, Money{}, card);
+    return c.report;
+}
+
+}  // namespace pelk::test::stations
