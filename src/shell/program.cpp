@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "folio/folio.h"
+#include "folio/order_book.h"
 #include "menu/menu.h"
 #include "payment/payment.h"
 #include "platform/print/printers.h"
 #include "platform/ui/host.h"
+#include "platform/ui/runtime.h"
 #include "reports/reports.h"
 #include "reservations/reservations.h"
 #include "settings/settings.h"
@@ -21,8 +23,8 @@ namespace pelk {
 
 namespace {
 // What the early work made of the stores, until the start-up takes it.
-std::optional<std::vector<db::Error>>& storesMadeEarly() {
-    static std::optional<std::vector<db::Error>> made;
+std::optional<shell::StoresMade>& storesMadeEarly() {
+    static std::optional<shell::StoresMade> made;
     return made;
 }
 }  // namespace
@@ -48,16 +50,21 @@ void installProgram() {
         reports::declareStores();
         setup::declareStores();
     };
-    // The stores are made while the window system comes up; the start-up tells what failed.
+    // The stores are made while the window system comes up; the start-up tells what failed and
+    // what was made anew.
     ui::program().early = [] {
         storesMadeEarly() = shell::makeStores();
         shell::openLogInStores();
     };
     ui::program().startUp = [] {
         if (std::string skipped = print::loadStationPrinters(); !skipped.empty()) ui::MsgBox(skipped, ui::kExclamation);
-        std::optional<std::vector<db::Error>> early = std::exchange(storesMadeEarly(), std::nullopt);
-        shell::tellStoreFailures(early ? *early : shell::makeStores());
+        std::optional<shell::StoresMade> early = std::exchange(storesMadeEarly(), std::nullopt);
+        shell::StoresMade made = early ? std::move(*early) : shell::makeStores();
+        shell::tellStoreFailures(made.failures);
+        shell::tellStoresMadeAnew(made.madeAnew);
         shell::Main();
+        // A card approved while this station was stopping reaches its folio before anyone works on it.
+        if (!ui::programEnded()) folio::settlePendingCardPayments();
         shell::releaseLogInStores();
     };
 }

@@ -410,9 +410,9 @@ TEST_F(StartUp, TheLookIsGivenWhenTheFirstWindowOrDialogIsBuilt) {
     auto defer = [&] {
         qt::deferLook([&] {
             ++given;
-            windowsBefore = !QApplication::topLevelWidgets().isEmpty() &&
-                            std::any_of(QApplication::topLevelWidgets().begin(), QApplication::topLevelWidgets().end(),
-                                        [](QWidget* w) { return w->isVisible(); });
+            // One list: two calls would give two lists, and their begin and end no range.
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            windowsBefore = std::any_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); });
         });
     };
     program.startUp = [&] {
