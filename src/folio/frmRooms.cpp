@@ -385,8 +385,8 @@ void frmRooms::cmdAddto_Click() {
 // The rates are read anew each time, so a change on the store settings screen counts at once.
 void frmRooms::txtTotal_Change() {
     settings::frmInfor& store = ui::forms().get<settings::frmInfor>();
-    double rate1 = settings::taxRateOf(store.txtTOTax1.text());
-    double rate2 = settings::taxRateOf(store.txtTOTax2.text());
+    settings::TaxRate rate1 = settings::taxRateOf(store.txtTOTax1.text());
+    settings::TaxRate rate2 = settings::taxRateOf(store.txtTOTax2.text());
     txtTotal.setAlignment(ui::kRightJustify);
     auto subtotal = amountOf(txtTotal.text());
     if (!subtotal) return;

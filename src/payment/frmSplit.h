@@ -5,6 +5,7 @@
 #include "platform/core/money.h"
 #include "platform/ui/flexgrid.h"
 #include "platform/ui/ui.h"
+#include "settings/tax.h"
 
 namespace pelk::payment {
 
@@ -58,7 +59,7 @@ private:
     void recalculate(ui::TextBox& sub, ui::TextBox& tax1, ui::TextBox& tax2, ui::TextBox& total);
 
     // The split rates, read once at loading.
-    double rate1_ = 0, rate2_ = 0;
+    settings::TaxRate rate1_, rate2_;
 };
 
 }  // namespace pelk::payment

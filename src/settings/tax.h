@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -10,12 +11,17 @@ namespace pelk::settings {
 // The one tax rule of the folio and the split check; each passes the pair of rates it uses
 // (the folio the store's TO rates, the split check its DI rates).
 //
-// A rate as the store settings keep it: a plain fraction as text ("0.075"). A text that is not
-// wholly a number is no tax, so a mistyped rate never charges a guest anything surprising.
-double taxRateOf(std::string_view text);
+// A rate as the store settings keep it: a plain fraction as text ("0.075"), held exactly to nine
+// places so a tax is the rate's true share of the amount. A text that is not wholly a number is no
+// tax, so a mistyped rate never charges a guest anything surprising.
+struct TaxRate {
+    std::int64_t billionths = 0;
+};
+TaxRate taxRateOf(std::string_view text);
 
-// A tax rounded to the cent as it is shown, so a total is the sum of what the clerk sees.
-core::Money taxOn(core::Money amount, double rate);
+// The tax on an amount, worked out exactly and rounded once to the cent, half away from zero, as
+// it is shown: the total is the sum of what the clerk sees.
+core::Money taxOn(core::Money amount, TaxRate rate);
 
 // Whether the store charges the second tax: only a store in Canada does.
 bool secondTaxApplies();
@@ -25,7 +31,7 @@ bool secondTaxApplies();
 struct Taxes {
     core::Money tax1, tax2, total;
 };
-Taxes taxesOn(core::Money subtotal, double rate1, double rate2, bool second);
+Taxes taxesOn(core::Money subtotal, TaxRate rate1, TaxRate rate2, bool second);
 
 // The folio's taxes of a subtotal, by the store's settings as they stand now.
 Taxes folioTaxesOn(core::Money subtotal);
