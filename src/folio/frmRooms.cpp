@@ -747,14 +747,19 @@ bool somethingDue(const std::string& total) {
 
 }  // namespace
 
+// A folio with a line and something due prints whatever row the clerk last touched: a recall
+// leaves the heading row current, and a folio with charges is no order that is not found. A line
+// this screen took without a station code prints nothing; a stored line keeps no code, so it
+// cannot be asked for one.
 void frmRooms::cmdPrint_Click() {
-    if (grdOrderItems.row() < 1 || !somethingDue(txtEnding.text())) {
+    if (!hasLines() || !somethingDue(txtEnding.text())) {
         ui::MsgBox(" Order not found.", ui::kCritical);
         return;
     }
-    grdOrderItems.setRow(grdOrderItems.rows() - 1);
+    int last = grdOrderItems.rows() - 1;
+    grdOrderItems.setRow(last);
     grdOrderItems.setCol(3);
-    if (!grdOrderItems.text().empty()) (void)cmdPrintRce_Click();
+    if (!grdOrderItems.text().empty() || grdOrderItems.rowData(last) != 0) (void)cmdPrintRce_Click();
 }
 
 // The folio, lines and payments, is stored before anything is printed, so the printout bills
@@ -860,10 +865,6 @@ void frmRooms::PrintFolio() {
 // ---- Check-out ----
 
 void frmRooms::cmdPost_Click() {
-    core::DateTime now = core::clock::now();
-    grdOrderItems.AddItem("1\tCk Out:" + core::shortDate(now.date) + " " + core::longTime(now.time) + "\t\t" +
-                          lblScrn.caption());
-
     OrderBook book = orderBook();
     bool headerFound = false;
     if (!cmbRept.text().empty()) {
@@ -871,18 +872,24 @@ void frmRooms::cmdPost_Click() {
         headerFound = folio && folio->hasHeader;
     }
     bool due = somethingDue(txtEnding.text());
-    std::optional<FolioChange> change;
-    if (headerFound) {
-        // A recalled folio nobody has looked at yet is not checked out.
-        if (grdOrderItems.row() == 0) return;
-        if (due) {
-            settings::SelectFrontPrinter();
-            change = folioChange();
-            if (!change) return;
-        }
-    } else if (due && cmbRept.tag().empty() && !headerAdded_) {
+    // A saved folio goes out whatever row the clerk last touched (a recall leaves the heading row
+    // current), printed when something is due. A press that stops adds no check-out line.
+    if (!headerFound && due && cmbRept.tag().empty() && !headerAdded_) {
         ui::MsgBox("This folio has not been saved. Please press Chk In/ Update first.", ui::kExclamation);
         return;
+    }
+
+    core::DateTime now = core::clock::now();
+    grdOrderItems.AddItem("1\tCk Out:" + core::shortDate(now.date) + " " + core::longTime(now.time) + "\t\t" +
+                          lblScrn.caption());
+    std::optional<FolioChange> change;
+    if (headerFound && due) {
+        settings::SelectFrontPrinter();
+        change = folioChange();
+        if (!change) {
+            grdOrderItems.RemoveItem(grdOrderItems.rows() - 1);
+            return;
+        }
     }
 
     // The folio as printed, the stay leaving the reservations and the room its open folio are
@@ -901,6 +908,7 @@ void frmRooms::cmdPost_Click() {
     }
     if (moved && out && out->result != SaveResult::Saved && out->result != SaveResult::NotFound) {
         work.rollback();
+        if (out->result == SaveResult::TooLarge) grdOrderItems.RemoveItem(grdOrderItems.rows() - 1);
         (void)toldNotSaved(*out);
         return;
     }
@@ -912,6 +920,7 @@ void frmRooms::cmdPost_Click() {
     if (moved) moved = work.commit();
     if (!moved) {
         work.rollback();
+        grdOrderItems.RemoveItem(grdOrderItems.rows() - 1);
         ui::MsgBox("The guest was not checked out: " + moved.error().message(), ui::kCritical);
         return;
     }

@@ -220,6 +220,8 @@ public:
     void cmdPost_Click();
     db::Status MoveGuestToCheckedOut();
 
+    // The folio has at least one line (grid rows from 2 on).
+    bool hasLines() const { return grdOrderItems.rows() > 2; }
     // The folio number shown (empty while the folio has no header).
     std::string folioNumber() const { return cmbRept.text(); }
     // The order book this screen's folio lives in, with the room's open-folio store.

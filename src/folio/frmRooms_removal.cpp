@@ -17,12 +17,21 @@ constexpr std::string_view kOptionLine = "+";
 }  // namespace
 
 // A recalled folio's lines go only while the protection is off, or one line per permission given.
+// A tap that would take a stored charge off the guest's folio asks first: a tap meant to choose
+// a line must not undercharge the guest.
 void frmRooms::grdOrderItems_Click() {
     if (cmbRept.tag() == "DidRecall") {
-        if (grdOrderItems.mouseRow() < kFirstLine) return;
+        int row = grdOrderItems.mouseRow(), col = grdOrderItems.mouseCol();
+        if (row < kFirstLine) return;
         ui::CheckBox& permission = ui::forms().get<shell::frmSecurity>().chkItmDelSec;
         bool allowed = !lineRemovalProtected() || permission.tag() == "Allow";
         if (!allowed) return;
+        bool removes = row < grdOrderItems.rows() && col >= 0 && col < grdOrderItems.cols() &&
+                       !grdOrderItems.textMatrix(row, col).empty();
+        if (removes && grdOrderItems.rowData(row) != 0 &&
+            ui::MsgBox("Remove " + grdOrderItems.textMatrix(row, 1) + " from this folio?",
+                       ui::kYesNo | ui::kQuestion) != ui::MsgBoxResult::Yes)
+            return;
         permission.setTag("");
     }
     RemoveItemLine();

@@ -312,7 +312,7 @@ TEST_F(FolioPrint, ThePictureButtonPrintsOnlyAFolioWithSomethingDue) {
     };
     for (const Case& c :
          {Case{"0.00", 2, "A", true, false}, Case{"", 2, "A", true, false}, Case{"-5.00", 2, "A", true, false},
-          Case{"10.00", 0, "A", true, false}, Case{"10.00", 2, "", false, false}, Case{"10.00", 2, "A", false, true}}) {
+          Case{"10.00", 0, "A", false, true}, Case{"10.00", 2, "", false, false}, Case{"10.00", 2, "A", false, true}}) {
         reopen();
         print::resetJournal();
         std::size_t before = prompts().size();
@@ -336,6 +336,12 @@ TEST_F(FolioPrint, ThePictureButtonPrintsOnlyAFolioWithSomethingDue) {
         run("Ordr.mdb", "DELETE FROM tblZu_Order");
         run("ZuTb.mdb", "DELETE FROM tbTable");
     }
+    // A folio without a line is no order, whatever its total says.
+    reopen();
+    frmRooms& empty = guest();
+    empty.txtEnding.setText("10.00");
+    ASSERT_TRUE(ui::input::click(empty.cmdPrint));
+    EXPECT_EQ(prompts().back(), " Order not found.");
 }
 
 // The folio goes to the front printer the station's settings choose: the first by port or name.
@@ -418,19 +424,22 @@ TEST_F(CheckOut, ASavedFolioIsPrintedAndTheOwnStayMoves) {
     EXPECT_TRUE(ui::forms().get<reservations::frmMap>().visible());
 }
 
-TEST_F(CheckOut, AFolioNotLookedAtOrNotSavedStays) {
-    // Right after the recall, no line clicked: only the check-out line is added.
-    {
-        frmRooms& rooms = savedFolio();
-        ASSERT_TRUE(ui::input::click(rooms.cmdPost));
-        EXPECT_EQ(rooms.grdOrderItems.rows(), 4);
-        EXPECT_EQ(rooms.grdOrderItems.textMatrix(3, 1), "Ck Out:1/5/2026 9:00:00 AM");
-        EXPECT_TRUE(print::journal().documents.empty());
-        EXPECT_EQ(count("ZuChkO.mdb", "tblReserv"), 0);
-        EXPECT_TRUE(ui::forms().isLoaded("frmRooms"));
-    }
-    // Never saved, with a room charge: told, nothing moved.
-    reopen();
+// Right after the recall the heading row is current: a folio with a charge and something due
+// goes out all the same, billed.
+TEST_F(CheckOut, ARecalledFolioGoesOutWithoutATapOnALine) {
+    frmRooms& rooms = savedFolio();
+    ASSERT_EQ(rooms.grdOrderItems.row(), 0);
+    answerRooms();
+    ASSERT_TRUE(ui::input::click(rooms.cmdPost));
+    EXPECT_TRUE(prompts().empty()) << prompts().back();
+    ASSERT_EQ(print::journal().documents.size(), 1u);
+    EXPECT_EQ(count("ZuChkO.mdb", "tblReserv", "szInv_nu = '5'"), 1);
+    EXPECT_EQ(count("Ordr.mdb", "tblDetail", "Invoice = '5'"), 2);
+    EXPECT_FALSE(ui::forms().isLoaded("frmRooms"));
+}
+
+// Never saved, with a room charge: told, nothing moved, and no check-out line added.
+TEST_F(CheckOut, AFolioNotSavedStays) {
     run("ZuTb.mdb", "DELETE FROM tbTable WHERE sz_Table = '10'");
     frmRooms& rooms = room10();
     rooms.txtRate.setText("120.00");
@@ -438,6 +447,7 @@ TEST_F(CheckOut, AFolioNotLookedAtOrNotSavedStays) {
     ASSERT_TRUE(ui::input::click(rooms.cmdAddto));
     ASSERT_TRUE(ui::input::click(rooms.cmdPost));
     EXPECT_EQ(prompts(), std::vector<std::string>{"This folio has not been saved. Please press Chk In/ Update first."});
+    EXPECT_EQ(rooms.grdOrderItems.rows(), 3);
     EXPECT_EQ(count("ZuChkO.mdb", "tblReserv"), 0);
     EXPECT_EQ(count("ZuReserv.mdb", "tblReserv"), 2);
     EXPECT_TRUE(ui::forms().isLoaded("frmRooms"));

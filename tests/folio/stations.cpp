@@ -290,7 +290,11 @@ void removeAndAdd(const fs::path& done, Session& s, Log& log) {
     while (!fs::exists(done) && std::chrono::steady_clock::now() < deadline) {
         folio::frmRooms& rooms = openRoom(s, kRoom, kFolio, "", log);
         int lines = rooms.grdOrderItems.rows() - 2;
+        // A stored charge goes only when the clerk says so.
+        s.host().answer(ui::MsgBoxResult::Yes);
         rooms.grdOrderItems.userSelect(2, 1);
+        std::vector<std::string> asked = s.newPrompts();
+        if (asked.size() != 1 || asked[0].rfind("Remove ", 0) != 0) log.fault("the removal asked " + joined(asked));
         if (rooms.grdOrderItems.rows() - 2 != lines - 1) {
             log.fault("the click on the first line did not remove it");
             return;
