@@ -444,6 +444,13 @@ std::string shownAmount(const core::Value& v, std::string_view whenNone) {
 
 core::Money storedAmount(const core::Value& v) { return v.isNull() ? core::Money{} : v.toMoney(); }
 
+// What the guest has paid on the folio, cash and card alike: the received box and every printout
+// show it, so a folio paid by card shows no balance.
+core::Money receivedOn(const StoredFolio& folio) {
+    return core::checkedAdd(storedAmount(folio.receive), storedAmount(folio.card))
+        .value_or(storedAmount(folio.receive));
+}
+
 std::string lineText(const StoredLine& l) {
     return (l.qty.isNull() ? "" : l.qty.toText()) + "\t" + (l.text.isNull() ? "" : l.text.toText()) + "\t" +
            shownAmount(l.price, "");
@@ -533,7 +540,7 @@ void frmRooms::changeStored(const SaveOutcome& out) {
         txtDITax1.setText(shownAmount(out.folio.tax, "0.00"));
         txtEnding.setText(shownAmount(out.folio.total, "0.00"));
     }
-    core::Money received = storedAmount(out.folio.receive);
+    core::Money received = receivedOn(out.folio);
     if (!txtGet.text().empty() || received != core::Money{}) {
         auto onScreen = core::readAmount(txtGet.text());
         if (!onScreen || *onScreen != received) txtGet.setText(formatted(received));
@@ -556,7 +563,7 @@ void frmRooms::showStoredFolio(const StoredFolio& folio) {
     txtTotal.setText(shownAmount(folio.subTotal, "0.00"));
     txtDITax1.setText(shownAmount(folio.tax, "0.00"));
     txtEnding.setText(shownAmount(folio.total, "0.00"));
-    core::Money received = storedAmount(folio.receive);
+    core::Money received = receivedOn(folio);
     txtGet.setText(received != core::Money{} ? formatted(received) : "");
     txtCoupon.setText("");
     storedLines_ = folio.lines;
@@ -645,6 +652,16 @@ std::optional<PendingCard> frmRooms::beginCardPayment(core::Money amount, const 
     return *pending;
 }
 
+void frmRooms::cardPaymentPosted(core::Money amount) {
+    core::Money shown = core::readAmount(txtGet.text()).value_or(core::Money{});
+    auto received = core::checkedAdd(shown, amount);
+    auto stored = core::checkedAdd(receivedStored_, amount);
+    if (!received || !stored) return;
+    receivedStored_ = *stored;
+    txtGet.setText(formatted(*received));
+    txtGet.setVisible(true);
+}
+
 // Only a folio reopened from the map and not loaded yet is recalled, and only onto a grid whose
 // current cell is still the blank one the reset left. Header, lines and the room's open folio are
 // read as one stored state.
@@ -665,7 +682,7 @@ void frmRooms::txtGet_Click() {
                 txtDITax1.setText(shownAmount(folio->tax, "0.00"));
                 txtEnding.setText(shownAmount(folio->total, "0.00"));
             }
-            core::Money received = storedAmount(folio->receive);
+            core::Money received = receivedOn(*folio);
             if (received != core::Money{}) {
                 txtGet.setText(formatted(received));
                 txtGet.setVisible(!txtGet.text().empty());

@@ -239,6 +239,8 @@ public:
     // it could not be.
     std::optional<PendingCard> beginCardPayment(core::Money amount, const std::string& cardType,
                                                 const std::string& folder, std::string* why);
+    // A card payment the order book has put on this folio: the received box counts it.
+    void cardPaymentPosted(core::Money amount);
 
     // The stay this screen works on: the reservation row the map filled it from, kept by its
     // identity so that no other guest's row is ever written. Empty when the map could not fill

@@ -211,6 +211,8 @@ frmTender::frmTender() {
     txtGet.onChange([this] { txtGet_Change(); });
     txtCoupon.onChange([this] { txtCoupon_Change(); });
     txtEnding.onChange([this] { txtEnding_Change(); });
+    txtEnding.onKeyPress([this](int& key) { txtEnding_KeyPress(key); });
+    txtEnding.onLostFocus([this] { txtEnding_LostFocus(); });
     txtReturn.onChange([this] { txtReturn_Change(); });
     cmdFind.onClick([this] { cmdFind_Click(); });
     cmdNext.onClick([this] { cmdNext_Click(); });
@@ -404,7 +406,28 @@ void frmTender::txtGet_Change() {
 
 void frmTender::txtCoupon_Change() { txtGet_Change(); }
 
-void frmTender::txtEnding_Change() { reformat(txtEnding); }
+// Formatted when written by the program, and when the clerk leaves the box or presses Enter, never
+// while the clerk is typing: a box rewritten at every key garbles what is being typed.
+void frmTender::txtEnding_Change() {
+    if (typingEnding_) {
+        typingEnding_ = false;
+        return;
+    }
+    reformat(txtEnding);
+}
+
+void frmTender::txtEnding_KeyPress(int& keyAscii) {
+    if (keyAscii == 13) {
+        reformat(txtEnding);
+        return;
+    }
+    typingEnding_ = true;
+}
+
+void frmTender::txtEnding_LostFocus() {
+    typingEnding_ = false;
+    reformat(txtEnding);
+}
 
 void frmTender::txtReturn_Change() { reformat(txtReturn); }
 
@@ -711,7 +734,9 @@ frmTender::Outcome frmTender::send(Operation operation) {
             if (!pending)
                 ui::MsgBox("The card payment was not recorded on a folio. Approval code: " + run.ApprovalCode,
                            ui::kExclamation);
-            else if (!rooms->orderBook().postCard(pending->token))
+            else if (rooms->orderBook().postCard(pending->token))
+                rooms->cardPaymentPosted(operation == Operation::Return ? -charged : charged);
+            else
                 ui::MsgBox(
                     "The card payment was approved but is not on its folio yet; it will be put there when the "
                     "room is opened again. Approval code: " +

@@ -118,6 +118,8 @@ public:
     void txtGet_Change();
     void txtCoupon_Change();
     void txtEnding_Change();
+    void txtEnding_KeyPress(int& keyAscii);
+    void txtEnding_LostFocus();
     void txtReturn_Change();
 
     void cmdFind_Click();
@@ -159,6 +161,8 @@ private:
     // The room screen that opened this one, or nullptr when it has been closed since.
     folio::frmRooms* openerRoom() const;
 
+    // A key typed into the amount box is on its way into the text: that change is not formatted.
+    bool typingEnding_ = false;
     // The room screen this one was opened over, by its window handle; 0 when none was open.
     std::int32_t opener_ = 0;
 };

@@ -103,7 +103,8 @@ protected:
 };
 
 // The card is charged at the approval, so the folio records it then: on the header's card
-// amount, never as cash received.
+// amount, never as cash received; the received box counts it with the cash, so a folio paid by
+// card shows no balance.
 TEST_F(CardEntry, AnApprovedCardPaymentIsRecordedOnTheFolio) {
     folio::frmRooms& rooms = ui::forms().get<folio::frmRooms>();
     rooms.txtRoom.setText("104");
@@ -114,13 +115,15 @@ TEST_F(CardEntry, AnApprovedCardPaymentIsRecordedOnTheFolio) {
     EXPECT_EQ(field("Ordr.mdb", "tblZu_Order", inv, "szCard_amt"), "25");
     EXPECT_EQ(field("Ordr.mdb", "tblZu_Order", inv, "szType_Card"), "VISA");
     EXPECT_EQ(field("ZuTb.mdb", "tbTable", "sz_Table = '104'", "sz_Chk"), rooms.cmbRept.text());
-    EXPECT_EQ(rooms.txtGet.text(), "100.00");
+    EXPECT_EQ(field("Ordr.mdb", "tblZu_Order", inv, "Receive"), "(null)");
+    EXPECT_EQ(rooms.txtGet.text(), "125.00");
     pay("Force", "10.00");
     EXPECT_EQ(field("Ordr.mdb", "tblZu_Order", inv, "szCard_amt"), "35");
     pay("Pre-Authorization", "50.00");
     EXPECT_EQ(field("Ordr.mdb", "tblZu_Order", inv, "szCard_amt"), "35");
     pay("Return", "5.00");
     EXPECT_EQ(field("Ordr.mdb", "tblZu_Order", inv, "szCard_amt"), "30");
+    EXPECT_EQ(rooms.txtGet.text(), "130.00");
     EXPECT_EQ(field("Ordr.mdb", "tblZu_Order", "True", "Inv"), rooms.cmbRept.text()) << "one header only";
     EXPECT_TRUE(prompts().empty());
     recorder_->answer.approved = false;

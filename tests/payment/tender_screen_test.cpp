@@ -384,5 +384,25 @@ TEST_F(TenderScreen, ARoomScreenClosedMeanwhileTakesNoPayment) {
     }
 }
 
+// The amount box takes what the clerk types as typed, and is formatted when left or on Enter;
+// written by the program it is formatted at once.
+TEST_F(TenderScreen, ATypedAmountIsFormattedWhenTheClerkIsDone) {
+    frmTender& t = open();
+    click(t.txtEnding);
+    EXPECT_EQ(t.txtEnding.text(), "");
+    ASSERT_TRUE(ui::input::type(t.txtEnding, "212.12"));
+    EXPECT_EQ(t.txtEnding.text(), "212.12");
+    ASSERT_TRUE(ui::input::type(t.txtEnding, "\r"));
+    EXPECT_EQ(t.txtEnding.text(), "212.12");
+    click(t.txtEnding);
+    ASSERT_TRUE(ui::input::type(t.txtEnding, "1234.5"));
+    EXPECT_EQ(t.txtEnding.text(), "1234.5");
+    click(t.cmdCash);
+    EXPECT_EQ(t.txtEnding.text(), "1,234.50");
+    EXPECT_EQ(t.txtGet.text(), "1,234.50");
+    t.txtEnding.setText("99");
+    EXPECT_EQ(t.txtEnding.text(), "99.00");
+}
+
 }  // namespace
 }  // namespace pelk::payment
