@@ -345,7 +345,34 @@ void frmRooms::cmdChngRm_Click() {
     txtRoom.setBackColor(kRed);
 }
 
-void frmRooms::cmdClose_Click() { Unload(); }
+// Charges or payments not stored yet are not thrown away without a word.
+void frmRooms::cmdClose_Click() {
+    if (hasUnsavedChanges()) {
+        ui::MsgBoxResult answer = ui::MsgBox("Save the changes to this folio?", ui::kYesNoCancel | ui::kQuestion);
+        if (answer == ui::MsgBoxResult::Cancel) return;
+        if (answer == ui::MsgBoxResult::Yes) {
+            cmdSave_Click();
+            return;
+        }
+    }
+    Unload();
+}
+
+bool frmRooms::hasUnsavedChanges() const {
+    std::vector<db::Bookmark> onGrid;
+    for (int r = 2; r < grdOrderItems.rows(); ++r) {
+        if (grdOrderItems.rowData(r) == 0) return true;
+        onGrid.push_back(grdOrderItems.rowData(r));
+    }
+    for (const StoredLine& l : storedLines_)
+        if (std::find(onGrid.begin(), onGrid.end(), l.id) == onGrid.end()) return true;
+    for (auto [box, stored] : {std::pair{&txtGet, receivedStored_}, std::pair{&txtCoupon, couponStored_}}) {
+        if (box->text().empty()) continue;
+        auto shown = core::readAmount(box->text());
+        if (!shown || *shown != stored) return true;
+    }
+    return false;
+}
 
 // ---- The folio grid and its totals ----
 

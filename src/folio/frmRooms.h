@@ -220,6 +220,8 @@ public:
     void cmdPost_Click();
     db::Status MoveGuestToCheckedOut();
 
+    // Lines added or removed, or payments taken, that the order book does not hold yet.
+    bool hasUnsavedChanges() const;
     // The folio has at least one line (grid rows from 2 on).
     bool hasLines() const { return grdOrderItems.rows() > 2; }
     // The folio number shown (empty while the folio has no header).
