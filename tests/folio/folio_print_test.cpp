@@ -36,18 +36,6 @@ protected:
         run("DOZA98.mdb", "UPDATE tbSet SET SetM = 'Print L1 L2 Now', Plan = '1,000.00', Tax = '0.1'");
         run("Infor.mdb", "INSERT INTO tbEmplo (szID_no, sFirst_nm) VALUES ('3333', 'Cy')");
     }
-    static db::Database store(std::string_view file) { return std::move(*db::Database::open(os::programPath(file))); }
-    static long count(std::string_view file, const std::string& table, const std::string& where = "True") {
-        auto rows = store(file).openRecordset("SELECT * FROM " + table + " WHERE " + where);
-        return rows ? rows->recordCount() : -1;
-    }
-    static std::string field(std::string_view file, const std::string& table, const std::string& where,
-                             const char* name) {
-        auto rows = store(file).openRecordset("SELECT * FROM " + table + " WHERE " + where);
-        if (!rows || rows->eof()) return "(none)";
-        auto v = rows->field(name);
-        return !v ? "error" : v->isNull() ? "(null)" : v->toText();
-    }
     static void reopen() {
         ui::forms().unloadAllSilently();
         ui::forms().collect();

@@ -19,21 +19,6 @@ namespace {
 
 class FolioSave : public test::ScreenTest {
 protected:
-    static db::Database store(std::string_view file) { return std::move(*db::Database::open(os::programPath(file))); }
-    // The first row's field meeting `where`, as the screens read it; "(none)" without a row.
-    static std::string field(std::string_view file, const std::string& table, const std::string& where,
-                             const char* name) {
-        auto rows = store(file).openRecordset("SELECT * FROM " + table + " WHERE " + where);
-        if (!rows) return "error " + rows.error().message();
-        if (rows->eof()) return "(none)";
-        auto v = rows->field(name);
-        if (!v) return "error " + v.error().message();
-        return v->isNull() ? "(null)" : v->toText();
-    }
-    static long count(std::string_view file, const std::string& table, const std::string& where = "True") {
-        auto rows = store(file).openRecordset("SELECT * FROM " + table + " WHERE " + where);
-        return rows ? rows->recordCount() : -1;
-    }
     static void reopen() {
         ui::forms().unloadAllSilently();
         ui::forms().collect();

@@ -38,19 +38,6 @@ protected:
         run("ZuTb.mdb", "INSERT INTO tbTable (sz_Table, sz_Chk) VALUES ('10', '7')");
     }
     static db::Database store(std::string_view file) { return std::move(*db::Database::open(os::programPath(file))); }
-    static std::string field(std::string_view file, const std::string& table, const std::string& where,
-                             const char* name) {
-        auto rows = store(file).openRecordset("SELECT * FROM " + table + " WHERE " + where);
-        if (!rows) return "error " + rows.error().message();
-        if (rows->eof()) return "(none)";
-        auto v = rows->field(name);
-        if (!v) return "error " + v.error().message();
-        return v->isNull() ? "(null)" : v->toText();
-    }
-    static long count(std::string_view file, const std::string& table, const std::string& where = "True") {
-        auto rows = store(file).openRecordset("SELECT * FROM " + table + " WHERE " + where);
-        return rows ? rows->recordCount() : -1;
-    }
     // Folio 7 of room 10, recalled as the map opens it.
     static frmRooms& recalled() {
         ui::forms().get<reservations::frmMap>().Show();

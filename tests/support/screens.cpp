@@ -34,6 +34,25 @@ void ScreenTest::run(std::string_view file, const std::string& sql) {
     ASSERT_TRUE(done) << sql << "\n" << done.error().message();
 }
 
+std::string ScreenTest::field(std::string_view file, const std::string& table, const std::string& where,
+                              const char* name) {
+    auto store = db::Database::open(os::programPath(file));
+    if (!store) return "error " + store.error().message();
+    auto rows = store->openRecordset("SELECT * FROM " + table + " WHERE " + where);
+    if (!rows) return "error " + rows.error().message();
+    if (rows->eof()) return "(none)";
+    auto v = rows->field(name);
+    if (!v) return "error " + v.error().message();
+    return v->isNull() ? "(null)" : v->toText();
+}
+
+long ScreenTest::count(std::string_view file, const std::string& table, const std::string& where) {
+    auto store = db::Database::open(os::programPath(file));
+    if (!store) return -1;
+    auto rows = store->openRecordset("SELECT * FROM " + table + " WHERE " + where);
+    return rows ? rows->recordCount() : -1;
+}
+
 std::vector<std::string> ScreenTest::prompts() {
     std::vector<std::string> all;
     for (const ui::MessageBoxRecord& m : session_.host().messageBoxes()) all.push_back(m.prompt);

@@ -28,6 +28,12 @@ protected:
     static void run(std::string_view file, const std::string& sql);
     // The prompts of the message boxes shown so far, in order.
     std::vector<std::string> prompts();
+    // What a store of the program folder holds, as the screens read it: the first row's field
+    // that meets `where` ("(null)" for Null, "(none)" without a row, "error …" when unreadable),
+    // and the number of rows that meet it.
+    static std::string field(std::string_view file, const std::string& table, const std::string& where,
+                             const char* name);
+    static long count(std::string_view file, const std::string& table, const std::string& where = "True");
 
     TempRoot root_;
 
