@@ -257,21 +257,24 @@ void frmRepDy::showView(const std::string& condition, bool clerkView) {
 
     auto book = db::Database::open(datOrder.databaseName());
     if (!book) return datOrder.report(book.error());
-    std::array<core::Money, 5> sums{};
-    const std::array<std::pair<const char*, const char*>, 5> queries = {{
+    // The five sums in one reading of the orders the view lists.
+    const std::array<std::pair<const char*, const char*>, 5> fields = {{
         {"tblZu_Order.Total", "SumOfTotal"},
         {"tblZu_Order.Tax", "SumOfTax"},
         {"tblZu_Order.Receive", "SumOfReceive"},
         {"tblZu_Order.szCard_amt", "SumOfszCard_amt"},
         {"tblZu_Order.szCoupon_amt", "SumOfszCoupon_amt"},
     }};
-    for (std::size_t i = 0; i < queries.size(); ++i) {
-        auto [field, alias] = queries[i];
-        auto sum = book->openRecordset("SELECT Sum(" + std::string(field) + ") AS " + alias +
-                                       " FROM tblZu_Order WHERE " + condition + period);
-        if (!sum) return datOrder.report(sum.error());
-        if (sum->eof()) continue;
-        auto v = sum->field(alias);
+    std::string select;
+    for (auto [field, alias] : fields) {
+        if (!select.empty()) select += ", ";
+        select += "Sum(" + std::string(field) + ") AS " + alias;
+    }
+    auto sum = book->openRecordset("SELECT " + select + " FROM tblZu_Order WHERE " + condition + period);
+    if (!sum) return datOrder.report(sum.error());
+    std::array<core::Money, 5> sums{};
+    for (std::size_t i = 0; i < fields.size() && !sum->eof(); ++i) {
+        auto v = sum->field(fields[i].second);
         if (!v) return datOrder.report(v.error());
         if (!v->isNull()) sums[i] = v->toMoney();
     }

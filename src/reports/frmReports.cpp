@@ -69,11 +69,12 @@ void pictureLook(ui::Image& picture, const char* words, double left, double top,
 }
 
 // One category's sum over the range: the day sums of its entries added exactly. A day whose
-// amounts are all empty adds nothing.
+// amounts are all empty adds nothing. The range picks the entries before they are grouped, so
+// only its entries are read, however many years the table keeps.
 db::Result<core::Money> categorySum(const db::Database& store, const std::string& table, const std::string& from,
                                     const std::string& to) {
-    auto days = store.openRecordset("SELECT Sum(" + table + ".Total) AS SumOfTotal FROM " + table + " GROUP BY " +
-                                    table + ".Date HAVING ((" + table + ".Date) Between " + from + " And " + to + ");");
+    auto days = store.openRecordset("SELECT Sum(" + table + ".Total) AS SumOfTotal FROM " + table + " WHERE ((" +
+                                    table + ".Date) Between " + from + " And " + to + ") GROUP BY " + table + ".Date;");
     if (!days) return days.error();
     core::Money sum;
     for (db::Status st = days->MoveFirst(); st && !days->eof(); st = days->MoveNext()) {

@@ -84,7 +84,10 @@ ReadBack::ReadBack(const fs::path& xlsx) {
     for (const auto& si : elements(unzip(xlsx, "xl/sharedStrings.xml"), "si")) strings_.push_back(firstText(si, "t"));
     for (const auto& c : elements(sheet_, "c")) {
         std::string ref = attribute(c, "r");
-        cells_[ref] = Cell{c.substr(0, c.find('>') + 1), firstText(c, "v")};
+        // A text written in its cell (as a workbook written a row at a time has them) reads as
+        // the same text kept in the shared texts.
+        const bool inlineText = attribute(c, "t") == "inlineStr";
+        cells_[ref] = Cell{c.substr(0, c.find('>') + 1), firstText(c, inlineText ? "t" : "v"), inlineText};
         lastRow_ = std::max(lastRow_, rowOf(ref));
     }
 }
@@ -92,13 +95,15 @@ ReadBack::ReadBack(const fs::path& xlsx) {
 std::string ReadBack::value(const std::string& ref) const {
     auto it = cells_.find(ref);
     if (it == cells_.end()) return {};
-    if (attribute(it->second.element, "t") == "s") return strings_.at(std::stoul(it->second.v));
+    if (!it->second.inlineText && attribute(it->second.element, "t") == "s")
+        return strings_.at(std::stoul(it->second.v));
     return it->second.v;
 }
 
 std::string ReadBack::type(const std::string& ref) const {
     auto it = cells_.find(ref);
-    return it == cells_.end() ? std::string() : attribute(it->second.element, "t");
+    if (it == cells_.end()) return {};
+    return it->second.inlineText ? "s" : attribute(it->second.element, "t");
 }
 
 std::string ReadBack::numberFormat(const std::string& ref) const {

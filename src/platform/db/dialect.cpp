@@ -696,10 +696,11 @@ public:
                 std::string s = "jlike(" + a.sql + ", " + b.sql + ")";
                 if (n.flag) return {"(NOT " + s + ")", Ty::Bool};
                 // A text field starting with a literal prefix also lies in a range of the field's
-                // own order, and one matching a pattern without wildcards equals it there: an
-                // index on the field serves both. The pattern still decides.
+                // own order, and one matching a pattern without wildcards equals it there (the
+                // empty pattern too, which an emptied search box gives): an index on the field
+                // serves both. The pattern still decides.
                 if (a.column && (a.kind == Kind::Text || a.kind == Kind::Memo) && n.kids[1]->t == Node::T::String)
-                    if (auto lit = literalPattern(n.kids[1]->text); lit && !lit->text.empty()) {
+                    if (auto lit = literalPattern(n.kids[1]->text); lit && (lit->whole || !lit->text.empty())) {
                         if (lit->whole)
                             return {"(" + a.sql + " = " + textLiteral(lit->text) + " COLLATE NOCASE AND " + s + ")",
                                     Ty::Bool};

@@ -213,12 +213,7 @@ std::string columnLetters(int column) {
 void CellRange::setValue(const core::Value& v) {
     if (!sheet_ || area_.wholeColumns()) return;  // a whole column of values is never meant here
     for (int r = area_.firstRow; r <= area_.lastRow; ++r) {
-        for (int c = area_.firstColumn; c <= area_.lastColumn; ++c) {
-            if (v.isNull())
-                sheet_->cells_.erase({r, c});
-            else
-                sheet_->cells_[{r, c}] = v;
-        }
+        for (int c = area_.firstColumn; c <= area_.lastColumn; ++c) sheet_->cells_.set(r, c, v);
     }
 }
 
@@ -232,24 +227,21 @@ void CellRange::setFontBold(bool bold) {
 
 void CellRange::AutoFit() {
     if (!sheet_) return;
-    for (int c = area_.firstColumn; c <= area_.lastColumn; ++c) {
-        double widest = 0;
-        auto it = sheet_->cells_.lower_bound({area_.firstRow, 0});
-        for (; it != sheet_->cells_.end() && it->first.first <= area_.lastRow; ++it) {
-            if (it->first.second != c) continue;
-            int r = it->first.first;
-            std::string code;
-            bool bold = false;
-            for (const auto& [a, f] : sheet_->numberFormats_) {
-                if (a.contains(r, c)) code = f;
-            }
-            for (const auto& [a, b] : sheet_->bold_) {
-                if (a.contains(r, c)) bold = b;
-            }
-            widest = std::max(widest, displayWidth(shownText(it->second, code)) * (bold ? 1.1 : 1.0));
+    const int first = area_.firstColumn;
+    std::vector<double> widest(static_cast<std::size_t>(area_.lastColumn - first + 1), 0.0);
+    // One pass over the rows for every column of the range: the rows may lie in the cell store's file.
+    sheet_->cells_.forEachRow(area_.firstRow, area_.lastRow, [&](int r, const CellStore::Row& cells) {
+        for (const auto& [c, v] : cells) {
+            if (c < first || c > area_.lastColumn) continue;
+            Worksheet::Style style = sheet_->styleAt(r, c, false);
+            double& w = widest[static_cast<std::size_t>(c - first)];
+            w = std::max(w, displayWidth(shownText(v, *style.numberFormat)) * (style.bold ? 1.1 : 1.0));
         }
-        if (widest > 0)
-            sheet_->widths_[c] = widest + 1.0;
+    });
+    for (int c = first; c <= area_.lastColumn; ++c) {
+        double w = widest[static_cast<std::size_t>(c - first)];
+        if (w > 0)
+            sheet_->widths_[c] = w + 1.0;
         else
             sheet_->widths_.erase(c);
     }
@@ -275,9 +267,18 @@ CellRange Worksheet::Range(std::string_view address) {
     return a ? CellRange(this, *a) : CellRange();
 }
 
-core::Value Worksheet::value(int row, int column) const {
-    auto it = cells_.find({row, column});
-    return it == cells_.end() ? core::Value() : it->second;
+core::Value Worksheet::value(int row, int column) const { return cells_.get(row, column); }
+
+Worksheet::Style Worksheet::styleAt(int row, int column, bool wholeColumnsOnly) const {
+    static const std::string kGeneral;
+    Style style{&kGeneral, false};
+    for (const auto& [a, f] : numberFormats_) {
+        if ((!wholeColumnsOnly || a.wholeColumns()) && a.contains(row, column)) style.numberFormat = &f;
+    }
+    for (const auto& [a, b] : bold_) {
+        if ((!wholeColumnsOnly || a.wholeColumns()) && a.contains(row, column)) style.bold = b;
+    }
+    return style;
 }
 
 Workbook::Workbook(Application* app, std::string name) : name_(std::move(name)), sheet_(app, "Sheet1") {}
@@ -287,7 +288,11 @@ fs::path Workbook::path() const { return os::exportFolder() / (name_ + ".xlsx");
 std::string Workbook::show() {
     os::makeFolders(os::exportFolder());
     const fs::path file = path();
-    lxw_workbook* wb = workbook_new(file.c_str());
+    // Written a row at a time, each row let go once the next one starts, so a workbook of any
+    // length takes the memory of a row.
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    lxw_workbook* wb = workbook_new_opt(file.c_str(), &options);
     if (!wb) return "Cannot write " + file.string();
     lxw_worksheet* ws = workbook_add_worksheet(wb, sheet_.name_.c_str());
 
@@ -301,16 +306,6 @@ std::string Workbook::show() {
             if (bold) format_set_bold(f);
         }
         return f;
-    };
-    auto resolve = [&](int r, int c, bool wholeOnly) {
-        std::pair<std::string, bool> out{"", false};
-        for (const auto& [a, f] : sheet_.numberFormats_) {
-            if ((!wholeOnly || a.wholeColumns()) && a.contains(r, c)) out.first = f;
-        }
-        for (const auto& [a, b] : sheet_.bold_) {
-            if ((!wholeOnly || a.wholeColumns()) && a.contains(r, c)) out.second = b;
-        }
-        return out;
     };
 
     // Columns with a width or a format of their own; the format reaches their empty cells too.
@@ -327,15 +322,17 @@ std::string Workbook::show() {
         }
     }
     for (const auto& [c, unused] : columns) {
-        auto [code, bold] = resolve(1, c, true);
+        Worksheet::Style style = sheet_.styleAt(1, c, true);
         auto w = sheet_.widths_.find(c);
         worksheet_set_column(ws, static_cast<lxw_col_t>(c - 1), static_cast<lxw_col_t>(c - 1),
-                             w == sheet_.widths_.end() ? LXW_DEF_COL_WIDTH : w->second, formatFor(code, bold));
+                             w == sheet_.widths_.end() ? LXW_DEF_COL_WIDTH : w->second,
+                             formatFor(*style.numberFormat, style.bold));
     }
 
-    for (const auto& [at, v] : sheet_.cells_) {
-        auto [row, col] = at;
-        auto [code, bold] = resolve(row, col, false);
+    auto write = [&](int row, int col, const core::Value& v) {
+        Worksheet::Style style = sheet_.styleAt(row, col, false);
+        const std::string& code = *style.numberFormat;
+        const bool bold = style.bold;
         const auto r = static_cast<lxw_row_t>(row - 1);
         const auto c = static_cast<lxw_col_t>(col - 1);
         const auto& s = v.storage();
@@ -347,12 +344,12 @@ std::string Workbook::show() {
             if (kind == FormatKind::DateTime) {
                 if (auto dt = core::parseDateTime(*text)) {
                     worksheet_write_number(ws, r, c, excelSerial(*dt), formatFor(code, bold));
-                    continue;
+                    return;
                 }
             } else if (kind == FormatKind::Number) {
                 if (auto m = core::Money::parse(*text)) {
                     worksheet_write_number(ws, r, c, m->toDouble(), formatFor(code, bold));
-                    continue;
+                    return;
                 }
             }
             worksheet_write_string(ws, r, c, text->c_str(), formatFor(code, bold));
@@ -366,9 +363,17 @@ std::string Workbook::show() {
         } else {
             worksheet_write_number(ws, r, c, v.toDouble(), formatFor(code, bold));
         }
-    }
-
+    };
+    const bool read = sheet_.cells_.forEachRow(1, kMaxRow, [&](int row, const CellStore::Row& cells) {
+        for (const auto& [col, v] : cells) write(row, col, v);
+    });
     lxw_error rc = workbook_close(wb);
+    if (!read) {
+        // Rows are missing: no file rather than a workbook short of them.
+        std::error_code ec;
+        fs::remove(file, ec);
+        return "Cannot write " + file.string() + ": " + sheet_.cells_.error();
+    }
     if (rc != LXW_NO_ERROR) return "Cannot write " + file.string() + ": " + lxw_strerror(rc);
     os::makeFilePrivate(file);
     if (!opened_) {

@@ -11,12 +11,15 @@
 #include <vector>
 
 #include "platform/core/value.h"
+#include "platform/sheet/cell_store.h"
 
 // The spreadsheet application the exports drive, as a facade of its automation members: new
 // workbooks, cells by row and column, ranges and whole columns, selection, number formats,
 // bold, column fitting, visibility and print preview. Behind it, each workbook becomes a real
 // .xlsx file in the export folder, written when the workbook is shown to the user, and opened
 // with the desktop's default program where there is one. Used from the screen's thread only.
+// Cells may be set in any order, but a sheet filled top to bottom holds only the row being
+// filled in memory (see CellStore), and is written a row at a time.
 namespace pelk::sheet {
 
 inline constexpr int kMaxRow = 1048576;
@@ -78,9 +81,17 @@ public:
 private:
     friend class CellRange;
     friend class Workbook;
+    // The number format ("" none) and boldness a cell takes from the ranges given, or from the
+    // whole columns alone.
+    struct Style {
+        const std::string* numberFormat;
+        bool bold;
+    };
+    Style styleAt(int row, int column, bool wholeColumnsOnly) const;
+
     Application* app_;
     std::string name_;
-    std::map<std::pair<int, int>, core::Value> cells_;
+    CellStore cells_;
     // In the order given; a later entry wins where two cover one cell.
     std::vector<std::pair<Area, std::string>> numberFormats_;
     std::vector<std::pair<Area, bool>> bold_;

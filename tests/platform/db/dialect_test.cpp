@@ -325,6 +325,8 @@ TEST(Dialect, ALiteralCriterionNarrowsByIndexToTheSameRows) {
     db::Database d = test::fixtureStore(kStore, "front_desk.sql");
     ASSERT_TRUE(d.execute("INSERT INTO tblCustmr (sLast_na) VALUES ('st')").ok());
     ASSERT_TRUE(d.execute("INSERT INTO tblCustmr (sLast_na) VALUES ('Stø')").ok());
+    ASSERT_TRUE(d.execute("INSERT INTO tblCustmr (sLast_na) VALUES ('')").ok());
+    ASSERT_TRUE(d.execute("INSERT INTO tblCustmr (sFirst_nm) VALUES ('Nameless')").ok());
     const std::pair<std::string, std::vector<std::string>> cases[] = {
         {db::prefixCriterion("sLast_na", "sm"), {"Smith", "smithers"}},
         {db::prefixCriterion("sLast_na", "SMITHE"), {"smithers"}},
@@ -341,6 +343,8 @@ TEST(Dialect, ALiteralCriterionNarrowsByIndexToTheSameRows) {
         {"sLast_na LIKE '" + db::likeLiteral("o'brien") + "'", {"O'Brien"}},
         {"sLast_na LIKE '" + db::likeLiteral("Stø") + "'", {"Stø"}},
         {"sLast_na LIKE '" + db::likeLiteral("smit") + "'", {}},
+        // An emptied box: the empty text alone, never a Null.
+        {"sLast_na LIKE ''", {""}},
     };
     for (const auto& [criteria, rows] : cases) {
         SCOPED_TRACE(criteria);
@@ -369,6 +373,7 @@ TEST(Dialect, ALiteralCriterionNarrowsByIndexToTheSameRows) {
     const std::pair<std::string, std::string> plans[] = {
         {db::prefixCriterion("sLast_na", "Sm"), "INDEX ix (sLast_na>? AND sLast_na<?)"},
         {"sLast_na LIKE '" + db::likeLiteral("1007") + "'", "INDEX ix (sLast_na=?)"},
+        {"sLast_na LIKE ''", "INDEX ix (sLast_na=?)"},
     };
     for (const auto& [criteria, wanted] : plans) {
         SCOPED_TRACE(criteria);

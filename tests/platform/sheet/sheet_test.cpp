@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -149,6 +150,87 @@ TEST_F(SheetTest, EachExportIsANewWorkbookAndNoEarlierFileIsWrittenOver) {
     std::ifstream kept(os::exportFolder() / "Book1.xlsx");
     std::string text((std::istreambuf_iterator<char>(kept)), std::istreambuf_iterator<char>());
     EXPECT_EQ(text, "kept from yesterday");
+}
+
+// A sheet filled otherwise than top to bottom (the heading after the rows, the formats and bold
+// before them, the rows bottom up, a cell rewritten or emptied after its row was passed) is
+// written as the very file the exports' own order gives.
+TEST_F(SheetTest, AnyOrderOfFillingWritesTheSameWorkbook) {
+    auto excel = Application::start();
+    ASSERT_NE(excel, nullptr);
+    constexpr int kRows = 3000;
+    const char* headers[] = {"Room", "Date In", "Guest", "Price", "Card #", "Paid"};
+    auto cell = [](int row, int column) -> core::Value {
+        switch (column) {
+            case 1:
+                return row;
+            case 2:
+                return core::DateTime{core::Date{2026, 1, 1 + row % 28}, core::Time{}};
+            case 3:
+                return row % 3 ? "Guest " + std::to_string(row) : "客人 " + std::to_string(row);
+            case 4:
+                return row % 2 ? core::Value("1,080.50") : core::Value(core::Money::fromUnits(row * 1234LL));
+            case 5:
+                return "4111111111" + std::to_string(row);
+            default:
+                return row % 5 ? core::Value() : core::Value(true);
+        }
+    };
+    auto heading = [&](Worksheet& ws) {
+        for (int c = 1; c <= 6; ++c) ws.Cells(1, c).setValue(headers[c - 1]);
+    };
+    auto row = [&](Worksheet& ws, int r) {
+        for (int c = 1; c <= 6; ++c) ws.Cells(r, c).setValue(cell(r, c));
+    };
+    auto formats = [&](Worksheet& ws) {
+        ws.Columns("B:B").setNumberFormat("m/d/yy_);(m/d/yy)");
+        ws.Columns("D:D").setNumberFormat("$#,##0.00_);($#,##0.00)");
+        ws.Range("A1:F1").setFontBold(true);
+        ws.Range("C20:C30").setFontBold(true);
+    };
+    auto fit = [&](Worksheet& ws) { ws.Columns("A:F").AutoFit(); };
+
+    const std::pair<const char*, std::function<void(Worksheet&)>> orders[] = {
+        {"the exports' order",
+         [&](Worksheet& ws) {
+             heading(ws);
+             for (int r = 2; r <= kRows; ++r) row(ws, r);
+             formats(ws);
+             fit(ws);
+         }},
+        {"the heading after the rows",
+         [&](Worksheet& ws) {
+             for (int r = 2; r <= kRows; ++r) row(ws, r);
+             heading(ws);
+             formats(ws);
+             fit(ws);
+         }},
+        {"formats first, rows bottom up, cells mended behind",
+         [&](Worksheet& ws) {
+             formats(ws);
+             ws.Cells(kRows + 5, 2).setValue("past the last row, emptied later");
+             for (int r = kRows; r >= 2; --r) row(ws, r);
+             heading(ws);
+             ws.Range("C10:D12").setValue("wrong");
+             for (int r = 10; r <= 12; ++r) row(ws, r);
+             ws.Cells(kRows + 5, 2).setValue(core::Null{});
+             fit(ws);
+         }},
+    };
+    std::vector<test::ReadBack> books;
+    for (const auto& [name, fill] : orders) {
+        Workbook& book = excel->Workbooks.Add();
+        fill(book.ActiveSheet());
+        ASSERT_EQ(book.show(), "") << name;
+        books.emplace_back(book.path());
+    }
+    EXPECT_EQ(books[0].value("C1"), "Guest");
+    EXPECT_EQ(books[0].value("C3000"), "客人 3000");
+    EXPECT_EQ(books[0].lastRow(), kRows);
+    for (std::size_t k = 1; k < books.size(); ++k) {
+        EXPECT_TRUE(books[k].sheetXml() == books[0].sheetXml()) << orders[k].first;
+        EXPECT_TRUE(books[k].stylesXml() == books[0].stylesXml()) << orders[k].first;
+    }
 }
 
 TEST_F(SheetTest, AnApplicationThatCannotStartSaysWhy) {
