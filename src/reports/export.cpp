@@ -24,9 +24,8 @@ bool MSExcelOpen(std::shared_ptr<sheet::Application>& goExcel) {
 
 sheet::Workbook* ExcelLoadSales(std::shared_ptr<sheet::Application>& goExcel, ui::DataRecordset& list,
                                 const std::vector<SheetColumn>& columns, const CellFilter& writes) {
+    // The attach put the normal pointer back, and the rows are written under it.
     if (!MSExcelOpen(goExcel)) return nullptr;
-    // The attach put the normal pointer back; the fill can be long, so the hourglass stays on.
-    ui::screen().setMousePointer(ui::kHourglass);
     sheet::Workbook& book = goExcel->Workbooks.Add();
     sheet::Worksheet& target = book.ActiveSheet();
     const int last = static_cast<int>(columns.size());
@@ -54,7 +53,6 @@ sheet::Workbook* ExcelLoadSales(std::shared_ptr<sheet::Application>& goExcel, ui
     goExcel->Selection().setFontBold(true);
     goExcel->ActiveSheet().Columns("A:" + lastLetters).AutoFit();
     goExcel->Range("A1").Select();
-    ui::screen().setMousePointer(ui::kDefaultPointer);
     return &book;
 }
 

@@ -90,12 +90,11 @@ struct ChannelSums {
     core::Money sales;
     core::Money tax;
 };
-db::Result<ChannelSums> channelSums(const db::Database& book, const char* kind, const std::string& from,
+// `methods` is the channel's criterion on the order's Method.
+db::Result<ChannelSums> channelSums(const db::Database& book, const std::string& methods, const std::string& from,
                                     const std::string& to) {
-    auto sums = book.openRecordset(
-        "SELECT Sum(Total) AS SumOfTotal, Sum(Tax) AS SumOfTax FROM tblZu_Order WHERE "
-        "Method Like '" +
-        std::string(kind) + "*' AND [Date] Between " + from + " And " + to + ";");
+    auto sums = book.openRecordset("SELECT Sum(Total) AS SumOfTotal, Sum(Tax) AS SumOfTax FROM tblZu_Order WHERE (" +
+                                   methods + ") AND [Date] Between " + from + " And " + to + ";");
     if (!sums) return sums.error();
     ChannelSums c;
     if (sums->eof()) return c;
@@ -312,9 +311,11 @@ void frmReports::comReport_Click() {
     auto book = db::Database::open(datOrdr.databaseName());
     if (!book) return tellUnread("the order book", book.error());
     std::vector<std::tuple<ui::Label*, ui::Label*, ChannelSums>> channels;
-    for (auto [sales, tax, kind] : {std::tuple{&lblDineIn, &lblDItax, "DI"}, std::tuple{&lblSTotal, &lblDytax, "Dy"},
-                                    std::tuple{&lblTakeOut, &lblTOtax, "TO"}}) {
-        auto c = channelSums(*book, kind, from, to);
+    // The front desk's folios are the hotel's in-house sales, so they count with dine-in.
+    for (auto [sales, tax, methods] : {std::tuple{&lblDineIn, &lblDItax, "Method Like 'DI*' Or Method = 'Zu'"},
+                                       std::tuple{&lblSTotal, &lblDytax, "Method Like 'Dy*'"},
+                                       std::tuple{&lblTakeOut, &lblTOtax, "Method Like 'TO*'"}}) {
+        auto c = channelSums(*book, methods, from, to);
         if (!c) return tellUnread("tblZu_Order of the order book", c.error());
         channels.emplace_back(sales, tax, *c);
     }

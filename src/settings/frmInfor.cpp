@@ -160,6 +160,8 @@ frmInfor::frmInfor() {
              &lblDITax, &txtDITax1, &txtDITax2, &lblBarTax, &txtBarTax1, &txtBarTax2, &lblDelFee, &txtDelFee, &lblSort,
              &chkSort, &lblSectionAuto, &chkSection, &lblDel, &chkDel, &lblFreeSf, &cmdFreeSf})
         hidden->setVisible(false);
+    for (ui::TextBox* box : telBoxes()) box->setVisible(false);
+    for (ui::TextBox* box : freePopBoxes()) box->setVisible(false);
 
     for (ui::Data* d : {&datcmdSet, &datTelSet, &datPritOut, &DatSplSet, &datMain, &datScrn}) {
         d->setConnect("Access 2000;");
@@ -190,6 +192,8 @@ frmInfor::frmInfor() {
     datPritOut.bind(txtENotes3, "Notes3");
     datPritOut.bind(txtENotes4, "Notes4");
     datPritOut.bind(txtENotes5, "Notes5");
+    for (int i = 0; i < 15; ++i) datTelSet.bind(*telBoxes()[i], "t" + std::to_string(i));
+    for (int i = 0; i < 12; ++i) DatSplSet.bind(*freePopBoxes()[i], "t" + std::to_string(i));
     DatSplSet.bind(lblFreeSf, "t12");
     for (int i = 0; i < kSections; ++i) datMain.bind(*names[i], "t" + std::to_string(i));
     datMain.bind(lblMainMu, "False");
@@ -223,6 +227,15 @@ std::array<ui::TextBox*, kSections> frmInfor::nameBoxes() {
 std::array<ui::ComboBox*, 12> frmInfor::stationCodes() {
     return {&CmbDrink,   &CmbApter, &CmbFriedRice, &CmbLoMein, &CmbVDishes, &CmbVegetables,
             &CmbPoultry, &CmbBeef,  &CmbSeafood,   &CmbSoup,   &CmbPork,    &CmbLamb};
+}
+
+std::array<ui::TextBox*, 15> frmInfor::telBoxes() {
+    return {&txtT0, &txtT1, &txtT2,  &txtT3,  &txtT4,  &txtT5,  &txtT6, &txtT7,
+            &txtT8, &txtT9, &txtT10, &txtT11, &txtT12, &txtT13, &txtT14};
+}
+
+std::array<ui::TextBox*, 12> frmInfor::freePopBoxes() {
+    return {&txts0, &txts1, &txts2, &txts3, &txts4, &txts5, &txts6, &txts7, &txts8, &txts9, &txts10, &txts11};
 }
 
 std::array<std::string, kSections> frmInfor::sectionNames() const {

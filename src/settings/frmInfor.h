@@ -119,6 +119,33 @@ public:
     ui::CheckBox chkDel{this, "chkDel"};
     ui::Label lblFreeSf{this, "lblFreeSf"};
     ui::CommandButton cmdFreeSf{this, "cmdFreeSf"};
+    ui::TextBox txtT0{this, "txtT0"};
+    ui::TextBox txtT1{this, "txtT1"};
+    ui::TextBox txtT2{this, "txtT2"};
+    ui::TextBox txtT3{this, "txtT3"};
+    ui::TextBox txtT4{this, "txtT4"};
+    ui::TextBox txtT5{this, "txtT5"};
+    ui::TextBox txtT6{this, "txtT6"};
+    ui::TextBox txtT7{this, "txtT7"};
+    ui::TextBox txtT8{this, "txtT8"};
+    ui::TextBox txtT9{this, "txtT9"};
+    ui::TextBox txtT10{this, "txtT10"};
+    ui::TextBox txtT11{this, "txtT11"};
+    ui::TextBox txtT12{this, "txtT12"};
+    ui::TextBox txtT13{this, "txtT13"};
+    ui::TextBox txtT14{this, "txtT14"};
+    ui::TextBox txts0{this, "txts0"};
+    ui::TextBox txts1{this, "txts1"};
+    ui::TextBox txts2{this, "txts2"};
+    ui::TextBox txts3{this, "txts3"};
+    ui::TextBox txts4{this, "txts4"};
+    ui::TextBox txts5{this, "txts5"};
+    ui::TextBox txts6{this, "txts6"};
+    ui::TextBox txts7{this, "txts7"};
+    ui::TextBox txts8{this, "txts8"};
+    ui::TextBox txts9{this, "txts9"};
+    ui::TextBox txts10{this, "txts10"};
+    ui::TextBox txts11{this, "txts11"};
 
     // The section buttons and their name boxes by section index.
     SectionButtons sectionButtons();
@@ -143,6 +170,8 @@ public:
 private:
     std::array<ui::TextBox*, kSections> nameBoxes();
     std::array<ui::ComboBox*, 12> stationCodes();
+    std::array<ui::TextBox*, 15> telBoxes();
+    std::array<ui::TextBox*, 12> freePopBoxes();
     // "Save/Exit" refuses a rate that would make every later folio wrong; true when all are sound.
     bool ratesValid();
 };

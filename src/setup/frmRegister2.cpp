@@ -295,6 +295,7 @@ void frmRegister2::datInfor_Validate(int& Action, int& Save) {
     if (adding || id != stored) refusal = shell::codeRefusal(datInfor, id);
     if (refusal.empty() && id.empty() && ((!adding && !stored.empty()) || (adding && codeEmptiedByRefusal_)))
         refusal = shell::kMasterCodeRefused;
+    if (refusal.empty() && !shell::codeFormAccepted(datInfor, id)) refusal = shell::kCodeNotFourDigits;
     if (refusal.empty()) return;
     ui::MsgBox(refusal);
     if (Action == ui::kDataActionUnload)
@@ -348,6 +349,10 @@ void frmRegister2::cmdSave_Click() {
         txtID.setText("");
         codeEmptiedByRefusal_ = true;
         EnterBrowseMode();
+        return;
+    }
+    if (!shell::codeFormAccepted(datInfor, txtID.text())) {
+        ui::MsgBox(shell::kCodeNotFourDigits);
         return;
     }
     ui::DataRecordset& rows = datInfor.Recordset();

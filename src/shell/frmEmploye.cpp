@@ -1,5 +1,6 @@
 #include "shell/frmEmploye.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -251,6 +252,15 @@ std::string codeRefusal(ui::Data& employees, const std::string& code) {
     return {};
 }
 
+bool codeFormAccepted(ui::Data& employees, const std::string& code) {
+    if (code.size() == 4 && std::all_of(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return true;
+    ui::DataRecordset& rows = employees.Recordset();
+    if (rows.editMode() == db::EditMode::Adding || !rows.bookmark()) return false;
+    auto stored = rows.field("szID_no");
+    return stored && !stored->isNull() && stored->toText() == code;
+}
+
 void frmEmploye::datInfor_Validate(int& Action, int& Save) {
     if (!Save) return;
     if (dropEditsOnUnload_ && Action == ui::kDataActionUnload) {
@@ -263,6 +273,7 @@ void frmEmploye::datInfor_Validate(int& Action, int& Save) {
     if (refusal.empty() && txtID.text().empty() &&
         (datInfor.Recordset().editMode() != db::EditMode::Adding || codeEmptiedByRefusal_))
         refusal = kMasterCodeRefused;
+    if (refusal.empty() && !codeFormAccepted(datInfor, txtID.text())) refusal = kCodeNotFourDigits;
     if (refusal.empty()) return;
     ui::MsgBox(refusal);
     if (Action == ui::kDataActionUnload)
@@ -336,6 +347,10 @@ bool frmEmploye::SaveRecord() {
         txtID.setText("");
         codeEmptiedByRefusal_ = true;
         EnterBrowseMode();
+        return false;
+    }
+    if (!codeFormAccepted(datInfor, txtID.text())) {
+        ui::MsgBox(kCodeNotFourDigits);
         return false;
     }
     ui::DataRecordset& rows = datInfor.Recordset();

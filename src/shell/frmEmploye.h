@@ -11,10 +11,14 @@ namespace pelk::shell {
 // The refusals of an employee's code, by the staff screen and the set-up wizard's employee step.
 inline constexpr const char* kCodeTaken = "This ID already been used";
 inline constexpr const char* kMasterCodeRefused = "This is Invalid number. Please try again!";
+inline constexpr const char* kCodeNotFourDigits = "The ID must be four digits.";
 // Why `code` cannot be written as the code of the row `employees` shows ("" when it can): another
 // stored row holds it (looked up in the store itself, so a code another station gave meanwhile
 // counts too), or it is the master access code.
 std::string codeRefusal(ui::Data& employees, const std::string& code);
+// Whether `code` may be written for the row `employees` shows as far as its form goes: four digits,
+// or the code that row already holds (rows stored before codes were held to four digits keep theirs).
+bool codeFormAccepted(ui::Data& employees, const std::string& code);
 // Find by code, as the staff screen and the wizard's employee step ask it: the code asked for, the
 // employee shown; no match leaves the employee shown before.
 void FindEmployeeByCode(ui::Data& employees);

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "platform/ui/input.h"
 #include "platform/ui/screen.h"
 #include "report_fixtures.h"
+#include "reports/export.h"
 #include "reports/frmRepDy.h"
 #include "reports/frmRepRemv.h"
 #include "support/screens.h"
@@ -178,6 +180,24 @@ TEST_F(Exports, ALongLogIsWrittenWholeAndPreviewed) {
     EXPECT_EQ(book.value("C33001"), "Last");
     EXPECT_FALSE(book.has("C33002"));
     EXPECT_TRUE(prompts().empty());
+}
+
+// Once attached, the rows go in under the normal pointer: no hourglass is left on while they fill.
+TEST_F(Exports, RowsAreWrittenUnderTheNormalPointer) {
+    order("S1", "1");
+    order("S2", "1");
+    frmRepDy& r = salesAfterAll();
+    ASSERT_TRUE(r.datOrder.Recordset().MoveFirst());
+    std::vector<int> pointers;
+    std::shared_ptr<sheet::Application> excel;
+    sheet::Workbook* book =
+        ExcelLoadSales(excel, r.datOrder.Recordset(), {{"Invoice", "Inv", ""}}, [&](int, const core::Value&) {
+            pointers.push_back(ui::screen().mousePointer());
+            return true;
+        });
+    ASSERT_NE(book, nullptr);
+    EXPECT_EQ(pointers, (std::vector<int>{ui::kDefaultPointer, ui::kDefaultPointer}));
+    EXPECT_EQ(ui::screen().mousePointer(), ui::kDefaultPointer);
 }
 
 TEST_F(Exports, NoWorkbookCanBeMadeIsToldOnceAndTheListStays) {

@@ -17,6 +17,7 @@
 #include "reports/expenses.h"
 #include "reports/frmRepAPV.h"
 #include "reports/frmReports.h"
+#include "settings/frmReset.h"
 #include "support/screens.h"
 
 namespace pelk::reports {
@@ -64,6 +65,52 @@ TEST_F(IncomeStatement, PointerComesBackAfterEveryComputation) {
         ASSERT_TRUE(ui::input::click(s.comReport));
         EXPECT_EQ(ui::screen().mousePointer(), ui::kDefaultPointer) << c.from;
         EXPECT_EQ(prompts().size(), c.messages) << c.from;
+    }
+}
+
+// The front desk's folios are the hotel's in-house sales: they count with dine-in, over the range
+// only, from the order book the station works in; delivery keeps its own channel.
+TEST_F(IncomeStatement, FrontDeskFoliosAreInHouseRevenue) {
+    runSql("Rep.mdb", "INSERT INTO tbSalary_Ex ([Date], Total) VALUES (#3/5/2026#, 400)");
+    runSql("Rep.mdb", "INSERT INTO tbUtilities_Ex ([Date], Total) VALUES (#3/20/2026#, 150.50)");
+    auto order = [](const char* book, const char* method, const char* date, const char* total, const char* tax) {
+        runSql(book, std::string("INSERT INTO tblZu_Order (Method, [Date], Total, Tax) VALUES ('") + method + "', #" +
+                         date + "#, " + total + ", " + tax + ")");
+    };
+    order("Ordr.mdb", "Zu", "3/1/2026", "250", "25");
+    order("Ordr.mdb", "Zu", "3/31/2026", "1000", "100.40");
+    order("Ordr.mdb", "DI2", "3/10/2026", "60", "6");
+    order("Ordr.mdb", "Dy1", "3/12/2026", "40", "4");
+    order("Ordr.mdb", "Zu", "2/28/2026", "777", "77");
+    order("Ordr.mdb", "Zu", "4/1/2026", "888", "88");
+    order("TOrdr.mdb", "Zu", "3/15/2026", "90", "9");
+    struct Case {
+        const char* book;
+        const char* dineIn;
+        const char* dineInTax;
+        const char* delivery;
+        const char* revenue;
+        const char* tax;
+        const char* netIncome;
+    };
+    for (const Case& c : {Case{"Check Book", "1,310.00", "131.40", "40.00", "1,350.00", "135.40", "799.50"},
+                          Case{"Training Check Book", "90.00", "9.00", "0.00", "90.00", "9.00", "-460.50"}}) {
+        ui::Unload<frmReports>();
+        ui::Unload<settings::frmReset>();
+        runSql("DOZA98.mdb", std::string("UPDATE tbReset SET Reset_txt = '") + c.book + "'");
+        frmReports& s = statement();
+        s.txtFrom.setText("3/1/2026");
+        s.txtTo.setText("3/31/2026");
+        ASSERT_TRUE(ui::input::click(s.comReport));
+        EXPECT_TRUE(prompts().empty()) << c.book;
+        EXPECT_EQ(s.lblDineIn.caption(), c.dineIn) << c.book;
+        EXPECT_EQ(s.lblDItax.caption(), c.dineInTax) << c.book;
+        EXPECT_EQ(s.lblSTotal.caption(), c.delivery) << c.book;
+        EXPECT_EQ(s.lblTakeOut.caption(), "0.00") << c.book;
+        EXPECT_EQ(s.lblSales.caption(), c.revenue) << c.book;
+        EXPECT_EQ(s.lblTax.caption(), c.tax) << c.book;
+        EXPECT_EQ(s.lblTOE.caption(), "550.50") << c.book;
+        EXPECT_EQ(s.lblNetIncome.caption(), c.netIncome) << c.book;
     }
 }
 

@@ -66,6 +66,34 @@ TEST_F(StoreSettingsScreen, SaveExitStoresTheEditsForTheNextReader) {
     EXPECT_FALSE(screen().visible());
 }
 
+// The hidden Tel# and Free Pop boxes show their fields and carry them unchanged through a save,
+// from the panel and from the menu alike; the free-pop mode beside them keeps its own value.
+TEST_F(StoreSettingsScreen, HiddenTelAndFreePopFieldsSurviveASave) {
+    auto tel = [](int i) { return "555-01" + std::to_string(10 + i) + (i == 3 ? " " : ""); };
+    auto pop = [](int i) { return "Pop " + std::to_string(i); };
+    for (int i = 0; i < 15; ++i) run("DOZA98.mdb", "UPDATE tbTel SET t" + std::to_string(i) + " = '" + tel(i) + "'");
+    for (int i = 0; i < 12; ++i)
+        run("ZuBak.mdb", "UPDATE tbSetFreePop SET t" + std::to_string(i) + " = '" + pop(i) + "'");
+    run("ZuBak.mdb", "UPDATE tbSetFreePop SET t12 = 'UpLine'");
+    for (const char* tag : {"", "QS"}) {
+        frmInfor& f = shown(tag);
+        EXPECT_FALSE(f.txtT0.visible());
+        EXPECT_FALSE(f.txts11.visible());
+        EXPECT_EQ(f.txtT14.text(), tel(14)) << tag;
+        EXPECT_EQ(f.txts0.text(), pop(0)) << tag;
+        f.txtL1.setText(std::string("Pelk Inn ") + tag);
+        ui::input::click(f.cmdClose);
+        ASSERT_FALSE(ui::forms().isLoaded<frmInfor>()) << tag;
+        EXPECT_EQ(stored("ZuBak.mdb", "tbSetInfor", "Line1"), std::string("Pelk Inn ") + tag);
+        for (int i = 0; i < 15; ++i)
+            EXPECT_EQ(stored("DOZA98.mdb", "tbTel", ("t" + std::to_string(i)).c_str()), tel(i)) << tag << " t" << i;
+        for (int i = 0; i < 12; ++i)
+            EXPECT_EQ(stored("ZuBak.mdb", "tbSetFreePop", ("t" + std::to_string(i)).c_str()), pop(i))
+                << tag << " t" << i;
+        EXPECT_EQ(stored("ZuBak.mdb", "tbSetFreePop", "t12"), "UpLine") << tag;
+    }
+}
+
 TEST_F(StoreSettingsScreen, SaveExitFromTheMenuOnlyUnloads) {
     frmMain& main = ui::forms().get<frmMain>();
     main.mmInfor.setTag("False");

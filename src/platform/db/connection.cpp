@@ -222,8 +222,7 @@ Error mapError(int rc, std::string_view message, const std::string& store) {
     if (auto t = after("no such table: ")) {
         std::string name = *t;
         if (auto dot = name.find('.'); dot != std::string::npos) name = name.substr(dot + 1);
-        return {store, "The Microsoft Jet database engine cannot find the input table or query '" + name + "'.",
-                code::kNoSuchTable};
+        return {store, "The database engine cannot find the input table or query '" + name + "'.", code::kNoSuchTable};
     }
     if (auto c = after("no such column: "))
         return {store, "Unknown field '" + *c + "': too few parameters. Expected 1.", code::kTooFewParameters};

@@ -144,10 +144,9 @@ Result<std::vector<FieldInfo>> Database::fields(std::string_view table) const {
     detail::Route r = route();
     auto t = r.conn->table(r.schema, table);
     if (!t)
-        return Error{
-            r.store(),
-            "The Microsoft Jet database engine cannot find the input table or query '" + std::string(table) + "'.",
-            code::kNoSuchTable};
+        return Error{r.store(),
+                     "The database engine cannot find the input table or query '" + std::string(table) + "'.",
+                     code::kNoSuchTable};
     return t->fields;
 }
 

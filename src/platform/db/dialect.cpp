@@ -851,7 +851,7 @@ std::string qualifiedTable(std::string_view schemaName, std::string_view table) 
 TableInfo requireTable(Schema& schema, const std::string& name) {
     auto t = schema.table(name);
     if (!t)
-        fail("The Microsoft Jet database engine cannot find the input table or query '" + name +
+        fail("The database engine cannot find the input table or query '" + name +
                  "'. Make sure it exists and that its name is spelled correctly.",
              code::kNoSuchTable);
     return *t;
