@@ -3,6 +3,7 @@
 
 #include "pelk/version.h"
 #include "platform/core/clock.h"
+#include "platform/os/tidy.h"
 #include "platform/print/printer.h"
 #include "platform/ui/program.h"
 #ifdef PELK_WITH_QT
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
         std::cerr << "pelkpos: PELKPOS_NOW is no date and time (write it as 2026-12-10 09:00:00).\n";
         return 2;
     }
+    pelk::os::tidyAfterEarlierRuns();
     pelk::print::removeSpoolLeftovers();
     pelk::installProgram();
 #ifdef PELK_WITH_QT

@@ -1,13 +1,20 @@
 #include "platform/os/files.h"
 
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
 #include <fstream>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <system_error>
+#include <thread>
 
 #include "platform/core/text.h"
 #include "platform/os/paths.h"
@@ -15,6 +22,7 @@
 namespace pelk::os {
 
 namespace fs = std::filesystem;
+using Steady = std::chrono::steady_clock;
 
 namespace {
 void setError(std::string* error, const std::string& why) {
@@ -141,21 +149,109 @@ bool deleteFile(std::string_view windowsPath, std::string* error) {
 
 bool makeFolder(std::string_view windowsPath, std::string* error) { return makeFolders(mapPath(windowsPath), error); }
 
-bool writeRaw(std::string_view target, std::string_view bytes, std::string* error) {
+namespace {
+
+struct RawWrite {
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+    RawResult result = RawResult::Failed;
+    std::string error;
+};
+
+// Opens without blocking and polls: a FIFO without a reader, or a port whose device is off,
+// would otherwise hold open(2) or write(2) for good. The device gets until `deadline` to answer.
+RawResult writeBefore(const fs::path& p, const std::string& bytes, Steady::time_point deadline, std::string& error) {
+    mode_t mode = keptPrivate(p) ? 0600 : 0666;
+    int fd = -1;
+    for (;;) {
+        fd = ::open(p.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, mode);
+        if (fd >= 0) break;
+        int e = errno;
+        if (e != ENXIO && e != EAGAIN && e != EBUSY && e != EINTR) {
+            error = std::string(std::strerror(e));
+            return RawResult::Failed;
+        }
+        if (Steady::now() >= deadline) {
+            error = "It did not open: " + std::string(std::strerror(e));
+            return RawResult::NoAnswer;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    std::size_t written = 0;
+    RawResult result = RawResult::Written;
+    while (written < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n > 0) {
+            written += static_cast<std::size_t>(n);
+            continue;
+        }
+        int e = n < 0 ? errno : EAGAIN;
+        if (e == EINTR) continue;
+        if (e != EAGAIN && e != EWOULDBLOCK) {
+            error = std::string(std::strerror(e));
+            result = RawResult::Failed;
+            break;
+        }
+        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Steady::now()).count();
+        pollfd pfd{fd, POLLOUT, 0};
+        if (left <= 0 || ::poll(&pfd, 1, static_cast<int>(left)) <= 0) {
+            error = "It did not take the bytes in time.";
+            result = RawResult::NoAnswer;
+            break;
+        }
+    }
+    ::close(fd);
+    return result;
+}
+
+}  // namespace
+
+RawResult writeRawWithin(std::string_view target, std::string_view bytes, std::chrono::milliseconds limit,
+                         std::string* error) {
     // A device path (/dev/usb/lp0) is used as it is; anything else is a Windows path.
     fs::path p = (!target.empty() && target[0] == '/') ? fs::path(std::string(target)) : mapPath(target);
-    std::ofstream out(p, std::ios::binary | std::ios::app);
-    if (!out) {
-        setError(error, "Cannot open " + std::string(target));
-        return false;
+    // A device that has just not answered gets one try only: the second copy of a receipt and
+    // the drawer pulse after it must not each make the clerk wait again.
+    static std::mutex silentMutex;
+    static std::map<fs::path, Steady::time_point> silentSince;
+    {
+        std::lock_guard lock(silentMutex);
+        auto it = silentSince.find(p);
+        if (it != silentSince.end() && Steady::now() - it->second < 3 * limit) limit = std::chrono::milliseconds(0);
     }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-        setError(error, "Cannot write to " + std::string(target));
-        return false;
+    auto remember = [&](RawResult r) {
+        std::lock_guard lock(silentMutex);
+        if (r == RawResult::NoAnswer)
+            silentSince.insert_or_assign(p, Steady::now());
+        else
+            silentSince.erase(p);
+        return r;
+    };
+    auto job = std::make_shared<RawWrite>();
+    Steady::time_point deadline = Steady::now() + limit;
+    // The thread holds its own copies: a device stuck in a system call keeps it, never the caller.
+    std::thread([job, p, text = std::string(bytes), deadline] {
+        std::string why;
+        RawResult r = writeBefore(p, text, deadline, why);
+        std::lock_guard lock(job->mutex);
+        job->result = r;
+        job->error = std::move(why);
+        job->finished = true;
+        job->done.notify_all();
+    }).detach();
+    std::unique_lock lock(job->mutex);
+    if (!job->done.wait_until(lock, deadline + std::chrono::milliseconds(250), [&] { return job->finished; })) {
+        setError(error, "Cannot write to " + std::string(target) + ": it did not take the bytes in time.");
+        return remember(RawResult::NoAnswer);
     }
-    return true;
+    if (job->result != RawResult::Written)
+        setError(error, "Cannot write to " + std::string(target) + ": " + job->error);
+    return remember(job->result);
+}
+
+bool writeRaw(std::string_view target, std::string_view bytes, std::string* error) {
+    return writeRawWithin(target, bytes, kRawWriteLimit, error) == RawResult::Written;
 }
 
 }  // namespace pelk::os

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -17,7 +18,15 @@ std::vector<std::string> findFiles(std::string_view windowsFolder, std::string_v
 bool copyFile(std::string_view from, std::string_view to, std::string* error = nullptr);
 bool deleteFile(std::string_view windowsPath, std::string* error = nullptr);
 bool makeFolder(std::string_view windowsPath, std::string* error = nullptr);
-// Writes raw bytes to a file or device (a printer port), appending.
+// How a raw write ended. A device that does not open, or does not take the bytes, within the
+// time limit did not answer: a printer switched off behind a port with no reader.
+enum class RawResult { Written, NoAnswer, Failed };
+inline constexpr std::chrono::milliseconds kRawWriteLimit{3000};
+// Writes raw bytes to a file or device (a printer port), appending, on a thread of its own:
+// the caller waits at most `limit`, however the device behaves. A file the program makes
+// under the root is private (0600).
+RawResult writeRawWithin(std::string_view windowsPathOrDevice, std::string_view bytes, std::chrono::milliseconds limit,
+                         std::string* error = nullptr);
 bool writeRaw(std::string_view windowsPathOrDevice, std::string_view bytes, std::string* error = nullptr);
 
 // What the program makes for itself (stores, printouts, exports, card records, the station's

@@ -78,6 +78,33 @@ std::string ensureApplication() {
     return {};
 }
 
+// The print server names papers its own way ("A4", "iso_a4_210x297mm", "na_letter_8.5x11in").
+QPageSize::PageSizeId pageSizeFor(std::string_view paper) {
+    std::string p = core::text::lower(paper);
+    static const std::array<std::pair<std::string_view, QPageSize::PageSizeId>, 11> kKnown{{
+        {"a3", QPageSize::A3},
+        {"a4", QPageSize::A4},
+        {"a5", QPageSize::A5},
+        {"a6", QPageSize::A6},
+        {"b5", QPageSize::B5},
+        {"letter", QPageSize::Letter},
+        {"legal", QPageSize::Legal},
+        {"executive", QPageSize::Executive},
+        {"tabloid", QPageSize::Tabloid},
+        {"ledger", QPageSize::Ledger},
+        {"folio", QPageSize::Folio},
+    }};
+    std::string_view key = p;
+    if (key.starts_with("iso_") || key.starts_with("na_") || key.starts_with("jis_")) {
+        key.remove_prefix(key.find('_') + 1);
+        key = key.substr(0, key.find('_'));
+    }
+    for (auto [name, id] : kKnown) {
+        if (key == name) return id;
+    }
+    return QPageSize::Letter;
+}
+
 QFont fontFor(const PrintedLine& line) {
     QFont f;
     // The Chinese font comes second, for the characters the first one lacks.
@@ -91,10 +118,10 @@ QFont fontFor(const PrintedLine& line) {
 }  // namespace
 
 std::string renderPdf(const std::vector<PrintedLine>& lines, int printQuality, const std::filesystem::path& file,
-                      const std::string& title) {
+                      const std::string& title, std::string_view paper) {
     if (std::string why = ensureApplication(); !why.empty()) return why;
     QPdfWriter writer(QString::fromStdString(file.string()));
-    writer.setPageSize(QPageSize(QPageSize::Letter));
+    writer.setPageSize(QPageSize(pageSizeFor(paper)));
     writer.setPageMargins(QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints), QPageLayout::Point);
     writer.setResolution(dotsPerInch(printQuality));
     writer.setCreator(QStringLiteral("Pelk POS"));
@@ -103,16 +130,24 @@ std::string renderPdf(const std::vector<PrintedLine>& lines, int printQuality, c
     QPainter painter;
     if (!painter.begin(&writer)) return "Cannot write " + file.string();
     const double pageHeight = writer.height();
+    const double pageWidth = writer.width();
     double y = 0;
     for (const auto& line : lines) {
         QFont font = fontFor(line);
+        const QString text = QString::fromStdString(line.text);
+        // A line that would run off the paper is drawn smaller, never cut: the folio's rules
+        // are wider than a page's printable width in the size the screens print them.
+        for (int tries = 0; tries < 4; ++tries) {
+            const double wide = QFontMetricsF(font, &writer).horizontalAdvance(text);
+            if (wide <= pageWidth) break;
+            font.setPointSizeF(font.pointSizeF() * pageWidth / wide * 0.995);
+        }
         QFontMetricsF fm(font, &writer);
         const double height = fm.lineSpacing();
         if (y > 0 && y + height > pageHeight) {
             writer.newPage();
             y = 0;
         }
-        const QString text = QString::fromStdString(line.text);
         const double baseline = y + fm.ascent();
         painter.setFont(font);
         painter.setPen(Qt::black);
@@ -131,7 +166,8 @@ std::string renderPdf(const std::vector<PrintedLine>& lines, int printQuality, c
 
 #else
 
-std::string renderPdf(const std::vector<PrintedLine>&, int, const std::filesystem::path&, const std::string&) {
+std::string renderPdf(const std::vector<PrintedLine>&, int, const std::filesystem::path&, const std::string&,
+                      std::string_view) {
     return "This program was built without its PDF renderer.";
 }
 

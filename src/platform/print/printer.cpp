@@ -3,15 +3,20 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <system_error>
 
 #include "platform/core/clock.h"
 #include "platform/os/files.h"
 #include "platform/os/paths.h"
+#include "platform/print/escpos.h"
 #include "platform/print/pdf_renderer.h"
 
 namespace pelk::print {
@@ -26,7 +31,7 @@ Journal& journalState() {
 }
 
 // Spool names sort by the clock; the count keeps two documents of one second apart.
-fs::path spoolBase(std::string* error) {
+fs::path spoolStamp(std::string* error) {
     fs::path folder = os::spoolFolder();
     std::error_code ec;
     bool made = !fs::exists(folder, ec);
@@ -40,26 +45,76 @@ fs::path spoolBase(std::string* error) {
     char stamp[32];
     std::snprintf(stamp, sizeof stamp, "%04d%02d%02d-%02d%02d%02d", now.date.year, now.date.month, now.date.day,
                   now.time.hour, now.time.minute, now.time.second);
-    for (int n = 1;; ++n) {
-        char name[48];
-        std::snprintf(name, sizeof name, "%s-%03d", stamp, n);
-        fs::path base = folder / name;
-        if (!fs::exists(base.string() + ".pdf", ec) && !fs::exists(base.string() + ".txt", ec)) return base;
+    return folder / stamp;
+}
+
+// A copy being written: hidden, named after its writer (this machine, this process, this
+// copy), so that stations sharing the spool never write into one file and only a dead
+// writer's copy is removed.
+std::string hostTag() {
+    char host[64] = "station";
+    ::gethostname(host, sizeof host - 1);
+    host[sizeof host - 1] = '\0';
+    for (char* c = host; *c; ++c) {
+        if (*c == '.' || *c == '/') *c = '-';
     }
+    return host;
 }
 
-// A copy being written: hidden, named after its writer, so that only a dead writer's is removed.
-fs::path partName(const fs::path& whole) {
-    return whole.parent_path() / ("." + whole.filename().string() + "." + std::to_string(::getpid()) + ".part");
+fs::path partName(const fs::path& folder, std::string_view kind) {
+    static std::atomic<unsigned> count{0};
+    return folder / ("." + hostTag() + "-" + std::to_string(++count) + "-" + std::string(kind) + "." +
+                     std::to_string(::getpid()) + ".part");
 }
 
-// Put in place only when whole, so that a printout killed half-way leaves no empty copy.
-bool putInPlace(const fs::path& part, const fs::path& whole) {
+// Claims the first free name of the stamp for both copies. A link never replaces a file,
+// so a station that picked the same name at the same moment keeps its own printout and
+// this one takes the next number.
+fs::path putInPlace(const fs::path& stamp, const fs::path& txtPart, const fs::path& pdfPart, std::string* error) {
     std::error_code ec;
-    fs::permissions(part, fs::perms::owner_read | fs::perms::owner_write, ec);
-    fs::rename(part, whole, ec);
-    if (ec) fs::remove(part, ec);
-    return !ec;
+    for (const fs::path& part : {txtPart, pdfPart}) {
+        if (!part.empty()) fs::permissions(part, fs::perms::owner_read | fs::perms::owner_write, ec);
+    }
+    auto place = [](const fs::path& part, const fs::path& whole) {
+        if (::link(part.c_str(), whole.c_str()) == 0) return 0;
+        if (errno == EEXIST) return EEXIST;
+        // A share that knows no hard links: the check and the rename are as close as it allows.
+        std::error_code e;
+        if (fs::exists(whole, e)) return EEXIST;
+        fs::rename(part, whole, e);
+        return e ? (e.value() ? e.value() : EIO) : 0;
+    };
+    for (int n = 1; n < 100000; ++n) {
+        char number[16];
+        std::snprintf(number, sizeof number, "-%03d", n);
+        fs::path base = stamp.string() + number;
+        fs::path txt = base.string() + ".txt", pdf = base.string() + ".pdf";
+        if (fs::exists(txt, ec) || fs::exists(pdf, ec)) continue;
+        int r = txtPart.empty() ? 0 : place(txtPart, txt);
+        if (r == EEXIST) continue;
+        if (r == 0 && !pdfPart.empty()) {
+            int rp = place(pdfPart, pdf);
+            if (rp == EEXIST) {
+                // Given back: the transcript went in by a rename where the share has no links.
+                if (!txtPart.empty() && !fs::exists(txtPart, ec))
+                    fs::rename(txt, txtPart, ec);
+                else if (!txtPart.empty())
+                    fs::remove(txt, ec);
+                continue;
+            }
+            r = rp;
+        }
+        for (const fs::path& part : {txtPart, pdfPart}) {
+            if (!part.empty()) fs::remove(part, ec);
+        }
+        if (r != 0) {
+            *error = "Cannot write " + base.string() + ": " + std::strerror(r);
+            return {};
+        }
+        return base;
+    }
+    *error = "Cannot find a free name in the spool folder for " + stamp.string();
+    return {};
 }
 
 std::string transcriptText(const std::vector<PrintedLine>& lines, std::string_view lineEnd) {
@@ -69,6 +124,10 @@ std::string transcriptText(const std::vector<PrintedLine>& lines, std::string_vi
         out += lineEnd;
     }
     return out;
+}
+
+std::string noAnswer(const PrinterInfo& p) {
+    return "The receipt printer " + p.DeviceName + " does not answer. Check that it is on and connected.";
 }
 
 void addError(std::string& all, const std::string& one) {
@@ -92,18 +151,47 @@ std::string Journal::portBytes() const {
     return out;
 }
 
+int spoolKeptDays() {
+    const char* v = std::getenv("PELKPOS_SPOOL_DAYS");
+    if (!v || !*v) return 90;
+    char* end = nullptr;
+    long days = std::strtol(v, &end, 10);
+    return *end == '\0' && days >= 1 && days <= 100000 ? static_cast<int>(days) : 90;
+}
+
 void removeSpoolLeftovers() {
     std::error_code ec;
+    const auto now = fs::file_time_type::clock::now();
+    const auto keep = std::chrono::hours(24) * spoolKeptDays();
     for (const auto& e : fs::directory_iterator(os::spoolFolder(), ec)) {
         std::string n = e.path().filename().string();
+        std::error_code old;
+        auto written = fs::last_write_time(e.path(), old);
+        if (!old && n[0] != '.' && e.is_regular_file(old) && now - written > keep) {
+            fs::remove(e.path(), old);
+            continue;
+        }
+        // A transcript is put in place just before its PDF; one alone for a while was killed
+        // between the two (a station printing now is given the while).
+        if (n.ends_with(".txt") && !old && now - written > std::chrono::minutes(10)) {
+            fs::path pdf = e.path();
+            pdf.replace_extension(".pdf");
+            if (!fs::exists(pdf, old)) {
+                fs::remove(e.path(), old);
+                continue;
+            }
+        }
         if (n.size() < 6 || n[0] != '.' || !n.ends_with(".part")) continue;
         std::string rest = n.substr(0, n.size() - 5);
         std::size_t dot = rest.rfind('.');
         if (dot == std::string::npos) continue;
         long pid = std::strtol(rest.c_str() + dot + 1, nullptr, 10);
+        // Another machine's writer cannot be asked whether it lives; its part is given a while.
+        bool mine = std::isdigit(static_cast<unsigned char>(n[1])) || n.starts_with("." + hostTag() + "-");
+        if (!mine && (old || now - written < std::chrono::minutes(10))) continue;
         // A writer still alive is printing now.
-        if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) == 0) continue;
-        if (pid > 0 && errno == EPERM) continue;
+        if (mine && pid > 0 && ::kill(static_cast<pid_t>(pid), 0) == 0) continue;
+        if (mine && pid > 0 && errno == EPERM) continue;
         std::error_code gone;
         fs::remove(e.path(), gone);
     }
@@ -130,42 +218,53 @@ std::string Printer::EndDoc() {
     lines_.clear();
     std::optional<PrinterInfo> target = currentPrinter();
 
+    std::error_code ec;
     PrintedDocument doc;
     doc.printer = target ? target->DeviceName : std::string();
     doc.lines = lines;
     std::string errors;
 
     std::string why;
-    fs::path base = spoolBase(&why);
+    fs::path stamp = spoolStamp(&why);
     addError(errors, why);
-    if (!base.empty()) {
-        fs::path txt = base.string() + ".txt";
-        std::ofstream out(partName(txt), std::ios::binary);
+    if (!stamp.empty()) {
+        fs::path txtPart = partName(stamp.parent_path(), "txt");
+        std::ofstream out(txtPart, std::ios::binary);
         out << transcriptText(lines, "\n");
         out.close();
-        if (out && putInPlace(partName(txt), txt))
-            doc.transcript = txt;
-        else
-            addError(errors, "Cannot write " + txt.string());
-
-        fs::path pdf = base.string() + ".pdf";
-        std::string failed = detail::renderPdf(lines, PrintQuality, partName(pdf), base.filename().string());
-        if (failed.empty() && !putInPlace(partName(pdf), pdf)) failed = "Cannot write " + pdf.string();
-        if (failed.empty())
-            doc.pdf = pdf;
-        else
+        if (!out) {
+            addError(errors, "Cannot write " + txtPart.string());
+            fs::remove(txtPart, ec);
+            txtPart.clear();
+        }
+        fs::path pdfPart = partName(stamp.parent_path(), "pdf");
+        std::string paper = target ? target->Paper : std::string();
+        std::string failed = detail::renderPdf(lines, PrintQuality, pdfPart, stamp.filename().string(), paper);
+        if (!failed.empty()) {
             addError(errors, "The printout could not be drawn: " + failed);
+            fs::remove(pdfPart, ec);
+            pdfPart.clear();
+        }
+        if (!txtPart.empty() || !pdfPart.empty()) {
+            std::string placed;
+            fs::path base = putInPlace(stamp, txtPart, pdfPart, &placed);
+            addError(errors, placed);
+            if (!base.empty() && !txtPart.empty()) doc.transcript = base.string() + ".txt";
+            if (!base.empty() && !pdfPart.empty()) doc.pdf = base.string() + ".pdf";
+        }
     }
 
     std::string device = target ? rawTarget(*target) : std::string();
     if (target && !target->Queue.empty()) {
         if (!doc.pdf.empty()) detail::submitJob(target->Queue, doc.pdf);
     } else if (!device.empty()) {
-        // A device printer on a port (a receipt printer) takes the text itself.
+        // A device printer on a port (a receipt printer) takes the text itself, as ESC/POS.
         std::string failed;
-        if (!os::writeRaw(device, transcriptText(lines, "\r\n"), &failed)) {
+        os::RawResult r = os::writeRawWithin(device, escposDocument(lines), os::kRawWriteLimit, &failed);
+        if (r == os::RawResult::NoAnswer)
+            addError(errors, noAnswer(*target));
+        else if (r == os::RawResult::Failed)
             addError(errors, "The printer " + target->DeviceName + " did not take the printout: " + failed);
-        }
     } else if (!target) {
         if (!doc.pdf.empty()) detail::submitJob("", doc.pdf);
     } else {
@@ -187,7 +286,9 @@ std::string writeToPort(std::string_view bytes) {
     std::string device = rawTarget(*target);
     if (device.empty()) return "The port " + target->Port + " of " + target->DeviceName + " takes no raw bytes.";
     std::string why;
-    if (!os::writeRaw(device, bytes, &why)) return why;
+    os::RawResult r = os::writeRawWithin(device, bytes, os::kRawWriteLimit, &why);
+    if (r == os::RawResult::NoAnswer) return noAnswer(*target);
+    if (r == os::RawResult::Failed) return why;
     journalState().portWrites.push_back({device, std::string(bytes)});
     return {};
 }

@@ -58,9 +58,11 @@ public:
     // feed inside the text ends a line there, as it does on paper.
     void print(std::string_view text = {});
 
-    // Ends the document: keeps a PDF and a plain-text transcript (one line a line) in the
-    // spool folder, then sends it to the current printer: a print-server queue off this
-    // thread, a device port as plain text at once. Returns "" or why something failed, for
+    // Ends the document: keeps a PDF (on the paper of the current printer's queue) and a
+    // plain-text transcript (one line a line) in the spool folder, under a name no other
+    // station's printout takes, then sends it to the current printer: a print-server queue off
+    // this thread, a device port as ESC/POS (escposDocument) within os::kRawWriteLimit, a
+    // device that does not answer being told. Returns "" or why something failed, for
     // the screen to tell the clerk; a failure of the print server itself shows later, through
     // takeJobFailures(). A document with no line prints nothing, as before.
     std::string EndDoc();
@@ -72,14 +74,19 @@ private:
     std::vector<PrintedLine> lines_;
 };
 
-// Removes the copies that printouts killed half-way left in the spool folder (run at start).
+// Tidies the spool folder at start: removes the copies that printouts killed half-way left
+// (hidden parts of dead writers, a transcript left without its PDF) and every printout older
+// than spoolKeptDays(), so the spool does not grow for ever.
 void removeSpoolLeftovers();
+// How many days printouts stay in the spool: PELKPOS_SPOOL_DAYS when it is a whole number of
+// at least 1, else 90.
+int spoolKeptDays();
 
 // The one Printer object of the program.
 Printer& printer();
 
 // Writes raw bytes (the cash-drawer pulse) to the current printer's port: its device, or its
-// port when that is a path. Returns "" or why nothing was written.
+// port when that is a path, within os::kRawWriteLimit. Returns "" or why nothing was written.
 std::string writeToPort(std::string_view bytes);
 
 }  // namespace pelk::print

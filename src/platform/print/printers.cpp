@@ -185,10 +185,32 @@ std::vector<PrinterInfo> parseLpstat(std::string_view output) {
     return out;
 }
 
+std::string parsePageSize(std::string_view output) {
+    while (!output.empty()) {
+        std::size_t nl = output.find('\n');
+        std::string_view line = output.substr(0, nl);
+        output = nl == std::string_view::npos ? std::string_view() : output.substr(nl + 1);
+        if (!line.starts_with("PageSize/") && !line.starts_with("PageSize:") && !line.starts_with("media/") &&
+            !line.starts_with("media:"))
+            continue;
+        std::size_t star = line.find(" *", line.find(':'));
+        if (star == std::string_view::npos) continue;
+        std::string_view choice = line.substr(star + 2);
+        choice = choice.substr(0, choice.find_first_of(" \t\r"));
+        if (!choice.empty()) return std::string(choice);
+    }
+    return {};
+}
+
 std::vector<PrinterInfo> CupsPrintServer::queues() {
     auto r = detail::runCommand({"lpstat", "-v"}, kLookupTimeout);
     if (!r.started || r.timedOut) return {};
-    return parseLpstat(r.output);
+    std::vector<PrinterInfo> found = parseLpstat(r.output);
+    for (auto& q : found) {
+        auto options = detail::runCommand({"lpoptions", "-p", q.Queue, "-l"}, kLookupTimeout);
+        if (options.started && !options.timedOut && options.exitCode == 0) q.Paper = parsePageSize(options.output);
+    }
+    return found;
 }
 
 std::string CupsPrintServer::submit(const std::string& queue, const std::filesystem::path& pdf) {

@@ -21,6 +21,9 @@ struct PrinterInfo {
     std::string Device = {};
     // The print-server queue that takes its documents; CUPS printers have their own name here.
     std::string Queue = {};
+    // The paper the queue holds, as the print server names it ("A4", "Letter"); "" when it
+    // says nothing, which prints on Letter.
+    std::string Paper = {};
 
     friend bool operator==(const PrinterInfo&, const PrinterInfo&) = default;
 };
@@ -49,6 +52,10 @@ public:
     std::vector<PrinterInfo> queues() override;
     std::string submit(const std::string& queue, const std::filesystem::path& pdf) override;
 };
+
+// Reads the default paper of `lpoptions -p QUEUE -l` output: the starred choice of its
+// PageSize (or media) line; "" when there is none.
+std::string parsePageSize(std::string_view output);
 
 // Reads `lpstat -v` output: "device for QUEUE: URI" lines, in the order given.
 std::vector<PrinterInfo> parseLpstat(std::string_view output);
@@ -94,9 +101,10 @@ std::string loadStationPrinters();
 
 // The Printers collection: the configured printers in their order, then the print server's
 // queues in the server's order. The queues are looked up in the background and kept for a
-// while; this call waits for a first answer at most `firstWait`, and afterwards never, so a
-// dead print server costs the screen nothing but the queues it does not list.
-std::vector<PrinterInfo> printers(std::chrono::milliseconds firstWait = std::chrono::milliseconds(200));
+// while; the first call waits for the server's first answer as long as it takes to come, at
+// most `firstWait` (a lookup is given up after some seconds anyway), and later calls never
+// wait, so a dead print server costs the screen one wait and nothing else.
+std::vector<PrinterInfo> printers(std::chrono::milliseconds firstWait = std::chrono::milliseconds(8000));
 
 // The current printer, which every printout and every raw write goes to. Empty means the
 // machine's default printer (the print server's default destination); a selection stays in

@@ -12,6 +12,7 @@
 #include "platform/os/paths.h"
 #include "platform/print/pdf_renderer.h"
 #include "print_fixture.h"
+#include "support/escpos_decode.h"
 
 namespace pelk::print {
 namespace {
@@ -282,6 +283,7 @@ TEST_F(PrintTest, ASpoolThatCannotBeWrittenIsReportedAndTheDocumentStillCounts) 
     EXPECT_TRUE(server->jobs().empty());
 }
 
+// A receipt printer speaks ESC/POS: it gets its commands around the text, each copy cut off.
 TEST_F(PrintTest, ADevicePrinterTakesTheTextOnItsPort) {
     fs::create_directories(os::mapPath("C:\\ports"));
     setConfiguredPrinters({{"Receipt", "C:\\ports\\COM1"}});
@@ -290,7 +292,9 @@ TEST_F(PrintTest, ADevicePrinterTakesTheTextOnItsPort) {
     printer().print();
     printer().print("Total: 8.50  ");
     ASSERT_EQ(printer().EndDoc(), "");
-    EXPECT_EQ(readFile(os::mapPath("C:\\ports\\COM1")), "Pelk Inn\r\n\r\nTotal: 8.50  \r\n");
+    EXPECT_EQ(test::decodeEscPos(readFile(os::mapPath("C:\\ports\\COM1"))),
+              (std::vector<std::string>{"init", "codepage 0", "text Pelk Inn", "lf", "lf", "text Total: 8.50  ", "lf",
+                                        "feed 4", "cut 1"}));
     expectValidPdf(journal().documents.at(0).pdf);
     ASSERT_TRUE(waitForJobs(std::chrono::seconds(10)));
     EXPECT_TRUE(server->jobs().empty());
