@@ -3,10 +3,13 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "folio/frmRooms.h"
 #include "platform/core/datetime.h"
+#include "platform/db/database.h"
 #include "platform/db/quoting.h"
+#include "platform/db/recordset.h"
 #include "platform/os/paths.h"
 #include "reservations/frmChkDate.h"
 #include "reservations/frmReservAdd.h"
@@ -46,13 +49,6 @@ const std::array<Floor, 7> kFloors = {{
     {&frmMap::cmdFlrF, "6th Flr", "6th Floor", "R6", 8, "szMB"},
     {&frmMap::cmdFlrG, "7th Flr", "7th Floor", "R7", 8, "szRPty"},
 }};
-
-// A date field of the current row; absent when it holds none.
-std::optional<core::Date> dateOf(ui::DataRecordset& row, std::string_view field) {
-    auto value = row.field(field);
-    if (!value || value->isNull()) return std::nullopt;
-    return core::parseDate(value->toText());
-}
 
 std::string textOf(ui::DataRecordset& row, std::string_view field) {
     auto value = row.field(field);
@@ -213,6 +209,7 @@ void frmMap::drawFloor(int floor) {
     lblFlrs.setCaption(f.title);
     HideAllRoomButtons();
     ui::DataRecordset& rooms = datRoom.Recordset();
+    std::vector<int> shown;
     for (int i = f.first; i <= settings::kRoomPositions; ++i) {
         position_ = i;
         ui::CommandButton& room = cmdRoom(i);
@@ -222,7 +219,65 @@ void frmMap::drawFloor(int floor) {
         room.setCaption(textOf(rooms, f.column));
         if (room.caption().empty()) continue;
         room.setVisible(true);
+        shown.push_back(i);
+    }
+    readFloorStays(shown);
+    for (int i : shown) {
+        position_ = i;
         ColourRoomButton();
+    }
+}
+
+// Only the stays that can mark a room for the mode are asked for: those arriving on the check-in
+// day, leaving on the check-out day, or those the collision rule can take against the map's stay.
+// Without such a day (or with another mode) no stay marks a room. Each alternative names the rooms
+// with its dates, so that the index on a room and a date serves it. A store that cannot be read
+// leaves the rooms vacant: its data control told the clerk when it opened.
+void frmMap::readFloorStays(const std::vector<int>& positions) {
+    staysAt_.assign(settings::kRoomPositions + 1, {});
+    if (positions.empty()) return;
+    const std::string& mode = lblMode.caption();
+    std::vector<std::string> dates;
+    // A date field may hold a time of day too.
+    auto onDay = [&dates](const char* field, std::string_view text) {
+        if (auto day = core::parseDate(text))
+            dates.push_back("[" + std::string(field) + "] >= " + db::dateLiteral(*day) + " AND [" + field + "] < " +
+                            db::dateLiteral(core::addDays(*day, 1)));
+    };
+    if (mode == "ChkI") {
+        onDay("szDate_in", txtDateIn.text());
+    } else if (mode == "ChkO") {
+        onDay("szDate_Out", txtDateOut.text());
+    } else if (mode == "Reserv") {
+        auto arrival = core::parseDate(txtDateIn.text());
+        auto departure = core::parseDate(txtDateOut.text());
+        if (arrival && departure) dates = collidingStaysCriteria("szDate_in", "szDate_Out", *arrival, *departure);
+    }
+    if (dates.empty()) return;
+    std::vector<std::string> names;
+    for (int i : positions) names.push_back(cmdRoom(i).caption());
+    std::string rooms = roomsCriterion("szRoom1", names), where;
+    for (const std::string& d : dates) where += (where.empty() ? "(" : " OR (") + rooms + " AND " + d + ")";
+    auto store = db::Database::open(datVRoom.databaseName());
+    if (!store) return;
+    auto stays = store->openRecordset("SELECT szRoom1, szDate_in, szDate_Out, sLast_na, szID_type, szID_nu FROM " +
+                                      std::string(kReservationTable) + " WHERE " + where);
+    // Every row is read: taken at once, rather than the first alone and then the rest.
+    if (!stays || stays->recordCount() == 0) return;
+    auto text = [&](int field) {
+        auto value = stays->field(field);
+        return value ? value->toText() : std::string();
+    };
+    auto date = [&](int field) -> std::optional<core::Date> {
+        auto value = stays->field(field);
+        if (!value || value->isNull()) return std::nullopt;
+        return core::parseDate(value->toText());
+    };
+    for (db::Status st = stays->MoveFirst(); st && !stays->eof(); st = stays->MoveNext()) {
+        std::string room = text(0);
+        RoomStay stay{date(1), date(2), text(3), !text(4).empty() || !text(5).empty()};
+        for (int i : positions)
+            if (sameRoom(room, cmdRoom(i).caption())) staysAt_[static_cast<std::size_t>(i)].push_back(stay);
     }
 }
 
@@ -235,57 +290,49 @@ void frmMap::HideAllRoomButtons() {
 }
 
 // The room starts vacant, which also clears what the floor drawn before left on its buttons;
-// each of its stays that matches the mode marks it, and the last such decides.
+// each of its stays that matches the mode marks it, and the last such in stored order decides.
 void frmMap::ColourRoomButton() {
     MarkVacant();
-    std::string criterion = roomCriterion("szRoom1", cmdRoom(position_).caption());
-    ui::DataRecordset& stays = datVRoom.Recordset();
     const std::string& mode = lblMode.caption();
-    for (db::Status found = stays.FindFirst(criterion); found && !stays.noMatch(); found = stays.FindNext(criterion)) {
+    for (const RoomStay& stay : staysAt_[static_cast<std::size_t>(position_)]) {
         if (mode == "ChkI")
-            MarkCheckInDay();
+            MarkCheckInDay(stay);
         else if (mode == "ChkO")
-            MarkCheckOutDay();
+            MarkCheckOutDay(stay);
         else if (mode == "Reserv")
-            MarkOverlappingStay();
+            MarkOverlappingStay(stay);
     }
 }
 
-void frmMap::MarkCheckInDay() {
-    auto arrival = dateOf(datVRoom.Recordset(), "szDate_in");
+void frmMap::MarkCheckInDay(const RoomStay& stay) {
     auto day = core::parseDate(txtDateIn.text());
-    if (arrival && day && *arrival == *day) MarkOccupied();
+    if (stay.arrival && day && *stay.arrival == *day) MarkOccupied(stay);
 }
 
-void frmMap::MarkCheckOutDay() {
-    ui::DataRecordset& stay = datVRoom.Recordset();
-    auto departure = dateOf(stay, "szDate_Out");
+void frmMap::MarkCheckOutDay(const RoomStay& stay) {
     auto day = core::parseDate(txtDateOut.text());
-    if (!departure || !day || *departure != *day) return;
+    if (!stay.departure || !day || *stay.departure != *day) return;
     cmdRoom(position_).setBackColor(kDueOut);
     ui::CommandButton& name = cmdName(position_);
     name.setBackColor(kDueOut);
-    name.setCaption(textOf(stay, "sLast_na"));
+    name.setCaption(stay.lastName);
     name.setVisible(true);
 }
 
 // Map dates that are not dates collide with nothing: the room stays as MarkVacant left it.
-void frmMap::MarkOverlappingStay() {
+void frmMap::MarkOverlappingStay(const RoomStay& stay) {
     auto arrival = core::parseDate(txtDateIn.text());
     auto departure = core::parseDate(txtDateOut.text());
     if (!arrival || !departure) return;
-    ui::DataRecordset& stay = datVRoom.Recordset();
-    if (staysCollide({dateOf(stay, "szDate_in"), dateOf(stay, "szDate_Out")}, *arrival, *departure)) MarkOccupied();
+    if (staysCollide({stay.arrival, stay.departure}, *arrival, *departure)) MarkOccupied(stay);
 }
 
 // Red while the stay is only reserved, yellow once the guest's identity document is recorded.
-void frmMap::MarkOccupied() {
-    ui::DataRecordset& stay = datVRoom.Recordset();
+void frmMap::MarkOccupied(const RoomStay& stay) {
     ui::CommandButton& name = cmdName(position_);
     name.setVisible(true);
-    name.setCaption(textOf(stay, "sLast_na"));
-    bool inHouse = !textOf(stay, "szID_type").empty() || !textOf(stay, "szID_nu").empty();
-    ui::Color colour = inHouse ? kInHouse : kReserved;
+    name.setCaption(stay.lastName);
+    ui::Color colour = stay.documented ? kInHouse : kReserved;
     cmdRoom(position_).setBackColor(colour);
     name.setBackColor(colour);
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "platform/core/datetime.h"
 #include "platform/ui/control_array.h"
 #include "platform/ui/data.h"
 #include "platform/ui/ui.h"
@@ -81,13 +84,21 @@ public:
     // Copies the current row of datVRoom into the room screen.
     void FillRoomScreenFromReservation();
 
+    // A stay of a room of the floor being drawn, as the colours read it.
+    struct RoomStay {
+        std::optional<core::Date> arrival, departure;
+        std::string lastName;
+        bool documented = false;  // the guest's identity document is recorded
+    };
+
     void HideAllRoomButtons();
-    // Colours the room at the current position for the map's mode and dates.
+    // Colours the room at the current position for the map's mode and dates, by its stays read
+    // for the floor.
     void ColourRoomButton();
-    void MarkCheckInDay();
-    void MarkCheckOutDay();
-    void MarkOverlappingStay();
-    void MarkOccupied();
+    void MarkCheckInDay(const RoomStay& stay);
+    void MarkCheckOutDay(const RoomStay& stay);
+    void MarkOverlappingStay(const RoomStay& stay);
+    void MarkOccupied(const RoomStay& stay);
     void MarkVacant();
 
     // The room states, as the colours of the room buttons.
@@ -103,9 +114,14 @@ private:
     void moveDate(ui::TextBox& box, int days);
     // Draws floor `floor` (1 to 7).
     void drawFloor(int floor);
+    // Reads, in one query, the stays of the rooms shown at `positions` that can mark them for
+    // the map's mode and dates, each under every position of its room, in stored order.
+    void readFloorStays(const std::vector<int>& positions);
 
     // The position being drawn and coloured (1 to 45).
     int position_ = 1;
+    // The stays read for the floor drawn, by position.
+    std::vector<std::vector<RoomStay>> staysAt_;
 };
 
 }  // namespace pelk::reservations

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -271,6 +272,120 @@ TEST_F(RoomMap, EachRoomIsColouredByItsStaysForTheMode) {
         map.Unload();
     }
     EXPECT_TRUE(prompts().empty());
+}
+
+// The map reads a floor's stays in one query: each room takes only its own stays, whole name and
+// either case, however the names of a floor begin one another; the arrows read the floor again.
+TEST_F(RoomMap, EachRoomOfAFloorTakesItsOwnStays) {
+    const std::vector<std::string> rooms = {"10", "105", "1", "12A", "O'Hara", "101"};
+    for (std::size_t k = 0; k < rooms.size(); ++k) room(static_cast<int>(k) + 1, "R1", rooms[k]);
+    for (const char* stay :
+         {"'105', #3/5/2026#, #3/8/2026#, 'Doe', NULL", "'10', #3/6/2026#, #3/7/2026#, 'Roe', 'R1'",
+          "'12a', #3/5/2026 11:00:00 PM#, #3/6/2026#, 'Poe', NULL", "'O''Hara', #3/5/2026#, #3/6/2026#, 'Hay', 'H1'",
+          "'1', #3/4/2026#, #3/5/2026#, 'Moe', NULL", "'2', #3/5/2026#, #3/6/2026#, 'Lee', NULL"})
+        run("ZuReserv.mdb",
+            std::string("INSERT INTO tblReserv (szRoom1, szDate_in, szDate_Out, sLast_na, szID_nu) VALUES (") + stay +
+                ")");
+    struct Shown {
+        ui::Color colour;
+        const char* name;  // nullptr: the name button hidden
+    };
+    const ui::Color vacant = frmMap::kVacant, red = frmMap::kReserved, yellow = frmMap::kInHouse,
+                    white = frmMap::kDueOut;
+    frmMap& map = open("ChkI", "3/5/2026", "3/5/2026");
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&map.lblDIn, &map.txtDateIn, &map.cmdLess, &map.cmdMore})
+        c->setVisible(true);
+    auto expectFloor = [&](const std::vector<Shown>& expected) {
+        for (std::size_t k = 0; k < expected.size(); ++k) {
+            int i = static_cast<int>(k) + 1;
+            SCOPED_TRACE(map.cmdRoom(i).caption());
+            EXPECT_EQ(map.cmdRoom(i).caption(), rooms[k]);
+            EXPECT_EQ(map.cmdRoom(i).backColor(), expected[k].colour);
+            ASSERT_EQ(map.cmdName(i).visible(), expected[k].name != nullptr);
+            if (expected[k].name) EXPECT_EQ(map.cmdName(i).caption(), expected[k].name);
+        }
+    };
+    {
+        SCOPED_TRACE("arriving 3/5/2026");
+        expectFloor(
+            {{vacant, nullptr}, {red, "Doe"}, {vacant, nullptr}, {red, "Poe"}, {yellow, "Hay"}, {vacant, nullptr}});
+    }
+    ASSERT_TRUE(ui::input::click(map.cmdMore));
+    {
+        SCOPED_TRACE("arriving 3/6/2026");
+        expectFloor({{yellow, "Roe"},
+                     {vacant, nullptr},
+                     {vacant, nullptr},
+                     {vacant, nullptr},
+                     {vacant, nullptr},
+                     {vacant, nullptr}});
+    }
+    map.lblMode.setCaption("ChkO");
+    ASSERT_TRUE(ui::input::click(map.cmdFlrA));
+    {
+        SCOPED_TRACE("leaving 3/5/2026");
+        expectFloor({{vacant, nullptr},
+                     {vacant, nullptr},
+                     {white, "Moe"},
+                     {vacant, nullptr},
+                     {vacant, nullptr},
+                     {vacant, nullptr}});
+    }
+    EXPECT_TRUE(prompts().empty());
+}
+
+// The stays the map reads for a stay being booked hold every one the collision rule takes: over
+// stays and chosen stays of three years, either way round, stored with a time of day or without.
+TEST_F(RoomMap, TheStaysReadForABookingHoldEveryOneThatCollides) {
+    std::vector<core::Date> days;
+    for (int year : {2025, 2026, 2027})
+        for (int month : {1, 3, 4, 12})
+            for (int d : {2, 5, 20}) days.push_back(day(year, month, d));
+    const std::string store = os::programPath("ZuReserv.mdb");
+    {
+        db::UnitOfWork work;
+        ASSERT_TRUE(work.begin({store}));
+        auto stays = work.store(store);
+        ASSERT_TRUE(stays);
+        for (std::size_t i = 0; i < days.size(); ++i)
+            for (std::size_t j = 0; j < days.size(); ++j) {
+                std::string in = core::shortDate(days[i]) + (j % 2 ? " 11:00:00 PM" : "");
+                std::string out = core::shortDate(days[j]) + (i % 3 ? "" : " 6:00:00 AM");
+                ASSERT_TRUE(stays->execute("INSERT INTO tblReserv (sLast_na, szDate_in, szDate_Out) VALUES ('" +
+                                           std::to_string(i * days.size() + j) + "', #" + in + "#, #" + out + "#)"));
+            }
+        ASSERT_TRUE(work.commit());
+    }
+    auto stays = db::Database::open(store);
+    ASSERT_TRUE(stays);
+    auto taken = [&](const core::Date& c1, const core::Date& c2) {
+        std::vector<char> read(days.size() * days.size(), 0);
+        std::string where;
+        for (const std::string& c : collidingStaysCriteria("szDate_in", "szDate_Out", c1, c2))
+            where += (where.empty() ? "(" : " OR (") + c + ")";
+        auto rows = stays->openRecordset("SELECT sLast_na FROM tblReserv WHERE " + where);
+        EXPECT_TRUE(rows) << rows.error().message();
+        if (!rows) return read;
+        for (db::Status st = rows->MoveFirst(); st && !rows->eof(); st = rows->MoveNext())
+            read[std::stoul(rows->field(0)->toText())] = 1;
+        return read;
+    };
+    for (const core::Date& c1 : days)
+        for (const core::Date& c2 : days) {
+            std::vector<char> read = taken(c1, c2);
+            for (std::size_t i = 0; i < days.size(); ++i)
+                for (std::size_t j = 0; j < days.size(); ++j)
+                    if (staysCollide({days[i], days[j]}, c1, c2))
+                        EXPECT_TRUE(read[i * days.size() + j])
+                            << core::shortDate(days[i]) << "-" << core::shortDate(days[j]) << " against "
+                            << core::shortDate(c1) << "-" << core::shortDate(c2);
+        }
+    // A stay wholly within another year is left in the store.
+    std::vector<char> read = taken(day(2026, 3, 5), day(2026, 3, 20));
+    for (std::size_t i = 0; i < days.size(); ++i)
+        for (std::size_t j = i; j < days.size(); ++j)
+            if (days[i].year == days[j].year && days[i].year != 2026)
+                EXPECT_FALSE(read[i * days.size() + j]) << core::shortDate(days[i]) << "-" << core::shortDate(days[j]);
 }
 
 TEST_F(RoomMap, APositionDrawnOnTheNextFloorForgetsTheStateOfTheFloorBefore) {

@@ -3,8 +3,8 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <bit>
 #include <optional>
-#include <unordered_map>
 #include <unordered_set>
 
 #include "platform/core/text.h"
@@ -18,6 +18,18 @@ namespace {
 
 using dialect::quoteIdent;
 
+// The places in a keyset of the rows one criterion takes, in order, as found at one clerk
+// action: a FindNext of the same action looks the next place up here instead of asking the
+// file again. Any write of this station counts as an action, so a list never outlives one.
+struct Matches {
+    std::string criteria;  // as translated
+    std::uint64_t at = 0;  // actionCount() when found
+    // The unit of work it was found in, if any: what one holds is not what the file holds once
+    // it is left without a commit.
+    const UnitOfWork* work = nullptr;
+    std::vector<std::size_t> places;
+};
+
 // The rows of a recordset once it is positioned: identities in order, the ones deleted
 // through it marked. A snapshot keeps its rows' values too (identity = index). Clones
 // share it, so a row added or deleted through one is added or deleted in all.
@@ -26,19 +38,48 @@ struct Keyset {
     std::vector<char> dead;
     std::size_t live = 0;
     std::vector<std::vector<core::Value>> rows;
-    std::unordered_map<std::int64_t, std::size_t> index;
+    // A row is placed by its identity: by halving while the identities run in order (a table
+    // read in its own order), else through an index made once for the keyset: open addressing
+    // over a table at most half full, a slot holding an identity and its place + 1 (0: empty),
+    // made in one pass without an allocation per row.
+    bool ascending = true;
+    std::vector<std::pair<std::int64_t, std::size_t>> slots;
+    int shift = 64;
     std::size_t indexed = 0;
+    // The match lists of the criteria found with lately, shared by the clones.
+    std::vector<std::shared_ptr<const Matches>> matches;
 
     void append(std::int64_t id) {
+        if (!ids.empty() && id <= ids.back()) ascending = false;
         ids.push_back(id);
         dead.push_back(0);
         ++live;
     }
     std::optional<std::size_t> find(std::int64_t id) {
-        for (; indexed < ids.size(); ++indexed) index.emplace(ids[indexed], indexed);
-        auto it = index.find(id);
-        if (it == index.end()) return std::nullopt;
-        return it->second;
+        if (ascending) {
+            auto at = std::lower_bound(ids.begin(), ids.end(), id);
+            if (at == ids.end() || *at != id) return std::nullopt;
+            return static_cast<std::size_t>(at - ids.begin());
+        }
+        if (slots.empty() || slots.size() < 2 * ids.size()) {
+            std::size_t size = std::bit_ceil(std::max<std::size_t>(2 * ids.size(), 16));
+            slots.assign(size, {0, 0});
+            shift = 64 - std::countr_zero(size);
+            indexed = 0;
+        }
+        std::size_t mask = slots.size() - 1;
+        for (; indexed < ids.size(); ++indexed) {
+            std::size_t h = slotOf(ids[indexed]);
+            while (slots[h].second != 0) h = (h + 1) & mask;
+            slots[h] = {ids[indexed], indexed + 1};
+        }
+        for (std::size_t h = slotOf(id); slots[h].second != 0; h = (h + 1) & mask)
+            if (slots[h].first == id) return slots[h].second - 1;
+        return std::nullopt;
+    }
+    // Identities often run on by one: a multiplying hash spreads them over the whole table.
+    std::size_t slotOf(std::int64_t id) const {
+        return static_cast<std::size_t>((static_cast<std::uint64_t>(id) * 0x9E3779B97F4A7C15ull) >> shift);
     }
 };
 
@@ -48,8 +89,8 @@ struct Keyset {
 constexpr std::size_t kFirstWindow = 1;
 constexpr std::size_t kLastWindow = 128;
 constexpr std::size_t kListed = 64;
-// Up to this many rows taken by a find are placed in the order one by one.
-constexpr std::size_t kFewMatches = 16;
+// The match lists a keyset keeps: a clerk action rarely finds with more criteria than this.
+constexpr std::size_t kKeptMatchLists = 4;
 
 Error noCurrent(const std::string& store) { return {store, "No current record.", code::kNoCurrentRecord}; }
 Error deletedRow(const std::string& store) { return {store, "Record is deleted.", code::kRecordDeleted}; }
@@ -110,6 +151,13 @@ struct Recordset::Impl {
     std::uint64_t heldAt = 0;
     std::size_t window = kFirstWindow;
     long lastLoaded = -1;  // the keyset position of the row read last: is this a walk, which way
+    // The match list the last find landed by, and where on it: the finds that go on along it
+    // have their rows read ahead together, as a walk does.
+    std::shared_ptr<const Matches> landedBy;
+    std::size_t landedAt = 0;
+    bool landedForward = true;
+    const Matches* lastLoadedList = nullptr;  // the list of the row read last, and its place on it
+    std::size_t lastLoadedAt = 0;
 
     EditMode mode = EditMode::None;
     bool counterPending = false;  // an added row whose automatic number is not taken yet
@@ -146,6 +194,7 @@ struct Recordset::Impl {
         deleted = false;
         invalid = false;
         mode = EditMode::None;
+        landedBy.reset();
     }
 
     // --- taking the rows --------------------------------------------------------------
@@ -300,13 +349,23 @@ struct Recordset::Impl {
                 heldAt = now;
                 window = kFirstWindow;
             }
-            bool walking = lastLoaded == pos - 1 || lastLoaded == pos + 1;
-            bool backward = lastLoaded == pos + 1;
+            bool walking, backward;
+            if (landedBy) {
+                walking = lastLoadedList == landedBy.get() &&
+                          (landedForward ? lastLoadedAt + 1 == landedAt : lastLoadedAt == landedAt + 1);
+                backward = !landedForward;
+                lastLoadedList = landedBy.get();
+                lastLoadedAt = landedAt;
+            } else {
+                walking = lastLoaded == pos - 1 || lastLoaded == pos + 1;
+                backward = lastLoaded == pos + 1;
+                lastLoadedList = nullptr;
+            }
             lastLoaded = pos;
             auto slot = held.find(*id);
             if (!slot) {
                 if (!walking) window = kFirstWindow;
-                if (Status st = readWindow(backward); !st) {
+                if (Status st = landedBy ? readMatches() : readWindow(backward); !st) {
                     rowLoaded = false;
                     return st;
                 }
@@ -355,11 +414,27 @@ struct Recordset::Impl {
             auto id = keys->ids[static_cast<std::size_t>(p)];
             if (!keys->dead[static_cast<std::size_t>(p)]) ids.push_back(id);
         }
+        if (backward) std::reverse(ids.begin(), ids.end());
+        return readRows(ids);
+    }
+
+    // The rows the finds along the landing's match list go to next, the current one first.
+    Status readMatches() {
+        const std::vector<std::size_t>& places = landedBy->places;
+        std::vector<std::int64_t> ids;
+        long end = static_cast<long>(places.size());
+        for (long j = static_cast<long>(landedAt); j >= 0 && j < end && ids.size() < window;
+             j += landedForward ? 1 : -1)
+            if (std::size_t p = places[static_cast<std::size_t>(j)]; !keys->dead[p]) ids.push_back(keys->ids[p]);
+        if (!landedForward) std::reverse(ids.begin(), ids.end());
+        return readRows(ids);
+    }
+
+    Status readRows(const std::vector<std::int64_t>& ids) {
         window = std::min(window * 2, kLastWindow);
         held.clear();
         held.next = 0;
         if (ids.empty()) return {};
-        if (backward) std::reverse(ids.begin(), ids.end());
         detail::Route r = route();
         bool ascending = std::is_sorted(ids.begin(), ids.end()) &&
                          static_cast<std::size_t>(ids.back() - ids.front()) < 2 * ids.size() + kListed;
@@ -433,54 +508,33 @@ struct Recordset::Impl {
         return *sql;
     }
 
-    // Walks the keyset from `start` one way and stops on the first row the criteria take.
-    Status scan(const std::string& criteriaSql, long start, bool forward) {
+    // The places of the rows the criteria take, found once per clerk action (through an index,
+    // where the field has one): a search that goes on with FindNext over hundreds of matches
+    // asks the file once, not once a step.
+    Result<std::shared_ptr<const Matches>> matchesOf(const std::string& criteriaSql) {
         detail::Route r = route();
-        long n = static_cast<long>(keys->ids.size());
-        std::optional<long> found;
-        if (sel.updatable) {
-            auto st = r.conn->prepare("SELECT " + rowidSql() + " FROM " + fromSql(r) + " WHERE " + criteriaSql, true);
-            if (!st) return st.error();
-            std::vector<std::int64_t> matches;
-            int rc;
-            while ((rc = st->step()) == SQLITE_ROW) matches.push_back(st->columnInt(0));
-            if (rc != SQLITE_DONE) return fail(r, rc);
-            if (matches.size() <= kFewMatches) {
-                // The few rows the criteria take (through an index, where the field has one) are
-                // each placed in the order, and the nearest one the way the find goes wins.
-                for (std::int64_t id : matches) {
-                    auto at = std::find(keys->ids.begin(), keys->ids.end(), id);
-                    if (at == keys->ids.end()) continue;
-                    long p = static_cast<long>(at - keys->ids.begin());
-                    if (keys->dead[static_cast<std::size_t>(p)] || (forward ? p < start : p > start)) continue;
-                    if (!found || (forward ? p < *found : p > *found)) found = p;
-                }
-            } else {
-                std::unordered_set<std::int64_t> taken(matches.begin(), matches.end());
-                for (long p = start; p >= 0 && p < n; p += forward ? 1 : -1) {
-                    if (!keys->dead[static_cast<std::size_t>(p)] &&
-                        taken.count(keys->ids[static_cast<std::size_t>(p)])) {
-                        found = p;
-                        break;
-                    }
-                }
-            }
-        } else {
-            auto st = r.conn->prepare("SELECT " + criteriaSql);
-            if (!st) return st.error();
-            for (long p = start; p >= 0 && p < n; p += forward ? 1 : -1) {
-                const auto& values = keys->rows[static_cast<std::size_t>(p)];
-                for (std::size_t c = 0; c < values.size(); ++c) st->bind(static_cast<int>(c + 1), values[c]);
-                int rc = st->step();
-                if (rc != SQLITE_ROW) return fail(r, rc);
-                bool hit = sqlite3_column_type(st->get(), 0) != SQLITE_NULL && st->columnInt(0) != 0;
-                st->reset();
-                if (hit) {
-                    found = p;
-                    break;
-                }
-            }
-        }
+        std::uint64_t now = actionCount();
+        std::vector<std::shared_ptr<const Matches>>& kept = keys->matches;
+        for (const auto& m : kept)
+            if (m->at == now && m->work == r.work && m->criteria == criteriaSql) return m;
+        auto st = r.conn->prepare("SELECT " + rowidSql() + " FROM " + fromSql(r) + " WHERE " + criteriaSql, true);
+        if (!st) return st.error();
+        auto m = std::make_shared<Matches>();
+        m->criteria = criteriaSql;
+        m->at = now;
+        m->work = r.work;
+        int rc;
+        while ((rc = st->step()) == SQLITE_ROW)
+            if (auto at = keys->find(st->columnInt(0))) m->places.push_back(*at);
+        if (rc != SQLITE_DONE) return fail(r, rc);
+        std::sort(m->places.begin(), m->places.end());
+        std::erase_if(kept, [&](const auto& k) { return k->at != now; });
+        if (kept.size() >= kKeptMatchLists) kept.erase(kept.begin());
+        kept.push_back(m);
+        return std::shared_ptr<const Matches>(std::move(m));
+    }
+
+    void landOn(std::optional<long> found) {
         if (found) {
             leaveRow();
             pos = *found;
@@ -491,6 +545,55 @@ struct Recordset::Impl {
             invalid = true;
             noMatch = true;
         }
+    }
+
+    // The first row from `start` on, one way, that the criteria take.
+    Status scan(const std::string& criteriaSql, long start, bool forward) {
+        long n = static_cast<long>(keys->ids.size());
+        if (sel.updatable) {
+            auto matches = matchesOf(criteriaSql);
+            if (!matches) return matches.error();
+            const std::vector<std::size_t>& places = (*matches)->places;
+            // The nearest match from `start` on, the way the find goes, that was not deleted
+            // through this recordset: its place in the list.
+            std::optional<std::size_t> at;
+            if (start >= 0 && start < n) {
+                auto from = static_cast<std::size_t>(start);
+                if (forward) {
+                    for (auto j = std::lower_bound(places.begin(), places.end(), from); !at && j != places.end(); ++j)
+                        if (!keys->dead[*j]) at = static_cast<std::size_t>(j - places.begin());
+                } else {
+                    for (auto j = std::upper_bound(places.begin(), places.end(), from); !at && j != places.begin();)
+                        if (!keys->dead[*--j]) at = static_cast<std::size_t>(j - places.begin());
+                }
+            }
+            if (!at) {
+                landOn(std::nullopt);
+                return {};
+            }
+            landOn(static_cast<long>(places[*at]));
+            landedBy = *matches;
+            landedAt = *at;
+            landedForward = forward;
+            return {};
+        }
+        detail::Route r = route();
+        auto st = r.conn->prepare("SELECT " + criteriaSql);
+        if (!st) return st.error();
+        std::optional<long> found;
+        for (long p = start; p >= 0 && p < n; p += forward ? 1 : -1) {
+            const auto& values = keys->rows[static_cast<std::size_t>(p)];
+            for (std::size_t c = 0; c < values.size(); ++c) st->bind(static_cast<int>(c + 1), values[c]);
+            int rc = st->step();
+            if (rc != SQLITE_ROW) return fail(r, rc);
+            bool hit = sqlite3_column_type(st->get(), 0) != SQLITE_NULL && st->columnInt(0) != 0;
+            st->reset();
+            if (hit) {
+                found = p;
+                break;
+            }
+        }
+        landOn(found);
         return {};
     }
 

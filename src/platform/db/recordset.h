@@ -73,7 +73,10 @@ public:
     Status MoveNext();
     Status MovePrevious();
     // The legacy criteria (`szMenu_nm LIKE 'Tea*'`), evaluated in this recordset's order.
-    // Without a match noMatch() is true and there is no current row until a move.
+    // Without a match noMatch() is true and there is no current row until a move. The rows a
+    // criterion takes are found once per clerk action and kept for the finds that follow, as
+    // rows read are: another station's writes count from the clerk's next action, this
+    // station's own at once.
     Status FindFirst(std::string_view criteria);
     Status FindNext(std::string_view criteria);
     Status FindLast(std::string_view criteria);

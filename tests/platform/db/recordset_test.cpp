@@ -399,6 +399,89 @@ TEST(Recordset, ABookmarkFindsItsRowFromAnyRecordsetOfItsTable) {
     EXPECT_EQ(shown(diOnly.field("szName_nm")), "Di") << "a failed bookmark leaves the position";
 }
 
+// A search goes on with FindNext through the matches its criterion took at the clerk's action:
+// another station's writes count from the clerk's next action, this station's own at once, and
+// a row deleted through a clone is passed over.
+TEST(Recordset, AFindGoesOnWithTheWritesMadeSinceTheAction) {
+    test::TempRoot root;
+    db::Database d = test::emptyStore(kStore);
+    ok(d.execute("CREATE TABLE tbGuest (szName TEXT(20), szRoom TEXT(10))").status());
+    for (const char* row : {"'Smith', '1'", "'Jones', '2'", "'Smith', '3'", "'Smith', '4'", "'Brown', '5'",
+                            "'Smith', '6'", "'Smith', '7'"})
+        ok(d.execute(std::string("INSERT INTO tbGuest (szName, szRoom) VALUES (") + row + ")").status());
+    db::Recordset rs = test::open(d, "SELECT * FROM tbGuest ORDER BY szRoom DESC");
+    const std::string smith = "szName = 'Smith'";
+    auto room = [&] { return rs.noMatch() ? std::string("no match") : shown(rs.field("szRoom")); };
+
+    db::noteAction();
+    ok(rs.FindFirst(smith));
+    EXPECT_EQ(room(), "7");
+    ok(rs.FindNext(smith));
+    EXPECT_EQ(room(), "6");
+    OtherStation other(kStore);
+    other.exec("UPDATE tbGuest SET szName = 'Smyth' WHERE szRoom = '4'");
+    other.exec("UPDATE tbGuest SET szName = 'Smith' WHERE szRoom = '5'");
+    db::noteAction();  // the clerk presses Find Next
+    ok(rs.FindNext(smith));
+    EXPECT_EQ(room(), "5");
+    ok(rs.FindNext(smith));
+    EXPECT_EQ(room(), "3");
+
+    // This station's own writes, through a clone, within the same action.
+    auto clone = rs.Clone();
+    ASSERT_TRUE(clone.ok());
+    ok(clone->FindFirst("szRoom = '7'"));
+    ok(clone->Edit());
+    ok(clone->setField("szName", "Jones"));
+    ok(clone->Update());
+    ok(clone->FindFirst("szRoom = '1'"));
+    ok(clone->Delete());
+    ok(rs.FindNext(smith));
+    EXPECT_EQ(room(), "no match");
+    ok(rs.FindFirst(smith));
+    EXPECT_EQ(room(), "6");
+    ok(rs.FindLast(smith));
+    EXPECT_EQ(room(), "3");
+    ok(rs.FindPrevious(smith));
+    EXPECT_EQ(room(), "5");
+}
+
+// Rows are placed by their identity, whatever the order: every row of a recordset whose order
+// is not the order of entry, rows added through it included, is found by its bookmark and by a
+// find, at its place.
+TEST(Recordset, EveryRowIsPlacedByItsIdentity) {
+    test::TempRoot root;
+    db::Database d = test::emptyStore(kStore);
+    ok(d.execute("CREATE TABLE tbGuest (szName TEXT(20), nNo LONG)").status());
+    constexpr int kStored = 100, kAdded = 150;
+    for (int i = 0; i < kStored; ++i)  // entered from the last name in the order to the first
+        ok(d.execute("INSERT INTO tbGuest (szName, nNo) VALUES ('G" + std::to_string(500 - i) + "', " +
+                     std::to_string(i) + ")")
+               .status());
+    db::Recordset rs = test::open(d, "SELECT * FROM tbGuest ORDER BY szName");
+    ok(rs.FindFirst("nNo = 50"));
+    EXPECT_EQ(rs.absolutePosition(), kStored - 1 - 50);
+    for (int i = kStored; i < kStored + kAdded; ++i) {
+        ok(rs.AddNew());
+        ok(rs.setField("szName", "A" + std::to_string(i)));
+        ok(rs.setField("nNo", i));
+        ok(rs.Update());
+    }
+    db::Recordset marks = test::open(d, "tbGuest");
+    for (int i = 0; i < kStored + kAdded; ++i) {
+        SCOPED_TRACE(i);
+        // Rows added through the recordset come last, in the order they were added.
+        long place = i < kStored ? kStored - 1 - i : i;
+        ok(marks.FindFirst("nNo = " + std::to_string(i)));
+        auto mark = marks.bookmark();
+        ASSERT_TRUE(mark.ok());
+        ok(rs.setBookmark(*mark));
+        EXPECT_EQ(rs.absolutePosition(), place);
+        ok(rs.FindFirst("nNo = " + std::to_string(i)));
+        EXPECT_EQ(rs.absolutePosition(), place);
+    }
+}
+
 // A recordset held open while another station writes: it reads the rows it holds afresh,
 // keeps its own rows until Requery, and says so when a row it holds was deleted.
 TEST(Recordset, SeesOtherStationsWrites) {
