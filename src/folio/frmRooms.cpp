@@ -44,6 +44,9 @@ std::optional<core::Money> amountOf(std::string_view text) { return core::Money:
 
 std::string formatted(core::Money m) { return core::format(m, kAmountFormat); }
 
+// A vertical scroll bar and the grid's edges, which the folio grid's columns leave room for.
+constexpr double kScrollBarRoom = 330;
+
 // A box written as its whole amount formatted; a text that is no amount stays as it is.
 void formatBox(ui::TextBox& box) {
     if (auto m = amountOf(box.text())) box.setText(formatted(*m));
@@ -260,6 +263,8 @@ void frmRooms::Form_Load() {
     cmdNext.setVisible(false);
     txtDITax2.setVisible(settings::secondTaxApplies());
 
+    // The training mark shows only when it marks something: a blank button beside the folio
+    // number would be a target that does nothing.
     if (ui::forms().get<settings::frmReset>().txtDisplay.text() == "Check Book") {
         cmdT.setCaption("");
         lblChk.setCaption("#");
@@ -267,6 +272,7 @@ void frmRooms::Form_Load() {
         cmdT.setCaption("T");
         lblChk.setCaption("T");
     }
+    cmdT.setVisible(!cmdT.caption().empty());
 
     datPW.setDatabaseName(os::programPath(settings::kStationStore));
     datPW.setRecordSource("tabPword");
@@ -310,7 +316,7 @@ void frmRooms::Form_Activate() {
 void frmRooms::FillIdAndCarLists() {
     for (const char* type : {"Driver License", "Student ID", "Passport", "Green Card", "Foreign ID"})
         cmbIDtype.AddItem(type);
-    for (int year = 2005; year >= 1985; --year) cmbYrs.AddItem(std::to_string(year));
+    for (int year = core::clock::today().year; year >= 1985; --year) cmbYrs.AddItem(std::to_string(year));
 }
 
 // Codes have four characters or more and start with a number of at least 1; the name of the last
@@ -377,9 +383,10 @@ bool frmRooms::hasUnsavedChanges() const {
 // ---- The folio grid and its totals ----
 
 void frmRooms::ResetFolioGrid() {
-    double width = grdOrderItems.width();
+    // The columns share the room beside the grid's scroll bar, so the last one is never cut.
+    double width = grdOrderItems.width() - kScrollBarRoom;
     int column = 0;
-    for (double share : {0.07, 0.71, 0.18, 0.06}) grdOrderItems.setColWidth(column++, std::round(width * share));
+    for (double share : {0.07, 0.69, 0.18, 0.06}) grdOrderItems.setColWidth(column++, std::round(width * share));
     // The header row's blank cell is current, so the grid's text is empty until a line is clicked.
     grdOrderItems.setColSel(0);
     grdOrderItems.setRow(0);
@@ -877,7 +884,8 @@ void frmRooms::PrintFolio() {
     for (int r = 2, last = grdOrderItems.rows() - 1; r <= last; ++r) {
         grdOrderItems.setRow(r);
         grdOrderItems.setCol(2);
-        if (grdOrderItems.text() == "$0.00") grdOrderItems.setText("");
+        // A free item prints no charge.
+        if (auto amount = amountOf(grdOrderItems.text()); amount && *amount == core::Money{}) grdOrderItems.setText("");
         std::string charge = grdOrderItems.text();
         if (auto amount = amountOf(charge)) charge = formatted(*amount);
         if (!boldLines) p.FontBold = false;

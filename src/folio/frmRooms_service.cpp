@@ -86,6 +86,14 @@ std::string quantityText(core::Money quantity) {
 
 std::optional<core::Money> amountOf(std::string_view text) { return core::Money::parse(text); }
 
+// Every charge on the folio in the one money format of its printouts and totals ("1,250.00"),
+// whatever the list's price column or the arithmetic gave; a price that reads as no amount stays
+// as it was written.
+template <class Price>
+std::string chargeText(const Price& price) {
+    return price.amount ? core::format(*price.amount, kMergedFormat) : price.text;
+}
+
 }  // namespace
 
 // ---- The block and its layout ----
@@ -174,11 +182,14 @@ void frmRooms::setUpRoomService() {
 
 // Each section button loses its picture first, so one whose picture cannot be loaded is blank
 // rather than showing what the last item page left on it. Buttons 15 and 16 stand for no section.
+// The number boxes number item slots: a section has none, and an empty box on its button would be
+// a blank square.
 void frmRooms::DrawSectionButtons() {
     settings::SectionButtons buttons{};
     for (int i = 0; i < settings::kSections; ++i) {
         buttons[i] = &command(i + 1);
         command(i + 1).setPicture(ui::Picture{});
+        Text(i + 1).setVisible(false);
     }
     for (int k = settings::kSections + 1; k <= kBlock; ++k) {
         command(k).setPicture(ui::Picture{});
@@ -224,10 +235,8 @@ void frmRooms::FillItemPage() {
     }
     if (marker == "3") page = 3;
     if (marker == "4") page = 4;
-    for (int k = settings::kSections + 1; k <= kBlock; ++k) {
-        command(k).setVisible(true);
-        Text(k).setVisible(true);
-    }
+    for (int k = settings::kSections + 1; k <= kBlock; ++k) command(k).setVisible(true);
+    for (int k = 1; k <= kBlock; ++k) Text(k).setVisible(true);
     for (int k = 1; k <= kBlock; ++k) {
         std::string n = std::to_string(kBlock * (page - 1) + k);
         Text(k).setText(n);
@@ -390,7 +399,7 @@ void frmRooms::AddItemLine() {
     if (ui::forms().get<settings::frmInfor>().chkSort.value() == 0) InsertItemArranged();
 
     if (txtQty.tag() != "Arranged") {
-        grdOrderItems.AddItem(quantity + "\t" + dbList.columnText(kText) + "\t" + workingPrice_.text + "\t" +
+        grdOrderItems.AddItem(quantity + "\t" + dbList.columnText(kText) + "\t" + chargeText(workingPrice_) + "\t" +
                               lblScrn.caption());
     }
     txtQty.setTag("");
@@ -458,7 +467,7 @@ void frmRooms::InsertItemArranged() {
                 // A half portion ("1/2") is no count to add to: the item gets its own line.
                 if (!units) return;
                 quantity = (*units + core::Money::fromInt(1)).toPlainText();
-                amount = (*workingPrice_.amount + *charge).toPlainText();
+                amount = core::format(*workingPrice_.amount + *charge, kMergedFormat);
             }
             grdOrderItems.AddItem(quantity + "\t" + working + "\t" + amount + "\t" + station);
             grdOrderItems.RemoveItem(row);

@@ -182,7 +182,8 @@ frmReports::frmReports() {
              std::tuple{&Label5, "Auto Expense", &Image5, "汽車", &lblAuto, 1485.0},
              std::tuple{&Label6, "Bank Charges", &Image6, "銀行", &lblBank, 1755.0},
              std::tuple{&Label7, "Advertising Expense", &Image7, "广告", &lblAdvertising, 2040.0},
-             std::tuple{&Label8, "Salaries Expense", &Image8, "薪水", &lblSalary, 2265.0},
+             // A row's height below Advertising (its design top, 2265, let the two rows touch).
+             std::tuple{&Label8, "Salaries Expense", &Image8, "薪水", &lblSalary, 2310.0},
              std::tuple{&Label9, "Meals n Entertainment", &Image9, "娛樂", &lblMeal, 2565.0},
              std::tuple{&Label10, "Office Expense", &Image10, "公司", &lblOffice, 2865.0},
              std::tuple{&Label12, "Penalties n Fines Exp", &Image12, "罰款", &lblFines, 3465.0},

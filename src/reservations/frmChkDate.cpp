@@ -12,7 +12,7 @@ frmChkDate::frmChkDate() {
     setMdiChild(true);
     setCaption("");
     setWidth(6000);
-    setHeight(5400);
+    setHeight(6720);
     setBackColor(settings::kScreenGreen);
 
     Label3.setCaption("Select reservation days");
@@ -20,7 +20,8 @@ frmChkDate::frmChkDate() {
     Label3.setAlignment(ui::kCenter);
     Label3.setFont({"Arial", 14.25, true});
     Label3.setBackStyle(0);
-    Calendar1.Move(240, 600, 3495, 2895);
+    // Tall enough for days a fingertip can hit; the buttons stand below it.
+    Calendar1.Move(240, 600, 3495, 4620);
     Label1.setCaption("Date In");
     Label1.Move(3960, 720, 1695, 255);
     Label1.setBackStyle(0);
@@ -32,10 +33,10 @@ frmChkDate::frmChkDate() {
     // The words stand in the buttons' pictures; until the pictures ship they are the captions.
     cmdNext.setStyle(1);
     cmdNext.setCaption("Next");
-    cmdNext.Move(3960, 3720, 1695, 855);
+    cmdNext.Move(3960, 5460, 1695, 855);
     cmdClose.setStyle(1);
     cmdClose.setCaption("Close");
-    cmdClose.Move(240, 3720, 1695, 855);
+    cmdClose.Move(240, 5460, 1695, 855);
 
     Calendar1.onClick([this] { Calendar1_Click(); });
     txtDateOut.onChange([this] { txtDateOut_Change(); });

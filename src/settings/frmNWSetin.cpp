@@ -45,7 +45,15 @@ frmNWSetin::frmNWSetin() {
     cmdClose.setStyle(1);
     cmdClose.setPicture(ui::Picture::design("Back"));
     cmdClose.Move(480, 4200, 1215, 735);
-    for (ui::CommandButton* b : {&Command1, &Command2, &Command3}) b->setStyle(1);
+    // The small pictures beside the boxes: the server's network and the two data folders, drawn
+    // as the set-up wizard draws them.
+    for (ui::CommandButton* b : {&Command1, &Command2, &Command3}) {
+        b->setStyle(1);
+        b->setFontSize(6.75);
+    }
+    Command1.setPicture(ui::Picture::design("LAN"));
+    Command2.setPicture(ui::Picture::design("Dir"));
+    Command3.setPicture(ui::Picture::design("Dir"));
     Command1.Move(2040, 1200, 375, 375);
     Command2.Move(2040, 1680, 375, 375);
     Command3.Move(2040, 2160, 375, 375);

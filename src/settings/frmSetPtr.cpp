@@ -270,7 +270,13 @@ frmHelpSetPtr::frmHelpSetPtr() {
     setWidth(9600);
     setHeight(5400);
     setBackColor(kScreenGreen);
+    // The two pictures show where the platform names a printer's port and the printer itself;
+    // they are drawn as faces carrying those words.
+    imgPorts.setPicture(ui::Picture::design("Printer Properties\n\nPorts tab\n\nPort: LPT1:"));
+    imgPorts.setStretch(true);
     imgPorts.Move(240, 240, 4215, 3975);
+    imgPrinters.setPicture(ui::Picture::design("Printers folder\n\nPrinter: SAMSUNG SRP270"));
+    imgPrinters.setStretch(true);
     imgPrinters.Move(4680, 240, 4455, 3015);
     label(lblPort, "Front Printer Port:", 4680, 3480, 1695);
     label(lblPortValue, "LPT1:", 6480, 3480);

@@ -66,6 +66,11 @@ void frmBCEplop::cmdMain_Click() {
     ui::forms().get<frmMainButn>().Show();
 }
 
+// The window's close box leads where Back does, so the main window is never left empty.
+void frmBCEplop::Form_QueryUnload(int&, ui::UnloadMode mode) {
+    if (mode == ui::UnloadMode::FormControlMenu) ui::forms().get<frmBOffice>().Show();
+}
+
 void frmBCEplop::cmdClose_Click() {
     Unload();
     ui::forms().get<frmBOffice>().Show();

@@ -17,6 +17,7 @@ public:
     ui::CommandButton cmdClose{this, "cmdClose"};
 
     void Form_Load() override;
+    void Form_QueryUnload(int& cancel, ui::UnloadMode mode) override;
     void ImgCList_Click();
     void ImgCustmr_Click();
     void ImgEmplye_MouseDown();

@@ -56,6 +56,11 @@ void frmBOffice::cmdMenuSettin_Click() { openHub(*this, "frmBMenuSet"); }
 void frmBOffice::cmdSfwSettin_Click() { openHub(*this, "frmBSfwSet"); }
 void frmBOffice::cmdReports_Click() { openHub(*this, "frmBMReport"); }
 
+// The window's close box leads where Back does, so the main window is never left empty.
+void frmBOffice::Form_QueryUnload(int&, ui::UnloadMode mode) {
+    if (mode == ui::UnloadMode::FormControlMenu) ui::forms().get<frmMainButn>().Show();
+}
+
 void frmBOffice::cmdClose_Click() {
     Unload();
     ui::forms().get<frmMainButn>().Show();

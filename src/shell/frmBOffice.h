@@ -16,6 +16,7 @@ public:
     ui::CommandButton cmdClose{this, "cmdClose"};
 
     void Form_Load() override;
+    void Form_QueryUnload(int& cancel, ui::UnloadMode mode) override;
     void cmdCustmr_Click();
     void cmdMenuSettin_Click();
     void cmdSfwSettin_Click();

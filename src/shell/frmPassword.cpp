@@ -4,6 +4,7 @@
 
 #include "platform/core/clock.h"
 #include "platform/core/format.h"
+#include "platform/core/text.h"
 #include "platform/db/db.h"
 #include "platform/os/files.h"
 #include "platform/os/paths.h"
@@ -71,6 +72,7 @@ frmPassword::frmPassword() {
     lblPassword.Move(7680, 4560, 420, 255);
     lblPassword.setBackStyle(0);
     lblPassword.setForeColor(0xFFFFFF);
+    lblPassword.setVisible(false);
     txtPassword.Move(8160, 4680, 465, 345);
     txtPassword.setPasswordChar("*");
     txtPassword.setTabStop(false);
@@ -88,6 +90,11 @@ frmPassword::frmPassword() {
     Label6.setFont({"Arial", 12, true});
     Label6.setBackStyle(0);
     Label6.setForeColor(0xFFFFFF);
+    lblCode.Move(11400, 3810, 2325, 570);
+    lblCode.setAlignment(ui::kRightJustify);
+    lblCode.setFont({"Arial", 24, true});
+    lblCode.setBackStyle(0);
+    lblCode.setForeColor(0xFFFFFF);
     lblMsg.Move(1800, 2520, 8520, 375);
     lblMsg.setBackStyle(0);
     Line4.setX1(1800);
@@ -244,7 +251,15 @@ void frmPassword::SignInWithMasterCode() {
     ui::forms().get<frmMainButn>().Show();
 }
 
+void frmPassword::ShowCodeDots(const std::string& entry) {
+    std::string dots;
+    for (std::size_t n = core::text::len(entry); n > 0; --n) dots += n > 1 ? "\u25CF " : "\u25CF";
+    lblCode.setCaption(dots);
+    lblCode.Refresh();
+}
+
 void frmPassword::lblPassword_Change() {
+    ShowCodeDots(lblPassword.caption());
     switch (matchEntry(lblPassword.caption())) {
         case Match::Pending:
             return;
@@ -267,6 +282,7 @@ void frmPassword::lblPassword_Change() {
 void frmPassword::txtPassword_Change() {
     const std::int64_t startSecond = core::clock::nowMs() / 1000;
     std::string entry = txtPassword.text();
+    ShowCodeDots(entry);
     switch (matchEntry(entry)) {
         case Match::Pending:
             return;

@@ -24,10 +24,14 @@ public:
     ui::TextBox txtPassword{this, "txtPassword"};
     ui::ControlArray<ui::CommandButton> comNumber{this, "comNumber", 10};
     ui::CommandButton cmdMode{this, "cmdMode"};
+    // Holds the digits pressed on the keypad; it is never shown.
     ui::Label lblPassword{this, "lblPassword"};
     ui::Label Label1{this, "Label1"};
     ui::Label lblOpen{this, "lblOpen"};
     ui::Label Label6{this, "Label6"};
+    // One dot for each digit of the code entered so far, beside the prompt over the keypad: large
+    // enough for the clerk to count, and nothing for anyone else to read.
+    ui::Label lblCode{this, "lblCode"};
     ui::Label lblMsg{this, "lblMsg"};
     ui::Line Line4{this, "Line4"};
     ui::Timer Timer1{this, "Timer1"};
@@ -58,6 +62,7 @@ private:
     enum class Match { Pending, Employee, Master, None };
     Match matchEntry(const std::string& entry);
     bool sharedFolderFound();
+    void ShowCodeDots(const std::string& entry);
 };
 
 }  // namespace pelk::shell

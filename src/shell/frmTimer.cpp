@@ -217,6 +217,17 @@ void frmTimer::ClockOut() {
         ui::MsgBox(txtName.text() + " has no open time card.", ui::kExclamation);
         return;
     }
+    // A clock-out stamped before its own clock-in (a station's clock set back, or the clock-in's
+    // station ahead) would count negative time: the card stays open and no ticket is printed.
+    if (std::optional<long long> minutes = MinutesWorked(); minutes && *minutes < 0) {
+        ui::MsgBox(txtName.text() + " clocked in at " + fieldText(datTcd, "szIn_ti") + " on " +
+                       fieldText(datTcd, "szDate_da") + ", later than this clock-out at " + lblTime.caption() + " on " +
+                       lblDate.caption() +
+                       ". Nothing was stored. Please have the date and time of the stations checked, then "
+                       "clock out again.",
+                   ui::kExclamation);
+        return;
+    }
     if (!CloseTimeCard()) return;
     (void)cards.Requery();  // a failure here only leaves the cards as read before
     PrintTicket(txtName.text() + " Check Out At " + lblTime.caption(), true);
@@ -227,17 +238,8 @@ bool frmTimer::CloseTimeCard() {
     db::Status closed = card.Edit();
     if (closed) closed = card.setField("szDateO_da", lblDate.caption());
     if (closed) closed = card.setField("szOut_ti", lblTime.caption());
-    // Seconds do not count on either side; a clock-in of another day adds its days.
-    auto inDate = core::parseDate(fieldText(datTcd, "szDate_da"));
-    auto inTime = core::parseTime(fieldText(datTcd, "szIn_ti"));
-    auto outDate = core::parseDate(lblDate.caption());
-    auto outTime = core::parseTime(lblTime.caption());
-    if (closed && inDate && inTime && outDate && outTime) {
-        std::int64_t days = core::daysBetween(*inDate, *outDate);
-        std::int64_t inMinutes = inTime->hour * 60 + inTime->minute;
-        std::int64_t outMinutes = (days * 24 + outTime->hour) * 60 + outTime->minute;
-        closed = card.setField("szTHrs", core::Value(static_cast<long long>(outMinutes - inMinutes)));
-    }
+    if (std::optional<long long> minutes = MinutesWorked(); closed && minutes)
+        closed = card.setField("szTHrs", core::Value(*minutes));
     if (closed) closed = card.Update();
     if (!closed) {
         if (card.editMode() != db::EditMode::None) (void)card.CancelUpdate();
@@ -245,6 +247,18 @@ bool frmTimer::CloseTimeCard() {
         return false;
     }
     return true;
+}
+
+std::optional<long long> frmTimer::MinutesWorked() {
+    auto inDate = core::parseDate(fieldText(datTcd, "szDate_da"));
+    auto inTime = core::parseTime(fieldText(datTcd, "szIn_ti"));
+    auto outDate = core::parseDate(lblDate.caption());
+    auto outTime = core::parseTime(lblTime.caption());
+    if (!inDate || !inTime || !outDate || !outTime) return std::nullopt;
+    std::int64_t days = core::daysBetween(*inDate, *outDate);
+    std::int64_t inMinutes = inTime->hour * 60 + inTime->minute;
+    std::int64_t outMinutes = (days * 24 + outTime->hour) * 60 + outTime->minute;
+    return static_cast<long long>(outMinutes - inMinutes);
 }
 
 void frmTimer::PrintTicket(const std::string& line, bool emptyLineAfter) {

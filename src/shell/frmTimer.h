@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "platform/ui/data.h"
 #include "platform/ui/ui.h"
 
@@ -50,6 +53,9 @@ private:
     // Completes the current card of datTcd with the clock-out; false (the clerk told) when the
     // store refused.
     bool CloseTimeCard();
+    // The minutes from the current card's clock-in to the clock-out on the screen (seconds do not
+    // count; a clock-in of another day adds its days); nothing when a stamp cannot be read.
+    std::optional<long long> MinutesWorked();
     void ResetClockScreen();
     void ShowCaptionClock();
     void SizeModePanel();

@@ -54,9 +54,11 @@ TEST_F(RoomScreen, OpensWithAnEmptyFolioAndItsLists) {
     for (int i = 0; i < rooms.cmbIDtype.listCount(); ++i) types.push_back(rooms.cmbIDtype.list(i));
     EXPECT_EQ(types,
               (std::vector<std::string>{"Driver License", "Student ID", "Passport", "Green Card", "Foreign ID"}));
-    EXPECT_EQ(rooms.cmbYrs.listCount(), 21);
-    EXPECT_EQ(rooms.cmbYrs.list(0), "2005");
-    EXPECT_EQ(rooms.cmbYrs.list(20), "1985");
+    // The car years run from this year (the clock stands in 2026) back to 1985.
+    EXPECT_EQ(rooms.cmbYrs.listCount(), 42);
+    EXPECT_EQ(rooms.cmbYrs.list(0), "2026");
+    EXPECT_EQ(rooms.cmbYrs.list(41), "1985");
+    for (int k = 1; k <= 16; ++k) EXPECT_FALSE(rooms.Text(k).visible()) << "the section page numbers no slots";
 }
 
 TEST_F(RoomScreen, TheOrderBookAndTheSecondTaxFollowTheSettings) {
@@ -76,6 +78,7 @@ TEST_F(RoomScreen, TheOrderBookAndTheSecondTaxFollowTheSettings) {
         reopen();
         frmRooms& rooms = screen();
         EXPECT_EQ(rooms.cmdT.caption(), c.cmdT) << c.book;
+        EXPECT_EQ(rooms.cmdT.visible(), *c.cmdT != '\0') << "no blank button for the business book";
         EXPECT_EQ(rooms.lblChk.caption(), c.lblChk) << c.book;
         EXPECT_EQ(rooms.datOrders.databaseName(), os::programPath(c.file)) << c.book;
         EXPECT_EQ(rooms.datDetail.databaseName(), os::programPath(c.file)) << c.book;

@@ -232,9 +232,8 @@ TEST_F(RoomService, AnItemButtonHandsItsNumberOverAndTakesTheItemEachTime) {
     rooms.cmdNext_Click();
     rooms.command(9).userClick();
     EXPECT_EQ(handed, (std::vector<std::string>{"05", "05", "025"}));
-    EXPECT_EQ(lines(),
-              (std::vector<Line>{
-                  {"1", "Soup 5", "$2.00", "B"}, {"1", "Soup 5", "$2.00", "B"}, {"1", "Soup 25", "$2.00", "B"}}));
+    EXPECT_EQ(lines(), (std::vector<Line>{
+                           {"1", "Soup 5", "2.00", "B"}, {"1", "Soup 5", "2.00", "B"}, {"1", "Soup 25", "2.00", "B"}}));
     EXPECT_EQ(rooms.txtTotal.text(), "6.00");
     EXPECT_EQ(rooms.txtList.text(), "");
     EXPECT_EQ(rooms.lblList.caption(), "");
@@ -247,7 +246,7 @@ TEST_F(RoomService, ANoteBeforeAnySectionHasNoStationAndEmptiesTheModeWord) {
     EXPECT_EQ(rooms.tag(), "");
     EXPECT_EQ(rooms.cmdMainM.tag(), "");
     rooms.command(1).userClick();
-    EXPECT_EQ(lines(), (std::vector<Line>{{"1", "No salt", "$0.00", ""}}));
+    EXPECT_EQ(lines(), (std::vector<Line>{{"1", "No salt", "0.00", ""}}));
     EXPECT_EQ(rooms.tag(), "Zu");
 }
 
@@ -263,63 +262,63 @@ TEST_F(RoomService, TakingAnItemWritesItsLineAndAddsItsCharge) {
     };
     const std::vector<std::string> none;
     for (const Case& c : {
-             Case{"base price", {1, "Rice", "8.50"}, "", "", "", {"1", "Rice", "$8.50", "A"}, "8.50"},
+             Case{"base price", {1, "Rice", "8.50"}, "", "", "", {"1", "Rice", "8.50", "A"}, "8.50"},
              Case{"large size",
                   {1, "Wonton", "8.00", "6.00", "$0.00", "10.00"},
                   "",
                   "",
                   "cmdNo",
-                  {"1", "XL-Wonton", "$10.00", "A"},
+                  {"1", "XL-Wonton", "10.00", "A"},
                   "10.00"},
              Case{"small size",
                   {1, "Wonton", "8.00", "6.00", "", "10.00"},
                   "",
                   "",
                   "cmdS",
-                  {"1", "M-Wonton", "$6.00", "A"},
+                  {"1", "M-Wonton", "6.00", "A"},
                   "6.00"},
              Case{"base button",
                   {1, "Wonton", "8.00", "6.00", "0", "10.00"},
                   "",
                   "",
                   "cmdYes",
-                  {"1", "Wonton", "$8.00", "A"},
+                  {"1", "Wonton", "8.00", "A"},
                   "8.00"},
-             Case{"quantity", {1, "Tea", "4.50"}, "3", "", "", {"3", "Tea", "13.5", "A"}, "13.50"},
+             Case{"quantity", {1, "Tea", "4.50"}, "3", "", "", {"3", "Tea", "13.50", "A"}, "13.50"},
              Case{"half", {1, "Tea", "4.50"}, "0.5", "", "", {"1/2", "Tea", "2.25", "A"}, "2.25"},
              Case{"half without zero", {1, "Tea", "4.50"}, ".5", "", "", {"1/2", "Tea", "2.25", "A"}, "2.25"},
-             Case{"no number", {1, "Tea", "4.50"}, "x3", "", "", {"1", "Tea", "$4.50", "A"}, "4.50"},
+             Case{"no number", {1, "Tea", "4.50"}, "x3", "", "", {"1", "Tea", "4.50", "A"}, "4.50"},
              Case{"percent", {1, "Duck", "12.50"}, "", "10", "", {"1", "Duck-10%", "11.25", "A"}, "11.25"},
-             Case{"percent of a cent", {1, "Mint", "0.05"}, "", "10", "", {"1", "Mint-10%", "0.045", "A"}, "0.05"},
-             Case{"percent no number", {1, "Duck", "12.50"}, "", "ten", "", {"1", "Duck-ten%", "$12.50", "A"}, "12.50"},
-             Case{"thousands", {1, "Banquet", "1250"}, "", "", "", {"1", "Banquet", "$1,250.00", "A"}, "1,250.00"},
+             Case{"percent of a cent", {1, "Mint", "0.05"}, "", "10", "", {"1", "Mint-10%", "0.05", "A"}, "0.05"},
+             Case{"percent no number", {1, "Duck", "12.50"}, "", "ten", "", {"1", "Duck-ten%", "12.50", "A"}, "12.50"},
+             Case{"thousands", {1, "Banquet", "1250"}, "", "", "", {"1", "Banquet", "1,250.00", "A"}, "1,250.00"},
              Case{"one option",
                   {1, "Wings", "9.00", "", "", "", {"Spicy", "-"}},
                   "",
                   "",
                   "cmdS",
-                  {"1", "Wings /Spicy", "$9.00", "A"},
+                  {"1", "Wings /Spicy", "9.00", "A"},
                   "9.00"},
              Case{"no first option",
                   {1, "Wings", "9.00", "", "", "", {"", "Mild"}},
                   "",
                   "",
                   "",
-                  {"1", "Wings", "$9.00", "A"},
+                  {"1", "Wings", "9.00", "A"},
                   "9.00"},
              Case{"third option",
                   {1, "Wings", "9.00", "", "", "", {"A", "B", "Hot", "D"}},
                   "",
                   "",
                   "cmdYes",
-                  {"1", "Wings /Hot", "$9.00", "A"},
+                  {"1", "Wings /Hot", "9.00", "A"},
                   "9.00"},
              Case{"sixth option",
                   {1, "Wings", "9.00", "", "", "", {"A", "B", "C", "D", "E", "Lemon"}},
                   "",
                   "",
                   "cmdOpt6",
-                  {"1", "Wings /Lemon", "$9.00", "A"},
+                  {"1", "Wings /Lemon", "9.00", "A"},
                   "9.00"},
          }) {
         SCOPED_TRACE(c.name);
@@ -394,7 +393,7 @@ TEST_F(RoomService, TheSizeQuestionShowsThePricedSizesWithTheirLabels) {
     EXPECT_EQ(seen[1].caption, "$4.00");
     EXPECT_TRUE(seen[1].visible && seen[1].labelShown);
     EXPECT_FALSE(seen[2].visible || seen[2].labelShown);
-    EXPECT_EQ(lines().back(), (Line{"1", "Bun", "$3.00", "B"}));
+    EXPECT_EQ(lines().back(), (Line{"1", "Bun", "3.00", "B"}));
     EXPECT_EQ(rooms.txtTotal.text(), "11.00");
 }
 
@@ -413,7 +412,7 @@ TEST_F(RoomService, APercentStaysForTheNextItemUntilItsBoxIsClicked) {
     EXPECT_EQ(rooms.txtPercent.text(), "");
     EXPECT_EQ(rooms.tag(), "Percent");
     take(1);
-    EXPECT_EQ(lines().back(), (Line{"1", "Duck", "$12.50", "B"}));
+    EXPECT_EQ(lines().back(), (Line{"1", "Duck", "12.50", "B"}));
     EXPECT_EQ(rooms.txtTotal.text(), "35.00");
 }
 
@@ -431,7 +430,7 @@ TEST_F(RoomService, ARepeatedItemJoinsItsLineAtTheEndWhenSortReceiptIsOn) {
                   true,
                   {{"1", "Soup", "5.00", "A"}, {"1", "Tea", "2.00", "D"}},
                   "",
-                  {{"1", "Tea", "2.00", "D"}, {"2", "Soup", "10", "A"}},
+                  {{"1", "Tea", "2.00", "D"}, {"2", "Soup", "10.00", "A"}},
                   "12.00"},
              Case{"merged with a quantity",
                   true,
@@ -443,13 +442,13 @@ TEST_F(RoomService, ARepeatedItemJoinsItsLineAtTheEndWhenSortReceiptIsOn) {
                   true,
                   {{"1", "Soup", "5.00", ""}, {"1", "Tea", "2.00", "D"}},
                   "",
-                  {{"1", "Soup", "5.00", ""}, {"1", "Tea", "2.00", "D"}, {"1", "Soup", "$5.00", "A"}},
+                  {{"1", "Soup", "5.00", ""}, {"1", "Tea", "2.00", "D"}, {"1", "Soup", "5.00", "A"}},
                   "12.00"},
              Case{"half portion",
                   true,
                   {{"1/2", "Soup", "2.50", "A"}, {"1", "Tea", "4.50", "D"}},
                   "",
-                  {{"1/2", "Soup", "2.50", "A"}, {"1", "Tea", "4.50", "D"}, {"1", "Soup", "$5.00", "A"}},
+                  {{"1/2", "Soup", "2.50", "A"}, {"1", "Tea", "4.50", "D"}, {"1", "Soup", "5.00", "A"}},
                   "12.00"},
              Case{"option lines",
                   true,
@@ -459,7 +458,7 @@ TEST_F(RoomService, ARepeatedItemJoinsItsLineAtTheEndWhenSortReceiptIsOn) {
                    {"1", "Tea", "2.00", "D"}},
                   "",
                   {{"1", "Tea", "2.00", "D"},
-                   {"2", "Soup", "9", "A"},
+                   {"2", "Soup", "9.00", "A"},
                    {"+", "1 Egg", "1.00", "A"},
                    {"+", "No onion", "", "A"}},
                   "12.00"},
@@ -467,13 +466,13 @@ TEST_F(RoomService, ARepeatedItemJoinsItsLineAtTheEndWhenSortReceiptIsOn) {
                   true,
                   {{"1", "Soup", "5.00", "A"}, {"1", "Soup", "2.00", "A"}},
                   "",
-                  {{"1", "Soup", "2.00", "A"}, {"2", "Soup", "10", "A"}},
+                  {{"1", "Soup", "2.00", "A"}, {"2", "Soup", "10.00", "A"}},
                   "12.00"},
              Case{"off",
                   false,
                   {{"1", "Soup", "5.00", "A"}, {"1", "Tea", "2.00", "D"}},
                   "",
-                  {{"1", "Soup", "5.00", "A"}, {"1", "Tea", "2.00", "D"}, {"1", "Soup", "$5.00", "A"}},
+                  {{"1", "Soup", "5.00", "A"}, {"1", "Tea", "2.00", "D"}, {"1", "Soup", "5.00", "A"}},
                   "12.00"},
          }) {
         SCOPED_TRACE(c.name);
@@ -541,7 +540,7 @@ TEST_F(RoomService, TheWorkingRecordNeverReachesTheMenu) {
     host().whileWaiting([&] { box().cmdNo.userClick(); });
     host().whileWaiting([&] { box().cmdS.userClick(); });
     take(1);
-    EXPECT_EQ(lines(), (std::vector<Line>{{"2", "XL-Wings /Spicy-10%", "21.6", "B"}}));
+    EXPECT_EQ(lines(), (std::vector<Line>{{"2", "XL-Wings /Spicy-10%", "21.60", "B"}}));
     EXPECT_EQ(rooms.cmdAsk.tag(), "5");
     rooms.cmdClose_Click();
     auto store = db::Database::open(os::programPath("ZuBak.mdb"));
@@ -554,14 +553,15 @@ TEST_F(RoomService, TheWorkingRecordNeverReachesTheMenu) {
         EXPECT_EQ(rows->field(field)->toText(), stored) << field;
 }
 
-// A charge taken over as the list shows it ("$1,250.00") is stored and recalled as its amount.
+// A charge the list shows as "$1,250.00" goes onto the folio in the folio's format and is stored and
+// recalled as its amount.
 TEST_F(RoomService, AChargeInTheListsFormIsSavedAndRecalledAsItsAmount) {
     add("tbAppetizer", {1, "Banquet", "1250"});
     frmRooms& rooms = screen();
     rooms.txtRoom.setText("104");
     open(2);
     take(1);
-    ASSERT_EQ(lines(), (std::vector<Line>{{"1", "Banquet", "$1,250.00", "B"}}));
+    ASSERT_EQ(lines(), (std::vector<Line>{{"1", "Banquet", "1,250.00", "B"}}));
     rooms.cmdSave_Click();
     EXPECT_TRUE(prompts().empty());
     auto store = db::Database::open(os::programPath("Ordr.mdb"));

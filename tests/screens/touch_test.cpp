@@ -10,13 +10,17 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QWindow>
+#include <filesystem>
 
 #include "platform/qt/control_view.h"
 #include "platform/qt/look.h"
 #include "platform/qt/qt_session.h"
+#include "platform/ui/program.h"
 #include "platform/ui/registry.h"
+#include "platform/ui/runtime.h"
 #include "settings/frmBSfwSet.h"
 #include "shell/frmMain.h"
+#include "shell/frmPassword.h"
 #include "shell/frmTimer.h"
 #include "station.h"
 
@@ -72,6 +76,27 @@ TEST_F(Touch, EachModeButtonChoosesItsModeAndBaresTheKeypad) {
         ui::runEvent([&clock] { clock.Unload(); });
         QtSession::settle();
     }
+}
+
+// The digits touched on the log-in keypad show as dots a clerk can count, never as digits.
+TEST_F(Touch, TheLogInCodeShowsAsDotsAClerkCanCount) {
+    ui::markProgramStarted();
+    ui::runEvent([] { ui::program().startUp(); });
+    QtSession::settle();
+    auto* login = ui::forms().find<shell::frmPassword>();
+    ASSERT_TRUE(login);
+    for (int digit : {2, 0, 9}) touch(centreOf(login->comNumber(digit)));
+    EXPECT_EQ(login->lblPassword.caption(), "209");
+    QWidget* digits = host().widgetOf(login->lblPassword);
+    EXPECT_FALSE(digits && digits->isVisible()) << "the digits are never drawn";
+    QWidget* dots = host().widgetOf(login->lblCode);
+    ASSERT_TRUE(dots && dots->isVisible());
+    QImage drawn = dots->grab().toImage();
+    // White dots on the screen's blue: three blots, each some pixels across.
+    int white = countColour(drawn, QColor(255, 255, 255), 60);
+    EXPECT_GT(white, 3 * 60) << "three dots of more than a few pixels";
+    std::filesystem::create_directories(screensFolder());
+    host().topLevelOf(*login)->grab().save(QString::fromStdString(screensFolder() + "/frmPassword_code.png"));
 }
 
 struct PictureButton {

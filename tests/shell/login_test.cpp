@@ -194,6 +194,24 @@ TEST_F(Login, KeyPressNumericValidFeedsTheKeypadOnlyFromAPadButton) {
     EXPECT_EQ(login().lblPassword.caption(), "209");
 }
 
+// The code entered shows as one dot per digit, whether pressed on the keypad or typed; the digits
+// themselves are never shown.
+TEST_F(Login, TheCodeShowsAsOneDotPerDigit) {
+    ASSERT_TRUE(os::markSetupDone());
+    start();
+    EXPECT_FALSE(login().lblPassword.visible());
+    EXPECT_EQ(login().lblCode.caption(), "");
+    ASSERT_TRUE(ui::input::click(login().comNumber(2)));
+    EXPECT_EQ(login().lblCode.caption(), "\u25CF");
+    ASSERT_TRUE(ui::input::click(login().comNumber(0)));
+    ASSERT_TRUE(ui::input::click(login().comNumber(9)));
+    EXPECT_EQ(login().lblPassword.caption(), "209");
+    EXPECT_EQ(login().lblCode.caption(), "\u25CF \u25CF \u25CF");
+    EXPECT_TRUE(login().lblCode.visible());
+    ASSERT_TRUE(ui::input::type(login().txtPassword, "12"));
+    EXPECT_EQ(login().lblCode.caption(), "\u25CF \u25CF");
+}
+
 TEST_F(Login, TheEmployeeStoreHoldsEveryFieldItsReadersName) {
     auto store = db::Database::open(os::programPath("Infor.mdb"));
     ASSERT_TRUE(store.ok());

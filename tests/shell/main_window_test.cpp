@@ -19,6 +19,8 @@
 #include "platform/ui/runtime.h"
 #include "settings/frmNWSetin.h"
 #include "settings/frmReset.h"
+#include "shell/frmBCEplop.h"
+#include "shell/frmBOffice.h"
 #include "shell/frmMain.h"
 #include "shell/frmMainButn.h"
 #include "shell/frmShutdown.h"
@@ -294,6 +296,31 @@ TEST_F(MainWindow, TheCloseBoxEndsTheProgramOnceTheScreensHaveWritten) {
     EXPECT_TRUE(ui::programEnded());
     auto store = db::Database::open(os::programPath("DOZA98.mdb"));
     EXPECT_EQ(store->openRecordset("tbSet")->field("SetO")->toText(), "Shared\\");
+}
+
+// A hub closed by its window's close box leads where its Back does, not to an empty main window;
+// code that unloads a hub still only unloads it.
+TEST_F(MainWindow, AHubsCloseBoxLeadsWhereItsBackDoes) {
+    logIn();
+    ASSERT_TRUE(ui::input::click(panel().cmdReports));
+    auto* office = ui::forms().find<frmBOffice>();
+    ASSERT_TRUE(office);
+    ASSERT_TRUE(ui::input::click(office->cmdCustmr));
+    auto* people = ui::forms().find<frmBCEplop>();
+    ASSERT_TRUE(people);
+    EXPECT_TRUE(ui::input::closeWindow(*people));
+    EXPECT_FALSE(ui::forms().isLoaded<frmBCEplop>());
+    ASSERT_TRUE(ui::forms().isLoaded<frmBOffice>());
+    EXPECT_TRUE(ui::forms().find<frmBOffice>()->visible());
+    EXPECT_TRUE(ui::input::closeWindow(*ui::forms().find<frmBOffice>()));
+    EXPECT_FALSE(ui::forms().isLoaded<frmBOffice>());
+    ASSERT_TRUE(ui::forms().isLoaded<frmMainButn>());
+    EXPECT_TRUE(panel().visible());
+
+    ui::forms().get<frmBOffice>().Show();
+    ui::forms().find<frmMainButn>()->Unload();
+    ui::forms().find<frmBOffice>()->Unload();
+    EXPECT_FALSE(ui::forms().isLoaded<frmMainButn>());
 }
 
 TEST_F(MainWindow, ARefusalToGoDownIsToldBeforeTheProgramEnds) {

@@ -49,6 +49,10 @@ public:
     virtual bool usesBackColor() const { return true; }
     // Whether the view places its widget itself from other properties (a line by its two ends).
     virtual bool placesItself() const { return false; }
+    // Where the widget goes for the control's box (`box`, in its container's pixels): the box
+    // itself, or more where the view draws part of the control beyond it (the fingertip-sized box
+    // of a check box whose design is shorter than that).
+    virtual QRect reach(const QRect& box) const { return box; }
 
     // Words the view draws in its widget (a caption, the words of a design picture): the text as
     // shown, the room it is drawn in (widget coordinates), whether it wraps at the room's width,

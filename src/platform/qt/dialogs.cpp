@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
@@ -73,6 +74,21 @@ QString keepLongWordsWhole(const QString& text, const QFontMetrics& metrics, int
     return lines.join('\n');
 }
 
+// Buttons and list rows a fingertip can hit: the dialogs' own sizes are the desktop's, made for a
+// mouse.
+void fitForFingers(QDialog& dialog) {
+    for (QPushButton* b : dialog.findChildren<QPushButton*>()) b->setMinimumHeight(kTouchTarget);
+}
+
+class TouchRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize s = QStyledItemDelegate::sizeHint(option, index);
+        return QSize(s.width(), std::max(s.height(), kTouchTarget));
+    }
+};
+
 }  // namespace
 
 ui::MsgBoxResult showMessageBox(QWidget* parent, const ui::MessageBoxRequest& box) {
@@ -116,6 +132,7 @@ ui::MsgBoxResult showMessageBox(QWidget* parent, const ui::MessageBoxRequest& bo
     }
     dialog.setDefaultButton(byDefault);
     dialog.setEscapeButton(escape);
+    fitForFingers(dialog);
     // A box without Cancel (nor OK alone) has no close box: it must be answered with a button.
     DrawnFrame::decorate(&dialog, true, escape != nullptr);
     dialog.exec();
@@ -133,6 +150,7 @@ std::optional<std::string> showInputBox(QWidget* parent, const ui::InputBoxReque
     dialog.setTextValue(toQString(box.defaultText));
     dialog.setOkButtonText("OK");
     dialog.setCancelButtonText("Cancel");
+    fitForFingers(dialog);
     DrawnFrame::decorate(&dialog, true, true);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return toStd(dialog.textValue());
@@ -145,6 +163,7 @@ bool showPrinterSetup(QWidget* parent, const std::string& title) {
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(new QLabel("Printer:", &dialog));
     auto* list = new QListWidget(&dialog);
+    list->setItemDelegate(new TouchRows(list));
     layout->addWidget(list);
     auto printers = print::printers();
     auto current = print::currentPrinter();
@@ -161,6 +180,7 @@ bool showPrinterSetup(QWidget* parent, const std::string& title) {
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+    fitForFingers(dialog);
     DrawnFrame::decorate(&dialog, true, true);
     if (dialog.exec() != QDialog::Accepted) return false;
     int row = list->currentRow();

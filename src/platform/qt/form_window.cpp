@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QKeySequence>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -232,6 +233,7 @@ void FormCanvas::place(ControlView& view) {
     const ui::Control& c = view.control();
     QRect r = twips().toRect(c.left(), c.top(), c.width(), c.height());
     if (auto own = view.ownSize()) r.setSize(*own);
+    r = view.reach(r);
     if (w->geometry() != r) w->setGeometry(r);
 }
 
@@ -616,16 +618,32 @@ void FormWindow::applyGeometry() {
     if (form_->windowState() != ui::kNormal && window_->isVisible()) return;
     QPoint at(twips().toPixels(form_->left()), twips().toPixels(form_->top()));
     if (kind_ == Kind::MdiChild && sub_) {
-        sub_->resize(sub_->sizeHint());
+        QSize size = sub_->sizeHint();
+        sub_->resize(size);
+        // A child that would stick out of the main window's area moves in (as far as it fits), so
+        // no part of it is lost and the area shows no scroll bar; one never placed is centred.
+        QSize room;
+        if (area_ && area_->isVisible()) {
+            // The area takes its size from the main window's layout, which may not have run yet.
+            if (QLayout* layout = area_->window()->layout()) layout->activate();
+            room = area_->viewport()->size();
+        }
+        if (room.isValid()) {
+            if (!form_->placed()) at = QPoint((room.width() - size.width()) / 2, (room.height() - size.height()) / 2);
+            at.setX(std::max(0, std::min(at.x(), room.width() - size.width())));
+            at.setY(std::max(0, std::min(at.y(), room.height() - size.height())));
+        }
         sub_->move(at);
         return;
     }
     QSize size = outerSize();
     window_->resize(size);
-    // A window larger than the screen starts at its edge, so its left or top part is not lost
-    // off the screen (the log-in screen is a little wider than a 1024-pixel display).
+    // A window never placed by its form is centred, where a window system puts a new window; a
+    // window larger than the screen starts at its edge, so its left or top part is not lost off
+    // the screen (the log-in screen is a little wider than a 1024-pixel display).
     QRect screen = screenArea(true);
     if (screen.isValid()) {
+        if (!form_->placed()) at = screen.center() - QPoint(size.width() / 2, size.height() / 2);
         if (size.width() > screen.width()) at.setX(screen.left());
         if (size.height() > screen.height()) at.setY(screen.top());
     }

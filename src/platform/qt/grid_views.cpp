@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -20,7 +21,6 @@
 #include <memory>
 
 #include "platform/core/format.h"
-#include "platform/core/text.h"
 #include "platform/db/recordset.h"
 #include "platform/qt/control_view.h"
 #include "platform/qt/look.h"
@@ -35,6 +35,9 @@
 namespace pelk::qt {
 
 namespace {
+
+// The add row of a record grid, a pale yellow that no screen gives its grids.
+const QColor kAddRowTint(255, 255, 225);
 
 // The style of one table: its grid lines in the colour the control asks for.
 class GridLineStyle : public QProxyStyle {
@@ -85,26 +88,36 @@ public:
     }
     QWidget* editor() const { return editor_; }
     void editorOpened(QWidget* e) { editor_ = e; }
-    // Closes the open cell editor; what it holds has reached the program already.
+    // Closes the open cell editor because the program moved on; what it holds has reached the
+    // program already.
     void dropEditor() {
-        if (editor_) closeEditor(editor_, QAbstractItemDelegate::NoHint);
+        if (!editor_) return;
+        dropping_ = true;
+        closeEditor(editor_, QAbstractItemDelegate::NoHint);
+        dropping_ = false;
     }
+    // The user closed the cell editor (Enter, Escape, Tab, Shift+Tab, or the focus went), with how.
+    std::function<void(QAbstractItemDelegate::EndEditHint)> editorClosed;
 
 protected:
     void closeEditor(QWidget* e, QAbstractItemDelegate::EndEditHint hint) override {
-        if (e == editor_) editor_ = nullptr;
-        // Tab ends the edit; the current cell stays the program's.
+        bool ours = e && e == editor_;
+        if (ours) editor_ = nullptr;
+        QAbstractItemDelegate::EndEditHint asked = hint;
+        // Where Tab goes is the program's: the table itself moves nowhere.
         if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem)
             hint = QAbstractItemDelegate::NoHint;
         // The grid keeps the keyboard focus the editor had (the table takes none of its own).
         bool focused = e && e->hasFocus();
         Table::closeEditor(e, hint);
         if (focused) this->setFocus(Qt::OtherFocusReason);
+        if (ours && !dropping_ && editorClosed) editorClosed(asked);
     }
 
 private:
     GridLineStyle* lines_;
     QPointer<QWidget> editor_;
+    bool dropping_ = false;
 };
 
 // The flexible grid's table: it holds the few cells the screen wrote.
@@ -182,6 +195,10 @@ public:
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid()) return {};
         if (role == Qt::TextAlignmentRole) return static_cast<int>(Qt::AlignLeft | Qt::AlignVCenter);
+        // The empty add row is tinted, so that a clerk sees where a new row is typed even on a
+        // grid without record selectors or row lines.
+        if (role == Qt::BackgroundRole)
+            return index.row() >= shape_.stored ? QVariant(QBrush(kAddRowTint)) : QVariant();
         if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
         if (!readable_()) return {};
         try {
@@ -220,14 +237,9 @@ private:
 // does), so the program holds it whatever happens next: a click elsewhere, the form closing.
 class CellEditor : public QStyledItemDelegate {
 public:
-    struct Program {
-        // The text typed so far; false when the grid refuses it.
-        std::function<bool(int row, int col, const QString& text)> typed;
-        // Escape after typing: the edits the row had before the cell was opened come back.
-        std::function<void()> reverted;
-    };
-    CellEditor(RecordTable* table, Program program)
-        : QStyledItemDelegate(table), table_(table), program_(std::move(program)) {}
+    // The text typed so far; false when the grid refuses it.
+    using Typed = std::function<bool(int row, int col, const QString& text)>;
+    CellEditor(RecordTable* table, Typed typed) : QStyledItemDelegate(table), table_(table), typed_(std::move(typed)) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override {
         auto* line = new QLineEdit(parent);
@@ -236,39 +248,46 @@ public:
         line->setAcceptDrops(false);
         keepOwnKeys(line);
         int r = index.row(), c = index.column();
-        auto delivered = std::make_shared<bool>(false);
         auto table = table_;
-        Program program = program_;
+        Typed typed = typed_;
         connect(line, &QLineEdit::textEdited, line, [=](const QString& text) {
-            *delivered = true;
-            if (!program.typed(r, c, text)) table->dropEditor();
+            if (!typed(r, c, text)) table->dropEditor();
         });
-        connect(this, &QAbstractItemDelegate::closeEditor, line,
-                [=](QWidget* e, QAbstractItemDelegate::EndEditHint hint) {
-                    if (e == line && hint == QAbstractItemDelegate::RevertModelCache && *delivered) program.reverted();
-                });
         table_->editorOpened(line);
         return line;
     }
     void setEditorData(QWidget* editor, const QModelIndex& index) const override {
         auto* line = static_cast<QLineEdit*>(editor);
         QString text = index.data().toString();
-        if (line->text() == text) return;
-        line->setText(text);
-        line->selectAll();
+        if (line->text() != text) line->setText(text);
     }
     // Everything typed has reached the program already.
     void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
 
+protected:
+    // Enter closes the editor at once (Qt's own would close it a moment later, when a touch may
+    // have closed it already).
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            int key = static_cast<QKeyEvent*>(event)->key();
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && watched->isWidgetType()) {
+                emit closeEditor(static_cast<QWidget*>(watched), QAbstractItemDelegate::SubmitModelCache);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(watched, event);
+    }
+
 private:
     RecordTable* table_;
-    Program program_;
+    Typed typed_;
 };
 
 Qt::ScrollBarPolicy barPolicy(bool on) { return on ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff; }
 
-// The row height of a grid in its font.
-int rowHeightFor(const QWidget* w) { return QFontMetrics(w->font()).height() + 4; }
+// The row height of a grid in its font, and never less than a fingertip: the grids' row heights
+// are left to the platform, and a clerk taps rows on a touch screen.
+int rowHeightFor(const QWidget* w) { return std::max(kGridRowHeight, QFontMetrics(w->font()).height() + 4); }
 
 // ---- The record grid
 
@@ -279,12 +298,12 @@ public:
         model_ = new RecordModel(
             grid, [this, life] { return !life.expired() && alive(); }, table);
         table->setModel(model_);
-        table->setItemDelegate(new CellEditor(table, {[this, life](int r, int c, const QString& text) {
-                                                          return !life.expired() && cellTyped(r, c, text);
-                                                      },
-                                                      [this, life] {
-                                                          if (!life.expired()) cellReverted();
-                                                      }}));
+        table->setItemDelegate(new CellEditor(table, [this, life](int r, int c, const QString& text) {
+            return !life.expired() && cellTyped(r, c, text);
+        }));
+        table->editorClosed = [this, life](QAbstractItemDelegate::EndEditHint hint) {
+            if (!life.expired()) editorClosed(hint);
+        };
         table->viewport()->installEventFilter(new Pointer(*this, Pointer::Cells, table->viewport()));
         table->verticalHeader()->viewport()->installEventFilter(
             new Pointer(*this, Pointer::Selectors, table->verticalHeader()->viewport()));
@@ -316,6 +335,7 @@ public:
         }
         if (all || p == "Font") table_->verticalHeader()->setDefaultSectionSize(rowHeightFor(table_));
         fill();
+        if (all || p == "Editing") showEditor();
     }
 
 private:
@@ -385,29 +405,56 @@ private:
         edit(r, c);
     }
 
+    // A touch opens the cell's editor with its whole text chosen, so typing replaces it.
     void edit(int r, int c) {
         if (!alive() || grid_.row() != r || !grid_.hasFocus()) return;
         QModelIndex at = model_->index(r, c);
         if (!at.isValid() || !(model_->flags(at) & Qt::ItemIsEditable)) return;
-        editsBefore_ = grid_.pendingEdits();
-        colBefore_ = grid_.col();
-        table_->edit(at);
+        chooseAll_ = true;
+        user::act(*this, [&] {
+            if (grid_.row() == r && grid_.col() == c) grid_.beginEdit();
+        });
+        chooseAll_ = false;
     }
 
-    // The row's edits as they were when the cell was opened: the others again, this cell's gone.
-    void cellReverted() {
+    // The grid began or ended an edit of its current cell: the editor opens or goes with it. An
+    // edit begun by a typed key goes on after what was typed.
+    void showEditor() {
+        if (!grid_.editing()) {
+            table_->dropEditor();
+            return;
+        }
+        int r = grid_.row(), c = grid_.col();
+        QModelIndex at = model_->index(r, c);
+        if (table_->editor() || !at.isValid() || !(model_->flags(at) & Qt::ItemIsEditable)) return;
+        table_->edit(at);
+        if (auto* line = qobject_cast<QLineEdit*>(table_->editor())) {
+            if (chooseAll_)
+                line->selectAll();
+            else
+                line->end(false);
+        }
+    }
+
+    // The user closed the editor: Escape takes back what was typed in the cell, Tab and Shift+Tab
+    // go on to the next or the previous cell as the keys do without an editor.
+    void editorClosed(QAbstractItemDelegate::EndEditHint hint) {
         std::weak_ptr<int> life = life_;
         user::act(*this, [&] {
-            int r = grid_.row();
-            if (r < 0) return;
-            grid_.clearPending();
-            for (const auto& [field, value] : editsBefore_)
-                for (int c = 0; c < grid_.cols(); ++c)
-                    if (core::text::equalsNoCase(grid_.columnField(c), field)) {
-                        grid_.userEditCell(r, c, value);
-                        break;
-                    }
-            if (colBefore_ >= 0 && colBefore_ < grid_.cols()) grid_.setCol(colBefore_);
+            switch (hint) {
+                case QAbstractItemDelegate::RevertModelCache:
+                    grid_.cancelEdit();
+                    break;
+                case QAbstractItemDelegate::EditNextItem:
+                    ui::input::pressKey(grid_.form(), ui::kKeyTab);
+                    break;
+                case QAbstractItemDelegate::EditPreviousItem:
+                    ui::input::pressBackTab(grid_.form());
+                    break;
+                default:
+                    grid_.endEdit();
+                    break;
+            }
         });
         if (!life.expired() && alive()) update("TextMatrix");
     }
@@ -415,7 +462,10 @@ private:
     bool cellTyped(int r, int c, const QString& text) {
         bool taken = false;
         std::weak_ptr<int> life = life_;
-        user::act(*this, [&] { taken = ui::input::editCell(grid_, r, c, toStd(text)); });
+        user::act(*this, [&] {
+            taken = ui::input::editCell(grid_, r, c, toStd(text));
+            if (!taken && grid_.form().isLoaded()) grid_.endEdit();
+        });
         if (!life.expired() && alive() && !taken) update("TextMatrix");
         return taken;
     }
@@ -476,8 +526,10 @@ private:
         }
         QSignalBlocker block(table_);
         bool moved = current != shownRow_;
-        if (current >= 0 && col >= 0 && col < cols) {
-            QModelIndex at = model_->index(current, col);
+        // Without a current row, typing goes to the add row: its cell shows where.
+        int typedRow = current < 0 && grid_.allowAddNew() ? storedRows() : current;
+        if (typedRow >= 0 && col >= 0 && col < cols) {
+            QModelIndex at = model_->index(typedRow, col);
             if (table_->currentIndex() != at)
                 table_->selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect);
             if (moved) table_->scrollTo(at);
@@ -493,8 +545,7 @@ private:
     RecordTable* table_;
     RecordModel* model_;
     int shownRow_ = -1, shownCol_ = -1;
-    std::vector<std::pair<std::string, std::string>> editsBefore_;
-    int colBefore_ = -1;
+    bool chooseAll_ = false;
     // Gone with the view: what runs after handing an action to the program (which may unload
     // the control, and its view with it) and the cell editor, which may outlive the view for a
     // moment, look at it first.
@@ -605,6 +656,9 @@ private:
 
 QDate toQDate(const core::Date& d) { return QDate(d.year, d.month, d.day); }
 
+// The weekdays' names and six weeks.
+constexpr int kCalendarRows = 7;
+
 class CalendarView : public ControlView {
 public:
     CalendarView(ui::Calendar& calendar, QCalendarWidget* w) : ControlView(calendar, w), calendar_(calendar), w_(w) {
@@ -620,6 +674,15 @@ public:
         w_->setSelectedDate(toQDate(calendar_.value()));
     }
     bool usesBackColor() const override { return false; }
+    // The days are rows of a table under the month's bar (the weekdays' row and six weeks, all
+    // of one height): a calendar designed too short for days a fingertip can hit grows downwards.
+    std::optional<QSize> ownSize() const override {
+        QSize designed = twips().toRect(0, 0, calendar_.width(), calendar_.height()).size();
+        const QWidget* bar = w_->findChild<QWidget*>("qt_calendar_navigationbar");
+        int need = (bar ? bar->sizeHint().height() : 0) + kCalendarRows * kTouchTarget + 2;
+        if (designed.height() >= need) return std::nullopt;
+        return QSize(designed.width(), need);
+    }
 
 private:
     void picked(QDate d) {

@@ -16,6 +16,15 @@
 // How the forms' design values become pixels, colours, fonts and pictures on this machine.
 namespace pelk::qt {
 
+// What a fingertip needs on the station's touch screen, where the platform decides a control's
+// drawn size (the designs give the size of most controls, not of the rows and boxes inside them):
+// rows of lists and drop-down lists, calendar days and the buttons of message and input boxes at
+// least kTouchTarget pixels tall, rows of grids at least kGridRowHeight, the box or circle of a check
+// box or option button at least kTouchIndicator wide and tall.
+inline constexpr int kTouchTarget = 40;
+inline constexpr int kGridRowHeight = 28;
+inline constexpr int kTouchIndicator = 24;
+
 // Twips and pixels: 1440 twips an inch, so 15 twips a pixel on a 96 dpi screen; a screen of
 // another density keeps the forms' real size, as the legacy runtime did.
 class Twips {

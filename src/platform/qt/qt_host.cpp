@@ -57,19 +57,24 @@ void eachTimer(F&& f) {
 // tells no window).
 constexpr int kTimerPollMs = 100;
 
-// Editing keys that type no character: the caret, Delete, and moving through a list.
+// Editing keys that type no character: the caret, Delete, moving through a list or a grid, and
+// Ctrl+A (Key_A here), which chooses the whole text of a box.
 void editKey(ui::Form& form, int key, bool shift) {
     if (!ui::input::takesInput(form)) return;
     ui::Control* c = form.activeControl();
     if (!c || !c->canFocus()) return;
     if (c->kind() == ui::ControlKind::DBGrid) {
-        // Up and Down move through the rows; Delete deletes the current one where the grid allows.
+        // Up and Down move through the rows, Left and Right through the cells of the row; Delete
+        // deletes the current row where the grid allows.
         auto& grid = static_cast<ui::DBGrid&>(*c);
         if (key == Qt::Key_Delete) {
             grid.userDeleteRow();
         } else if ((key == Qt::Key_Up || key == Qt::Key_Down) && grid.row() >= 0) {
             int row = grid.row() + (key == Qt::Key_Up ? -1 : 1);
             if (row >= 0 && row < grid.rows()) ui::input::select(grid, row, grid.col());
+        } else if (key == Qt::Key_Left || key == Qt::Key_Right) {
+            int col = grid.col() + (key == Qt::Key_Left ? -1 : 1);
+            if (col >= 0 && col < grid.cols()) grid.setCol(col);
         }
         return;
     }
@@ -123,6 +128,10 @@ void editKey(ui::Form& form, int key, bool shift) {
                     box.setSelStart(n);
                 }
                 return;
+            case Qt::Key_A:
+                box.setSelStart(0);
+                box.setSelLength(n);
+                return;
             default:
                 return;
         }
@@ -152,6 +161,10 @@ void editKey(ui::Form& form, int key, bool shift) {
                 return;
             case Qt::Key_End:
                 combo.setSelStart(n);
+                return;
+            case Qt::Key_A:
+                combo.setSelStart(0);
+                combo.setSelLength(n);
                 return;
             default:
                 return;
@@ -549,11 +562,12 @@ bool QtHost::routeKey(FormWindow& window, QKeyEvent* e) {
         (key == Qt::Key_F4 || ((mods & Qt::AltModifier) && (key == Qt::Key_Down || key == Qt::Key_Up))))
         return false;
     if (key == Qt::Key_Backtab || (key == Qt::Key_Tab && (mods & Qt::ShiftModifier))) {
-        deliver([f] {
-            ui::runEvent([f] {
-                if (ui::input::takesInput(*f)) f->focusNext(true);
-            });
-        });
+        deliver([f] { ui::input::pressBackTab(*f); });
+        return true;
+    }
+    // Ctrl+A chooses a box's whole text, as everywhere else on the desktop; it types nothing.
+    if (key == Qt::Key_A && (mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)) {
+        deliver([f] { ui::runEvent([&] { editKey(*f, Qt::Key_A, false); }); });
         return true;
     }
     std::vector<int> keys;

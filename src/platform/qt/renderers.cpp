@@ -122,10 +122,27 @@ void drawCaption(QPainter& p, const QRect& r, int flags, const QString& text, co
     p.restore();
 }
 
+// A design picture whose words are one sign (a hand, an arrow): an icon, not words.
+bool isSign(const QString& words) {
+    QList<uint> codes = words.trimmed().toUcs4();
+    return codes.size() == 1 && !QChar::isLetterOrNumber(static_cast<char32_t>(codes[0]));
+}
+
 // A picture of the screen's design (ui::Picture::design): its words on a button face in the
-// screen's colours, raised, or sunken for the pressed picture, at the size it is given.
+// screen's colours, raised, or sunken for the pressed picture, at the size it is given. A sign is
+// drawn as large as the picture, on the screen's colour, as the icon it stands for.
 void drawDesignPicture(QPainter& p, const QRect& r, const QString& words, bool pressed, const QColor& face,
                        const QColor& text, bool enabled, bool withEdge = true) {
+    if (isSign(words)) {
+        p.fillRect(r, face);
+        p.save();
+        QFont big = p.font();
+        big.setPixelSize(std::max(1, std::min(r.height(), r.width()) * 4 / 5));
+        p.setFont(big);
+        drawCaption(p, r, Qt::AlignCenter, words.trimmed(), text, enabled);
+        p.restore();
+        return;
+    }
     QRect inside = r;
     if (withEdge) {
         QBrush fill(face);
@@ -614,25 +631,43 @@ class ValueWidget : public Base {
 public:
     explicit ValueWidget(QWidget* parent) : Base(parent) { this->setFocusPolicy(Qt::NoFocus); }
 
-    // The classic box of 13 pixels, and the caption 4 pixels beside it, as the designs allowed for.
-    QRect indicatorRect() const {
-        int x = this->layoutDirection() == Qt::RightToLeft ? this->width() - kBox : 0;
-        return QRect(x, (this->height() - kBox) / 2, kBox, kBox);
-    }
-    QRect textRect() const {
-        constexpr int gap = 4;
-        QRect box = indicatorRect();
-        if (this->layoutDirection() == Qt::RightToLeft) return QRect(0, 0, box.left() - gap, this->height());
-        return QRect(box.right() + 1 + gap, 0, this->width() - box.right() - 1 - gap, this->height());
+    // A box or circle a fingertip can hit, and the caption 4 pixels beside it, or closer where a
+    // word of the caption would not fit beside the box otherwise.
+    QRect indicatorRect() const { return indicatorRect(this->width(), this->height()); }
+    QRect textRect() const { return textRect(this->width(), this->height()); }
+    // The height the caption takes wrapped beside the box in a widget `width` wide.
+    int textHeight(int width) const {
+        if (this->text().isEmpty()) return 0;
+        QRect room = textRect(width, 1);
+        return this->fontMetrics()
+            .boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap, this->text())
+            .height();
     }
 
 protected:
-    static constexpr int kBox = 13;
+    static constexpr int kBox = kTouchIndicator;
+    QRect indicatorRect(int width, int height) const {
+        int x = this->layoutDirection() == Qt::RightToLeft ? width - kBox : 0;
+        return QRect(x, (height - kBox) / 2, kBox, kBox);
+    }
+    QRect textRect(int width, int height) const {
+        int widest = 0;
+        for (const QString& word : this->text().split(' '))
+            widest = std::max(widest, this->fontMetrics().boundingRect(QRect(0, 0, 1 << 20, 1 << 20), 0, word).width());
+        int gap = std::clamp(width - kBox - widest, 1, 4);
+        QRect box = indicatorRect(width, height);
+        if (this->layoutDirection() == Qt::RightToLeft) return QRect(0, 0, box.left() - gap, height);
+        return QRect(box.right() + 1 + gap, 0, width - box.right() - 1 - gap, height);
+    }
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         QStyleOptionButton opt;
         this->initStyleOption(&opt);
         opt.rect = indicatorRect();
+        // The box is white whatever the control's colour, as the classic one, so it reads as a
+        // place to touch.
+        opt.palette.setColor(QPalette::Base, systemColor(5));
+        opt.palette.setColor(QPalette::Window, systemColor(5));
         this->style()->drawPrimitive(Indicator, &opt, &p, this);
         drawCaption(p, textRect(), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, this->text(),
                     this->palette().color(QPalette::Active, QPalette::WindowText), this->isEnabled());
@@ -655,6 +690,12 @@ public:
     std::vector<Words> words() const override {
         if (w_->text().isEmpty()) return {};
         return {{w_->text(), w_->textRect(), true, false, Qt::AlignLeft | Qt::AlignVCenter}};
+    }
+    // A box designed shorter than the indicator, or than its caption wrapped beside it, grows above
+    // and below alike, so the indicator and the caption stay centred where the design put them.
+    QRect reach(const QRect& box) const override {
+        int missing = std::max(kTouchIndicator, w_->textHeight(box.width())) - box.height();
+        return missing > 0 ? box.adjusted(0, -missing / 2, 0, missing - missing / 2) : box;
     }
 
 private:
@@ -785,14 +826,16 @@ private:
 
 // ---- Lists
 
-// The rows of an opened list at least as high as the box that opened it, so that a finger that
-// fits the box fits each row too.
+// Rows a fingertip can hit: at least kTouchTarget pixels tall, and the rows of an opened list at
+// least as high as the box that opened it, so that a finger that fits the box fits each row too.
 class TouchRows : public QStyledItemDelegate {
 public:
-    explicit TouchRows(QComboBox* box) : QStyledItemDelegate(box), box_(box) {}
+    explicit TouchRows(QWidget* owner, QComboBox* box = nullptr) : QStyledItemDelegate(owner), box_(box) {}
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QSize s = QStyledItemDelegate::sizeHint(option, index);
-        return QSize(s.width(), std::max(s.height(), box_->height()));
+        int height = std::max(s.height(), kTouchTarget);
+        if (box_) height = std::max(height, box_->height());
+        return QSize(s.width(), height);
     }
 
 private:
@@ -813,7 +856,7 @@ public:
     // list's window with every box, and a screen shows many boxes and opens few.
     void showPopup() override {
         if (!touchRows_) {
-            setItemDelegate(new TouchRows(this));
+            setItemDelegate(new TouchRows(this, this));
             touchRows_ = true;
         }
         QComboBox::showPopup();
@@ -886,6 +929,7 @@ private:
 class ListView : public ControlView {
 public:
     ListView(ui::ListControl& list, QListWidget* w) : ControlView(list, w), list_(list), w_(w) {
+        w->setItemDelegate(new TouchRows(w));
         w->setFocusPolicy(Qt::NoFocus);
         w->setSelectionMode(QAbstractItemView::SingleSelection);
         w->setEditTriggers(QAbstractItemView::NoEditTriggers);

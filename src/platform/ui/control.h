@@ -182,6 +182,8 @@ public:
     // back before the form goes).
     virtual void afterFormLoad() {}
     virtual void beforeFormUnload() {}
+    // The focus went to another control of the form, before the LostFocus of this one.
+    virtual void focusLeft() {}
 
     // A control array member loaded at run time takes the design of the array's lowest member:
     // everything but Name, Index, Visible and TabIndex, set without raising events. A kind whose

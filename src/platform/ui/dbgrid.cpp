@@ -4,6 +4,7 @@
 
 #include "platform/core/format.h"
 #include "platform/core/text.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/data.h"
 #include "platform/ui/form.h"
 
@@ -151,6 +152,7 @@ void DBGrid::forgetRows() const {
 }
 
 void DBGrid::clearPending() {
+    setEditing(false);
     if (pending_.empty()) return;
     pending_.clear();
     changed("TextMatrix");
@@ -227,6 +229,7 @@ void DBGrid::setRow(int r) {
 
 void DBGrid::setCol(int c) {
     if (c < 0 || c >= cols()) throw PropertyError(path() + ": there is no column " + std::to_string(c));
+    if (c != col_) setEditing(false);
     if (assign(col_, c)) changed("Col");
 }
 
@@ -276,6 +279,7 @@ void DBGrid::editField(const std::string& field, int c, std::string t) {
     else
         pending_.emplace_back(field, std::move(t));
     if (c >= 0 && col_ != c) {
+        setEditing(false);
         col_ = c;
         changed("Col");
     }
@@ -297,6 +301,7 @@ bool DBGrid::goToRow(int r) {
 bool DBGrid::userSelect(int r, int c) {
     if (r < 0 || r >= rows()) throw PropertyError(path() + ": there is no row " + std::to_string(r));
     if (c >= cols()) throw PropertyError(path() + ": there is no column " + std::to_string(c));
+    endEdit();
     raiseMouseDown();
     if (!form().isLoaded()) return true;
     goToRow(r);
@@ -314,17 +319,101 @@ bool DBGrid::isCounter(const std::string& field) const {
     return k >= 0 && rs->fields()[static_cast<std::size_t>(k)].kind == db::Kind::Counter;
 }
 
+bool DBGrid::takesTyping(int r, int c) const {
+    bool addRow = r == storedRows();
+    if (addRow ? !allowAddNew_ : !allowUpdate_) return false;
+    std::string field = columnField(c);
+    return !field.empty() && !isCounter(field);
+}
+
 bool DBGrid::userEditCell(int r, int c, std::string_view typed) {
     if (!source_ || !source_->isOpen()) return false;
     int existing = storedRows();
     if (r < 0 || r > existing || c < 0 || c >= cols())
         throw PropertyError(path() + ": there is no cell " + std::to_string(r) + ", " + std::to_string(c));
-    bool addRow = r == existing;
-    if (addRow ? !allowAddNew_ : !allowUpdate_) return false;
-    std::string field = columnField(c);
-    if (field.empty() || isCounter(field)) return false;
+    if (!takesTyping(r, c)) return false;
     if (!goToRow(r) || !form().isLoaded()) return false;
-    editField(field, c, std::string(typed));
+    editField(columnField(c), c, std::string(typed));
+    return true;
+}
+
+void DBGrid::setEditing(bool e) {
+    if (assign(editing_, e)) changed("Editing");
+}
+
+void DBGrid::rememberEdits() {
+    pendingBefore_ = pending_;
+    colBefore_ = col_;
+}
+
+void DBGrid::beginEdit() {
+    rememberEdits();
+    setEditing(true);
+}
+
+void DBGrid::endEdit() { setEditing(false); }
+
+void DBGrid::cancelEdit() {
+    if (!editing_) return;
+    setEditing(false);
+    pending_ = pendingBefore_;
+    if (assign(col_, colBefore_)) changed("Col");
+    changed("TextMatrix");
+}
+
+void DBGrid::userKey(int keyAscii) {
+    raiseKeyPress(keyAscii);
+    if (keyAscii == 0 || !form().isLoaded()) return;
+    if (keyAscii == kKeyReturn) return endEdit();
+    if (keyAscii == kKeyEscape) return cancelEdit();
+    if (!source_ || !source_->isOpen() || col_ < 0 || col_ >= cols()) return;
+    int r = row();
+    if (r < 0 && allowAddNew_) r = storedRows();
+    if (r < 0 || !takesTyping(r, col_)) return;
+    // The caret stands at the end of the cell's text; a cell not yet typed into starts empty,
+    // or, for Backspace, as it shows.
+    std::string text = editing_ || keyAscii == kKeyBack ? textMatrix(r, col_) : std::string();
+    int caret = static_cast<int>(core::text::len(text)), selected = 0;
+    if (!applyTypedKey(text, caret, selected, keyAscii, 0, false)) return;
+    bool starting = !editing_;
+    if (starting) {
+        // The row is reached first (the add row begins a new row), so the edit taken back by
+        // Escape is the row's own.
+        if (!goToRow(r) || !form().isLoaded()) return;
+        rememberEdits();
+    }
+    // The edit begins once the cell holds the key, so a host opening its editor then shows it.
+    if (userEditCell(r, col_, text) && starting) setEditing(true);
+}
+
+bool DBGrid::userTab(bool backwards) {
+    endEdit();
+    int n = cols();
+    if (!source_ || !source_->isOpen() || n == 0) return false;
+    int r = row();
+    if (r < 0) {
+        if (rows() == 0 || backwards) return false;
+        // Nothing current yet: the first cell.
+        if (!goToRow(0) || !form().isLoaded()) return true;
+        setCol(0);
+        return true;
+    }
+    int c = col_ + (backwards ? -1 : 1);
+    if (c >= 0 && c < n) {
+        setCol(c);
+        return true;
+    }
+    int next = r + (backwards ? -1 : 1);
+    if (next < 0) return false;
+    if (next >= rows()) {
+        // Past the row being added: it is stored and the next one begun, as the clerk goes on
+        // entering rows; past an untouched last row the grid is done.
+        if (!adding() || pending_.empty()) return false;
+        if (!source_->Recordset().AddNew() || !form().isLoaded()) return true;
+    } else if (!goToRow(next) || !form().isLoaded()) {
+        return true;
+    }
+    setCol(backwards ? n - 1 : 0);
     return true;
 }
 

@@ -36,6 +36,13 @@ struct GridColumn {
 // Without declared columns the grid shows every field of the recordset, headed by its name.
 // Rows and cells are read as TextMatrix(row, col) (rows from 0, the add row included); Row is the
 // current row (-1: none), Col the current column.
+//
+// As the legacy grid, the current cell takes typing at once: the first key typed replaces the
+// cell's text and begins an edit of it, the keys after it go on at its end, Backspace takes the
+// last character off, Enter ends the edit (it is held for the row like any edit) and Escape takes
+// it back. Tab and Shift+Tab go from cell to cell along the row and on to the next or previous
+// row, the row being added stored first, so a clerk enters rows without touching the screen; only
+// past the grid's first or last cell does the focus go on to the next control.
 class DBGrid : public Control {
 public:
     DBGrid(Form* form, std::string name, int index = -1);
@@ -98,10 +105,25 @@ public:
     bool takesFocus() const override { return true; }
     bool userSelect(int row, int column) override;
     bool userEditCell(int row, int column, std::string_view text) override;
+    // A key typed on the grid (KeyPress first, which can drop it), as above. Without a current row
+    // the typing goes to the add row where there is one.
+    void userKey(int keyAscii) override;
+    // Tab (or Shift+Tab, `backwards`): the next (previous) cell, as above; false when there is none
+    // and the focus is to go on from the grid.
+    bool userTab(bool backwards);
+    void focusLeft() override { endEdit(); }
     // The Delete key on the current row: deletes it when AllowDelete is on; the next row becomes
     // current. False when nothing was deleted.
     bool userDeleteRow();
     const PropertyList& properties() const override;
+
+    // A cell being typed into (the current one).
+    bool editing() const { return editing_; }
+    // The host's cell editor, opened on the current cell: the row's edits as they stand now are
+    // what cancelEdit brings back; endEdit keeps what was typed.
+    void beginEdit();
+    void endEdit();
+    void cancelEdit();
 
     // How many rows were read from the store since the data control last changed: a window
     // showing the grid reads the rows it shows, not every row.
@@ -127,7 +149,13 @@ private:
     void forgetRows() const;
     bool adding() const;
     bool isCounter(const std::string& field) const;
+    // Whether the user may type into a cell (the add row by AllowAddNew, the others by AllowUpdate;
+    // never a counter or a column without a field).
+    bool takesTyping(int row, int col) const;
     bool goToRow(int row);
+    void setEditing(bool e);
+    // What Escape brings back: the row's edits and the current column as they are now.
+    void rememberEdits();
     // Holds the text as the current row's edit of the field.
     void editField(const std::string& field, int col, std::string text);
     void checkCell(int row, int col) const;
@@ -139,6 +167,10 @@ private:
     int rowDividerStyle_ = 2, scrollBars_ = 3;
     int col_ = 0;
     std::vector<std::pair<std::string, std::string>> pending_;
+    bool editing_ = false;
+    // The row's edits and the current column as they were when the edit began (for Escape).
+    std::vector<std::pair<std::string, std::string>> pendingBefore_;
+    int colBefore_ = 0;
     // The rows are read through a second cursor over the data control's rows, so reading them
     // moves nothing; only the rows asked for (the ones a window shows) are read, each once until
     // the data control changes anything.

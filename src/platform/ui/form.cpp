@@ -215,8 +215,6 @@ void Form::setEnabled(bool e) {
         member = v;                            \
         changed(Prop);                         \
     }
-PELK_UI_SETTER(setLeft, double, left_, "Left")
-PELK_UI_SETTER(setTop, double, top_, "Top")
 PELK_UI_SETTER(setWidth, double, width_, "Width")
 PELK_UI_SETTER(setHeight, double, height_, "Height")
 PELK_UI_SETTER(setBackColor, Color, backColor_, "BackColor")
@@ -229,6 +227,20 @@ PELK_UI_SETTER(setMinButton, bool, minButton_, "MinButton")
 PELK_UI_SETTER(setMaxButton, bool, maxButton_, "MaxButton")
 PELK_UI_SETTER(setMdiChild, bool, mdiChild_, "MDIChild")
 #undef PELK_UI_SETTER
+
+void Form::setLeft(double v) {
+    placed_ = true;
+    if (v == left_) return;
+    left_ = v;
+    changed("Left");
+}
+
+void Form::setTop(double v) {
+    placed_ = true;
+    if (v == top_) return;
+    top_ = v;
+    changed("Top");
+}
 
 void Form::setIcon(const Picture& p) {
     if (p == icon_) return;
@@ -266,7 +278,10 @@ bool Form::focus(Control& c) {
     Control* left = activeControl_;
     activeControl_ = &c;
     changed("ActiveControl");
-    if (left) left->raiseLostFocus();
+    if (left) {
+        left->focusLeft();
+        left->raiseLostFocus();
+    }
     // A LostFocus handler that kept the focus (SetFocus back) stops the move.
     if (activeControl_ == &c) c.raiseGotFocus();
     return true;

@@ -95,6 +95,9 @@ public:
     void setHeight(double v);
     void Move(double left, double top);
     void Move(double left, double top, double width, double height);
+    // Whether the design or code gave the form its place (Left or Top set). A form never placed
+    // is put where a new window goes: the host centres it.
+    bool placed() const { return placed_; }
     Color backColor() const { return backColor_; }
     void setBackColor(Color c);
     Color foreColor() const { return foreColor_; }
@@ -179,6 +182,7 @@ private:
     std::string tag_, caption_;
     bool visible_ = false, enabled_ = true;
     double left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
+    bool placed_ = false;
     Color backColor_ = 0x8000000F, foreColor_ = 0x80000012;
     bool keyPreview_ = false;
     int windowState_ = kNormal;

@@ -56,9 +56,15 @@ bool usesEnter(const Control& c) {
     return box && box->multiLine();
 }
 
+// A grid cell being typed into takes Enter and Escape itself: they end or take back the edit.
+bool editingCell(const Control& c) {
+    return c.kind() == ControlKind::DBGrid && static_cast<const DBGrid&>(c).editing();
+}
+
 // The form's Default button for Enter or its Cancel button for Escape, when it can be clicked and
 // the control with the focus does not use the key itself.
 CommandButton* buttonFor(const Form& form, const Control* focused, int keyAscii) {
+    if (focused && editingCell(*focused)) return nullptr;
     bool enter = keyAscii == kKeyReturn && !(focused && usesEnter(*focused));
     bool escape = keyAscii == kKeyEscape;
     if (!enter && !escape) return nullptr;
@@ -130,7 +136,9 @@ void keyToForm(Form& form, int keyAscii) {
     bool focusable = c && c->canFocus();
     bool tabInBox = focusable && c->kind() == ControlKind::TextBox && static_cast<TextBox*>(c)->multiLine();
     if (keyAscii == kKeyTab && focusable && !tabInBox) {
-        form.focusNext();
+        // A record grid takes Tab from cell to cell, and lets it go on only past its last cell.
+        if (c->kind() == ControlKind::DBGrid && static_cast<DBGrid*>(c)->userTab(false)) return;
+        if (form.isLoaded()) form.focusNext();
         return;
     }
     if (form.keyPreview() || !focusable) {
@@ -149,6 +157,17 @@ void keyToForm(Form& form, int keyAscii) {
         if (keyAscii == 0 || !form.isLoaded()) return;
     }
     button->raiseClick();
+}
+
+bool pressBackTab(Form& form) {
+    return userEvent([&] {
+        if (!takesInput(form)) return false;
+        Control* c = form.activeControl();
+        if (c && c->canFocus() && c->kind() == ControlKind::DBGrid && static_cast<DBGrid*>(c)->userTab(true))
+            return true;
+        if (form.isLoaded()) form.focusNext(true);
+        return true;
+    });
 }
 
 bool select(Control& control, int row, int column) {

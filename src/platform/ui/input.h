@@ -24,10 +24,14 @@ bool dblClick(Control& control);
 // as a keyboard does): KeyPress, then the change of text, then Change.
 bool type(Control& control, std::string_view text);
 // A key pressed on the form: Form_KeyPress first with key preview, then the control with the focus.
-// Tab moves the focus along the tab order. Enter clicks the form's Default button and Escape its
-// Cancel button (when visible and enabled) once the key has passed both KeyPress events undropped,
-// unless the focused control uses Enter itself (a multi-line box, a button).
+// Tab moves the focus along the tab order (a record grid with the focus first takes it from cell to
+// cell). Enter clicks the form's Default button and Escape its Cancel button (when visible and
+// enabled) once the key has passed both KeyPress events undropped, unless the focused control uses
+// Enter itself (a multi-line box, a button) or is a grid cell being typed into.
 bool pressKey(Form& form, int keyAscii);
+// Shift+Tab on the form: the previous cell of a record grid that has the focus, else the previous
+// control in tab order.
+bool pressBackTab(Form& form);
 // Clicks the item at row (lists, combo boxes) or the cell (grids).
 bool select(Control& control, int row, int column = -1);
 // Types a text into a cell of an editable grid (the grid moves to that row first).

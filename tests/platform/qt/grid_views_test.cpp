@@ -299,6 +299,70 @@ TEST_F(Grids, RecordGridCellEditsAndDeleteReachTheStore) {
     screenshot(host().canvasOf(f), "record_grid_edited");
 }
 
+// The cell chosen takes typing at once, without a second touch; Tab, Shift+Tab and the arrows go
+// from cell to cell, with the cell's editor open or not, and the row left is stored.
+TEST_F(Grids, RecordGridCellsTakeTypingAtOnceAndKeysGoFromCellToCell) {
+    makeCards();
+    auto& f = show<frmQtSheet>("frmQtSheet");
+    QTableView* t = table(f.DBGrid1);
+    clickCell(t, 1, 2);
+    ASSERT_EQ(QApplication::focusWidget(), t);
+    QTest::keyClicks(t, "R");
+    QLineEdit* editor = cellEditor(t);
+    ASSERT_NE(editor, nullptr) << "a typed key opens the cell";
+    EXPECT_EQ(QApplication::focusWidget(), editor);
+    EXPECT_EQ(editor->text(), "R") << "the key replaces the cell's text";
+    QTest::keyClicks(editor, "ob");
+    EXPECT_EQ(f.DBGrid1.textMatrix(1, 2), "Rob");
+    screenshot(host().canvasOf(f), "record_grid_typed");
+    QTest::keyClick(editor, Qt::Key_Tab);
+    settle();
+    EXPECT_EQ(cellEditor(t), nullptr);
+    EXPECT_EQ(f.DBGrid1.col(), 3) << "Tab goes on to the next cell";
+    EXPECT_EQ(currentColumn(t), 3);
+    EXPECT_EQ(f.activeControl(), &f.DBGrid1);
+
+    QTest::keyClick(t, Qt::Key_Tab);
+    EXPECT_EQ(f.DBGrid1.col(), 4);
+    QTest::keyClick(t, Qt::Key_Backtab);
+    QTest::keyClick(t, Qt::Key_Left);
+    EXPECT_EQ(f.DBGrid1.col(), 2);
+    QTest::keyClick(t, Qt::Key_Right);
+    EXPECT_EQ(f.DBGrid1.col(), 3);
+    // A space is typed like any key; Escape takes back that cell only.
+    QTest::keyClick(t, Qt::Key_Space);
+    ASSERT_NE(cellEditor(t), nullptr);
+    EXPECT_EQ(f.DBGrid1.textMatrix(1, 3), " ");
+    QTest::keyClick(cellEditor(t), Qt::Key_Escape);
+    settle();
+    EXPECT_EQ(cellEditor(t), nullptr);
+    EXPECT_EQ(f.DBGrid1.textMatrix(1, 3), "12/11/2026");
+    EXPECT_EQ(f.DBGrid1.textMatrix(1, 2), "Rob");
+    EXPECT_EQ(card("szID_no = '1002'", "szName_na"), "Bob");
+    QTest::keyClick(t, Qt::Key_Tab);
+    QTest::keyClick(t, Qt::Key_Tab);
+    QTest::keyClick(t, Qt::Key_Tab);
+    EXPECT_EQ(f.DBGrid1.row(), 2) << "past the row's last cell to the next row";
+    EXPECT_EQ(f.DBGrid1.col(), 0);
+    EXPECT_EQ(currentRow(t), 2);
+    EXPECT_EQ(card("szID_no = '1002'", "szName_na"), "Rob");
+
+    // The add row shows, tinted, and takes typing like any row.
+    f.DBGrid1.setAllowAddNew(true);
+    settle();
+    ASSERT_EQ(rowCount(t), 4);
+    EXPECT_NE(t->model()->index(3, 2).data(Qt::BackgroundRole), t->model()->index(2, 2).data(Qt::BackgroundRole));
+    clickCell(t, 3, 1);
+    QTest::keyClicks(t, "1");
+    ASSERT_NE(cellEditor(t), nullptr);
+    QTest::keyClicks(cellEditor(t), "009");
+    QTest::keyClick(cellEditor(t), Qt::Key_Return);
+    clickCell(t, 0, 1);
+    EXPECT_EQ(cards(), 4);
+    EXPECT_EQ(card("szID_no = '1009'", "szName_na"), "(null)");
+    EXPECT_GE(t->rowHeight(0), 28) << "a row a finger can tap";
+}
+
 // The folio grid in small: a heading row, lines the screen writes, the current line chosen by a
 // click.
 class frmQtFolio : public ui::Form {

@@ -86,6 +86,19 @@ TEST_F(Input, TypedKeysGoThroughKeyPreviewAndTheBoxsKeyPress) {
     screenshot(host().topLevelOf(*panel), "typed");
 }
 
+// Ctrl+A chooses the whole text, so the next key replaces it; the box's KeyPress sees no key.
+TEST_F(Input, CtrlAChoosesTheWholeText) {
+    QTest::keyClicks(codeLine(), "ab1");
+    panel->take();
+    QTest::keyClick(codeLine(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(panel->txtCode.selStart(), 0);
+    EXPECT_EQ(panel->txtCode.selLength(), 3);
+    EXPECT_EQ(codeLine()->selectedText(), "AB1");
+    EXPECT_EQ(panel->take(), Events{});
+    QTest::keyClicks(codeLine(), "c");
+    EXPECT_EQ(panel->txtCode.text(), "C");
+}
+
 TEST_F(Input, CheckBoxesAndListsChangeThroughTheProgram) {
     QTest::mouseClick(widget(panel->chkPaid), Qt::LeftButton);
     EXPECT_EQ(panel->chkPaid.value(), 1);

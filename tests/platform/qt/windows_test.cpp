@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <atomic>
@@ -35,9 +36,30 @@ using Events = std::vector<std::string>;
 
 namespace {
 
+// A window of its own and a child whose design gives a size but no place.
+class frmQtUnplaced : public ui::Form {
+public:
+    frmQtUnplaced() {
+        setBorderStyle(3);
+        setWidth(6000);
+        setHeight(4500);
+    }
+};
+class frmQtUnplacedChild : public ui::Form {
+public:
+    frmQtUnplacedChild() {
+        setMdiChild(true);
+        setBorderStyle(0);
+        setWidth(3000);
+        setHeight(1500);
+    }
+};
+
 class Windows : public QtSession {
 protected:
     Windows() {
+        ui::forms().registerForm<frmQtUnplaced>("frmQtUnplaced");
+        ui::forms().registerForm<frmQtUnplacedChild>("frmQtUnplacedChild");
         ui::forms().registerForm<frmQtCaller>("frmQtCaller");
         ui::forms().registerForm<frmQtAsk>("frmQtAsk");
         ui::forms().registerForm<frmQtMain>("frmQtMain");
@@ -220,6 +242,43 @@ TEST_F(Windows, TheMainWindowFramesItsChildrenAndCarriesItsMenus) {
     EXPECT_FALSE(ui::forms().isLoaded<frmQtMain>());
     EXPECT_FALSE(ui::forms().isLoaded<frmQtChild>());
     EXPECT_EQ(host().mainWindow(), nullptr);
+}
+
+// A window the design never placed opens centred, where a window system puts a new window; one
+// placed at the corner stays there. A child that would stick out of the main window moves in.
+TEST_F(Windows, AWindowNeverPlacedIsCentredAndAChildStaysInsideTheMainWindow) {
+    QRect screen = QGuiApplication::primaryScreen()->geometry();
+    auto& own = ui::forms().get<frmQtUnplaced>();
+    own.Show();
+    settle();
+    QRect frame = host().topLevelOf(own)->frameGeometry();
+    EXPECT_LE((frame.center() - screen.center()).manhattanLength(), 2) << "centred on the screen";
+    ASSERT_TRUE(own.Unload());
+    auto& corner = ui::forms().get<frmQtUnplaced>();
+    corner.Move(0, 0);
+    corner.Show();
+    settle();
+    EXPECT_EQ(host().topLevelOf(corner)->frameGeometry().topLeft(), QPoint(0, 0));
+    ASSERT_TRUE(corner.Unload());
+
+    auto& main = ui::forms().get<frmQtMain>();
+    main.Show();
+    auto& unplaced = ui::forms().get<frmQtUnplacedChild>();
+    unplaced.Show();
+    auto& child = ui::forms().get<frmQtChild>();
+    child.Move(14000, 600);
+    child.Show();
+    settle();
+    auto* area = qobject_cast<QMdiArea*>(host().mainWindow()->centralWidget());
+    ASSERT_TRUE(area);
+    QRect room = area->viewport()->rect();
+    QWidget* sub = host().topLevelOf(unplaced);
+    EXPECT_LE((sub->geometry().center() - room.center()).manhattanLength(), 2) << "centred in the main window";
+    sub = host().topLevelOf(child);
+    EXPECT_TRUE(room.contains(sub->geometry())) << "moved in from the right";
+    EXPECT_EQ(sub->geometry().right(), room.right());
+    EXPECT_EQ(sub->y(), 40) << "its top as the design put it";
+    EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
 }
 
 TEST_F(Windows, OwnWindowsTakeTheirFrameFromTheForm) {

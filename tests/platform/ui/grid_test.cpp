@@ -204,6 +204,96 @@ TEST(RecordGrid, TheUserEditsAddsAndDeletesAsTheSwitchesAllow) {
     EXPECT_EQ(cards(), 2);
 }
 
+// The current cell takes typing at once: the first key replaces its text, the next ones go on at
+// its end; Escape takes back that cell's typing and nothing else, Enter keeps it for the row.
+TEST(RecordGrid, TheCurrentCellTakesTypingAtOnce) {
+    SheetSession s;
+    ui::DBGrid& g = s.f->DBGrid1;
+    g.onKeyPress([](int& key) {
+        if (key == '#') key = 0;
+    });
+    ui::input::select(g, 0, 1);
+    EXPECT_TRUE(ui::input::type(g, "An#nie"));
+    EXPECT_TRUE(g.editing());
+    EXPECT_EQ(g.textMatrix(0, 1), "Annie") << "the key KeyPress dropped types nothing";
+    ui::input::type(g, "\b\by");
+    EXPECT_EQ(g.textMatrix(0, 1), "Anny");
+    ui::input::pressKey(*s.f, ui::kKeyReturn);
+    EXPECT_FALSE(g.editing());
+    ui::input::type(g, "Bea");
+    EXPECT_EQ(g.textMatrix(0, 1), "Bea") << "a cell no longer being typed into starts afresh";
+    ui::input::pressKey(*s.f, ui::kKeyEscape);
+    EXPECT_EQ(g.textMatrix(0, 1), "Anny");
+    EXPECT_EQ(g.col(), 1);
+    EXPECT_EQ(card("szTHrs = 480", "szName_na"), "Ann") << "stored only when the row is left";
+    // Backspace on a cell not being typed into takes the last character of what it shows.
+    ui::input::select(g, 0, 4);
+    ui::input::type(g, "\b");
+    EXPECT_EQ(g.textMatrix(0, 4), "480.0");
+    ui::input::type(g, "5");
+    EXPECT_EQ(g.textMatrix(0, 4), "480.05");
+    ui::input::select(g, 1, 0);
+    EXPECT_EQ(card("szName_na = 'Anny'", "szTHrs"), "480.05");
+
+    // Where the user may not type, a key changes nothing.
+    g.setAllowUpdate(false);
+    ui::input::type(g, "9");
+    EXPECT_FALSE(g.editing());
+    EXPECT_EQ(g.textMatrix(1, 0), "1002");
+    EXPECT_TRUE(s.session.host().messageBoxes().empty());
+}
+
+// Tab goes from cell to cell and on to the next row (Shift+Tab back), storing the row left; the row
+// being added is stored and the next one begun, and only past the grid's last cell does the
+// focus go on to the next control.
+TEST(RecordGrid, TabGoesFromCellToCellAndRowToRow) {
+    SheetSession s;
+    ui::DBGrid& g = s.f->DBGrid1;
+    ui::input::select(g, 0, 3);
+    ui::input::type(g, "10:15 AM\t");
+    EXPECT_EQ(g.row(), 0);
+    EXPECT_EQ(g.col(), 4);
+    ui::input::type(g, "1\t");
+    EXPECT_EQ(g.row(), 1);
+    EXPECT_EQ(g.col(), 0);
+    EXPECT_EQ(card("szDate_da = #12/10/2026#", "szTHrs"), "1") << "the row left is stored";
+    EXPECT_EQ(card("szDate_da = #12/10/2026#", "szIn_ti"), "10:15:00 AM");
+    EXPECT_TRUE(ui::input::pressBackTab(*s.f));
+    EXPECT_EQ(g.row(), 0);
+    EXPECT_EQ(g.col(), 4);
+    EXPECT_EQ(s.f->activeControl(), &g);
+    ui::input::select(g, 0, 0);
+    EXPECT_TRUE(ui::input::pressBackTab(*s.f));
+    EXPECT_NE(s.f->activeControl(), &g) << "before the first cell the focus goes back";
+
+    g.setAllowAddNew(true);
+    ui::input::select(g, 2, 4);
+    ui::input::pressKey(*s.f, ui::kKeyTab);
+    EXPECT_EQ(g.row(), 3) << "on into the add row";
+    ui::input::type(g, "1003\tCy\t\t\t5\t");
+    EXPECT_EQ(cards(), 4);
+    EXPECT_EQ(card("szID_no = '1003'", "szName_na"), "Cy");
+    EXPECT_EQ(card("szID_no = '1003'", "szTHrs"), "5");
+    EXPECT_EQ(g.row(), 4) << "the next new row";
+    EXPECT_EQ(g.col(), 0);
+    for (int k = 0; k < 5; ++k) ui::input::pressKey(*s.f, ui::kKeyTab);
+    EXPECT_EQ(s.f->activeControl(), &s.f->grdAll) << "past an untouched last row";
+    EXPECT_EQ(cards(), 4);
+
+    // With no current row, typing goes to the add row.
+    s.f->datTcd.setRecordSource("SELECT * FROM tblTcd WHERE szID_no = 'none'");
+    ASSERT_TRUE(s.f->datTcd.Refresh());
+    ASSERT_EQ(g.row(), -1);
+    g.setCol(0);
+    ui::input::type(g, "1004\tDee");
+    EXPECT_EQ(g.row(), 0);
+    EXPECT_EQ(g.textMatrix(0, 0), "1004");
+    EXPECT_EQ(g.textMatrix(0, 1), "Dee");
+    s.f->Unload();
+    EXPECT_EQ(card("szID_no = '1004'", "szName_na"), "Dee");
+    EXPECT_TRUE(s.session.host().messageBoxes().empty());
+}
+
 // Text and Columns(i).Text set by code edit the current row like a typed cell, whatever
 // AllowUpdate says (it binds the user, not code), and are stored when the row is left.
 TEST(RecordGrid, CellsSetByCodeAreStoredWhenTheRowIsLeft) {
