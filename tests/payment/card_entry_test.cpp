@@ -67,18 +67,6 @@ protected:
         ui::Unload<frmTender>();
         ui::forms().collect();
     }
-    // The first row's field meeting `where`, as the screens read it; "(none)" without a row.
-    static std::string field(std::string_view file, const std::string& table, const std::string& where,
-                             const char* name) {
-        auto store = db::Database::open(os::programPath(file));
-        if (!store) return "error " + store.error().message();
-        auto rows = store->openRecordset("SELECT * FROM " + table + " WHERE " + where);
-        if (!rows) return "error " + rows.error().message();
-        if (rows->eof()) return "(none)";
-        auto v = rows->field(name);
-        if (!v) return "error " + v.error().message();
-        return v->isNull() ? "(null)" : v->toText();
-    }
     // Pays `amount` by card from a fresh tender screen over the open room screen.
     void pay(const char* mode, const char* amount) {
         frmTender& t = open();
