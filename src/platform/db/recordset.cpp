@@ -788,6 +788,10 @@ Status Recordset::Update() {
     Impl& d = *d_;
     if (d.mode == EditMode::None)
         return Error{d.store(), "Update or CancelUpdate without AddNew or Edit.", code::kUpdateWithoutEdit};
+    // An edit may move the row in the order: the rows' order is the one from before it, so the
+    // next move goes on from where the row stood when the clerk saw it.
+    if (d.mode == EditMode::Editing && !d.keys && !d.sel.order.empty())
+        if (Status st = d.takeKeys(); !st) return st;
     detail::Route r = d.route();
     std::string table = quoteIdent(r.schema) + "." + quoteIdent(d.sel.table.name);
     std::vector<std::size_t> cols;

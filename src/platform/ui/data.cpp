@@ -239,9 +239,9 @@ db::Status Data::open() {
     auto rs = database->openRecordset(recordSource_);
     if (!rs) return rs.error();
     rs_.emplace(std::move(rs).value());
-    // The rows and their order are taken now, as the legacy control's keyset was: a row whose key
-    // is edited keeps its place until the next Refresh, so Next goes on where the clerk was.
-    (void)rs_->recordCount();
+    // The id list is taken when something first moves through the rows, not here: a screen that
+    // only shows the first row (or finds one) never reads a whole table. The recordset takes it
+    // before its first edit is written, so an edited key still keeps its place.
     // A field the source lacks is told once per opening; its control shows nothing.
     for (const Binding& b : bindings_)
         if (rs_->fieldIndex(b.field) < 0)

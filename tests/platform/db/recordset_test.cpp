@@ -147,6 +147,37 @@ TEST(Recordset, FindsFollowTheOrderByOrder) {
     EXPECT_EQ(fresh.recordCount(), 6);
 }
 
+// The rows' order is taken late, but never after an edit that moves the current row: the next
+// move goes on from where the row stood when it was read, as the clerk saw the list.
+TEST(Recordset, AnEditedKeyKeepsItsPlaceUntilTheNextRead) {
+    test::TempRoot root;
+    db::Database d = test::fixtureStore(kStore, "front_desk.sql");
+    struct Case {
+        const char* source;
+        const char* newName;
+        const char* next;
+    } cases[] = {
+        {"SELECT * FROM tbDrink ORDER BY szMenu_nm", "Zucchini tea", "Lemonade"},
+        {"SELECT * FROM tbDrink ORDER BY szMenu_nm DESC", "Apple juice", "Tea Cake"},
+        {"SELECT * FROM tbDrink WHERE szMenu_nm Like 't*' ORDER BY szMenu_nm", "Water", "Tea Cake"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.source);
+        db::Recordset rs = test::open(d, c.source);
+        std::string first = shown(rs.field("szMenu_nm"));
+        ok(rs.Edit());
+        ok(rs.setField("szMenu_nm", c.newName));
+        ok(rs.Update());
+        ok(rs.MoveNext());
+        EXPECT_EQ(shown(rs.field("szMenu_nm")), c.next);
+        ok(rs.MovePrevious());
+        EXPECT_EQ(shown(rs.field("szMenu_nm")), c.newName);
+        ok(rs.Edit());
+        ok(rs.setField("szMenu_nm", first));
+        ok(rs.Update());
+    }
+}
+
 TEST(Recordset, CloneMovesOnItsOwn) {
     test::TempRoot root;
     db::Database d = test::fixtureStore(kStore, "front_desk.sql");
