@@ -822,7 +822,8 @@ bool frmRooms::cmdPrintRce_Click() {
     if (!change) return false;
     OrderBook book = orderBook();
     db::UnitOfWork work;
-    db::Status saved = work.begin({book.book(), book.openFolios()});
+    auto stores = book.storesToSave(*change);
+    db::Status saved = stores ? work.begin(*stores) : db::Status(stores.error());
     std::optional<SaveOutcome> out;
     if (saved) {
         auto r = book.save(*change);

@@ -235,6 +235,16 @@ db::Result<StoredFolio> OrderBook::recall(const std::string& number) const {
     return f;
 }
 
+db::Result<std::vector<std::string>> OrderBook::storesToSave(const FolioChange& change) const {
+    std::vector<std::string> stores{book_, openFolios_};
+    if (change.number.empty()) return stores;
+    auto rows = open(openFolios_, openRowsOfRoom(change.room));
+    if (!rows) return rows.error();
+    if (db::Status st = moveFirst(*rows); !st) return st.error();
+    if (!rows->eof()) stores.pop_back();
+    return stores;
+}
+
 db::Result<SaveOutcome> OrderBook::save(const FolioChange& change) const {
     SaveOutcome out;
     std::string number = change.number;
@@ -389,6 +399,13 @@ db::Result<SaveOutcome> OrderBook::save(const FolioChange& change) const {
     if (!rows) return rows.error();
     if (db::Status st = moveFirst(*rows); !st) return st.error();
     if (rows->eof()) {
+        if (auto* work = db::UnitOfWork::current(); work && !work->holds(openFolios_)) {
+            out.result = SaveResult::Changed;
+            auto now = read(number);
+            if (!now) return now.error();
+            out.folio = std::move(*now);
+            return out;
+        }
         auto own = open(openFolios_, openRowsOf(number));
         if (!own) return own.error();
         if (db::Status st = moveFirst(*own); !st) return st.error();

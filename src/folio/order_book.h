@@ -97,11 +97,16 @@ public:
     // so a save at another station is seen whole or not at all.
     db::Result<StoredFolio> recall(const std::string& number) const;
 
-    // Applies the change inside the caller's unit of work, which holds both stores: the folio
+    // Applies the change inside the caller's unit of work, which holds `storesToSave`: the folio
     // gets a header when it has none (the room's open folio, when another station opened one
     // meanwhile), its removed lines go, its added lines are written, the payments are added,
     // the totals are worked out from the lines stored, and the room's open-folio row is made.
     db::Result<SaveOutcome> save(const FolioChange& change) const;
+    // The stores a unit of work must hold for `save` of this change: the open folios too only
+    // when the save may write the room's open-folio row. A unit that holds one store commits
+    // without the journal that ties several together. Should another station take the row away
+    // meanwhile, the save finds the folio changed and writes nothing.
+    db::Result<std::vector<std::string>> storesToSave(const FolioChange& change) const;
 
     // At check-out, inside the caller's unit of work: the room's open-folio row goes (the room
     // whole: room 10's check-out never takes room 105's row).

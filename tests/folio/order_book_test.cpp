@@ -134,6 +134,41 @@ TEST_F(OrderBookTest, AChangeThatCannotBeAppliedSafelyStoresNothingAndIsTold) {
     }
 }
 
+// A save that writes no open-folio row holds the order book alone, and stays sound when another
+// station takes the room's open-folio row away between choosing the stores and saving.
+TEST_F(OrderBookTest, ASaveHoldsTheOpenFoliosOnlyWhenItMayWriteThem) {
+    const std::string ordr = os::programPath("Ordr.mdb"), zutb = os::programPath("ZuTb.mdb");
+    struct Case {
+        const char* name;
+        FolioChange change;
+        std::vector<std::string> stores;
+    };
+    for (const Case& c : {
+             Case{"the folio's room has its open-folio row", FolioChange{.number = "7", .room = "10"}, {ordr}},
+             Case{"a folio without a header", FolioChange{.room = "10"}, {ordr, zutb}},
+             Case{"the folio moved to a room without a row", FolioChange{.number = "7", .room = "12"}, {ordr, zutb}},
+         }) {
+        SCOPED_TRACE(c.name);
+        auto stores = book().storesToSave(c.change);
+        ASSERT_TRUE(stores.ok());
+        EXPECT_EQ(*stores, c.stores);
+    }
+
+    FolioChange change{.number = "7", .room = "10", .added = {NewLine{"1", "Cake", "5"}}};
+    auto stores = book().storesToSave(change);
+    ASSERT_TRUE(stores.ok());
+    run("ZuTb.mdb", "DELETE FROM tbTable");  // checked out at another station meanwhile
+    db::UnitOfWork work;
+    ASSERT_TRUE(work.begin(*stores).ok());
+    auto out = book().save(change);
+    ASSERT_TRUE(out.ok());
+    EXPECT_EQ(out->result, SaveResult::Changed);
+    work.rollback();
+    EXPECT_EQ(stored(), (std::vector<std::string>{"Soup 50", "Tea 30"}));
+    EXPECT_EQ(count("ZuTb.mdb", "tbTable"), 0);
+    EXPECT_EQ(field("Ordr.mdb", "tblZu_Order", "Inv = '7'", "Date"), "(null)");
+}
+
 // A processor that approves or declines as told and remembers what it was asked, by token.
 class Processor : public card::CardProcessor {
 public:

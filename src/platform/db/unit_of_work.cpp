@@ -125,6 +125,10 @@ void UnitOfWork::noteFailure(const Error& e) {
     if (!failure_) failure_ = e;
 }
 
+bool UnitOfWork::holds(std::string_view windowsPath) const {
+    return active_ && find(detail::fileKey(os::mapPath(std::string(windowsPath))));
+}
+
 Status UnitOfWork::commit() {
     if (!active_) return Error{"", "The unit of work is not open.", code::kTransaction};
     if (failure_) {

@@ -38,6 +38,8 @@ public:
     // Takes the write lock on every store (within the busy timeout).
     Status begin(const std::vector<std::string>& windowsPaths);
     bool active() const;
+    // Whether the store is one of its own.
+    bool holds(std::string_view windowsPath) const;
     // A handle on one of its stores, for statements run in it.
     Result<Database> store(std::string_view windowsPath) const;
     Status commit();

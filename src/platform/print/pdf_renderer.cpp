@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/core/text.h"
 
@@ -132,17 +135,38 @@ std::string renderPdf(const std::vector<PrintedLine>& lines, int printQuality, c
     const double pageHeight = writer.height();
     const double pageWidth = writer.width();
     double y = 0;
+    // A folio prints hundreds of lines in three or four styles: each style's font and metrics are
+    // made once.
+    struct Style {
+        std::string name;
+        double size;
+        bool bold;
+        QFont font;
+        std::optional<QFontMetricsF> metrics;
+    };
+    std::vector<Style> styles;
+    auto styleOf = [&](const PrintedLine& line) -> Style& {
+        for (Style& s : styles)
+            if (s.size == line.fontSize && s.bold == line.bold && s.name == line.fontName) return s;
+        Style& s = styles.emplace_back(Style{line.fontName, line.fontSize, line.bold, fontFor(line), std::nullopt});
+        s.metrics.emplace(s.font, &writer);
+        return s;
+    };
+    painter.setPen(Qt::black);
     for (const auto& line : lines) {
-        QFont font = fontFor(line);
+        Style& style = styleOf(line);
+        QFont font = style.font;
         const QString text = QString::fromStdString(line.text);
+        double wide = style.metrics->horizontalAdvance(text);
+        std::optional<QFontMetricsF> shrunk;
         // A line that would run off the paper is drawn smaller, never cut: the folio's rules
         // are wider than a page's printable width in the size the screens print them.
-        for (int tries = 0; tries < 4; ++tries) {
-            const double wide = QFontMetricsF(font, &writer).horizontalAdvance(text);
-            if (wide <= pageWidth) break;
+        for (int tries = 0; tries < 4 && wide > pageWidth; ++tries) {
             font.setPointSizeF(font.pointSizeF() * pageWidth / wide * 0.995);
+            shrunk.emplace(font, &writer);
+            wide = shrunk->horizontalAdvance(text);
         }
-        QFontMetricsF fm(font, &writer);
+        const QFontMetricsF& fm = shrunk ? *shrunk : *style.metrics;
         const double height = fm.lineSpacing();
         if (y > 0 && y + height > pageHeight) {
             writer.newPage();
@@ -150,13 +174,12 @@ std::string renderPdf(const std::vector<PrintedLine>& lines, int printQuality, c
         }
         const double baseline = y + fm.ascent();
         painter.setFont(font);
-        painter.setPen(Qt::black);
         painter.drawText(QPointF(0, baseline), text);
         if (line.underline) {
             // Drawn by hand: the folio draws its rules as underlined blanks, which a text
             // underline leaves out at the end of a line.
             const double thickness = std::max(fm.lineWidth(), 1.0);
-            painter.fillRect(QRectF(0, baseline + fm.underlinePos(), fm.horizontalAdvance(text), thickness), Qt::black);
+            painter.fillRect(QRectF(0, baseline + fm.underlinePos(), wide, thickness), Qt::black);
         }
         y += height;
     }
