@@ -78,6 +78,8 @@ TEST_F(Records, LookUpsTakeTheTypedKeyAsAPlainPrefixInTheRowsOrder) {
     for (const char* values : {
              "('Smith', 'John', '555-200-0002', '1 Oak Rd', '4111')",
              "('Smith', 'Jane', '555-200-0001', NULL, '3711')",
+             // Before John in phone order, and his name but for the letter case.
+             "('Smith', 'JOHN', '555-200-00015', NULL, NULL)",
              "('Smithers', 'Jane', '555-100-0009', '12 Elm St #4', NULL)",
              "('O''Brien', 'Pat', '555-300-0003', '9 Ash Ln', '4222')",
              "('Lee', NULL, '5_5-400-0004', '12 Elm Street', '5*55')",
