@@ -37,8 +37,9 @@ std::vector<db::TableDecl> orderBookTables() {
                           // Kept for the orders of the other sales channels; the sales list shows it.
                           text("1")},
                          {}};
-    // A folio is found by its number; the sales report selects by date, channel and clerk.
-    header.indexes = {{"Inv"}, {"Date"}, {"Method"}, {"ID"}};
+    // A folio is found by its number; the sales report selects a channel's or a clerk's folios
+    // over a range of dates, which the pairs serve without reading the channel's other years.
+    header.indexes = {{"Inv"}, {"Date"}, {"Method", "Date"}, {"ID", "Date"}};
 
     db::TableDecl line{std::string(kLineTable),
                        {text("Invoice"), when("Date"), when("Time"), text("ID"), text("Method"), text("Ask"),

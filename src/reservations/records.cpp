@@ -27,12 +27,14 @@ std::vector<db::FieldDecl> fieldsOf(const std::array<std::string_view, N>& names
     return fields;
 }
 
-// The keys the screens look stays and guests up by: the phone and the last name the clerk types,
+// The keys the screens look stays and guests up by: the phone and the name the clerk types (the
+// first name beside the last, so namesakes are told apart inside the key),
 // the room with the day the map colours it for (arriving or leaving), and the stay's dates the
 // lists select a range of.
 const std::vector<db::IndexDecl> kReservationKeys = {
-    {"sPhone_no"}, {"sLast_na"}, {"szRoom1", "szDate_in"}, {"szRoom1", "szDate_Out"}, {"szDate_in"}, {"szDate_Out"}};
-const std::vector<db::IndexDecl> kCustomerKeys = {{"sPhone_no"}, {"sLast_na"}};
+    {"sPhone_no"}, {"sLast_na", "sFirst_nm"}, {"szRoom1", "szDate_in"}, {"szRoom1", "szDate_Out"}, {"szDate_in"},
+    {"szDate_Out"}};
+const std::vector<db::IndexDecl> kCustomerKeys = {{"sPhone_no"}, {"sLast_na", "sFirst_nm"}};
 
 db::StoreDecl storeOf(std::string_view file, std::string_view table, std::vector<db::FieldDecl> fields,
                       std::vector<db::IndexDecl> keys) {
