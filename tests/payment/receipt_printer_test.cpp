@@ -129,7 +129,9 @@ TEST_F(ReceiptPrinter, AReceiptPrinterThatDoesNotAnswerKeepsThePayment) {
     useDevice(fifo);
     auto start = std::chrono::steady_clock::now();
     std::string inv = payByCard();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, os::kRawWriteLimit + std::chrono::seconds(2));
+    // Bounded, not timed: a write that waited on the printer would never return. The margin is
+    // wide so that a loaded machine cannot fail it.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, os::kRawWriteLimit + std::chrono::seconds(30));
     EXPECT_EQ(prompts(), (Lines{"The receipt printer Receipt does not answer. Check that it is on and connected."}));
     EXPECT_EQ(processor_->calls, 1);
     EXPECT_EQ(cardAmount(inv), "25");
