@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "platform/ui/ui.h"
@@ -18,5 +19,8 @@ ui::Form* laterScreen(std::string_view name);
 // Sets a property of one of the screen's controls as code does (its events run). A control or a
 // property the screen lacks is a fault of that screen, and throws.
 void setOn(ui::Form& screen, std::string_view control, std::string_view property, std::string_view value);
+// Reads a property of one of the screen's controls as text; a control or a property the screen
+// lacks throws, as for setOn.
+std::string propertyOf(const ui::Form& screen, std::string_view control, std::string_view property);
 
 }  // namespace pelk::shell
