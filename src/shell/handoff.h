@@ -7,10 +7,11 @@
 
 namespace pelk::shell {
 
-// The screens of the main window's menus and of the panels that later parts of the program build
-// (the room map, the reservation screens, the reports, the menu editor, the set-up wizard…) are
-// reached by their names until then: a button or menu item whose screen is not registered yet
-// does nothing, and works as soon as the screen is.
+// The parts of the program stand in an order, each including only the headers of those before it
+// (README, "The parts and their order"). A screen of a later part (for the shell the room map, the
+// reservation screens, the reports, the menu editor, the set-up wizard…) is reached by its name
+// and filled or read through its controls' properties, as a road script drives it. A button or
+// menu item whose screen is not registered does nothing.
 
 // The screen named, loaded by this reference when it is not (its Form_Load runs); nullptr, and
 // nothing loaded, when no screen of that name exists yet.
