@@ -13,6 +13,7 @@
 #include "platform/ui/flexgrid.h"
 #include "platform/ui/rich_text_box.h"
 #include "platform/ui/ui.h"
+#include "reservations/own_stay.h"
 
 namespace pelk::folio {
 
@@ -20,7 +21,7 @@ namespace pelk::folio {
 // who works the folio, and the folio itself as a grid of lines with its totals. The room map
 // opens it over itself for an occupied room and fills it first; the folio number in cmbRept and
 // its Tag say whether the folio is new (empty), reopened ("OldNum") or loaded ("DidRecall").
-class frmRooms : public ui::Form {
+class frmRooms : public ui::Form, public reservations::OwnStay {
 public:
     frmRooms();
 
@@ -244,10 +245,8 @@ public:
     // A card payment the order book has put on this folio: the received box counts it.
     void cardPaymentPosted(core::Money amount);
 
-    // The stay this screen works on: the reservation row the map filled it from, kept by its
-    // identity so that no other guest's row is ever written. Empty when the map could not fill
-    // the screen; the stay is then the one of the room and phone boxes (see ownStay).
-    void keepOwnStay(db::Bookmark stay) { ownStay_ = stay; }
+    // The stay this screen works on is the reservation row the map filled it from (keepOwnStay).
+    // When the map could not fill the screen, the stay is the one of the room and phone boxes.
     // Makes the own stay the current row of datVRoom; false when there is none (or it is gone).
     bool findOwnStay();
 
@@ -280,7 +279,6 @@ private:
     // station changed it); false when it was stored.
     bool toldNotSaved(const SaveOutcome& out);
 
-    std::optional<db::Bookmark> ownStay_;
     // A header was added during this visit: every later save updates it.
     bool headerAdded_ = false;
     // The folio's lines as this screen last read or stored them, and the payments it shows that

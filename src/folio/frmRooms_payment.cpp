@@ -4,15 +4,17 @@
 #include <string>
 
 #include "folio/frmRooms.h"
-#include "payment/frmSplit.h"
-#include "payment/frmTender.h"
 #include "reservations/rooms.h"
+#include "shell/handoff.h"
 
 namespace pelk::folio {
 
 namespace {
 
 constexpr std::string_view kStaysByPhone = "SELECT * FROM tblReserv ORDER BY sPhone_no ASC";
+// The payment screens are a later part's: they are reached by name and filled through their controls.
+constexpr std::string_view kTender = "frmTender";
+constexpr std::string_view kSplit = "frmSplit";
 
 }  // namespace
 
@@ -30,21 +32,25 @@ void frmRooms::cmdTenerRec_Click() {
         if (reservations::sameRoom(text("szRoom1"), txtRoom.text())) {
             auto same = stay.field("szSame_Addr");
             bool sameAddress = same && !same->isNull() && same->toBool();
-            payment::frmTender& tender = ui::forms().get<payment::frmTender>();
-            tender.txtCardNu.setText(text("szCard_nu"));
-            tender.txtCardType.setText(text("szCard_type"));
-            tender.txtExp.setText(text("szCard_exp"));
-            tender.txtCVC.setText(text("szCard_cc"));
-            tender.txtPaid.setText(text("szPaid_curr"));
-            tender.txtEnding.setText(txtEnding.text());
-            tender.chkSame.setValue(sameAddress ? 1 : 0);
-            tender.txtAddress.setText(sameAddress ? text("szStreet_ad") : text("szCard_Addr"));
-            tender.txtZip.setText(sameAddress ? text("sZip_cd") : text("szCard_zip"));
+            ui::Form& tender = ui::forms().byName(kTender);
+            struct Fill {
+                const char* box;
+                const char* property;
+                std::string value;
+            };
+            for (const Fill& f :
+                 {Fill{"txtCardNu", "Text", text("szCard_nu")}, Fill{"txtCardType", "Text", text("szCard_type")},
+                  Fill{"txtExp", "Text", text("szCard_exp")}, Fill{"txtCVC", "Text", text("szCard_cc")},
+                  Fill{"txtPaid", "Text", text("szPaid_curr")}, Fill{"txtEnding", "Text", txtEnding.text()},
+                  Fill{"chkSame", "Value", sameAddress ? "1" : "0"},
+                  Fill{"txtAddress", "Text", sameAddress ? text("szStreet_ad") : text("szCard_Addr")},
+                  Fill{"txtZip", "Text", sameAddress ? text("sZip_cd") : text("szCard_zip")}})
+                shell::setOn(tender, f.box, f.property, f.value);
         }
     }
     txtGet.setVisible(true);
     (void)txtGet.SetFocus();
-    ui::forms().get<payment::frmTender>().Show();
+    ui::forms().byName(kTender).Show();
 }
 
 void frmRooms::cmdSplit_Click() {
@@ -52,7 +58,7 @@ void frmRooms::cmdSplit_Click() {
         AskForClerkId();
         return;
     }
-    ui::forms().get<payment::frmSplit>().Show(ui::kModal);
+    ui::forms().byName(kSplit).Show(ui::kModal);
 }
 
 }  // namespace pelk::folio

@@ -10,9 +10,8 @@
 #include "platform/core/format.h"
 #include "platform/os/paths.h"
 #include "settings/stores.h"
-#include "setup/frmRegister.h"
-#include "setup/frmRegister3.h"
 #include "shell/frmMainButn.h"
+#include "shell/handoff.h"
 
 namespace pelk::menu {
 
@@ -225,7 +224,8 @@ settings::SectionButtons frmEDes::sectionButtons() {
 // is open until a section button is pressed.
 void frmEDes::Form_Load() {
     settings::CentreForm(*this, 5);
-    const std::string& country = ui::forms().get<setup::frmRegister>().cmbCountry.text();
+    // The country is held by the set-up wizard's first step, a later part: read by name.
+    const std::string country = shell::propertyOf(ui::forms().byName("frmRegister"), "cmbCountry", "Text");
     if (country == "United Kingdom") {
         for (ui::Image* sign : imgUK.members()) sign->setVisible(true);
     } else if (country != "China" && country != "Japan" && country != "Korean") {
@@ -479,7 +479,8 @@ void frmEDes::cmdClose_Click() {
     if (db::Status written = datSize.UpdateRecord(); !written) datSize.report(written.error());
     if (tag() == kRegister) {
         if (!Unload()) return;
-        ui::forms().get<setup::frmRegister3>().Show(ui::kModal);
+        // The wizard's menu-sections step is a later part's: it is shown again by name.
+        ui::forms().byName("frmRegister3").Show(ui::kModal);
         return;
     }
     settings::CloseToHub<frmBMenuSet>(*this);

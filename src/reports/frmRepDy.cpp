@@ -14,10 +14,10 @@
 #include "platform/os/paths.h"
 #include "platform/print/printer.h"
 #include "reports/common.h"
-#include "reports/export.h"
 #include "reports/frmBMReport.h"
 #include "reports/stores.h"
 #include "settings/common.h"
+#include "settings/export.h"
 #include "shell/stores.h"
 
 namespace pelk::reports {
@@ -39,7 +39,7 @@ constexpr ui::Color kLightGrey = 0xE0E0E0;
 constexpr int kNoDividers = 0;
 constexpr const char* kMoney = "$#,##0.00_);($#,##0.00)";
 
-const std::vector<SheetColumn> kSheet = {
+const std::vector<settings::SheetColumn> kSheet = {
     {"Invoice", "Inv", ""},          {"Employees", "ID", ""},         {"Date", "Date", "m/d/yyyy_);(m/d/yyyy)"},
     {"Time", "Time", "h:mm AM/PM"},  {"Sale Price", "Total", kMoney}, {"Method", "Method", ""},
     {"Received", "Receive", kMoney},
@@ -374,13 +374,13 @@ void frmRepDy::cmdPSummary_Click() {
 
 // The received amount goes in only where it is no zero: a 0 or an empty amount leaves the cell empty.
 sheet::Workbook* frmRepDy::ExcelLoadSales() {
-    return reports::ExcelLoadSales(goExcel, datOrder.Recordset(), kSheet, [](int column, const core::Value& v) {
+    return settings::ExcelLoadSales(goExcel, datOrder.Recordset(), kSheet, [](int column, const core::Value& v) {
         return column != kReceivedColumn || v.toText() != "0";
     });
 }
 
-void frmRepDy::cmdExcel_Click() { handOver(ExcelLoadSales(), Hand::Show); }
+void frmRepDy::cmdExcel_Click() { settings::handOver(ExcelLoadSales(), settings::Hand::Show); }
 
-void frmRepDy::cmdPrintPrev_Click() { handOver(ExcelLoadSales(), Hand::Preview); }
+void frmRepDy::cmdPrintPrev_Click() { settings::handOver(ExcelLoadSales(), settings::Hand::Preview); }
 
 }  // namespace pelk::reports

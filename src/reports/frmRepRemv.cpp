@@ -6,10 +6,10 @@
 
 #include "platform/core/clock.h"
 #include "platform/core/datetime.h"
-#include "reports/export.h"
 #include "reports/frmBMReport.h"
 #include "reports/stores.h"
 #include "settings/common.h"
+#include "settings/export.h"
 
 namespace pelk::reports {
 
@@ -21,7 +21,7 @@ constexpr ui::Color kWhite = 0xFFFFFF;
 constexpr ui::Color kLightGrey = 0xE0E0E0;
 constexpr const char* kMoney = "$#,##0.00_);($#,##0.00)";
 
-const std::vector<SheetColumn> kSheet = {
+const std::vector<settings::SheetColumn> kSheet = {
     {"Type", "szType_out", ""},
     {"Waiter", "szWaiter_out", ""},
     {"Removed Items", "szItems_out", ""},
@@ -127,10 +127,10 @@ void frmRepRemv::imgRenew_Click() {
 
 // ---- Export ----
 
-sheet::Workbook* frmRepRemv::ExcelLoadSales() { return reports::ExcelLoadSales(goExcel, datRemv.Recordset(), kSheet); }
+sheet::Workbook* frmRepRemv::ExcelLoadSales() { return settings::ExcelLoadSales(goExcel, datRemv.Recordset(), kSheet); }
 
-void frmRepRemv::cmdExcel_Click() { handOver(ExcelLoadSales(), Hand::Show); }
+void frmRepRemv::cmdExcel_Click() { settings::handOver(ExcelLoadSales(), settings::Hand::Show); }
 
-void frmRepRemv::cmdPrintPrev_Click() { handOver(ExcelLoadSales(), Hand::Preview); }
+void frmRepRemv::cmdPrintPrev_Click() { settings::handOver(ExcelLoadSales(), settings::Hand::Preview); }
 
 }  // namespace pelk::reports

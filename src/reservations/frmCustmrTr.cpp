@@ -122,6 +122,7 @@ void frmCustmrTr::imgRenew_Click() {
     renewed.lbldate.setCaption(core::shortDate(core::clock::today()));
 }
 
+// The report hub is the reports', a later part: it is reached by name.
 void frmCustmrTr::imgExit_Click() { settings::CloseToHub(*this, "frmBMReport"); }
 
 void frmCustmrTr::Label3_Click() { Unload(); }

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "folio/frmRooms.h"
 #include "platform/core/datetime.h"
 #include "platform/db/database.h"
 #include "platform/db/quoting.h"
@@ -13,11 +12,13 @@
 #include "platform/os/paths.h"
 #include "reservations/frmChkDate.h"
 #include "reservations/frmReservAdd.h"
+#include "reservations/own_stay.h"
 #include "reservations/records.h"
 #include "reservations/rooms.h"
 #include "settings/common.h"
 #include "settings/stores.h"
 #include "shell/frmMainButn.h"
+#include "shell/handoff.h"
 #include "shell/stores.h"
 
 namespace pelk::reservations {
@@ -377,14 +378,15 @@ void frmMap::cmdRoom_Click(int Index) {
 // would open without its guest under the button "12A".
 void frmMap::OpenOccupiedRoom(int Index) {
     std::string room = cmdRoom(Index).caption();
-    folio::frmRooms& screen = ui::forms().get<folio::frmRooms>();
+    // The room screen is the folio's, a later part: it is reached by name and filled through its controls.
+    ui::Form& screen = ui::forms().byName("frmRooms");
     ui::DataRecordset& folios = datTable.Recordset();
     std::string byRoom = roomCriterion("sz_Table", room);
     if (db::Status found = folios.FindFirst(byRoom); found && !folios.noMatch()) {
-        screen.txtWaiter.setText(textOf(folios, "sz_waiter"));
-        screen.lblAskfor.setCaption(textOf(folios, "sz_Table"));
-        screen.cmbRept.setText(textOf(folios, "sz_Chk"));
-        screen.cmbRept.setTag("OldNum");
+        shell::setOn(screen, "txtWaiter", "Text", textOf(folios, "sz_waiter"));
+        shell::setOn(screen, "lblAskfor", "Caption", textOf(folios, "sz_Table"));
+        shell::setOn(screen, "cmbRept", "Text", textOf(folios, "sz_Chk"));
+        shell::setOn(screen, "cmbRept", "Tag", "OldNum");
     }
 
     // Of the first two stays whose last name begins with the name shown, the first in this room.
@@ -393,7 +395,7 @@ void frmMap::OpenOccupiedRoom(int Index) {
     db::Status found = stays.FindFirst(byName);
     for (int tries = 0; tries < 2 && found && !stays.noMatch(); ++tries) {
         if (sameRoom(textOf(stays, "szRoom1"), room)) {
-            FillRoomScreenFromReservation();
+            FillRoomScreenFromReservation(screen);
             break;
         }
         found = stays.FindNext(byName);
@@ -403,47 +405,43 @@ void frmMap::OpenOccupiedRoom(int Index) {
 
 // A field without a value leaves its box as it was. The room screen keeps the row itself as its
 // own stay, so that its saves and its check-out never touch another guest's reservation.
-void frmMap::FillRoomScreenFromReservation() {
-    folio::frmRooms& screen = ui::forms().get<folio::frmRooms>();
+void frmMap::FillRoomScreenFromReservation(ui::Form& screen) {
     ui::DataRecordset& stay = datVRoom.Recordset();
     struct Copy {
         const char* field;
-        ui::Control& box;
+        const char* box;
     };
-    for (const Copy& c : {Copy{"szRoom1", screen.txtRoom},
-                          Copy{"szDate_in", screen.txtDateIn},
-                          Copy{"szDate_Out", screen.txtDateOut},
-                          Copy{"sLast_na", screen.txtLastN},
-                          Copy{"sFirst_nm", screen.txtFirstN},
-                          Copy{"szStreet_ad", screen.txtAdds},
-                          Copy{"szCity_nm", screen.txtCity},
-                          Copy{"sState_cd", screen.txtState},
-                          Copy{"sZip_cd", screen.txtZip},
-                          Copy{"szCountry", screen.txtCountry},
-                          Copy{"sPhone_no", screen.txtPhone},
-                          Copy{"szbd_date", screen.txtBD},
-                          Copy{"szRemark", screen.txtRemark},
-                          Copy{"szID_type", screen.cmbIDtype},
-                          Copy{"szID_nu", screen.txtIDnu},
-                          Copy{"szID_state", screen.txtIDstate},
-                          Copy{"szID_country", screen.txtIDcountry},
-                          Copy{"szID_Exp", screen.txtIDExp},
-                          Copy{"szLicense_Plate", screen.txtLicensePlate},
-                          Copy{"szLicense_State", screen.txtLstate},
-                          Copy{"szCar_Color", screen.txtColor},
-                          Copy{"szCar_Make", screen.cmbMake},
-                          Copy{"szCar_Model", screen.txtModel},
-                          Copy{"szCar_yrs", screen.cmbYrs},
-                          Copy{"szParty_nu", screen.txtGuest},
-                          Copy{"szRate_curr", screen.txtRate}}) {
+    for (const Copy& c : {Copy{"szRoom1", "txtRoom"},
+                          Copy{"szDate_in", "txtDateIn"},
+                          Copy{"szDate_Out", "txtDateOut"},
+                          Copy{"sLast_na", "txtLastN"},
+                          Copy{"sFirst_nm", "txtFirstN"},
+                          Copy{"szStreet_ad", "txtAdds"},
+                          Copy{"szCity_nm", "txtCity"},
+                          Copy{"sState_cd", "txtState"},
+                          Copy{"sZip_cd", "txtZip"},
+                          Copy{"szCountry", "txtCountry"},
+                          Copy{"sPhone_no", "txtPhone"},
+                          Copy{"szbd_date", "txtBD"},
+                          Copy{"szRemark", "txtRemark"},
+                          Copy{"szID_type", "cmbIDtype"},
+                          Copy{"szID_nu", "txtIDnu"},
+                          Copy{"szID_state", "txtIDstate"},
+                          Copy{"szID_country", "txtIDcountry"},
+                          Copy{"szID_Exp", "txtIDExp"},
+                          Copy{"szLicense_Plate", "txtLicensePlate"},
+                          Copy{"szLicense_State", "txtLstate"},
+                          Copy{"szCar_Color", "txtColor"},
+                          Copy{"szCar_Make", "cmbMake"},
+                          Copy{"szCar_Model", "txtModel"},
+                          Copy{"szCar_yrs", "cmbYrs"},
+                          Copy{"szParty_nu", "txtGuest"},
+                          Copy{"szRate_curr", "txtRate"}}) {
         auto value = stay.field(c.field);
         if (!value || value->isNull()) continue;
-        if (auto* box = dynamic_cast<ui::TextBox*>(&c.box))
-            box->setText(value->toText());
-        else if (auto* list = dynamic_cast<ui::ComboBox*>(&c.box))
-            list->setText(value->toText());
+        shell::setOn(screen, c.box, "Text", value->toText());
     }
-    if (auto row = stay.bookmark()) screen.keepOwnStay(*row);
+    if (auto row = stay.bookmark()) dynamic_cast<OwnStay&>(screen).keepOwnStay(*row);
 }
 
 void frmMap::cmdName_Click(int Index) { cmdRoom_Click(Index); }

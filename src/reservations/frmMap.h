@@ -82,7 +82,7 @@ public:
     void cmdOMore_Click();
     void RedrawCurrentFloor();
     // Copies the current row of datVRoom into the room screen.
-    void FillRoomScreenFromReservation();
+    void FillRoomScreenFromReservation(ui::Form& screen);
 
     // A stay of a room of the floor being drawn, as the colours read it.
     struct RoomStay {

@@ -12,9 +12,9 @@
 #include "platform/core/datetime.h"
 #include "platform/db/quoting.h"
 #include "platform/ui/screen.h"
-#include "reports/export.h"
 #include "reservations/records.h"
 #include "settings/common.h"
+#include "settings/export.h"
 
 namespace pelk::reservations {
 
@@ -29,7 +29,7 @@ constexpr ui::Color kBlue = 0xFF0000;
 // (dates and amounts shown as such).
 constexpr const char* kDateColumnFormat = "m/d/yy_);(m/d/yy)";
 constexpr const char* kMoneyColumnFormat = "$#,##0.00_);($#,##0.00)";
-const std::vector<reports::SheetColumn> kExportColumns = {
+const std::vector<settings::SheetColumn> kExportColumns = {
     {"Clerk ID", "szClerk_id", ""},
     {"Date In", "szDate_in", kDateColumnFormat},
     {"Date Out", "szDate_Out", kDateColumnFormat},
@@ -174,12 +174,12 @@ void frmReserv::cmdClose_Click() { Unload(); }
 // ---- Export ----
 
 // The same attach and fill as the reports' lists.
-bool frmReserv::MSExcelOpen() { return reports::MSExcelOpen(goExcel); }
+bool frmReserv::MSExcelOpen() { return settings::MSExcelOpen(goExcel); }
 
 // The rows go from the list's current row to its end, every one of them however many; the
 // workbook is then handed to the clerk, and a reason it cannot be is told.
 void frmReserv::ExcelLoadSales() {
-    reports::handOver(reports::ExcelLoadSales(goExcel, datReserv.Recordset(), kExportColumns), reports::Hand::Show);
+    settings::handOver(settings::ExcelLoadSales(goExcel, datReserv.Recordset(), kExportColumns), settings::Hand::Show);
 }
 
 }  // namespace pelk::reservations

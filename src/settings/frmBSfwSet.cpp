@@ -3,7 +3,6 @@
 #include <string>
 
 #include "settings/common.h"
-#include "shell/frmMain.h"
 
 namespace pelk::settings {
 
@@ -85,11 +84,14 @@ frmBSfwSet::frmBSfwSet() {
 // to restrict by.
 void frmBSfwSet::Form_Load() {
     CentreForm(*this, 5);
-    shell::frmMain* main = ui::forms().find<shell::frmMain>();
+    // The main window is the shell's, a later part: it is found by name, never loaded by this look.
+    ui::Form* main = ui::forms().find("frmMain");
     if (main && main->tag() == kLevelTwo)
         for (ui::Image* off : {&ImgPassw, &ImgInfor, &ImgReset}) off->setEnabled(false);
 }
 
+// Some targets are the shell's, a later part (the main panel, the back office, the security
+// screen): every target is opened by name.
 void frmBSfwSet::openInstead(std::string_view target) {
     if (!ui::forms().isRegistered(target)) return;
     Unload();

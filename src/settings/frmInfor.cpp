@@ -380,6 +380,7 @@ void frmInfor::cmdClose_Click() {
     // stays open with the edits in place.
     for (ui::Data* d : {&datMain, &datTelSet, &DatSplSet, &datPritOut, &datcmdSet})
         if (d->isOpen() && !d->Refresh()) return;
+    // The main window is the shell's, a later part: it is found by name, never loaded by this look.
     if (ui::Form* main = ui::forms().find("frmMain"))
         if (ui::Control* mmInfor = main->control("mmInfor"); mmInfor && mmInfor->tag() == "False")
             mmInfor->setEnabled(false);

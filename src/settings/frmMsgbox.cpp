@@ -26,7 +26,7 @@ constexpr DeletingQuestion kDeletingQuestions[] = {
 };
 
 // A control of another screen by name, when that screen is registered (referring to it loads it,
-// as the legacy reference did).
+// as the legacy reference did). Most screens that ask are later parts' (the menu, the room screen).
 ui::Control* controlOf(std::string_view form, std::string_view control) {
     if (!ui::forms().isRegistered(form)) return nullptr;
     return ui::forms().byName(form).control(control);

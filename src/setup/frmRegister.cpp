@@ -3,7 +3,6 @@
 #include "platform/os/paths.h"
 #include "settings/common.h"
 #include "settings/stores.h"
-#include "setup/frmRegister0.h"
 
 namespace pelk::setup {
 
@@ -38,6 +37,6 @@ void frmRegister::Form_Load() {
         cmbCountry.AddItem(country);
 }
 
-void frmRegister::cmdNext_Click() { closeAndShow<frmRegister0>(); }
+void frmRegister::cmdNext_Click() { goNext(); }
 
 }  // namespace pelk::setup

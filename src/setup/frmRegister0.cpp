@@ -2,8 +2,6 @@
 
 #include "platform/os/paths.h"
 #include "settings/stores.h"
-#include "setup/frmRegister.h"
-#include "setup/frmRegister1.h"
 
 namespace pelk::setup {
 
@@ -61,7 +59,7 @@ void frmRegister0::Form_Load() {
     datPritOut.setDatabaseName(os::programPath(settings::kMenuStore));
 }
 
-void frmRegister0::cmdClose_Click() { closeAndShow<frmRegister>(); }
+void frmRegister0::cmdClose_Click() { goBack(); }
 
 // Only the empty text stands for a blank note; a note of spaces is kept as typed. Without a row
 // to store them in, the dashes would only fail to be stored.
@@ -70,7 +68,7 @@ void frmRegister0::cmdNext_Click() {
         if (txtNotes.text().empty()) txtNotes.setText("-");
         if (txtENotes1.text().empty()) txtENotes1.setText("-");
     }
-    closeAndShow<frmRegister1>();
+    goNext();
 }
 
 }  // namespace pelk::setup

@@ -3,8 +3,6 @@
 #include "platform/os/paths.h"
 #include "settings/common.h"
 #include "settings/stores.h"
-#include "setup/frmRegister0.h"
-#include "setup/frmRegister2.h"
 
 namespace pelk::setup {
 
@@ -50,11 +48,11 @@ bool frmRegister1::rateValid() {
 }
 
 void frmRegister1::cmdClose_Click() {
-    if (rateValid()) closeAndShow<frmRegister0>();
+    if (rateValid()) goBack();
 }
 
 void frmRegister1::cmdNext_Click() {
-    if (rateValid()) closeAndShow<frmRegister2>();
+    if (rateValid()) goNext();
 }
 
 }  // namespace pelk::setup

@@ -8,8 +8,6 @@
 #include "platform/db/db.h"
 #include "platform/os/paths.h"
 #include "settings/common.h"
-#include "setup/frmRegister1.h"
-#include "setup/frmRegister2b.h"
 #include "shell/frmEmploye.h"
 #include "shell/stores.h"
 
@@ -386,11 +384,11 @@ void frmRegister2::cmdEtoC_Click() {
 }
 
 void frmRegister2::cmdClose_Click() {
-    if (storePendingEdits()) closeAndShow<frmRegister1>();
+    if (storePendingEdits()) goBack();
 }
 
 void frmRegister2::cmdNext_Click() {
-    if (storePendingEdits()) closeAndShow<frmRegister2b>();
+    if (storePendingEdits()) goNext();
 }
 
 }  // namespace pelk::setup

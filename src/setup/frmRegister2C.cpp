@@ -6,8 +6,6 @@
 #include "platform/os/paths.h"
 #include "settings/common.h"
 #include "settings/stores.h"
-#include "setup/frmRegister2b.h"
-#include "setup/road_end.h"
 
 namespace pelk::setup {
 
@@ -126,11 +124,8 @@ void frmRegister2C::cmdShare_Click() {
     }
 }
 
-void frmRegister2C::cmdNext_Click() {
-    if (!Unload()) return;
-    showPrinterSettings();
-}
+void frmRegister2C::cmdNext_Click() { goNext(); }
 
-void frmRegister2C::cmdClose_Click() { closeAndShow<frmRegister2b>(); }
+void frmRegister2C::cmdClose_Click() { goBack(); }
 
 }  // namespace pelk::setup

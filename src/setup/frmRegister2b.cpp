@@ -7,8 +7,6 @@
 #include "settings/frmNWSetin.h"
 #include "settings/stores.h"
 #include "setup/frmExample.h"
-#include "setup/frmRegister2.h"
-#include "setup/frmRegister2C.h"
 #include "setup/road_end.h"
 
 namespace pelk::setup {
@@ -87,11 +85,11 @@ void frmRegister2b::cmdNext_Click() {
         if (db::Status written = holder.DatSet.UpdateRecord(); !written) holder.DatSet.report(written.error());
         showPrinterSettings();
     } else if (Option2.value()) {
-        closeAndShow<frmRegister2C>();
+        goNext();
     }
 }
 
-void frmRegister2b::cmdClose_Click() { closeAndShow<frmRegister2>(); }
+void frmRegister2b::cmdClose_Click() { goBack(); }
 
 void frmRegister2b::Label1_Click() {
     frmExample& example = ui::forms().get<frmExample>();

@@ -3,11 +3,11 @@
 #include <string>
 #include <string_view>
 
-#include "menu/frmEDes.h"
 #include "platform/os/paths.h"
 #include "settings/frmInfor.h"
 #include "settings/stores.h"
-#include "setup/frmRegister2.h"
+#include "setup/steps.h"
+#include "shell/handoff.h"
 
 namespace pelk::setup {
 
@@ -208,7 +208,7 @@ void frmRegister3::cmdMainMu_Click() {
     DrawSectionButtons(names);
 }
 
-void frmRegister3::cmdClose_Click() { closeAndShow<frmRegister2>(); }
+void frmRegister3::cmdClose_Click() { goBack(); }
 
 // The rows are read afresh, their shown edits written first; the item detail editor follows.
 void frmRegister3::cmdNext_Click() {
@@ -219,9 +219,10 @@ void frmRegister3::cmdNext_Click() {
                 if (d->isOpen()) return;
             }
     if (!Unload()) return;
-    menu::frmEDes& editor = ui::forms().get<menu::frmEDes>();
+    // The road goes on in the item detail editor, marked as the wizard's, so that its Back returns here.
+    ui::Form& editor = ui::forms().byName(linksOf(name()).next);
     editor.setTag("Register");
-    editor.cmdExit.setVisible(true);
+    shell::setOn(editor, "cmdExit", "Visible", "True");
     editor.Show();
 }
 

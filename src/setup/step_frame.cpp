@@ -1,6 +1,8 @@
 #include "setup/step_frame.h"
 
 #include "settings/common.h"
+#include "setup/road_end.h"
+#include "setup/steps.h"
 
 namespace pelk::setup {
 
@@ -37,5 +39,17 @@ WizardStep::WizardStep(int step, bool withBack) {
 }
 
 void WizardStep::Form_Load() { settings::CentreForm(*this, 2); }
+
+bool WizardStep::goBack() { return closeAndShow(linksOf(name()).back); }
+bool WizardStep::goNext() { return closeAndShow(linksOf(name()).next); }
+
+bool WizardStep::closeAndShow(std::string_view step) {
+    if (!Unload()) return false;
+    if (step.empty())
+        showPrinterSettings();
+    else
+        ui::forms().byName(step).Show(ui::kModal);
+    return true;
+}
 
 }  // namespace pelk::setup

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/ui/ui.h"
 
@@ -22,15 +23,15 @@ public:
     void Form_Load() override;
 
 protected:
-    // Closes this step, which stores its bound fields, then shows the other step waiting; the
-    // handler that called it returns only when the rest of the road has run. False when this step
-    // refused to close.
-    template <class Step>
-    bool closeAndShow() {
-        if (!Unload()) return false;
-        ui::forms().get<Step>().Show(ui::kModal);
-        return true;
-    }
+    // Back and Next as the road (steps.h) has them: this step closes, which stores its bound
+    // fields, and the step before (after) it shows waiting; the handler that called it returns
+    // only when the rest of the road has run. Past the road's last step the printer settings
+    // show instead, without waiting. False when this step refused to close.
+    bool goBack();
+    bool goNext();
+
+private:
+    bool closeAndShow(std::string_view step);
 };
 
 }  // namespace pelk::setup

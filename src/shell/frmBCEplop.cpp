@@ -13,7 +13,7 @@ namespace pelk::shell {
 namespace {
 
 // The customer screens open over the hub, which stays loaded beneath them; a screen another
-// subsystem has not built yet opens nothing.
+// subsystem has not built yet opens nothing. They are the reservations', a later part: by name.
 void showOver(std::string_view screen) {
     if (ui::forms().isRegistered(screen)) ui::forms().byName(screen).Show();
 }

@@ -11,7 +11,8 @@ namespace pelk::shell {
 
 namespace {
 
-// A hub another subsystem has not built yet leaves the panel where it is.
+// A hub another subsystem has not built yet leaves the panel where it is. The menu's and the
+// reports' hubs are later parts': every hub is opened by name.
 void openHub(ui::Form& panel, std::string_view hub) {
     if (!ui::forms().isRegistered(hub)) return;
     ui::forms().byName(hub).Show();

@@ -16,6 +16,7 @@ namespace {
 
 constexpr const char* kEmployeeSource = " SELECT * FROM tbEmplo ORDER BY szID_no ASC";
 constexpr const char* kEmployeeCodes = "SELECT szID_no FROM tbEmplo ORDER BY szID_no ASC";
+// The report hub is the reports', a later part: it is reached by name.
 constexpr const char* kHub = "frmBMReport";
 constexpr ui::Color kPanelYellow = 0xC0FFFF;
 constexpr ui::Color kBlue = 0xFF0000;

@@ -14,9 +14,9 @@
 #include "platform/ui/input.h"
 #include "platform/ui/screen.h"
 #include "report_fixtures.h"
-#include "reports/export.h"
 #include "reports/frmRepDy.h"
 #include "reports/frmRepRemv.h"
+#include "settings/export.h"
 #include "support/screens.h"
 #include "support/sheet_read_back.h"
 
@@ -191,7 +191,7 @@ TEST_F(Exports, RowsAreWrittenUnderTheNormalPointer) {
     std::vector<int> pointers;
     std::shared_ptr<sheet::Application> excel;
     sheet::Workbook* book =
-        ExcelLoadSales(excel, r.datOrder.Recordset(), {{"Invoice", "Inv", ""}}, [&](int, const core::Value&) {
+        settings::ExcelLoadSales(excel, r.datOrder.Recordset(), {{"Invoice", "Inv", ""}}, [&](int, const core::Value&) {
             pointers.push_back(ui::screen().mousePointer());
             return true;
         });

@@ -24,7 +24,7 @@ Program& program();
 
 namespace pelk {
 
-// Defined by the program (src/shell/program.cpp): fills ui::program().
+// Defined by the program's composition root (src/app/program.cpp): fills ui::program().
 void installProgram();
 
 }  // namespace pelk

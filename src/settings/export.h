@@ -8,7 +8,7 @@
 #include "platform/sheet/sheet.h"
 #include "platform/ui/data.h"
 
-namespace pelk::reports {
+namespace pelk::settings {
 
 // One column of an exported list: its header in row 1, the field each record's row takes, and
 // the number format of the whole column ("" none).
@@ -38,4 +38,4 @@ sheet::Workbook* ExcelLoadSales(std::shared_ptr<sheet::Application>& goExcel, ui
 enum class Hand { Show, Preview };
 void handOver(sheet::Workbook* book, Hand how);
 
-}  // namespace pelk::reports
+}  // namespace pelk::settings

@@ -1,4 +1,4 @@
-#include "reports/export.h"
+#include "settings/export.h"
 
 #include <string>
 
@@ -6,7 +6,7 @@
 #include "platform/ui/runtime.h"
 #include "platform/ui/screen.h"
 
-namespace pelk::reports {
+namespace pelk::settings {
 
 bool MSExcelOpen(std::shared_ptr<sheet::Application>& goExcel) {
     ui::screen().setMousePointer(ui::kHourglass);
@@ -62,4 +62,4 @@ void handOver(sheet::Workbook* book, Hand how) {
     if (!why.empty()) ui::MsgBox("The list could not be exported. " + why, ui::kCritical);
 }
 
-}  // namespace pelk::reports
+}  // namespace pelk::settings
