@@ -21,6 +21,9 @@
 // "Picture" (a picture of the design), "Container" (the name of a frame or picture box),
 // "Sorted" (lists), "Shortcut" (menu items) and the form's "MDIChild".
 //
+// Controls that take the same properties share one list of them: a namespace-scope
+// `const std::initializer_list<ui::DesignProperty> kGrid = {…};` written as the third part of each.
+//
 // A name the form or the control does not know, or a value a property refuses, is a fault of the
 // table: it is written to standard error and kept in designProblems(); builds with assertions on
 // throw DesignError at once.
