@@ -4,56 +4,48 @@
 #include "menu/frmFrontDeskPicAd.h"
 #include "menu/frmSetMenu.h"
 #include "menu/frmSpl.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "shell/frmBOffice.h"
 #include "shell/frmMainButn.h"
 
 namespace pelk::menu {
 
-frmBMenuSet::frmBMenuSet() {
-    setCaption("");
-    setMdiChild(true);
-    setBorderStyle(0);
-    setControlBox(false);
-    setWidth(7200);
-    setHeight(4800);
+namespace {
 
-    struct PictureButton {
-        ui::Image& picture;
-        ui::Image& pressed;
-        ui::Label& label;
-        double left;
-        const char* reads;
-        const char* pressedReads;
-    };
-    for (const PictureButton& b : {PictureButton{ImgMenu, ImgMenu2, lblMenu, 480, "Menu", "Menus"},
-                                   PictureButton{ImgDes, ImgDes2, lblDes, 2760, "Add/Edit Menu", "Description"}}) {
-        b.picture.Move(b.left, 480, 1935, 1575);
-        b.picture.setBorderStyle(1);
-        b.picture.setStretch(true);
-        b.picture.setToolTipText(b.reads);
-        b.picture.setPicture(ui::Picture::design(b.reads));
-        b.pressed.Move(b.left + 135, 600, 1665, 1335);
-        b.pressed.setStretch(true);
-        b.pressed.setToolTipText(b.pressedReads);
-        b.pressed.setPicture(ui::Picture::design(b.pressedReads, true));
-        b.label.setCaption(b.reads);
-        b.label.setAlignment(ui::kCenter);
-        b.label.setBackStyle(0);
-        b.label.Move(b.left, 2100, 1935, 255);
-    }
-    cmdDIPic.setPicture(ui::Picture::design("Add Pic"));
-    cmdDIPic.setStyle(1);
-    cmdDIPic.Move(5040, 480, 1695, 1575);
-    // The special requests are reached from here, their hub on Close.
-    cmdSpl.setCaption("Special Request Editer");
-    cmdSpl.Move(2040, 3480, 3135, 735);
-    cmdMain.setPicture(ui::Picture::design("Main"));
-    cmdMain.setStyle(1);
-    cmdMain.Move(480, 3480, 1215, 735);
-    cmdClose.setPicture(ui::Picture::design("Back"));
-    cmdClose.setStyle(1);
-    cmdClose.Move(5520, 3480, 1215, 735);
+const ui::FormDesign kDesign{
+    {{"Caption", ""}, {"MDIChild", true}, {"BorderStyle", 0}, {"ControlBox", false}, {"Width", 7200}, {"Height", 4800}},
+    {
+        {"ImgMenu",
+         {480, 480, 1935, 1575},
+         {{"BorderStyle", 1}, {"Stretch", true}, {"ToolTipText", "Menu"}, {"Picture", ui::picture("Menu")}}},
+        {"ImgMenu2",
+         {615, 600, 1665, 1335},
+         {{"Stretch", true}, {"ToolTipText", "Menus"}, {"Picture", ui::pressedPicture("Menus")}}},
+        {"lblMenu", {480, 2100, 1935, 255}, {{"Caption", "Menu"}, {"Alignment", ui::kCenter}, {"BackStyle", 0}}},
+        {"ImgDes",
+         {2760, 480, 1935, 1575},
+         {{"BorderStyle", 1},
+          {"Stretch", true},
+          {"ToolTipText", "Add/Edit Menu"},
+          {"Picture", ui::picture("Add/Edit Menu")}}},
+        {"ImgDes2",
+         {2895, 600, 1665, 1335},
+         {{"Stretch", true}, {"ToolTipText", "Description"}, {"Picture", ui::pressedPicture("Description")}}},
+        {"lblDes",
+         {2760, 2100, 1935, 255},
+         {{"Caption", "Add/Edit Menu"}, {"Alignment", ui::kCenter}, {"BackStyle", 0}}},
+        {"cmdDIPic", {5040, 480, 1695, 1575}, {{"Picture", ui::picture("Add Pic")}, {"Style", 1}}},
+        // The special requests are reached from here, their hub on Close.
+        {"cmdSpl", {2040, 3480, 3135, 735}, {{"Caption", "Special Request Editer"}}},
+        {"cmdMain", {480, 3480, 1215, 735}, {{"Picture", ui::picture("Main")}, {"Style", 1}}},
+        {"cmdClose", {5520, 3480, 1215, 735}, {{"Picture", ui::picture("Back")}, {"Style", 1}}},
+    }};
+
+}  // namespace
+
+frmBMenuSet::frmBMenuSet() {
+    ui::applyDesign(*this, kDesign);
 
     ImgMenu.onMouseDown([this] { ImgMenu_MouseDown(); });
     ImgMenu.onMouseUp([this] { ImgMenu_MouseUp(); });

@@ -9,6 +9,7 @@
 #include "menu/stores.h"
 #include "platform/core/format.h"
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "settings/stores.h"
 #include "shell/frmMainButn.h"
 #include "shell/handoff.h"
@@ -17,12 +18,6 @@ namespace pelk::menu {
 
 namespace {
 
-constexpr ui::Color kRed = 0xFF;
-constexpr ui::Color kWhite = 0xFFFFFF;
-constexpr ui::Color kLightBlue = 0xFFC0C0;
-constexpr ui::Color kLightCyan = 0xFFFFC0;
-constexpr ui::Color kPageButton = 0xC0E0FF;
-constexpr ui::Color kButtonFace = 0x8000000F;
 constexpr std::string_view kAddNewItem = "Add New Item";
 constexpr std::string_view kAddNew = "AddNew";
 constexpr std::string_view kAdded = "Added";
@@ -42,76 +37,71 @@ std::pair<double, double> slotPosition(int slot) {
 
 std::string textOf(const db::Result<core::Value>& v) { return v.ok() ? v->toText() : std::string(); }
 
+const ui::FormDesign kDesign{
+    {{"Caption", ""},
+     {"MDIChild", true},
+     {"BorderStyle", 0},
+     {"ControlBox", false},
+     {"Width", 11505},
+     {"Height", 8295}},
+    {
+        {"datList", {}, {{"Connect", "Access 2000;"}, {"RecordSource", "tbDinner"}, {"Visible", false}}},
+        {"datMain", {}, {{"Connect", "Access 2000;"}, {"RecordSource", "tbSetMain"}, {"Visible", false}}},
+        {"datSize", {}, {{"Connect", "Access 2000;"}, {"RecordSource", "tbSet"}, {"Visible", false}}},
+        {"lblID", {120, 150, 375, 285}, {{"Caption", "ID:"}, {"BackStyle", 0}}},
+        {"txtID", {480, 120, 855, 345}},
+        {"lblSection", {1440, 120, 3135, 345}, {{"Font", ui::FontRole{"Arial", 11.25, true}}, {"BackStyle", 0}}},
+        {"lblItem", {120, 600, 1215, 255}, {{"Caption", "Item:"}, {"BackStyle", 0}}},
+        {"txtFind", {120, 840, 2895, 345}},
+        {"lblPrinter", {3120, 600, 1215, 255}, {{"Caption", "Printer"}, {"BackStyle", 0}}},
+        {"cmbPrinter", {3120, 840, 1455, 315}},
+        {"txtItems", {3120, 120, 1215, 285}, {{"Visible", false}}},
+        {"lblPriceOptions", {120, 1320, 2415, 255}, {{"Caption", "Price Options:"}, {"BackStyle", 0}}},
+        {"txtSprice", {120, 1560, 1035, 285}, {{"Text", "M-"}}},
+        {"txtMprice", {120, 1860, 1035, 345}},
+        {"Text45", {1200, 1560, 1035, 285}, {{"Text", "L-"}}},
+        {"txtLprice", {1200, 1860, 1035, 345}},
+        {"Text47", {2280, 1560, 1035, 285}, {{"Text", "XL-"}}},
+        {"txtXlprice", {2280, 1860, 1035, 345}},
+        {"txtPrice", {3360, 1860, 1035, 345}},
+        {"lblFirstOptions", {120, 2400, 1215, 255}, {{"Caption", "1st Options: "}, {"BackStyle", 0}}},
+        {"lblFirstOptionsUse",
+         {1440, 2400, 3015, 255},
+         {{"Caption", "Dressing Cuts or Side Orders"}, {"BackStyle", 0}}},
+        {"lblSecondOptions",
+         {120, 3480, 1215, 255},
+         {{"Caption", "2nd Options:"}, {"BackStyle", 0}, {"Visible", false}}},
+        {"lblSecondOptionsUse",
+         {1440, 3480, 3135, 255},
+         {{"Caption", "For Dressing Topping or Side Orders"}, {"BackStyle", 0}, {"Visible", false}}},
+        {"lblAdditionalPrice",
+         {120, 6480, 1575, 255},
+         {{"Caption", "Additional Price:"}, {"BackStyle", 0}, {"Visible", false}}},
+        {"imgUK(0)", {}, {{"ToolTipText", "£"}}},
+        {"imgUK(1)", {}, {{"ToolTipText", "£"}}},
+        {"imgUS(0)", {}, {{"ToolTipText", "$"}}},
+        {"imgUS(1)", {}, {{"ToolTipText", "$"}}},
+        {"cmdExit", {}, {{"Visible", false}}},
+        // An upward and a downward pointing hand; the caption is the page each leads to.
+        {"cmdLast",
+         {kColumnLeft[3], kRowTop[0], 1400, 690},
+         {{"Caption", "3"}, {"Style", 1}, {"BackColor", ui::color::kPeach}, {"Font", ui::FontRole{"Arial", 9, true}}}},
+        {"cmdNext",
+         {kColumnLeft[3], kRowTop[11], 1400, 690},
+         {{"Caption", "2"}, {"Style", 1}, {"BackColor", ui::color::kPeach}, {"Font", ui::FontRole{"Arial", 9, true}}}},
+    }};
+
 }  // namespace
 
 frmEDes::frmEDes() {
-    setCaption("");
-    setMdiChild(true);
-    setBorderStyle(0);
-    setControlBox(false);
-    setWidth(11505);
-    setHeight(8295);
+    ui::applyDesign(*this, kDesign);
 
-    for (ui::Data* d : {&datList, &datMain, &datSize}) {
-        d->setConnect("Access 2000;");
-        d->setVisible(false);
-    }
-    datList.setRecordSource("tbDinner");
-    datMain.setRecordSource("tbSetMain");
-    datSize.setRecordSource("tbSet");
-
-    lblID.setCaption("ID:");
-    lblID.setBackStyle(0);
-    lblID.Move(120, 150, 375, 285);
-    txtID.Move(480, 120, 855, 345);
-    lblSection.setFontName("Arial");
-    lblSection.setFontSize(11.25);
-    lblSection.setFontBold(true);
-    lblSection.setBackStyle(0);
-    lblSection.Move(1440, 120, 3135, 345);
-    lblItem.setCaption("Item:");
-    lblItem.setBackStyle(0);
-    lblItem.Move(120, 600, 1215, 255);
-    txtFind.Move(120, 840, 2895, 345);
-    lblPrinter.setCaption("Printer");
-    lblPrinter.setBackStyle(0);
-    lblPrinter.Move(3120, 600, 1215, 255);
-    cmbPrinter.Move(3120, 840, 1455, 315);
     datList.bind(cmbPrinter, "szPrinter_ID");
-    txtItems.setVisible(false);
-    txtItems.Move(3120, 120, 1215, 285);
 
-    lblPriceOptions.setCaption("Price Options:");
-    lblPriceOptions.setBackStyle(0);
-    lblPriceOptions.Move(120, 1320, 2415, 255);
-    for (auto [label, box, left, design] :
-         {std::tuple{&txtSprice, &txtMprice, 120.0, "M-"}, std::tuple{&Text45, &txtLprice, 1200.0, "L-"},
-          std::tuple{&Text47, &txtXlprice, 2280.0, "XL-"}}) {
-        label->setText(design);
-        label->Move(left, 1560, 1035, 285);
-        box->Move(left, 1860, 1035, 345);
-    }
-    txtPrice.Move(3360, 1860, 1035, 345);
     datSize.bind(txtSprice, "szSize1");
     datSize.bind(Text45, "szSize2");
     datSize.bind(Text47, "szSize3");
 
-    lblFirstOptions.setCaption("1st Options: ");
-    lblFirstOptions.setBackStyle(0);
-    lblFirstOptions.Move(120, 2400, 1215, 255);
-    lblFirstOptionsUse.setCaption("Dressing Cuts or Side Orders");
-    lblFirstOptionsUse.setBackStyle(0);
-    lblFirstOptionsUse.Move(1440, 2400, 3015, 255);
-    lblSecondOptions.setCaption("2nd Options:");
-    lblSecondOptions.Move(120, 3480, 1215, 255);
-    lblSecondOptionsUse.setCaption("For Dressing Topping or Side Orders");
-    lblSecondOptionsUse.Move(1440, 3480, 3135, 255);
-    lblAdditionalPrice.setCaption("Additional Price:");
-    lblAdditionalPrice.Move(120, 6480, 1575, 255);
-    for (ui::Label* hidden : {&lblSecondOptions, &lblSecondOptionsUse, &lblAdditionalPrice}) {
-        hidden->setBackStyle(0);
-        hidden->setVisible(false);
-    }
     for (int n = 1; n <= kOptionFields; ++n) {
         auto box = std::make_unique<ui::TextBox>(this, "Text" + std::to_string(n));
         if (n <= 6) {
@@ -132,10 +122,6 @@ frmEDes::frmEDes() {
         (*sign)(1).Move(4440, 1860, 225, 345);
         for (ui::Image* i : sign->members()) i->setVisible(false);
     }
-    imgUK(0).setToolTipText("£");
-    imgUK(1).setToolTipText("£");
-    imgUS(0).setToolTipText("$");
-    imgUS(1).setToolTipText("$");
 
     // The pictures of these buttons read as their captions until the pictures ship.
     double left = 120;
@@ -146,7 +132,6 @@ frmEDes::frmEDes() {
         button->Move(left, 7320, 1035, 855);
         left += 1110;
     }
-    cmdExit.setVisible(false);
 
     command.unload(0);
     Text.unload(0);
@@ -154,30 +139,17 @@ frmEDes::frmEDes() {
         auto [x, y] = slotPosition(i);
         ui::CommandButton& slot = command(i);
         slot.setStyle(1);
-        slot.setBackColor(kWhite);
-        slot.setFontName("Arial");
-        slot.setFontSize(8.25);
-        slot.setFontBold(true);
+        slot.setBackColor(ui::color::kWhite);
+        slot.setFont(ui::font::kArial8Bold.font());
         slot.Move(x, y, 1400, 690);
-        Text(i).setBackColor(kLightCyan);
+        Text(i).setBackColor(ui::color::kLightCyan);
         Text(i).Move(x, y, 300, 200);
         Text(i).setTabStop(false);
-    }
-    // An upward and a downward pointing hand; the caption is the page each leads to.
-    for (auto [button, caption, top] :
-         {std::tuple{&cmdLast, "3", kRowTop[0]}, std::tuple{&cmdNext, "2", kRowTop[11]}}) {
-        button->setCaption(caption);
-        button->setStyle(1);
-        button->setBackColor(kPageButton);
-        button->setFontName("Arial");
-        button->setFontSize(9);
-        button->setFontBold(true);
-        button->Move(kColumnLeft[3], top, 1400, 690);
     }
     settings::SectionButtons sections = sectionButtons();
     for (int s = 0; s < settings::kSections; ++s) {
         sections[s]->setStyle(1);
-        sections[s]->setBackColor(s % 2 == 0 ? kLightBlue : kWhite);
+        sections[s]->setBackColor(s % 2 == 0 ? ui::color::kLightBlue : ui::color::kWhite);
         sections[s]->Move(10320, 10 + s * 590, 1200, 590);
     }
 
@@ -289,10 +261,10 @@ void frmEDes::FillItemPage() {
         if (items.ok() && items->FindFirst(slotCriterion(offset + i)).ok()) {
             if (items->noMatch()) {
                 slot.setCaption(std::string(kAddNewItem));
-                slot.setBackColor(kRed);
+                slot.setBackColor(ui::color::kRed);
             } else {
                 slot.setCaption(textOf(items->field("szMenu_nm")));
-                slot.setBackColor(kWhite);
+                slot.setBackColor(ui::color::kWhite);
             }
         }
         slot.setTag(number);
@@ -331,8 +303,8 @@ void frmEDes::cmdNext_Click() {
     FillItemPage();
 }
 
-void frmEDes::command_MouseDown(int index) { command(index).setBackColor(kRed); }
-void frmEDes::command_MouseUp(int index) { command(index).setBackColor(kButtonFace); }
+void frmEDes::command_MouseDown(int index) { command(index).setBackColor(ui::color::kRed); }
+void frmEDes::command_MouseUp(int index) { command(index).setBackColor(ui::color::kButtonFace); }
 
 // A slot with an item loads that slot's own row (the first row of its number) and chooses it;
 // the look-up by name would load another item whose name begins alike.

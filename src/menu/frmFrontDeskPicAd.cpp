@@ -7,16 +7,13 @@
 #include "platform/db/quoting.h"
 #include "platform/os/files.h"
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "settings/stores.h"
 
 namespace pelk::menu {
 
 namespace {
 
-constexpr ui::Color kRed = 0xFF;
-constexpr ui::Color kWhite = 0xFFFFFF;
-constexpr ui::Color kLightBlue = 0xFFC0C0;
-constexpr ui::Color kGrey = 0xE0E0E0;
 constexpr std::string_view kPictureFolder = "C:\\Program Files\\Pelk POS 4\\ItemPic\\";
 constexpr std::string_view kNoPicture = "-";
 
@@ -36,51 +33,43 @@ Selection& selection() {
     return s;
 }
 
+const ui::FormDesign kDesign{
+    {{"Caption", ""},
+     {"MDIChild", true},
+     {"BorderStyle", 0},
+     {"ControlBox", false},
+     {"Width", 10500},
+     {"Height", 7695},
+     {"BackColor", ui::color::kLightGreen}},
+    {
+        {"datList", {}, {{"Connect", "Access 2000;"}, {"RecordSource", "tbDinner"}, {"Visible", false}}},
+        {"datMain", {}, {{"Connect", "Access 2000;"}, {"RecordSource", "tbSetMain"}, {"Visible", false}}},
+        {"Label1",
+         {120, 60, 2580, 435},
+         {{"Caption", "C:\\Program Files\\Pelk POS 4\\ItemPic"}, {"WordWrap", true}, {"BackStyle", 0}}},
+        {"File2", {120, 540, 2580, 5175}},
+        {"cmdDelPic",
+         {120, 5850, 2580, 495},
+         {{"Caption", "Delet Button Pic"}, {"Style", 1}, {"BackColor", ui::color::kRed}}},
+        // Its picture reads as the caption until the pictures ship.
+        {"cmdClose", {120, 6480, 1590, 750}, {{"Caption", "Back"}, {"Style", 1}, {"BackColor", ui::color::kLightGrey}}},
+        {"txtItems", {1800, 6480, 855, 285}, {{"BackColor", ui::color::kLightGrey}, {"Visible", false}}},
+        {"cmdLast", {2820, 7170, 1215, 480}, {{"Caption", "Up"}}},
+        {"cmdNext", {4880, 7170, 1215, 480}, {{"Caption", "Down"}}},
+        {"cmdDrink", {6945, 7170, 795, 480}, {{"Style", 1}, {"BackColor", ui::color::kLightBlue}}},
+    }};
+
 }  // namespace
 
 frmFrontDeskPicAd::frmFrontDeskPicAd() {
-    setCaption("");
-    setMdiChild(true);
-    setBorderStyle(0);
-    setControlBox(false);
-    setWidth(10500);
-    setHeight(7695);
-    setBackColor(settings::kScreenGreen);
-
-    for (ui::Data* d : {&datList, &datMain}) {
-        d->setConnect("Access 2000;");
-        d->setVisible(false);
-    }
-    datList.setRecordSource("tbDinner");
-    datMain.setRecordSource("tbSetMain");
-
-    Label1.setCaption("C:\\Program Files\\Pelk POS 4\\ItemPic");
-    Label1.setWordWrap(true);
-    Label1.setBackStyle(0);
-    Label1.Move(120, 60, 2580, 435);
-    File2.Move(120, 540, 2580, 5175);
-    cmdDelPic.setCaption("Delet Button Pic");
-    cmdDelPic.setStyle(1);
-    cmdDelPic.setBackColor(kRed);
-    cmdDelPic.Move(120, 5850, 2580, 495);
-    // Its picture reads as the caption until the pictures ship.
-    cmdClose.setCaption("Back");
-    cmdClose.setStyle(1);
-    cmdClose.setBackColor(kGrey);
-    cmdClose.Move(120, 6480, 1590, 750);
-    txtItems.setBackColor(kGrey);
-    txtItems.setVisible(false);
-    txtItems.Move(1800, 6480, 855, 285);
-
+    ui::applyDesign(*this, kDesign);
     command.unload(0);
     for (int i = 1; i <= kSlots; ++i) {
         double left = kColumnLeft[(i - 1) / 8], top = kRowTop[(i - 1) % 8];
         ui::CommandButton& slot = command(i);
         slot.setStyle(1);
         slot.setBackColor(settings::kScreenGreen);
-        slot.setFontName("Arial");
-        slot.setFontSize(12);
-        slot.setFontBold(true);
+        slot.setFont(ui::font::kArial12Bold.font());
         slot.Move(left, top, 2050, 900);
         if (Text.exists(i)) {
             Text(i).setBackColor(settings::kScreenGreen);
@@ -88,20 +77,13 @@ frmFrontDeskPicAd::frmFrontDeskPicAd() {
             Text(i).Move(left, top, 375, 255);
         }
     }
-    cmdLast.setCaption("Up");
-    cmdLast.Move(2820, 7170, 1215, 480);
-    cmdNext.setCaption("Down");
-    cmdNext.Move(4880, 7170, 1215, 480);
 
     settings::SectionButtons sections = sectionButtons();
     for (int s = 1; s < settings::kSections; ++s) {
         sections[s]->setStyle(1);
-        sections[s]->setBackColor(s % 2 == 1 ? kWhite : kLightBlue);
+        sections[s]->setBackColor(s % 2 == 1 ? ui::color::kWhite : ui::color::kLightBlue);
         sections[s]->Move(9090, (s - 1) * 590, 1300, 590);
     }
-    cmdDrink.setStyle(1);
-    cmdDrink.setBackColor(kLightBlue);
-    cmdDrink.Move(6945, 7170, 795, 480);
 
     cmdDrink.onClick([this] { cmdDrink_Click(); });
     cmdApter.onClick([this] { cmdApter_Click(); });
@@ -203,7 +185,7 @@ void frmFrontDeskPicAd::FillItemPage() {
                 else if (auto loaded = ui::LoadPicture(picture))
                     slot.setPicture(*loaded);
             }
-            slot.setBackColor(kWhite);
+            slot.setBackColor(ui::color::kWhite);
             if (!numbered) {
                 numbered = true;
                 for (int j = 1; j <= kSlots; ++j) {
@@ -246,7 +228,7 @@ void frmFrontDeskPicAd::cmdNext_Click() {
 void frmFrontDeskPicAd::command_Click(int index) {
     ui::CommandButton& slot = command(index);
     selection() = {slot.caption(), index, slot.tag(), datList.recordSource()};
-    slot.setBackColor(kRed);
+    slot.setBackColor(ui::color::kRed);
 }
 
 // The row must still be the one the selected slot shows: the same section, the slot still under

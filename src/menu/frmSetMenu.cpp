@@ -1,5 +1,6 @@
 #include "menu/frmSetMenu.h"
 
+#include <initializer_list>
 #include <string>
 #include <tuple>
 
@@ -7,6 +8,7 @@
 #include "menu/frmEDes.h"
 #include "menu/sections.h"
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "settings/frmInfor.h"
 #include "settings/stores.h"
 
@@ -14,9 +16,6 @@ namespace pelk::menu {
 
 namespace {
 
-constexpr ui::Color kRed = 0xFF;
-constexpr ui::Color kBlue = 0xFF0000;
-constexpr ui::Color kGrey = 0xE0E0E0;
 constexpr double kGridTop = 360;
 constexpr double kGridHeight = 4800;
 constexpr int kNoDividers = 0;
@@ -43,35 +42,44 @@ constexpr std::pair<double, double> kNotesMarkerAt = {6800, 6300};
 
 bool secondLanguageOn() { return ui::forms().get<settings::frmInfor>().chkEtoC.value() == 1; }
 
-void setUpGrid(ui::DBGrid& grid) {
-    grid.setColumnHeaders(false);
-    grid.setRecordSelectors(false);
-    grid.setScrollBars(2);
-    grid.setAllowUpdate(true);
-    grid.setAllowAddNew(true);
-    grid.setRowDividerStyle(kNoDividers);
-}
+// Both lists: rows without headings or dividers, typed into and added to in place.
+const std::initializer_list<ui::DesignProperty> kListGrid = {
+    {"ColumnHeaders", false}, {"RecordSelectors", false}, {"ScrollBars", 2},
+    {"AllowUpdate", true},    {"AllowAddNew", true},      {"RowDividerStyle", kNoDividers}};
+
+const ui::FormDesign kDesign{
+    {{"Caption", ""},
+     {"MDIChild", true},
+     {"BorderStyle", 0},
+     {"ControlBox", false},
+     {"Width", 12060},
+     {"Height", 6870}},
+    {
+        {"datList", {}, {{"Connect", "Access 2000;"}, {"RecordSource", "tbAppetizer"}, {"Visible", false}}},
+        {"datListC", {}, {{"Connect", "Access 2000;"}, {"RecordSource", "tbAppetizer"}, {"Visible", false}}},
+        {"datSize", {}, {{"Connect", "Access 2000;"}, {"RecordSource", "tbSet"}, {"Visible", false}}},
+        {"datMain", {}, {{"Connect", "Access 2000;"}, {"RecordSource", "tbSetMain"}, {"Visible", false}}},
+        {"dbList", {120, kGridTop, 8700, kGridHeight}, kListGrid},
+        {"dbListC", {8940, kGridTop, 3000, kGridHeight}, kListGrid},
+        {"Label2",
+         {8940, 120, 1215, 225},
+         {{"Caption", "Line (2)"}, {"ForeColor", ui::color::kBlue}, {"Font", ui::font::kDialogBold}, {"BackStyle", 0}}},
+        {"lblOn", {0, 0, 240, 225}, {{"BackColor", ui::color::kRed}, {"Visible", false}}},
+        // Its own picture reads as its caption until the pictures ship.
+        {"cmdSp", {}, {{"Caption", "&Notes"}}},
+        // The pictures of Erase and Close read as these captions until the pictures ship.
+        {"cmdErase", {8640, 5400, 1215, 880}, {{"Caption", "Erase"}, {"Style", 1}}},
+        {"cmdMenu", {10080, 5400, 1815, 400}, {{"Caption", "More Options"}}},
+        {"cmdRDS", {10080, 5880, 1815, 400}, {{"Caption", "------------------------"}}},
+        {"cmdClose",
+         {8640, 6360, 1215, 400},
+         {{"Caption", "Back"}, {"Style", 1}, {"BackColor", ui::color::kLightGrey}}},
+    }};
 
 }  // namespace
 
 frmSetMenu::frmSetMenu() {
-    setCaption("");
-    setMdiChild(true);
-    setBorderStyle(0);
-    setControlBox(false);
-    setWidth(12060);
-    setHeight(6870);
-
-    for (ui::Data* d : {&datList, &datListC, &datSize, &datMain}) {
-        d->setConnect("Access 2000;");
-        d->setVisible(false);
-    }
-    datList.setRecordSource("tbAppetizer");
-    datListC.setRecordSource("tbAppetizer");
-    datSize.setRecordSource("tbSet");
-    datMain.setRecordSource("tbSetMain");
-
-    setUpGrid(dbList);
+    ui::applyDesign(*this, kDesign);
     dbList.setColumns({{"Dish_ID", "", 435, "General Number"},
                        {"szMenu_ID", "", 375, ""},
                        {"szMenu_nm", "", 1710, ""},
@@ -86,12 +94,9 @@ frmSetMenu::frmSetMenu() {
                        {"szPriceM_amt", "", 615, "Currency"},
                        {"szPrice_amt", "", 585, "Currency"},
                        {"szPriceL_amt", "", 690, "Currency"}});
-    dbList.Move(120, kGridTop, 8700, kGridHeight);
     dbList.setDataSource(datList);
-    setUpGrid(dbListC);
     dbListC.setColumns(
         {{"Dish_ID", "", 435, "General Number"}, {"szMenu_nm", "", 1710, ""}, {"szPrice_amt", "", 585, "Currency"}});
-    dbListC.Move(8940, kGridTop, 3000, kGridHeight);
     dbListC.setDataSource(datListC);
 
     // Each heading over its column of dbList; the Option column has none.
@@ -122,15 +127,6 @@ frmSetMenu::frmSetMenu() {
     datSize.bind(txtSprice, "szSize1");
     datSize.bind(txtMprice, "szSize2");
     datSize.bind(txtLprice, "szSize3");
-    Label2.setCaption("Line (2)");
-    Label2.setForeColor(kBlue);
-    Label2.setFontBold(true);
-    Label2.setBackStyle(0);
-    Label2.Move(8940, 120, 1215, 225);
-
-    lblOn.setBackColor(kRed);
-    lblOn.setVisible(false);
-    lblOn.Move(0, 0, 240, 225);
 
     ui::CommandButton* rows[3][5] = {{&cmdLunch, &cmdDiner, &cmdDrink, &cmdApter, &cmdFriedRice},
                                      {&cmdLoMein, &cmdVDishes, &cmdVegetables, &cmdPoultry, &cmdBeef},
@@ -144,21 +140,6 @@ frmSetMenu::frmSetMenu() {
             b->setFontBold(true);
             b->Move(120 + c * 1680, 5400 + r * 480, 1580, 400);
         }
-    // Its own picture reads as its caption until the pictures ship.
-    cmdSp.setCaption("&Notes");
-
-    // The pictures of Erase and Close read as these captions until the pictures ship.
-    cmdErase.setCaption("Erase");
-    cmdErase.setStyle(1);
-    cmdErase.Move(8640, 5400, 1215, 880);
-    cmdMenu.setCaption("More Options");
-    cmdMenu.Move(10080, 5400, 1815, 400);
-    cmdRDS.setCaption("------------------------");
-    cmdRDS.Move(10080, 5880, 1815, 400);
-    cmdClose.setCaption("Back");
-    cmdClose.setStyle(1);
-    cmdClose.setBackColor(kGrey);
-    cmdClose.Move(8640, 6360, 1215, 400);
 
     cmdDrink.onClick([this] { cmdDrink_Click(); });
     cmdApter.onClick([this] { cmdApter_Click(); });

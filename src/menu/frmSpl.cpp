@@ -5,6 +5,7 @@
 #include "menu/frmBMenuSet.h"
 #include "menu/stores.h"
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "settings/frmInfor.h"
 
@@ -12,33 +13,27 @@ namespace pelk::menu {
 
 namespace {
 
-constexpr ui::Color kBlue = 0xC00000;
-constexpr ui::Color kGrey = 0xE0E0E0;
+const ui::FormDesign kDesign{
+    {{"Caption", ""}, {"MDIChild", true}, {"BorderStyle", 0}, {"ControlBox", false}, {"Width", 6390}, {"Height", 7425}},
+    {
+        {"datSpl", {}, {{"RecordSource", "tbSPL"}, {"Connect", "Access 2000;"}, {"Visible", false}}},
+        {"datSplc", {}, {{"RecordSource", "tbSPLC"}, {"Connect", "Access 2000;"}, {"Visible", false}}},
+        {"Label3",
+         {240, 60, 3615, 375},
+         {{"Caption", "Special Request Editer"},
+          {"ForeColor", ui::color::kDarkBlue},
+          {"Font", ui::font::kComic8Bold},
+          {"BackStyle", 0}}},
+        // Its picture reads as the caption until the pictures ship.
+        {"cmdClose",
+         {4440, 6600, 1215, 615},
+         {{"Caption", "Back"}, {"Style", 1}, {"BackColor", ui::color::kLightGrey}}},
+    }};
 
 }  // namespace
 
 frmSpl::frmSpl() {
-    setCaption("");
-    setMdiChild(true);
-    setBorderStyle(0);
-    setControlBox(false);
-    setWidth(6390);
-    setHeight(7425);
-
-    for (ui::Data* d : {&datSpl, &datSplc}) {
-        d->setConnect("Access 2000;");
-        d->setVisible(false);
-    }
-    datSpl.setRecordSource("tbSPL");
-    datSplc.setRecordSource("tbSPLC");
-
-    Label3.setCaption("Special Request Editer");
-    Label3.setForeColor(kBlue);
-    Label3.setFontName("Comic Sans MS");
-    Label3.setFontBold(true);
-    Label3.setBackStyle(0);
-    Label3.Move(240, 60, 3615, 375);
-
+    ui::applyDesign(*this, kDesign);
     // Pair k holds fields 5k + 1 to 5k + 5: the first language above, the second below; the tab
     // order runs through the first language's fifty, then the second's.
     for (int n = 1; n <= kBoxes; ++n) {
@@ -52,11 +47,6 @@ frmSpl::frmSpl() {
         boxes_.push_back(std::move(box));
     }
 
-    // Its picture reads as the caption until the pictures ship.
-    cmdClose.setCaption("Back");
-    cmdClose.setStyle(1);
-    cmdClose.setBackColor(kGrey);
-    cmdClose.Move(4440, 6600, 1215, 615);
     cmdClose.onClick([this] { cmdClose_Click(); });
 }
 

@@ -2,65 +2,88 @@
 
 #include <string>
 
+#include "platform/ui/design.h"
 #include "settings/common.h"
 
 namespace pelk::settings {
 
 namespace {
 
-constexpr ui::Color kLightBlue = 0xFFC0C0;
-constexpr ui::Color kCyan = 0xFFFF00;
 // The access level at which three of the panel's buttons are switched off.
 constexpr std::string_view kLevelTwo = "Level 2";
+
+const ui::FormDesign kDesign{
+    {{"Caption", "Settings"}, {"MDIChild", true}, {"BorderStyle", 0}, {"Width", 9960}, {"Height", 5640}},
+    {
+        {"ImgNet",
+         {1080, 720, 1365, 1185},
+         {{"Stretch", true},
+          {"ToolTipText", "Network"},
+          {"Picture", ui::picture("Network")},
+          {"Font", ui::font::kDialogBold}}},
+        // The pressed picture lies inside the button's area and shows while the button is held.
+        {"ImgNet2",
+         {1215, 840, 1095, 960},
+         {{"Stretch", true}, {"Picture", ui::pressedPicture("Network")}, {"Font", ui::font::kDialogBold}}},
+        {"imgPtr",
+         {3240, 720, 1365, 1185},
+         {{"Stretch", true},
+          {"ToolTipText", "Printer Settings"},
+          {"Picture", ui::picture("Printer Settings")},
+          {"Font", ui::font::kDialogBold}}},
+        {"Image2",
+         {3375, 840, 1095, 960},
+         {{"Stretch", true}, {"Picture", ui::pressedPicture("Printer Settings")}, {"Font", ui::font::kDialogBold}}},
+        {"ImgInfor",
+         {1080, 2400, 1365, 1185},
+         {{"Stretch", true},
+          {"ToolTipText", "Information"},
+          {"Picture", ui::picture("Information")},
+          {"Font", ui::font::kDialogBold}}},
+        {"ImgInfor2",
+         {1215, 2520, 1095, 960},
+         {{"Stretch", true}, {"Picture", ui::pressedPicture("Information")}, {"Font", ui::font::kDialogBold}}},
+        {"ImgDate",
+         {3240, 2400, 1365, 1185},
+         {{"Stretch", true},
+          {"ToolTipText", "Set Date"},
+          {"Picture", ui::picture("Set Date")},
+          {"Font", ui::font::kDialogBold}}},
+        {"ImgDate2",
+         {3375, 2520, 1095, 960},
+         {{"Stretch", true}, {"Picture", ui::pressedPicture("Set Date")}, {"Font", ui::font::kDialogBold}}},
+        {"ImgReset",
+         {5400, 2400, 1365, 1185},
+         {{"Stretch", true},
+          {"ToolTipText", "Reset"},
+          {"Picture", ui::picture("Reset")},
+          {"Font", ui::font::kDialogBold}}},
+        {"ImgReset2",
+         {5535, 2520, 1095, 960},
+         {{"Stretch", true}, {"Picture", ui::pressedPicture("Reset")}, {"Font", ui::font::kDialogBold}}},
+        {"ImgPassw",
+         {7560, 2400, 1365, 1185},
+         {{"Stretch", true},
+          {"ToolTipText", "Security"},
+          {"Picture", ui::picture("Security")},
+          {"Font", ui::font::kDialogBold}}},
+        {"ImgPassw2",
+         {7695, 2520, 1095, 960},
+         {{"Stretch", true}, {"Picture", ui::pressedPicture("Passwords")}, {"Font", ui::font::kDialogBold}}},
+        {"cmdDI",
+         {5400, 720, 1365, 1185},
+         {{"Caption", "Add Rooms"}, {"BackColor", ui::color::kLightBlue}, {"Style", 1}}},
+        {"cmdPopUp",
+         {7560, 720, 1365, 1185},
+         {{"Caption", "Screen Settin"}, {"BackColor", ui::color::kCyan}, {"Style", 1}}},
+        {"cmdMain", {1080, 4320, 1215, 735}, {{"Style", 1}, {"Picture", ui::picture("Main")}}},
+        {"cmdClose", {240, 4320, 735, 735}, {{"Style", 1}, {"Picture", ui::picture("Back")}}},
+    }};
 
 }  // namespace
 
 frmBSfwSet::frmBSfwSet() {
-    setCaption("Settings");
-    setMdiChild(true);
-    setBorderStyle(0);
-    setWidth(9960);
-    setHeight(5640);
-
-    struct PictureButton {
-        ui::Image& picture;
-        ui::Image& pressed;
-        double left, top;
-        const char* reads;
-        const char* pressedReads;
-    };
-    for (const PictureButton& b : {PictureButton{ImgNet, ImgNet2, 1080, 720, "Network", "Network"},
-                                   PictureButton{imgPtr, Image2, 3240, 720, "Printer Settings", "Printer Settings"},
-                                   PictureButton{ImgInfor, ImgInfor2, 1080, 2400, "Information", "Information"},
-                                   PictureButton{ImgDate, ImgDate2, 3240, 2400, "Set Date", "Set Date"},
-                                   PictureButton{ImgReset, ImgReset2, 5400, 2400, "Reset", "Reset"},
-                                   PictureButton{ImgPassw, ImgPassw2, 7560, 2400, "Security", "Passwords"}}) {
-        b.picture.Move(b.left, b.top, 1365, 1185);
-        b.picture.setStretch(true);
-        b.picture.setToolTipText(b.reads);
-        b.picture.setPicture(ui::Picture::design(b.reads));
-        b.picture.setFontBold(true);
-        // The pressed picture lies inside the button's area and shows while the button is held.
-        b.pressed.Move(b.left + 135, b.top + 120, 1095, 960);
-        b.pressed.setStretch(true);
-        b.pressed.setPicture(ui::Picture::design(b.pressedReads, true));
-        b.pressed.setFontBold(true);
-    }
-
-    cmdDI.setCaption("Add Rooms");
-    cmdDI.setBackColor(kLightBlue);
-    cmdDI.setStyle(1);
-    cmdDI.Move(5400, 720, 1365, 1185);
-    cmdPopUp.setCaption("Screen Settin");
-    cmdPopUp.setBackColor(kCyan);
-    cmdPopUp.setStyle(1);
-    cmdPopUp.Move(7560, 720, 1365, 1185);
-    cmdMain.setStyle(1);
-    cmdMain.setPicture(ui::Picture::design("Main"));
-    cmdMain.Move(1080, 4320, 1215, 735);
-    cmdClose.setStyle(1);
-    cmdClose.setPicture(ui::Picture::design("Back"));
-    cmdClose.Move(240, 4320, 735, 735);
+    ui::applyDesign(*this, kDesign);
 
     ImgNet.onMouseDown([this] { ImgNet_MouseDown(); });
     ImgNet.onMouseUp([this] { ImgNet_MouseUp(); });

@@ -6,6 +6,7 @@
 #include "platform/core/format.h"
 #include "platform/core/text.h"
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "settings/frmBSfwSet.h"
 
 namespace pelk::settings {
@@ -31,87 +32,86 @@ constexpr std::array<SectionPlace, kSections> kSectionPlaces = {{{5760, 360},
                                                                  {7680, 4560},
                                                                  {7680, 5160}}};
 
-void place(ui::Label& l, const char* caption, double left, double top, double width = 1215) {
-    l.setCaption(caption);
-    l.Move(left, top, width, 255);
-}
+const ui::FormDesign kDesign{
+    {{"Caption", ""},
+     {"MDIChild", true},
+     {"BorderStyle", 0},
+     {"Width", 11520},
+     {"Height", 6690},
+     {"BackColor", ui::color::kLightGreen}},
+    {
+        {"lblCountry", {0, 240, 720, 255}, {{"Caption", "Country:"}}},
+        {"cmbCountry", {720, 240, 2295, 315}},
+        {"txtL1", {360, 1080, 2775, 375}, {{"Text", "Company Name"}, {"Font", ui::font::kSans12}}},
+        {"txtL2", {840, 1440, 2295, 285}, {{"Text", "Tel: "}}},
+        {"txtL3", {840, 1680, 2295, 285}, {{"Text", "Fax: "}}},
+        {"Command5", {120, 2400, 735, 255}, {{"Caption", "Yes"}}},
+        {"lblSetP",
+         {960, 2400, 2175, 255},
+         {{"Caption", "Not Printing L1 L2"}, {"ForeColor", ui::color::kNavy}, {"Font", ui::font::kDialogBold}}},
+        {"lblReceipt1", {120, 2640, 1815, 255}, {{"Caption", "Receipt Message"}}},
+        {"txtNotes", {120, 2880, 3015, 255}, {{"Text", "Ending Notes"}}},
+        {"txtENotes1", {120, 3135, 3015, 255}, {{"Text", "Ending Notes"}}},
+        {"lblOver", {120, 3720, 615, 255}, {{"Caption", "Over  $"}}},
+        {"txtPlan", {765, 3720, 1095, 285}},
+        {"lblPrintBelow", {1920, 3720, 1215, 255}, {{"Caption", "Print Line below"}}},
+        {"lblReceipt2", {120, 4080, 1815, 255}, {{"Caption", "Receipt Message"}}},
+        {"txtENotes2", {120, 4380, 3015, 255}, {{"Text", "Ending Notes"}}},
+        {"txtENotes3", {120, 4665, 3015, 255}, {{"Text", "Ending Notes"}}},
+        {"txtENotes4", {120, 4920, 3015, 255}, {{"Text", "Ending Notes"}}},
+        {"txtENotes5", {120, 5160, 3015, 255}, {{"Text", "Ending Notes"}}},
+        {"cmdClose", {120, 5760, 1575, 615}, {{"Caption", "Save/Exit"}, {"Font", ui::font::kDialogBold}}},
+        {"cmdEtoC",
+         {3360, 120, 855, 495},
+         {{"Caption", "E Only"}, {"BackColor", ui::color::kYellow}, {"Font", ui::font::kTimes12Bold}}},
+        {"chkEtoC", {4320, 120, 1095, 495}, {{"Caption", "2nd Language"}}},
+        {"cmdKB", {3360, 720, 855, 615}, {{"Style", 1}, {"BackColor", ui::color::kWhite}}},
+        // Up to the line of the section panel, so that its caption stands in one line.
+        {"chkKB", {4320, 840, 1155, 255}, {{"Caption", "KB Shortcut"}}},
+        {"cmdTaxA", {3480, 3720, 735, 375}, {{"Caption", "Auto"}}},
+        {"cmdTaxO", {4320, 3720, 735, 375}, {{"Caption", "Option"}}},
+        {"lblTax", {3480, 4080, 1215, 255}, {{"Caption", "Tax Rate:"}}},
+        {"txtTOTax1", {3720, 4320, 1095, 255}},
+        {"txtTaxOpt", {4935, 4320, 255, 255}},
+        {"txtTOTax2", {3720, 4560, 1095, 255}, {{"Text", "0.075"}}},
+        {"Line1", {}, {{"X1", 5520}, {"X2", 5520}, {"Y1", 0}, {"Y2", 6690}}},
+        {"Line2", {}, {{"X1", 3240}, {"X2", 3240}, {"Y1", 0}, {"Y2", 6690}}},
+        {"lblSection", {5760, 120, 1215, 255}, {{"Caption", "Section"}}},
+        {"lblPrinter", {6960, 120, 1215, 255}, {{"Caption", "Printer"}}},
+        {"lblLunchCode", {8880, 4680, 375, 255}, {{"Caption", "B"}}},
+        {"lblDinnerCode", {8880, 5280, 375, 255}, {{"Caption", "B"}}},
+        {"lblLegend", {7560, 360, 1215, 1095}, {{"Caption", "D=Drink\nA=Appetiz\nS=Salad\nB=Any"}}},
+        {"lblMainMu", {5760, 6000, 1215, 375}},
+        {"cmdMainMu", {5760, 6000, 1215, 375}, {{"Font", ui::font::kDialogBold}, {"BackColor", ui::color::kTeal}}},
+        {"lblDITax", {3480, 4920, 1215, 255}, {{"Caption", "Dinner Tax Rate:"}, {"Visible", false}}},
+        {"txtDITax1", {3720, 5160, 1095, 255}, {{"Visible", false}}},
+        {"txtDITax2", {3720, 5400, 1095, 255}, {{"Text", "0.075"}, {"Visible", false}}},
+        {"lblBarTax", {3480, 5640, 1215, 255}, {{"Caption", "Bar Tax Rate:"}, {"Visible", false}}},
+        {"txtBarTax1", {3720, 5880, 1095, 255}, {{"Visible", false}}},
+        {"txtBarTax2", {3720, 6120, 1095, 255}, {{"Visible", false}}},
+        {"lblDelFee", {3480, 1440, 1215, 255}, {{"Caption", "Delivery Fee:"}, {"Visible", false}}},
+        {"txtDelFee", {4560, 1440, 855, 255}, {{"Visible", false}}},
+        {"lblSort", {3480, 1800, 1215, 255}, {{"Caption", "Sort Receipt"}, {"Visible", false}}},
+        {"chkSort", {4560, 1800, 855, 255}, {{"Caption", "Disabled"}, {"Visible", false}}},
+        {"lblSectionAuto", {3480, 2160, 1215, 255}, {{"Caption", "Sections Auto Open"}, {"Visible", false}}},
+        {"chkSection", {4560, 2160, 855, 255}, {{"Caption", "Disabled"}, {"Visible", false}}},
+        {"lblDel", {3480, 2520, 1215, 255}, {{"Caption", "Msg for Delivery"}, {"Visible", false}}},
+        {"chkDel", {4560, 2520, 855, 255}, {{"Visible", false}}},
+        {"lblFreeSf", {3480, 2880, 855, 255}, {{"Visible", false}}},
+        {"cmdFreeSf", {4560, 2880, 855, 255}, {{"Caption", "Auto"}, {"Visible", false}}},
+        {"datcmdSet", {}, {{"Connect", "Access 2000;"}, {"Visible", false}}},
+        {"datTelSet", {}, {{"Connect", "Access 2000;"}, {"Visible", false}}},
+        {"datPritOut", {}, {{"Connect", "Access 2000;"}, {"Visible", false}}},
+        {"DatSplSet", {}, {{"Connect", "Access 2000;"}, {"Visible", false}}},
+        {"datMain", {}, {{"Connect", "Access 2000;"}, {"Visible", false}}},
+        {"datScrn", {}, {{"Connect", "Access 2000;"}, {"Visible", false}}},
+    }};
 
 }  // namespace
 
 frmInfor::frmInfor() {
-    setCaption("");
-    setMdiChild(true);
-    setBorderStyle(0);
-    setWidth(11520);
-    setHeight(6690);
-    setBackColor(kScreenGreen);
+    ui::applyDesign(*this, kDesign);
 
-    place(lblCountry, "Country:", 0, 240, 720);
-    cmbCountry.Move(720, 240, 2295, 315);
-    txtL1.setText("Company Name");
-    txtL1.Move(360, 1080, 2775, 375);
-    txtL1.setFontSize(12);
-    txtL2.setText("Tel: ");
-    txtL2.Move(840, 1440, 2295, 285);
-    txtL3.setText("Fax: ");
-    txtL3.Move(840, 1680, 2295, 285);
-    Command5.setCaption("Yes");
-    Command5.Move(120, 2400, 735, 255);
-    lblSetP.setCaption("Not Printing L1 L2");
-    lblSetP.Move(960, 2400, 2175, 255);
-    lblSetP.setForeColor(0x800000);
-    lblSetP.setFontBold(true);
-    place(lblReceipt1, "Receipt Message", 120, 2640, 1815);
-    txtNotes.setText("Ending Notes");
-    txtNotes.Move(120, 2880, 3015, 255);
-    txtENotes1.setText("Ending Notes");
-    txtENotes1.Move(120, 3135, 3015, 255);
-    place(lblOver, "Over  $", 120, 3720, 615);
-    txtPlan.Move(765, 3720, 1095, 285);
-    place(lblPrintBelow, "Print Line below", 1920, 3720, 1215);
-    place(lblReceipt2, "Receipt Message", 120, 4080, 1815);
-    double noteTop[] = {4380, 4665, 4920, 5160};
-    int n = 0;
-    for (ui::TextBox* note : {&txtENotes2, &txtENotes3, &txtENotes4, &txtENotes5}) {
-        note->setText("Ending Notes");
-        note->Move(120, noteTop[n++], 3015, 255);
-    }
-    cmdClose.setCaption("Save/Exit");
-    cmdClose.setFontBold(true);
-    cmdClose.Move(120, 5760, 1575, 615);
-
-    cmdEtoC.setCaption("E Only");
-    cmdEtoC.setBackColor(0x00FFFF);
-    cmdEtoC.setFont({"Times New Roman", 12, true});
-    cmdEtoC.Move(3360, 120, 855, 495);
-    chkEtoC.setCaption("2nd Language");
-    chkEtoC.Move(4320, 120, 1095, 495);
-    cmdKB.setStyle(1);
-    cmdKB.setBackColor(0xFFFFFF);
-    cmdKB.Move(3360, 720, 855, 615);
-    chkKB.setCaption("KB Shortcut");
-    // Up to the line of the section panel, so that its caption stands in one line.
-    chkKB.Move(4320, 840, 1155, 255);
-    cmdTaxA.setCaption("Auto");
-    cmdTaxA.Move(3480, 3720, 735, 375);
-    cmdTaxO.setCaption("Option");
-    cmdTaxO.Move(4320, 3720, 735, 375);
-    place(lblTax, "Tax Rate:", 3480, 4080);
-    txtTOTax1.Move(3720, 4320, 1095, 255);
-    txtTaxOpt.Move(4935, 4320, 255, 255);
-    txtTOTax2.setText("0.075");
-    txtTOTax2.Move(3720, 4560, 1095, 255);
-
-    Line1.setX1(5520);
-    Line1.setX2(5520);
-    Line1.setY1(0);
-    Line1.setY2(6690);
-    Line2.setX1(3240);
-    Line2.setX2(3240);
-    Line2.setY1(0);
-    Line2.setY2(6690);
-    place(lblSection, "Section", 5760, 120);
-    place(lblPrinter, "Printer", 6960, 120);
     SectionButtons buttons = sectionButtons();
     std::array<ui::TextBox*, kSections> names = nameBoxes();
     for (int i = 0; i < kSections; ++i) {
@@ -127,46 +127,10 @@ frmInfor::frmInfor() {
                                            &CmbVDishes, &CmbVegetables, &CmbPoultry,   &CmbBeef,
                                            &CmbSeafood, &CmbSoup,       &CmbPork,      &CmbLamb};
     for (int i = 0; i < 12; ++i) codes[i]->Move(i < 9 ? 6960 : 8880, kSectionPlaces[i].top + 120, 615, 315);
-    place(lblLunchCode, "B", 8880, kSectionPlaces[12].top + 120, 375);
-    place(lblDinnerCode, "B", 8880, kSectionPlaces[13].top + 120, 375);
-    lblLegend.setCaption("D=Drink\nA=Appetiz\nS=Salad\nB=Any");
-    lblLegend.Move(7560, 360, 1215, 1095);
-    lblMainMu.Move(5760, 6000, 1215, 375);
-    cmdMainMu.setFontBold(true);
-    cmdMainMu.setBackColor(0xC0C000);
-    cmdMainMu.Move(5760, 6000, 1215, 375);
 
-    place(lblDITax, "Dinner Tax Rate:", 3480, 4920);
-    txtDITax1.Move(3720, 5160, 1095, 255);
-    txtDITax2.setText("0.075");
-    txtDITax2.Move(3720, 5400, 1095, 255);
-    place(lblBarTax, "Bar Tax Rate:", 3480, 5640);
-    txtBarTax1.Move(3720, 5880, 1095, 255);
-    txtBarTax2.Move(3720, 6120, 1095, 255);
-    place(lblDelFee, "Delivery Fee:", 3480, 1440);
-    txtDelFee.Move(4560, 1440, 855, 255);
-    place(lblSort, "Sort Receipt", 3480, 1800);
-    chkSort.setCaption("Disabled");
-    chkSort.Move(4560, 1800, 855, 255);
-    place(lblSectionAuto, "Sections Auto Open", 3480, 2160);
-    chkSection.setCaption("Disabled");
-    chkSection.Move(4560, 2160, 855, 255);
-    place(lblDel, "Msg for Delivery", 3480, 2520);
-    chkDel.Move(4560, 2520, 855, 255);
-    lblFreeSf.Move(3480, 2880, 855, 255);
-    cmdFreeSf.setCaption("Auto");
-    cmdFreeSf.Move(4560, 2880, 855, 255);
-    for (ui::Control* hidden : std::initializer_list<ui::Control*>{
-             &lblDITax, &txtDITax1, &txtDITax2, &lblBarTax, &txtBarTax1, &txtBarTax2, &lblDelFee, &txtDelFee, &lblSort,
-             &chkSort, &lblSectionAuto, &chkSection, &lblDel, &chkDel, &lblFreeSf, &cmdFreeSf})
-        hidden->setVisible(false);
     for (ui::TextBox* box : telBoxes()) box->setVisible(false);
     for (ui::TextBox* box : freePopBoxes()) box->setVisible(false);
 
-    for (ui::Data* d : {&datcmdSet, &datTelSet, &datPritOut, &DatSplSet, &datMain, &datScrn}) {
-        d->setConnect("Access 2000;");
-        d->setVisible(false);
-    }
     datcmdSet.bind(cmbCountry, "setL");
     datcmdSet.bind(txtTOTax1, "Tax");
     datcmdSet.bind(txtTOTax2, "TaxFed");

@@ -4,15 +4,13 @@
 
 #include "platform/core/text.h"
 #include "platform/ui/dbgrid.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "settings/frmInfor.h"
 
 namespace pelk::settings {
 
 namespace {
-
-constexpr ui::Color kOrange = 0x0080FF;
-constexpr ui::Color kLightYellow = 0x80FFFF;
 
 struct DeletingQuestion {
     const char* mode;
@@ -32,55 +30,54 @@ ui::Control* controlOf(std::string_view form, std::string_view control) {
     return ui::forms().byName(form).control(control);
 }
 
+const ui::FormDesign kDesign{
+    {{"Caption", "Form1"},
+     {"BorderStyle", 3},
+     {"ControlBox", false},
+     {"MinButton", false},
+     {"MaxButton", false},
+     {"Width", 4335},
+     {"Height", 2835}},
+    {
+        {"lblMsg", {120, 120, 3975, 495}, {{"BackColor", ui::color::kWhite}, {"Font", ui::font::kSans12Bold}}},
+        {"lblC", {120, 600, 3975, 495}, {{"BackColor", ui::color::kWhite}, {"Font", ui::font::kSans12Bold}}},
+        {"cmdS",
+         {120, 120, 1815, 975},
+         {{"Style", 1}, {"BackColor", ui::color::kOrange}, {"Font", ui::font::kSans13Bold}, {"Visible", false}}},
+        {"cmdM",
+         {2280, 120, 1815, 975},
+         {{"Style", 1}, {"BackColor", ui::color::kMidYellow}, {"Font", ui::font::kSans13Bold}, {"Visible", false}}},
+        {"cmdOpt5",
+         {4440, 120, 1815, 975},
+         {{"Style", 1}, {"BackColor", ui::color::kOrange}, {"Font", ui::font::kSans13Bold}, {"Visible", false}}},
+        {"cmdYes",
+         {120, 1320, 1815, 975},
+         {{"Style", 1}, {"BackColor", ui::color::kMidYellow}, {"Font", ui::font::kSans13Bold}, {"Visible", false}}},
+        {"cmdNo",
+         {2280, 1320, 1815, 975},
+         {{"Style", 1}, {"BackColor", ui::color::kOrange}, {"Font", ui::font::kSans13Bold}, {"Visible", false}}},
+        {"cmdOpt6",
+         {4440, 1320, 1815, 975},
+         {{"Style", 1}, {"BackColor", ui::color::kMidYellow}, {"Font", ui::font::kSans13Bold}, {"Visible", false}}},
+        {"txtSprice",
+         {150, 150, 495, 285},
+         {{"BackColor", ui::color::kOrange}, {"Font", ui::font::kDialogBold}, {"Visible", false}}},
+        {"txtMprice",
+         {2310, 150, 495, 285},
+         {{"BackColor", ui::color::kMidYellow}, {"Font", ui::font::kDialogBold}, {"Visible", false}}},
+        {"txtPrice",
+         {150, 1350, 495, 285},
+         {{"BackColor", ui::color::kMidYellow}, {"Font", ui::font::kDialogBold}, {"Visible", false}}},
+        {"txtLprice",
+         {2320, 1350, 495, 285},
+         {{"BackColor", ui::color::kOrange}, {"Font", ui::font::kDialogBold}, {"Visible", false}}},
+    }};
+
 }  // namespace
 
 frmMsgbox::frmMsgbox() {
-    setCaption("Form1");
-    setBorderStyle(3);
-    setControlBox(false);
-    setMinButton(false);
-    setMaxButton(false);
-    setWidth(4335);
-    setHeight(2835);
+    ui::applyDesign(*this, kDesign);
     Move((ui::screen().width() - width()) / 2, (ui::screen().height() - height()) / 2);
-    for (ui::Label* l : {&lblMsg, &lblC}) {
-        l->setBackColor(kWhite);
-        l->setFontSize(12);
-        l->setFontBold(true);
-        l->setWidth(3975);
-        l->setHeight(495);
-    }
-    lblMsg.Move(120, 120);
-    lblC.Move(120, 600);
-    struct Layout {
-        ui::CommandButton* button;
-        double left, top;
-        ui::Color colour;
-    };
-    for (const Layout& b : {Layout{&cmdS, 120, 120, kOrange}, Layout{&cmdM, 2280, 120, kLightYellow},
-                            Layout{&cmdOpt5, 4440, 120, kOrange}, Layout{&cmdYes, 120, 1320, kLightYellow},
-                            Layout{&cmdNo, 2280, 1320, kOrange}, Layout{&cmdOpt6, 4440, 1320, kLightYellow}}) {
-        b.button->setStyle(1);
-        b.button->Move(b.left, b.top, 1815, 975);
-        b.button->setBackColor(b.colour);
-        b.button->setFontSize(13.5);
-        b.button->setFontBold(true);
-        b.button->setVisible(false);
-    }
-    struct SizeLabel {
-        ui::TextBox* box;
-        double left, top;
-        ui::Color colour;
-    };
-    for (const SizeLabel& t :
-         {SizeLabel{&txtSprice, 150, 150, kOrange}, SizeLabel{&txtMprice, 2310, 150, kLightYellow},
-          SizeLabel{&txtPrice, 150, 1350, kLightYellow}, SizeLabel{&txtLprice, 2320, 1350, kOrange}}) {
-        t.box->Move(t.left, t.top, 495, 285);
-        t.box->setBackColor(t.colour);
-        t.box->setFontSize(8.25);
-        t.box->setFontBold(true);
-        t.box->setVisible(false);
-    }
 
     cmdS.onClick([this] { cmdS_Click(); });
     cmdM.onClick([this] { cmdM_Click(); });

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "settings/frmBSfwSet.h"
 #include "settings/stores.h"
@@ -14,64 +15,44 @@ namespace {
 constexpr std::string_view kBusinessBook = "Check Book";
 constexpr std::string_view kTrainingBook = "Training Check Book";
 
+const ui::FormDesign kDesign{
+    {{"Caption", "Order Book"}, {"MDIChild", true}, {"BorderStyle", 0}, {"Width", 7200}, {"Height", 5400}},
+    {
+        {"Label1", {480, 360, 975, 375}, {{"Caption", "Using"}, {"BackStyle", 0}, {"Font", ui::font::kSans12Bold}}},
+        {"txtDisplay", {1560, 360, 3015, 405}, {{"Font", ui::font::kSans12Bold}, {"Locked", true}, {"TabStop", false}}},
+        // The pads' pictures, drawn as the program's own: the book each one chooses.
+        {"imgChk",
+         {960, 1200, 1815, 1935},
+         {{"BorderStyle", 1},
+          {"Stretch", true},
+          {"Picture", ui::picture("Guest Check")},
+          {"Font", ui::font::kDialogBold}}},
+        {"lbl1", {960, 3240, 1815, 255}, {{"Caption", "Business Use."}, {"BackStyle", 0}, {"Alignment", ui::kCenter}}},
+        {"imgTrain",
+         {4080, 1200, 1815, 1935},
+         {{"BorderStyle", 1},
+          {"Stretch", true},
+          {"Picture", ui::picture("Training Check")},
+          {"Font", ui::font::kDialogBold}}},
+        {"lbl2",
+         {4080, 3240, 1815, 255},
+         {{"Caption", "Training Use Only"}, {"BackStyle", 0}, {"Alignment", ui::kCenter}}},
+        // The marks beside the pads; an empty book reads as the training book until a row says otherwise.
+        {"imgWchk",
+         {600, 1200, 315, 315},
+         {{"BorderStyle", 1}, {"Visible", false}, {"Stretch", true}, {"Picture", ui::picture("\u2714")}}},
+        {"imgWtrain",
+         {3720, 1200, 315, 315},
+         {{"BorderStyle", 1}, {"Stretch", true}, {"Picture", ui::picture("\u2714")}}},
+        {"cmdReset", {4080, 3720, 1815, 495}, {{"Caption", "Fresh"}, {"Visible", false}}},
+        {"cmdClose", {240, 4440, 1215, 735}, {{"Style", 1}, {"Picture", ui::picture("Back")}}},
+        {"datChkBook", {}, {{"Connect", "Access 2000;"}, {"RecordSource", "tbReset"}, {"Visible", false}}},
+    }};
+
 }  // namespace
 
 frmReset::frmReset() {
-    setCaption("Order Book");
-    setMdiChild(true);
-    setBorderStyle(0);
-    setWidth(7200);
-    setHeight(5400);
-
-    Label1.setCaption("Using");
-    Label1.setBackStyle(0);
-    Label1.setFontSize(12);
-    Label1.setFontBold(true);
-    Label1.Move(480, 360, 975, 375);
-    txtDisplay.Move(1560, 360, 3015, 405);
-    txtDisplay.setFontSize(12);
-    txtDisplay.setFontBold(true);
-    txtDisplay.setLocked(true);
-    txtDisplay.setTabStop(false);
-    imgChk.Move(960, 1200, 1815, 1935);
-    imgChk.setBorderStyle(1);
-    imgChk.setStretch(true);
-    // The pads' pictures, drawn as the program's own: the book each one chooses.
-    imgChk.setPicture(ui::Picture::design("Guest Check"));
-    imgChk.setFontBold(true);
-    lbl1.setCaption("Business Use.");
-    lbl1.setBackStyle(0);
-    lbl1.setAlignment(ui::kCenter);
-    lbl1.Move(960, 3240, 1815, 255);
-    imgTrain.Move(4080, 1200, 1815, 1935);
-    imgTrain.setBorderStyle(1);
-    imgTrain.setStretch(true);
-    imgTrain.setPicture(ui::Picture::design("Training Check"));
-    imgTrain.setFontBold(true);
-    lbl2.setCaption("Training Use Only");
-    lbl2.setBackStyle(0);
-    lbl2.setAlignment(ui::kCenter);
-    lbl2.Move(4080, 3240, 1815, 255);
-    // The marks beside the pads; an empty book reads as the training book until a row says otherwise.
-    imgWchk.Move(600, 1200, 315, 315);
-    imgWchk.setBorderStyle(1);
-    imgWchk.setVisible(false);
-    imgWchk.setStretch(true);
-    imgWchk.setPicture(ui::Picture::design("\u2714"));
-    imgWtrain.Move(3720, 1200, 315, 315);
-    imgWtrain.setBorderStyle(1);
-    imgWtrain.setStretch(true);
-    imgWtrain.setPicture(ui::Picture::design("\u2714"));
-    cmdReset.setCaption("Fresh");
-    cmdReset.Move(4080, 3720, 1815, 495);
-    cmdReset.setVisible(false);
-    cmdClose.setStyle(1);
-    cmdClose.setPicture(ui::Picture::design("Back"));
-    cmdClose.Move(240, 4440, 1215, 735);
-
-    datChkBook.setConnect("Access 2000;");
-    datChkBook.setRecordSource("tbReset");
-    datChkBook.setVisible(false);
+    ui::applyDesign(*this, kDesign);
     datChkBook.bind(txtDisplay, "Reset_txt");
 
     imgChk.onClick([this] { imgChk_Click(); });

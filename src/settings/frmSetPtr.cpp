@@ -4,6 +4,7 @@
 
 #include "platform/os/paths.h"
 #include "platform/print/printers.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "settings/frmBSfwSet.h"
 
@@ -22,11 +23,6 @@ void fill(ui::ListControl& list, std::initializer_list<const char*> items) {
     for (const char* item : items) list.AddItem(item);
 }
 
-void label(ui::Label& l, const char* caption, double left, double top, double width = 1335) {
-    l.setCaption(caption);
-    l.Move(left, top, width, 255);
-}
-
 }  // namespace
 
 std::string networkPrinterPath(std::string_view printerName) {
@@ -35,87 +31,106 @@ std::string networkPrinterPath(std::string_view printerName) {
     return last == std::string_view::npos ? std::string() : std::string(printerName.substr(0, last + 1));
 }
 
+namespace {
+
+const ui::FormDesign kDesign{
+    {{"Caption", ""}, {"MDIChild", true}, {"BorderStyle", 0}, {"Width", 11520}, {"Height", 7200}},
+    {
+        // As tall as a line of its 14-point type.
+        {"lblTitle",
+         {240, 120, 4000, 375},
+         {{"Caption", "Printer Settings"}, {"Font", ui::FontRole{"MS Sans Serif", 14, true}}}},
+        // Front row (upper left) with the cash drawer's port beside the front port.
+        {"lblFrontPort", {240, 720, 1695, 255}, {{"Caption", "Front Printer Port:"}}},
+        {"Cmb1", {1980, 720, 1335, 315}},
+        {"lblDrawer", {240, 1200, 1335, 255}, {{"Caption", "Cash Drawer"}}},
+        {"cmbECD", {1980, 1200, 1335, 315}},
+        {"lblType1", {240, 1680, 1335, 255}, {{"Caption", "Type:"}}},
+        {"cmbType", {1980, 1680, 1815, 315}},
+        {"lblWhere1", {240, 2160, 1335, 255}, {{"Caption", "Where:"}}},
+        {"txtPtr1", {1980, 2160, 1815, 315}},
+        {"lblScreen1", {240, 2640, 1335, 255}, {{"Caption", "Screen/Printer"}}},
+        {"cmbPtr1", {1980, 2640, 615, 315}, {{"Visible", false}}},
+        {"lblAll", {2700, 2640, 1335, 255}, {{"Caption", "Print All Items"}}},
+        // Kitchen 1 (upper middle) and kitchen 2 (upper right).
+        {"lblKitchen1", {4080, 720, 1335, 255}, {{"Caption", "Kitchen -"}}},
+        {"lblKPtr1", {5520, 720, 375, 255}, {{"Font", ui::font::kDialogBold}}},
+        {"Cmb2", {6000, 720, 1335, 315}},
+        {"lblType2", {4080, 1200, 600, 255}, {{"Caption", "Type:"}}},
+        {"cmbType2", {4800, 1200, 2535, 315}},
+        {"lblWhere2", {4080, 1680, 600, 255}, {{"Caption", "Where:"}}},
+        {"txtPtr2", {4800, 1680, 2535, 315}},
+        {"lblScreen2", {4080, 2160, 1335, 255}, {{"Caption", "Screen/Printer"}}},
+        {"cmbPtr2", {5520, 2160, 615, 315}},
+        {"chkPtr2", {6240, 2160, 1215, 255}, {{"Caption", "Print Price"}}},
+        {"lblKitchen2", {7800, 720, 1335, 255}, {{"Caption", "Kitchen -"}}},
+        {"lblKPtr2", {9240, 720, 375, 255}, {{"Font", ui::font::kDialogBold}}},
+        {"Cmb3", {9720, 720, 1335, 315}},
+        {"lblType3", {7800, 1200, 600, 255}, {{"Caption", "Type:"}}},
+        {"cmbType3", {8520, 1200, 2535, 315}},
+        {"lblWhere3", {7800, 1680, 600, 255}, {{"Caption", "Where:"}}},
+        {"txtPtr3", {8520, 1680, 2535, 315}},
+        {"lblScreen3", {7800, 2160, 1335, 255}, {{"Caption", "Screen/Printer"}}},
+        {"cmbPtr3", {9240, 2160, 615, 315}},
+        {"chkPtr3", {9960, 2160, 1215, 255}, {{"Caption", "Print Price"}}},
+        // The bar printer (lower left) and the salad printer (lower middle).
+        {"lblBar", {240, 3600, 1335, 255}, {{"Caption", "Bar Printer -"}}},
+        {"Label4", {1680, 3600, 375, 255}, {{"Font", ui::font::kDialogBold}}},
+        {"Cmb4", {2160, 3600, 1335, 315}},
+        {"lblType4", {240, 4080, 600, 255}, {{"Caption", "Type:"}}},
+        {"cmbType4", {960, 4080, 2535, 315}},
+        {"lblWhere4", {240, 4560, 600, 255}, {{"Caption", "Where:"}}},
+        {"txtPtr4", {960, 4560, 2535, 315}},
+        {"lblScreen4", {240, 5040, 1335, 255}, {{"Caption", "Screen/Printer"}}},
+        {"cmbPtr4", {1680, 5040, 615, 315}},
+        {"chkPtr4", {2400, 5040, 1215, 255}, {{"Caption", "Print Price"}}},
+        {"lblSalad", {4080, 3600, 1335, 255}, {{"Caption", "Salad Printer -"}}},
+        {"Label19", {5520, 3600, 375, 255}, {{"Font", ui::font::kDialogBold}}},
+        {"Cmb5", {6000, 3600, 1335, 315}},
+        {"lblType5", {4080, 4080, 600, 255}, {{"Caption", "Type:"}}},
+        {"cmbType5", {4800, 4080, 2535, 315}},
+        {"lblWhere5", {4080, 4560, 600, 255}, {{"Caption", "Where:"}}},
+        {"txtPtr5", {4800, 4560, 2535, 315}},
+        {"lblScreen5", {4080, 5040, 1335, 255}, {{"Caption", "Printer"}}},
+        {"cmbPtr5", {5520, 5040, 615, 315}},
+        {"chkPtr5", {6240, 5040, 1215, 255}, {{"Caption", "Print Price"}}},
+        {"lblLegendA", {7800, 2640, 1815, 255}, {{"Caption", "A = Print A Items"}}},
+        {"lblLegendB", {7800, 2880, 1815, 255}, {{"Caption", "B = Print B Items"}}},
+        {"lblLegendD", {240, 5400, 1815, 255}, {{"Caption", "D= Print Drinks"}}},
+        {"lblLegendS", {4080, 5400, 1815, 255}, {{"Caption", "S= Print Salad"}}},
+        {"fraPrinters", {7800, 3600, 3495, 2055}, {{"Caption", "Available Printer"}}},
+        {"lstPrinters", {120, 240, 3255, 1695}, {{"Container", "fraPrinters"}}},
+        {"cmdPtr", {8880, 5760, 1335, 855}, {{"Style", 1}, {"Picture", ui::picture("Printer Setup")}}},
+        {"Command1", {10320, 5760, 495, 495}, {{"Caption", "?"}}},
+        {"cmdClose", {240, 6240, 1215, 735}, {{"Style", 1}, {"Picture", ui::picture("Back")}}},
+        {"cmdNext", {6600, 6240, 1215, 735}, {{"Style", 1}, {"Picture", ui::picture("Next")}, {"Visible", false}}},
+        {"datcmdSet", {}, {{"Connect", "Access 2000;"}, {"RecordSource", "tbSet"}, {"Visible", false}}},
+    }};
+
+// The two pictures show where the platform names a printer's port and the printer itself; they are
+// drawn as faces carrying those words.
+const ui::FormDesign kHelpDesign{
+    {{"Caption", "Help"}, {"Width", 9600}, {"Height", 5400}, {"BackColor", ui::color::kLightGreen}},
+    {
+        {"imgPorts",
+         {240, 240, 4215, 3975},
+         {{"Picture", ui::picture("Printer Properties\n\nPorts tab\n\nPort: LPT1:")}, {"Stretch", true}}},
+        {"imgPrinters",
+         {4680, 240, 4455, 3015},
+         {{"Picture", ui::picture("Printers folder\n\nPrinter: SAMSUNG SRP270")}, {"Stretch", true}}},
+        {"lblPort", {4680, 3480, 1695, 255}, {{"Caption", "Front Printer Port:"}}},
+        {"lblPortValue", {6480, 3480, 1335, 255}, {{"Caption", "LPT1:"}}},
+        {"lblDrawer", {4680, 3840, 1695, 255}, {{"Caption", "Cash Drawer"}}},
+        {"lblDrawerValue", {6480, 3840, 1335, 255}, {{"Caption", "LPT1:"}}},
+        {"lblType", {4680, 4200, 1695, 255}, {{"Caption", "Type:"}}},
+        {"lblTypeValue", {6480, 4200, 2295, 255}, {{"Caption", "SAMSUNG SRP270"}}},
+    }};
+
+}  // namespace
+
 frmSetPtr::frmSetPtr() {
-    setCaption("");
-    setMdiChild(true);
-    setBorderStyle(0);
-    setWidth(11520);
-    setHeight(7200);
-    label(lblTitle, "Printer Settings", 240, 120, 4000);
-    lblTitle.setFontSize(14);
-    lblTitle.setFontBold(true);
-    // As tall as a line of its 14-point type.
-    lblTitle.setHeight(375);
+    ui::applyDesign(*this, kDesign);
 
-    // Front row (upper left) with the cash drawer's port beside the front port.
-    label(lblFrontPort, "Front Printer Port:", 240, 720, 1695);
-    Cmb1.Move(1980, 720, 1335, 315);
-    label(lblDrawer, "Cash Drawer", 240, 1200);
-    cmbECD.Move(1980, 1200, 1335, 315);
-    label(lblType1, "Type:", 240, 1680);
-    cmbType.Move(1980, 1680, 1815, 315);
-    label(lblWhere1, "Where:", 240, 2160);
-    txtPtr1.Move(1980, 2160, 1815, 315);
-    label(lblScreen1, "Screen/Printer", 240, 2640);
-    cmbPtr1.Move(1980, 2640, 615, 315);
-    cmbPtr1.setVisible(false);
-    label(lblAll, "Print All Items", 2700, 2640);
-
-    // Kitchen 1 (upper middle) and kitchen 2 (upper right).
-    struct Row {
-        ui::Label *title, *code, *type, *where, *screen;
-        const char* caption;
-        ui::ComboBox *port, *names, *codes;
-        ui::TextBox* path;
-        ui::CheckBox* price;
-        double left, top;
-    };
-    for (const Row& r : {Row{&lblKitchen1, &lblKPtr1, &lblType2, &lblWhere2, &lblScreen2, "Kitchen -", &Cmb2, &cmbType2,
-                             &cmbPtr2, &txtPtr2, &chkPtr2, 4080, 720},
-                         Row{&lblKitchen2, &lblKPtr2, &lblType3, &lblWhere3, &lblScreen3, "Kitchen -", &Cmb3, &cmbType3,
-                             &cmbPtr3, &txtPtr3, &chkPtr3, 7800, 720},
-                         Row{&lblBar, &Label4, &lblType4, &lblWhere4, &lblScreen4, "Bar Printer -", &Cmb4, &cmbType4,
-                             &cmbPtr4, &txtPtr4, &chkPtr4, 240, 3600},
-                         Row{&lblSalad, &Label19, &lblType5, &lblWhere5, &lblScreen5, "Salad Printer -", &Cmb5,
-                             &cmbType5, &cmbPtr5, &txtPtr5, &chkPtr5, 4080, 3600}}) {
-        label(*r.title, r.caption, r.left, r.top);
-        r.code->Move(r.left + 1440, r.top, 375, 255);
-        r.code->setFontBold(true);
-        r.port->Move(r.left + 1920, r.top, 1335, 315);
-        label(*r.type, "Type:", r.left, r.top + 480, 600);
-        r.names->Move(r.left + 720, r.top + 480, 2535, 315);
-        label(*r.where, "Where:", r.left, r.top + 960, 600);
-        r.path->Move(r.left + 720, r.top + 960, 2535, 315);
-        label(*r.screen, r.screen == &lblScreen5 ? "Printer" : "Screen/Printer", r.left, r.top + 1440);
-        r.codes->Move(r.left + 1440, r.top + 1440, 615, 315);
-        r.price->setCaption("Print Price");
-        r.price->Move(r.left + 2160, r.top + 1440, 1215, 255);
-    }
-    label(lblLegendA, "A = Print A Items", 7800, 2640, 1815);
-    label(lblLegendB, "B = Print B Items", 7800, 2880, 1815);
-    label(lblLegendD, "D= Print Drinks", 240, 5400, 1815);
-    label(lblLegendS, "S= Print Salad", 4080, 5400, 1815);
-
-    fraPrinters.setCaption("Available Printer");
-    fraPrinters.Move(7800, 3600, 3495, 2055);
-    lstPrinters.setContainer(fraPrinters);
-    lstPrinters.Move(120, 240, 3255, 1695);
-    cmdPtr.setStyle(1);
-    cmdPtr.setPicture(ui::Picture::design("Printer Setup"));
-    cmdPtr.Move(8880, 5760, 1335, 855);
-    Command1.setCaption("?");
-    Command1.Move(10320, 5760, 495, 495);
-    cmdClose.setStyle(1);
-    cmdClose.setPicture(ui::Picture::design("Back"));
-    cmdClose.Move(240, 6240, 1215, 735);
-    cmdNext.setStyle(1);
-    cmdNext.setPicture(ui::Picture::design("Next"));
-    cmdNext.Move(6600, 6240, 1215, 735);
-    cmdNext.setVisible(false);
-
-    datcmdSet.setConnect("Access 2000;");
-    datcmdSet.setRecordSource("tbSet");
-    datcmdSet.setVisible(false);
     datcmdSet.bind(Cmb1, "Port");
     datcmdSet.bind(cmbType, "szType");
     datcmdSet.bind(txtPtr1, "szPath1");
@@ -265,26 +280,7 @@ void frmSetPtr::cmdClose_Click() {
 
 void frmSetPtr::cmdNext_Click() { Unload(); }
 
-frmHelpSetPtr::frmHelpSetPtr() {
-    setCaption("Help");
-    setWidth(9600);
-    setHeight(5400);
-    setBackColor(kScreenGreen);
-    // The two pictures show where the platform names a printer's port and the printer itself;
-    // they are drawn as faces carrying those words.
-    imgPorts.setPicture(ui::Picture::design("Printer Properties\n\nPorts tab\n\nPort: LPT1:"));
-    imgPorts.setStretch(true);
-    imgPorts.Move(240, 240, 4215, 3975);
-    imgPrinters.setPicture(ui::Picture::design("Printers folder\n\nPrinter: SAMSUNG SRP270"));
-    imgPrinters.setStretch(true);
-    imgPrinters.Move(4680, 240, 4455, 3015);
-    label(lblPort, "Front Printer Port:", 4680, 3480, 1695);
-    label(lblPortValue, "LPT1:", 6480, 3480);
-    label(lblDrawer, "Cash Drawer", 4680, 3840, 1695);
-    label(lblDrawerValue, "LPT1:", 6480, 3840);
-    label(lblType, "Type:", 4680, 4200, 1695);
-    label(lblTypeValue, "SAMSUNG SRP270", 6480, 4200, 2295);
-}
+frmHelpSetPtr::frmHelpSetPtr() { ui::applyDesign(*this, kHelpDesign); }
 
 void frmHelpSetPtr::Form_Load() { CentreForm(*this, 5, false); }
 

@@ -5,6 +5,7 @@
 #include "platform/core/text.h"
 #include "platform/db/quoting.h"
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "settings/frmBSfwSet.h"
 
@@ -22,6 +23,19 @@ std::string positionList(const std::vector<int>& positions) {
     return list;
 }
 
+const ui::FormDesign kDesign{
+    {{"Caption", ""},
+     {"MDIChild", true},
+     {"BorderStyle", 0},
+     {"ControlBox", false},
+     {"Width", 11520},
+     {"Height", 9360}},
+    {
+        {"datPritOut", {}, {{"Connect", "Access 2000;"}, {"RecordSource", "tbSetInfor"}, {"Visible", false}}},
+        {"cmdClose", {240, 8280, 1215, 735}, {{"Style", 1}, {"Picture", ui::picture("Back")}}},
+        {"datRoom", {}, {{"Connect", "Access 2000;"}, {"RecordSource", "tblRooms"}, {"Visible", false}}},
+    }};
+
 }  // namespace
 
 const std::array<frmSetRooms::Floor, kFloors> frmSetRooms::kFloorsShown = {{{"RoomA", "R1"},
@@ -33,13 +47,7 @@ const std::array<frmSetRooms::Floor, kFloors> frmSetRooms::kFloorsShown = {{{"Ro
                                                                             {"Part", "R7"}}};
 
 frmSetRooms::frmSetRooms() {
-    setCaption("");
-    setMdiChild(true);
-    setBorderStyle(0);
-    setControlBox(false);
-    setWidth(11520);
-    setHeight(9360);
-
+    ui::applyDesign(*this, kDesign);
     txtTable.unload(0);
     for (int i = 1; i <= kRoomPositions; ++i) {
         int row = (i - 1) / kColumns, column = (i - 1) % kColumns;
@@ -74,16 +82,6 @@ frmSetRooms::frmSetRooms() {
             letters[f]->Move(left - 315, 6960, 255, 255);
         }
     }
-    cmdClose.setStyle(1);
-    cmdClose.setPicture(ui::Picture::design("Back"));
-    cmdClose.Move(240, 8280, 1215, 735);
-
-    datPritOut.setConnect("Access 2000;");
-    datPritOut.setRecordSource("tbSetInfor");
-    datPritOut.setVisible(false);
-    datRoom.setConnect("Access 2000;");
-    datRoom.setRecordSource("tblRooms");
-    datRoom.setVisible(false);
 
     cmdRoomA.onClick([this] { cmdRoomA_Click(); });
     cmdRoomB.onClick([this] { cmdRoomB_Click(); });

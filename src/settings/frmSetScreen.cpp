@@ -1,44 +1,42 @@
 #include "settings/frmSetScreen.h"
 
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "settings/frmBSfwSet.h"
 #include "settings/stores.h"
 
 namespace pelk::settings {
 
+namespace {
+
+const ui::FormDesign kDesign{
+    {{"Caption", "Screen Settings"},
+     {"MDIChild", true},
+     {"BorderStyle", 0},
+     {"Width", 8400},
+     {"Height", 3960},
+     {"BackColor", ui::color::kLightGreen}},
+    {
+        {"Label1", {240, 540, 1575, 255}, {{"Caption", "Name:"}, {"BackStyle", 0}, {"Alignment", ui::kRightJustify}}},
+        {"Text1", {1920, 480, 6135, 375}},
+        {"Label2", {240, 1140, 1575, 255}, {{"Caption", "Logo:"}, {"BackStyle", 0}, {"Alignment", ui::kRightJustify}}},
+        {"Text2", {1920, 1080, 6135, 375}},
+        {"Label3",
+         {240, 1740, 1575, 255},
+         {{"Caption", "Runging Msg:"}, {"BackStyle", 0}, {"Alignment", ui::kRightJustify}}},
+        {"Text3", {1920, 1680, 6135, 375}},
+        {"Data1", {}, {{"Connect", "Access 2000;"}, {"RecordSource", "tbSet"}, {"Visible", false}}},
+        {"cmdClose", {240, 2880, 1215, 735}, {{"Style", 1}, {"Picture", ui::picture("Back")}}},
+    }};
+
+}  // namespace
+
 frmSetScreen::frmSetScreen() {
-    setCaption("Screen Settings");
-    setMdiChild(true);
-    setBorderStyle(0);
-    setWidth(8400);
-    setHeight(3960);
-    setBackColor(kScreenGreen);
-
-    struct Row {
-        ui::Label& label;
-        ui::TextBox& box;
-        const char* caption;
-        const char* field;
-        double top;
-    };
-    for (const Row& r :
-         {Row{Label1, Text1, "Name:", "SetCpyName_bmp", 480}, Row{Label2, Text2, "Logo:", "SetLogo_bmp", 1080},
-          Row{Label3, Text3, "Runging Msg:", "szMsg_run", 1680}}) {
-        r.label.setCaption(r.caption);
-        r.label.setBackStyle(0);
-        r.label.setAlignment(ui::kRightJustify);
-        r.label.Move(240, r.top + 60, 1575, 255);
-        r.box.Move(1920, r.top, 6135, 375);
-        Data1.bind(r.box, r.field);
-    }
-    cmdClose.setStyle(1);
-    cmdClose.setPicture(ui::Picture::design("Back"));
-    cmdClose.Move(240, 2880, 1215, 735);
-
-    Data1.setConnect("Access 2000;");
-    Data1.setRecordSource("tbSet");
-    Data1.setVisible(false);
+    ui::applyDesign(*this, kDesign);
+    Data1.bind(Text1, "SetCpyName_bmp");
+    Data1.bind(Text2, "SetLogo_bmp");
+    Data1.bind(Text3, "szMsg_run");
 
     cmdClose.onClick([this] { cmdClose_Click(); });
 }

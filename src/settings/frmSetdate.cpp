@@ -5,45 +5,37 @@
 #include "platform/core/clock.h"
 #include "platform/core/datetime.h"
 #include "platform/os/actions.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "settings/frmBSfwSet.h"
 
 namespace pelk::settings {
 
+namespace {
+
+const ui::FormDesign kDesign{
+    {{"Caption", "Set System Date n Time"}, {"MDIChild", true}, {"BorderStyle", 0}, {"Width", 6000}, {"Height", 4200}},
+    {
+        {"Label3",
+         {960, 360, 4095, 375},
+         {{"Caption", "Set System Date n Time"}, {"BackStyle", 0}, {"Font", ui::font::kSans13Bold}}},
+        {"Label1",
+         {840, 1200, 1095, 375},
+         {{"Caption", "Date:"}, {"BackStyle", 0}, {"Alignment", ui::kRightJustify}, {"Font", ui::font::kSans12}}},
+        {"txtDate", {2040, 1140, 2415, 435}, {{"Font", ui::font::kSans12}}},
+        {"Label2",
+         {840, 1800, 1095, 375},
+         {{"Caption", "Time:"}, {"BackStyle", 0}, {"Alignment", ui::kRightJustify}, {"Font", ui::font::kSans12}}},
+        {"txtTime", {2040, 1740, 2415, 435}, {{"Font", ui::font::kSans12}}},
+        {"cmdClose", {240, 3120, 1215, 735}, {{"Style", 1}, {"Picture", ui::picture("Back")}}},
+        {"cmdCancel", {2520, 3240, 1215, 495}, {{"Caption", "&Cancel"}}},
+        {"Command3", {3960, 3240, 1215, 495}, {{"Caption", "&Help"}}},
+    }};
+
+}  // namespace
+
 frmSetdate::frmSetdate() {
-    setCaption("Set System Date n Time");
-    setMdiChild(true);
-    setBorderStyle(0);
-    setWidth(6000);
-    setHeight(4200);
-
-    Label3.setCaption("Set System Date n Time");
-    Label3.setBackStyle(0);
-    Label3.setFontSize(13.5);
-    Label3.setFontBold(true);
-    Label3.Move(960, 360, 4095, 375);
-    Label1.setCaption("Date:");
-    Label1.setBackStyle(0);
-    Label1.setAlignment(ui::kRightJustify);
-    Label1.setFontSize(12);
-    Label1.Move(840, 1200, 1095, 375);
-    txtDate.setFontSize(12);
-    txtDate.Move(2040, 1140, 2415, 435);
-    Label2.setCaption("Time:");
-    Label2.setBackStyle(0);
-    Label2.setAlignment(ui::kRightJustify);
-    Label2.setFontSize(12);
-    Label2.Move(840, 1800, 1095, 375);
-    txtTime.setFontSize(12);
-    txtTime.Move(2040, 1740, 2415, 435);
-    cmdClose.setStyle(1);
-    cmdClose.setPicture(ui::Picture::design("Back"));
-    cmdClose.Move(240, 3120, 1215, 735);
-    cmdCancel.setCaption("&Cancel");
-    cmdCancel.Move(2520, 3240, 1215, 495);
-    Command3.setCaption("&Help");
-    Command3.Move(3960, 3240, 1215, 495);
-
+    ui::applyDesign(*this, kDesign);
     cmdClose.onClick([this] { cmdClose_Click(); });
     cmdCancel.onClick([this] { cmdCancel_Click(); });
 }

@@ -7,6 +7,7 @@
 #include "platform/os/actions.h"
 #include "platform/os/files.h"
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "settings/frmInfor.h"
 #include "shell/frmMain.h"
@@ -23,52 +24,39 @@ constexpr std::string_view kSysInfoFolderValue = "MSINFO";
 constexpr std::string_view kSysInfoProgram = "MSINFO32.EXE";
 constexpr std::string_view kSysInfoUnavailable = "System Information Is Unavailable At This Time";
 
-constexpr ui::Color kYellow = 0xFFFF;
+const ui::FormDesign kDesign{
+    {{"Caption", "About"},
+     {"BorderStyle", 3},
+     {"MinButton", false},
+     {"MaxButton", false},
+     {"Width", 6735},
+     {"Height", 4680}},
+    {
+        {"lblTitle", {1080, 240, 4335, 375}, {{"Caption", "Application Title"}, {"Font", ui::font::kArial14Bold}}},
+        {"lblVersion", {1080, 720, 4335, 255}, {{"Caption", "Version"}}},
+        {"Label1", {1080, 1020, 4335, 255}, {{"Caption", "For 32-bit Windows"}}},
+        {"lblTo", {1080, 1440, 4335, 255}, {{"Caption", "This copy is licensed to:"}}},
+        {"Text1", {1080, 1740, 4335, 375}},
+        {"lblNotes",
+         {240, 2400, 4335, 1215},
+         {{"Caption",
+           "This program is protected by copyright law. Copying it, or passing it on, in whole or in part, without the "
+           "publisher's leave is not allowed."},
+          {"WordWrap", true}}},
+        // The second-language pictures stand where the labels they replace stand.
+        {"imgTo", {1080, 1440, 4335, 255}, {{"Visible", false}}},
+        {"imgNotes", {240, 2400, 4335, 1215}, {{"Visible", false}}},
+        {"cmdEtoC", {240, 240, 495, 495}, {{"Caption", "C"}, {"Style", 1}, {"BackColor", ui::color::kYellow}}},
+        {"cmdPhone", {240, 840, 495, 375}, {{"Caption", "..."}}},
+        {"cmdSysInfo", {4860, 3120, 1575, 420}, {{"Caption", "&System Info..."}}},
+        {"cmdClose", {4860, 3660, 1575, 420}, {{"Style", 1}, {"Picture", ui::picture("Close")}}},
+        {"Timer1", {}, {{"Interval", 1}}},
+    }};
 
 }  // namespace
 
 frmAbout::frmAbout() {
-    setCaption("About");
-    setBorderStyle(3);
-    setMinButton(false);
-    setMaxButton(false);
-    setWidth(6735);
-    setHeight(4680);
-
-    lblTitle.setCaption("Application Title");
-    lblTitle.setFont({"Arial", 14, true});
-    lblTitle.Move(1080, 240, 4335, 375);
-    lblVersion.setCaption("Version");
-    lblVersion.Move(1080, 720, 4335, 255);
-    Label1.setCaption("For 32-bit Windows");
-    Label1.Move(1080, 1020, 4335, 255);
-    lblTo.setCaption("This copy is licensed to:");
-    lblTo.Move(1080, 1440, 4335, 255);
-    Text1.Move(1080, 1740, 4335, 375);
-    lblNotes.setCaption(
-        "This program is protected by copyright law. Copying it, or passing it on, in whole or in part, "
-        "without the publisher's leave is not allowed.");
-    lblNotes.setWordWrap(true);
-    lblNotes.Move(240, 2400, 4335, 1215);
-    // The second-language pictures stand where the labels they replace stand.
-    imgTo.Move(lblTo.left(), lblTo.top(), lblTo.width(), lblTo.height());
-    imgNotes.Move(lblNotes.left(), lblNotes.top(), lblNotes.width(), lblNotes.height());
-    imgTo.setVisible(false);
-    imgNotes.setVisible(false);
-
-    cmdEtoC.setCaption("C");
-    cmdEtoC.setStyle(1);
-    cmdEtoC.setBackColor(kYellow);
-    cmdEtoC.Move(240, 240, 495, 495);
-    cmdPhone.setCaption("...");
-    cmdPhone.Move(240, 840, 495, 375);
-    cmdSysInfo.setCaption("&System Info...");
-    cmdSysInfo.Move(4860, 3120, 1575, 420);
-    cmdClose.setStyle(1);
-    cmdClose.setPicture(ui::Picture::design("Close"));
-    cmdClose.Move(4860, 3660, 1575, 420);
-
-    Timer1.setInterval(1);
+    ui::applyDesign(*this, kDesign);
     for (ui::Image* frame : Image1.members()) {
         frame->Move(5880, 240, 480, 480);
         frame->setVisible(false);

@@ -3,48 +3,42 @@
 #include <string>
 
 #include "pelk/version.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 
 namespace pelk::shell {
 
+namespace {
+
+// A fixed dialog frame without title bar; the window system centres it.
+const ui::FormDesign kDesign{
+    {{"BorderStyle", 3},
+     {"Caption", ""},
+     {"ControlBox", false},
+     {"MinButton", false},
+     {"MaxButton", false},
+     {"Width", 7635},
+     {"Height", 1245},
+     {"BackColor", ui::color::kLightGreen},
+     {"KeyPreview", true}},
+    {
+        {"Image1", {120, 60, 7395, 135}},
+        {"Line1", {}, {{"X1", 120}, {"Y1", 240}, {"X2", 7515}, {"Y2", 240}}},
+        {"Label2", {240, 300, 3600, 375}, {{"Caption", "Pelk POS 4"}, {"Font", ui::font::kArial14Bold}}},
+        {"Label3", {3960, 360, 3480, 255}, {{"Caption", "Hotel Front Desk"}, {"Font", ui::font::kArial10Bold}}},
+        {"Label5", {240, 690, 3600, 195}, {{"Caption", "Reservations - Folios - Room Service"}}},
+        {"Label7", {3960, 690, 3480, 195}, {{"Caption", "Restaurant and Time Clock"}}},
+        {"Line3", {}, {{"X1", 120}, {"Y1", 915}, {"X2", 7515}, {"Y2", 915}}},
+        {"lblDescription", {240, 960, 3600, 195}, {{"Caption", "Pelk Software"}}},
+        {"lblVersion", {3960, 960, 3480, 195}, {{"Caption", "Label3"}, {"Alignment", ui::kRightJustify}}},
+    }};
+
+}  // namespace
+
 frmCopyright::frmCopyright() {
-    // A fixed dialog frame without title bar; the window system centres it.
-    setBorderStyle(3);
-    setCaption("");
-    setControlBox(false);
-    setMinButton(false);
-    setMaxButton(false);
-    setWidth(7635);
-    setHeight(1245);
-    setBackColor(0xC0FFC0);
-    setKeyPreview(true);
+    ui::applyDesign(*this, kDesign);
     // The window system puts the banner in the middle of the screen.
     settings::CentreForm(*this, 2, false);
-
-    Image1.Move(120, 60, 7395, 135);
-    Line1.setX1(120);
-    Line1.setY1(240);
-    Line1.setX2(7515);
-    Line1.setY2(240);
-    Label2.setCaption("Pelk POS 4");
-    Label2.setFont({"Arial", 14, true});
-    Label2.Move(240, 300, 3600, 375);
-    Label3.setCaption("Hotel Front Desk");
-    Label3.setFont({"Arial", 9.75, true});
-    Label3.Move(3960, 360, 3480, 255);
-    Label5.setCaption("Reservations - Folios - Room Service");
-    Label5.Move(240, 690, 3600, 195);
-    Label7.setCaption("Restaurant and Time Clock");
-    Label7.Move(3960, 690, 3480, 195);
-    Line3.setX1(120);
-    Line3.setY1(915);
-    Line3.setX2(7515);
-    Line3.setY2(915);
-    lblDescription.setCaption("Pelk Software");
-    lblDescription.Move(240, 960, 3600, 195);
-    lblVersion.setCaption("Label3");
-    lblVersion.setAlignment(ui::kRightJustify);
-    lblVersion.Move(3960, 960, 3480, 195);
 }
 
 void frmCopyright::Form_Load() {

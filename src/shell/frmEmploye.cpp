@@ -4,10 +4,10 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
-#include <utility>
 
 #include "platform/core/text.h"
 #include "platform/db/db.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "shell/frmPassword.h"
 #include "shell/stores.h"
@@ -21,102 +21,74 @@ constexpr const char* kFromHub = "frmBCEplop";
 constexpr const char* kBrowseMarker = "Exit";
 constexpr const char* kNewMarker = "New";
 
-void place(ui::Label& l, const char* caption, double left, double top, double width = 1335) {
-    l.setCaption(caption);
-    l.Move(left, top, width, 255);
-}
+const ui::FormDesign kDesign{
+    {{"Caption", ""}, {"MDIChild", true}, {"Width", 10200}, {"Height", 7680}},
+    {
+        // The photo with the navigator and the path under it, at the left.
+        {"PicBox", {240, 240, 2535, 2655}},
+        {"datInfor", {240, 2940, 2535, 345}, {{"Connect", "Access 2000;"}}},
+        {"txtPath", {240, 3360, 2535, 285}},
+        // The employee's boxes, in the middle.
+        {"lblID", {3000, 240, 1335, 255}, {{"Caption", "Password"}}},
+        {"txtID", {4440, 240, 735, 315}, {{"MaxLength", 4}}},
+        {"lblFourDigits", {5280, 270, 1695, 255}, {{"Caption", "(Four Digits Only)"}}},
+        {"lblBirthday", {3000, 660, 1335, 255}, {{"Caption", "Brithday:"}}},
+        {"Text20", {4440, 660, 1335, 315}},
+        {"lblName", {3000, 1080, 1335, 255}, {{"Caption", "Name:"}}},
+        {"txtName", {4440, 1080, 3135, 315}},
+        {"lblAdds", {3000, 1500, 1335, 255}, {{"Caption", "Address:"}}},
+        {"txtAdds", {4440, 1500, 3135, 315}},
+        {"lblCity", {3000, 1920, 1335, 255}, {{"Caption", "City, St Zip:"}}},
+        {"txtCity", {4440, 1920, 1575, 315}},
+        {"txtState", {6060, 1920, 495, 315}},
+        {"txtZip", {6600, 1920, 975, 315}},
+        {"lblSS", {3000, 2340, 1335, 255}, {{"Caption", "SSN:"}}},
+        {"txtSS", {4440, 2340, 1575, 315}},
+        {"lblPhone", {3000, 2760, 1335, 255}, {{"Caption", "Phone:"}}},
+        {"txtPhone", {4440, 2760, 1575, 315}},
+        {"lblHired", {3000, 3180, 1335, 255}, {{"Caption", "Hired:"}}},
+        {"txtHired", {4440, 3180, 1335, 315}},
+        {"lblTerminate", {5880, 3180, 615, 255}, {{"Caption", "Term:"}}},
+        {"txtTerminate", {6540, 3180, 1035, 315}},
+        {"lblLevel", {3000, 3600, 1335, 255}, {{"Caption", "Level:"}}},
+        {"cmbLevel", {4440, 3600, 1575, 315}},
+        {"lblType", {3000, 4020, 1335, 255}, {{"Caption", "Position:"}}},
+        {"cmbType", {4440, 4020, 1575, 315}},
+        {"lblRate", {3000, 4440, 1335, 255}, {{"Caption", "Hourly Rate:"}}},
+        {"Text1", {4440, 4440, 1095, 315}},
+        // The room only carries the row's value through a save; nobody sees or sets it here.
+        {"lblRoom", {6120, 3600, 615, 255}, {{"Caption", "Room:"}, {"Visible", false}}},
+        {"cmbRoom", {6780, 3600, 795, 315}, {{"Visible", false}, {"Enabled", false}}},
+        // The rights in their two groups; a box does not always show the right of its number.
+        {"fraReports", {240, 4920, 5415, 2295}, {{"Caption", "Reports"}}},
+        {"fraBackOffice", {5760, 4920, 2655, 2295}, {{"Caption", "Back Office"}}},
+        {"Check1", {120, 300, 2415, 315}, {{"Caption", "Sales Report"}, {"Container", "fraReports"}}},
+        {"Check2", {120, 690, 2415, 315}, {{"Caption", "Del Record"}, {"Container", "fraReports"}}},
+        {"Check3", {120, 1080, 2415, 315}, {{"Caption", "Freq Buyer"}, {"Container", "fraReports"}}},
+        {"Check4", {120, 1470, 2415, 315}, {{"Caption", "Income Stm"}, {"Container", "fraReports"}}},
+        {"Check5", {120, 1860, 2415, 315}, {{"Caption", "Beer Liquor"}, {"Container", "fraReports"}}},
+        {"Check6", {2760, 300, 2415, 315}, {{"Caption", "Expense"}, {"Container", "fraReports"}}},
+        {"Check7", {2760, 690, 2415, 315}, {{"Caption", "Drivers Bank"}, {"Container", "fraReports"}}},
+        {"Check8", {2760, 1080, 2415, 315}, {{"Caption", "Removed Item"}, {"Container", "fraReports"}}},
+        {"Check9", {2760, 1470, 2415, 315}, {{"Caption", "Time Sheets"}, {"Container", "fraReports"}}},
+        {"Check10", {2760, 1860, 2415, 315}, {{"Caption", "Fav Dishes"}, {"Container", "fraReports"}}},
+        {"Check11", {120, 300, 2415, 315}, {{"Caption", "Customer/Vendor"}, {"Container", "fraBackOffice"}}},
+        {"Check12", {120, 690, 2415, 315}, {{"Caption", "Customer List"}, {"Container", "fraBackOffice"}}},
+        {"Check13", {120, 1080, 2415, 315}, {{"Caption", "Employees"}, {"Container", "fraBackOffice"}}},
+        {"Check14", {120, 1470, 2415, 315}, {{"Caption", "Menu Edit"}, {"Container", "fraBackOffice"}}},
+        {"Check15", {120, 1860, 2415, 315}, {{"Caption", "Settings"}, {"Container", "fraBackOffice"}}},
+        // The picture buttons, down the right edge.
+        {"cmdFind", {8760, 240, 1215, 975}, {{"Style", 1}, {"Picture", ui::picture("Find")}}},
+        {"cmdErase", {8760, 1320, 1215, 975}, {{"Style", 1}, {"Picture", ui::picture("Erase")}}},
+        {"cmdNew", {8760, 2400, 1215, 975}, {{"Style", 1}, {"Picture", ui::picture("New")}}},
+        {"cmdSave", {8760, 3480, 1215, 975}, {{"Style", 1}, {"Picture", ui::picture("Save")}}},
+        {"cmdClose", {8760, 4560, 1215, 975}, {{"Style", 1}, {"Picture", ui::picture("Close")}}},
+    }};
 
 }  // namespace
 
 frmEmploye::frmEmploye() {
-    setCaption("");
-    setMdiChild(true);
-    setWidth(10200);
-    setHeight(7680);
-
-    // The photo with the navigator and the path under it, at the left.
-    PicBox.Move(240, 240, 2535, 2655);
-    datInfor.Move(240, 2940, 2535, 345);
-    datInfor.setConnect("Access 2000;");
-    txtPath.Move(240, 3360, 2535, 285);
-
-    // The employee's boxes, in the middle.
-    const double labels = 3000, boxes = 4440;
-    place(lblID, "Password", labels, 240);
-    txtID.Move(boxes, 240, 735, 315);
-    txtID.setMaxLength(4);
-    place(lblFourDigits, "(Four Digits Only)", boxes + 840, 270, 1695);
-    place(lblBirthday, "Brithday:", labels, 660);
-    Text20.Move(boxes, 660, 1335, 315);
-    place(lblName, "Name:", labels, 1080);
-    txtName.Move(boxes, 1080, 3135, 315);
-    place(lblAdds, "Address:", labels, 1500);
-    txtAdds.Move(boxes, 1500, 3135, 315);
-    place(lblCity, "City, St Zip:", labels, 1920);
-    txtCity.Move(boxes, 1920, 1575, 315);
-    txtState.Move(boxes + 1620, 1920, 495, 315);
-    txtZip.Move(boxes + 2160, 1920, 975, 315);
-    place(lblSS, "SSN:", labels, 2340);
-    txtSS.Move(boxes, 2340, 1575, 315);
-    place(lblPhone, "Phone:", labels, 2760);
-    txtPhone.Move(boxes, 2760, 1575, 315);
-    place(lblHired, "Hired:", labels, 3180);
-    txtHired.Move(boxes, 3180, 1335, 315);
-    place(lblTerminate, "Term:", boxes + 1440, 3180, 615);
-    txtTerminate.Move(boxes + 2100, 3180, 1035, 315);
-    place(lblLevel, "Level:", labels, 3600);
-    cmbLevel.Move(boxes, 3600, 1575, 315);
-    place(lblType, "Position:", labels, 4020);
-    cmbType.Move(boxes, 4020, 1575, 315);
-    place(lblRate, "Hourly Rate:", labels, 4440);
-    Text1.Move(boxes, 4440, 1095, 315);
-    // The room only carries the row's value through a save; nobody sees or sets it here.
-    place(lblRoom, "Room:", boxes + 1680, 3600, 615);
-    lblRoom.setVisible(false);
-    cmbRoom.Move(boxes + 2340, 3600, 795, 315);
-    cmbRoom.setVisible(false);
-    cmbRoom.setEnabled(false);
-
-    // The rights in their two groups; a box does not always show the right of its number.
-    fraReports.setCaption("Reports");
-    fraReports.Move(240, 4920, 5415, 2295);
-    fraBackOffice.setCaption("Back Office");
-    fraBackOffice.Move(5760, 4920, 2655, 2295);
-    struct Right {
-        ui::CheckBox* box;
-        const char* caption;
-        ui::Frame* group;
-    };
-    const Right rights[] = {
-        {&Check1, "Sales Report", &fraReports},        {&Check2, "Del Record", &fraReports},
-        {&Check3, "Freq Buyer", &fraReports},          {&Check4, "Income Stm", &fraReports},
-        {&Check5, "Beer Liquor", &fraReports},         {&Check6, "Expense", &fraReports},
-        {&Check7, "Drivers Bank", &fraReports},        {&Check8, "Removed Item", &fraReports},
-        {&Check9, "Time Sheets", &fraReports},         {&Check10, "Fav Dishes", &fraReports},
-        {&Check11, "Customer/Vendor", &fraBackOffice}, {&Check12, "Customer List", &fraBackOffice},
-        {&Check13, "Employees", &fraBackOffice},       {&Check14, "Menu Edit", &fraBackOffice},
-        {&Check15, "Settings", &fraBackOffice},
-    };
-    int inReports = 0, inBackOffice = 0;
-    for (const Right& r : rights) {
-        r.box->setCaption(r.caption);
-        r.box->setContainer(*r.group);
-        int& n = r.group == &fraReports ? inReports : inBackOffice;
-        double left = r.group == &fraReports ? 120 + (n / 5) * 2640 : 120;
-        r.box->Move(left, 300 + (n % 5) * 390, 2415, 315);
-        ++n;
-    }
-
-    // The picture buttons, down the right edge.
-    double top = 240;
-    for (auto [button, caption] :
-         {std::pair{&cmdFind, "Find"}, std::pair{&cmdErase, "Erase"}, std::pair{&cmdNew, "New"},
-          std::pair{&cmdSave, "Save"}, std::pair{&cmdClose, "Close"}}) {
-        button->setStyle(1);
-        button->setPicture(ui::Picture::design(caption));
-        button->Move(8760, top, 1215, 975);
-        top += 1080;
-    }
+    ui::applyDesign(*this, kDesign);
 
     // The text boxes are visited in this order.
     int tab = 0;

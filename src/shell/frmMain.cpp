@@ -4,6 +4,7 @@
 
 #include "platform/os/actions.h"
 #include "platform/os/files.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "settings/frmInfor.h"
 #include "settings/frmNWSetin.h"
@@ -20,49 +21,45 @@
 
 namespace pelk::shell {
 
-frmMain::frmMain() {
-    setCaption("Pelk POS 4");
-    setWindowState(ui::kMaximized);
+namespace {
 
-    struct Item {
-        ui::Menu& menu;
-        const char* caption;
-        const char* shortcut;
-    };
-    for (const Item& i : {
-             Item{mmFile, "&File", ""},
-             Item{mmPrintSet, "&Priner Setup", ""},
-             Item{mmClose, "&Close", ""},
-             Item{mmWindows, "&Windows", ""},
-             Item{mmMain, "&Main", "Ctrl+M"},
-             Item{mmMaintain, "&Maintain", ""},
-             Item{mmEmployee, "Empl&oyees", ""},
-             Item{mmReports, "&Reports", ""},
-             Item{mmReserv, "Reservation Lists", ""},
-             Item{mmAccntRece, "Income Statement", "Ctrl+F1"},
-             Item{mmRepGroup, "Sales Reports", "Ctrl+F2"},
-             Item{mmAccPayable, "Account Payable", "Ctrl+F3"},
-             Item{mmTimecard, "Time Sheet", "Ctrl+F7"},
-             Item{mmSetting, "&Settings", ""},
-             Item{mmPrice, "&Menus", "F1"},
-             Item{mmInfor, "Information", "F5"},
-             Item{mmSetDate, "Set Sys Date", "F6"},
-             Item{mmSecurity, "Security", "F7"},
-             Item{mmPrinters, "Printers", "F8"},
-             Item{mmNWsetin, "Networking", "F9"},
-             Item{mmReset, "Reset", "F11"},
-             Item{mmTool, "&Tools", ""},
-             Item{mmTimer, "Timer", ""},
-             Item{mmAnswer, "Answer Machine", ""},
-             Item{mmPaint, "Painting", ""},
-             Item{mmHelp, "&Help", ""},
-             Item{mmSetup, "Run Setup", "Ctrl+S"},
-             Item{mmDefrag, "Defrag", "Ctrl+H"},
-             Item{mmAbout, "Abo&ut", "Ctrl+U"},
-         }) {
-        i.menu.setCaption(i.caption);
-        i.menu.setShortcut(i.shortcut);
-    }
+const ui::FormDesign kDesign{{{"Caption", "Pelk POS 4"}, {"WindowState", ui::kMaximized}},
+                             {
+                                 {"mmFile", {}, {{"Caption", "&File"}}},
+                                 {"mmPrintSet", {}, {{"Caption", "&Priner Setup"}}},
+                                 {"mmClose", {}, {{"Caption", "&Close"}}},
+                                 {"mmWindows", {}, {{"Caption", "&Windows"}}},
+                                 {"mmMain", {}, {{"Caption", "&Main"}, {"Shortcut", "Ctrl+M"}}},
+                                 {"mmMaintain", {}, {{"Caption", "&Maintain"}}},
+                                 {"mmEmployee", {}, {{"Caption", "Empl&oyees"}}},
+                                 {"mmReports", {}, {{"Caption", "&Reports"}}},
+                                 {"mmReserv", {}, {{"Caption", "Reservation Lists"}}},
+                                 {"mmAccntRece", {}, {{"Caption", "Income Statement"}, {"Shortcut", "Ctrl+F1"}}},
+                                 {"mmRepGroup", {}, {{"Caption", "Sales Reports"}, {"Shortcut", "Ctrl+F2"}}},
+                                 {"mmAccPayable", {}, {{"Caption", "Account Payable"}, {"Shortcut", "Ctrl+F3"}}},
+                                 {"mmTimecard", {}, {{"Caption", "Time Sheet"}, {"Shortcut", "Ctrl+F7"}}},
+                                 {"mmSetting", {}, {{"Caption", "&Settings"}}},
+                                 {"mmPrice", {}, {{"Caption", "&Menus"}, {"Shortcut", "F1"}}},
+                                 {"mmInfor", {}, {{"Caption", "Information"}, {"Shortcut", "F5"}}},
+                                 {"mmSetDate", {}, {{"Caption", "Set Sys Date"}, {"Shortcut", "F6"}}},
+                                 {"mmSecurity", {}, {{"Caption", "Security"}, {"Shortcut", "F7"}}},
+                                 {"mmPrinters", {}, {{"Caption", "Printers"}, {"Shortcut", "F8"}}},
+                                 {"mmNWsetin", {}, {{"Caption", "Networking"}, {"Shortcut", "F9"}}},
+                                 {"mmReset", {}, {{"Caption", "Reset"}, {"Shortcut", "F11"}}},
+                                 {"mmTool", {}, {{"Caption", "&Tools"}}},
+                                 {"mmTimer", {}, {{"Caption", "Timer"}}},
+                                 {"mmAnswer", {}, {{"Caption", "Answer Machine"}}},
+                                 {"mmPaint", {}, {{"Caption", "Painting"}}},
+                                 {"mmHelp", {}, {{"Caption", "&Help"}}},
+                                 {"mmSetup", {}, {{"Caption", "Run Setup"}, {"Shortcut", "Ctrl+S"}}},
+                                 {"mmDefrag", {}, {{"Caption", "Defrag"}, {"Shortcut", "Ctrl+H"}}},
+                                 {"mmAbout", {}, {{"Caption", "Abo&ut"}, {"Shortcut", "Ctrl+U"}}},
+                             }};
+
+}  // namespace
+
+frmMain::frmMain() {
+    ui::applyDesign(*this, kDesign);
 
     mmPrintSet.onClick([this] { mmPrintSet_Click(); });
     mmClose.onClick([this] { mmClose_Click(); });

@@ -2,6 +2,7 @@
 
 #include "platform/core/clock.h"
 #include "platform/core/datetime.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "shell/frmBOffice.h"
 #include "shell/frmMain.h"
@@ -11,40 +12,67 @@
 
 namespace pelk::shell {
 
-frmMainButn::frmMainButn() {
-    setMdiChild(true);
-    setBorderStyle(0);
-    setCaption("");
-    setWidth(11310);
-    setHeight(7050);
-    setBackColor(0xC0FFC0);
+namespace {
 
-    struct Button {
-        ui::CommandButton& button;
-        double left, top, width, height;
-        ui::Color back;
-        const char* label;
-    };
-    // The buttons show their labels as pictures and have no caption.
-    for (const Button& b : {
-             Button{cmdReserv, 1320, 360, 3130, 951, 0xFFFFFF, "Reservations"},
-             Button{cmdChkIn, 6000, 360, 3130, 951, 0xFFFFFF, "Check In"},
-             Button{cmdReserSearch, 1320, 1800, 3130, 951, 0xFFFFFF, "Reservation Search"},
-             Button{cmkChkOut, 6000, 1800, 3130, 951, 0x00C0C000, "Check Out"},
-             Button{cmdDel, 3600, 3600, 3140, 960, 0x00000040, "Clock In Clock Out"},
-             Button{cmdReports, 3600, 5520, 3135, 945, 0x00FFFF80, "Back Office"},
-             Button{cmdExit, 9120, 5760, 1500, 1005, 0x00FF0000, "Exit"},
-         }) {
-        b.button.Move(b.left, b.top, b.width, b.height);
-        b.button.setStyle(1);
-        b.button.setBackColor(b.back);
-        b.button.setPicture(ui::Picture::design(b.label));
-        b.button.setFontName("Arial");
-        b.button.setFontSize(14);
-        b.button.setFontBold(true);
-    }
-    // Light text where the button is dark.
-    for (ui::CommandButton* b : {&cmdDel, &cmdExit}) b->setForeColor(0xFFFFFF);
+const ui::FormDesign kDesign{{{"MDIChild", true},
+                              {"BorderStyle", 0},
+                              {"Caption", ""},
+                              {"Width", 11310},
+                              {"Height", 7050},
+                              {"BackColor", ui::color::kLightGreen}},
+                             {
+                                 // The buttons show their labels as pictures and have no caption; light text where the
+                                 // button is dark.
+                                 {"cmdReserv",
+                                  {1320, 360, 3130, 951},
+                                  {{"Style", 1},
+                                   {"BackColor", ui::color::kWhite},
+                                   {"Picture", ui::picture("Reservations")},
+                                   {"Font", ui::font::kArial14Bold}}},
+                                 {"cmdChkIn",
+                                  {6000, 360, 3130, 951},
+                                  {{"Style", 1},
+                                   {"BackColor", ui::color::kWhite},
+                                   {"Picture", ui::picture("Check In")},
+                                   {"Font", ui::font::kArial14Bold}}},
+                                 {"cmdReserSearch",
+                                  {1320, 1800, 3130, 951},
+                                  {{"Style", 1},
+                                   {"BackColor", ui::color::kWhite},
+                                   {"Picture", ui::picture("Reservation Search")},
+                                   {"Font", ui::font::kArial14Bold}}},
+                                 {"cmkChkOut",
+                                  {6000, 1800, 3130, 951},
+                                  {{"Style", 1},
+                                   {"BackColor", ui::color::kTeal},
+                                   {"Picture", ui::picture("Check Out")},
+                                   {"Font", ui::font::kArial14Bold}}},
+                                 {"cmdDel",
+                                  {3600, 3600, 3140, 960},
+                                  {{"Style", 1},
+                                   {"BackColor", ui::color::kDeepRed},
+                                   {"Picture", ui::picture("Clock In Clock Out")},
+                                   {"Font", ui::font::kArial14Bold},
+                                   {"ForeColor", ui::color::kWhite}}},
+                                 {"cmdReports",
+                                  {3600, 5520, 3135, 945},
+                                  {{"Style", 1},
+                                   {"BackColor", ui::color::kMidCyan},
+                                   {"Picture", ui::picture("Back Office")},
+                                   {"Font", ui::font::kArial14Bold}}},
+                                 {"cmdExit",
+                                  {9120, 5760, 1500, 1005},
+                                  {{"Style", 1},
+                                   {"BackColor", ui::color::kBlue},
+                                   {"Picture", ui::picture("Exit")},
+                                   {"Font", ui::font::kArial14Bold},
+                                   {"ForeColor", ui::color::kWhite}}},
+                             }};
+
+}  // namespace
+
+frmMainButn::frmMainButn() {
+    ui::applyDesign(*this, kDesign);
 
     cmdReserv.onClick([this] { cmdReserv_Click(); });
     cmdChkIn.onClick([this] { cmdChkIn_Click(); });

@@ -8,6 +8,7 @@
 #include "platform/db/db.h"
 #include "platform/os/files.h"
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "settings/frmNWSetin.h"
 #include "shell/frmMain.h"
@@ -34,24 +35,53 @@ std::string fieldText(ui::Data& data, std::string_view field) {
     return v ? v->toText() : std::string();
 }
 
+const ui::FormDesign kDesign{
+    {{"BorderStyle", 0},
+     {"Caption", ""},
+     {"WindowState", ui::kMaximized},
+     {"BackColor", ui::color::kDesktop},
+     {"Width", 15390},
+     {"Height", 11520},
+     {"KeyPreview", true}},
+    {
+        // Without a picture of the store's, a box shows nothing but the screen behind it.
+        {"picName", {1800, 840, 8520, 1485}, {{"BorderStyle", 0}, {"BackColor", ui::color::kDesktop}}},
+        {"picLogo", {1800, 4440, 5580, 5220}, {{"BorderStyle", 0}, {"BackColor", ui::color::kDesktop}}},
+        {"cmdMode",
+         {8160, 8280, 3705, 1280},
+         {{"Style", 1}, {"BackColor", ui::color::kLightGrey}, {"Font", ui::font::kArial14Bold}}},
+        {"lblPassword",
+         {7680, 4560, 420, 255},
+         {{"BackStyle", 0}, {"ForeColor", ui::color::kWhite}, {"Visible", false}}},
+        {"txtPassword", {8160, 4680, 465, 345}, {{"PasswordChar", "*"}, {"TabStop", false}, {"TabIndex", 0}}},
+        {"Label1",
+         {8280, 10080, 5800, 300},
+         {{"Font", ui::font::kArial12Bold}, {"ForeColor", ui::color::kWhite}, {"BackStyle", 0}, {"AutoSize", true}}},
+        {"lblOpen", {13680, 9000, 375, 1155}, {{"Visible", false}, {"BackColor", ui::color::kGreen}}},
+        {"Label6",
+         {8160, 3960, 5565, 375},
+         {{"Caption", "Enter Your Employee Code"},
+          {"Font", ui::font::kArial12Bold},
+          {"BackStyle", 0},
+          {"ForeColor", ui::color::kWhite}}},
+        {"lblCode",
+         {11400, 3810, 2325, 570},
+         {{"Alignment", ui::kRightJustify},
+          {"Font", ui::font::kArial24Bold},
+          {"BackStyle", 0},
+          {"ForeColor", ui::color::kWhite}}},
+        {"lblMsg", {1800, 2520, 8520, 375}, {{"BackStyle", 0}}},
+        {"Line4", {}, {{"X1", 1800}, {"Y1", 9840}, {"X2", 13680}, {"Y2", 9840}, {"BorderColor", ui::color::kWhite}}},
+        {"Timer1", {}, {{"Interval", 50}, {"Enabled", false}}},
+        {"DatSet", {}, {{"Connect", "Access 2000;"}, {"RecordSource", kSettingsSource}, {"Visible", false}}},
+        {"datInfor", {}, {{"Connect", "Access 2000;"}, {"RecordSource", kEmployeeTable}, {"Visible", false}}},
+        {"datTable", {}, {{"Connect", "Access 2000;"}, {"RecordSource", kOpenFolioTable}, {"Visible", false}}},
+    }};
+
 }  // namespace
 
 frmPassword::frmPassword() {
-    setBorderStyle(0);
-    setCaption("");
-    setWindowState(ui::kMaximized);
-    setBackColor(0x80000001);
-    setWidth(15390);
-    setHeight(11520);
-    setKeyPreview(true);
-
-    picName.Move(1800, 840, 8520, 1485);
-    picLogo.Move(1800, 4440, 5580, 5220);
-    // Without a picture of the store's, a box shows nothing but the screen behind it.
-    for (ui::PictureBox* box : {&picName, &picLogo}) {
-        box->setBorderStyle(0);
-        box->setBackColor(0x80000001);
-    }
+    ui::applyDesign(*this, kDesign);
     const double columns[] = {8160, 10005, 11865};
     const double rows[] = {4440, 5730, 7020};
     for (int digit = 1; digit <= 9; ++digit) {
@@ -61,60 +91,12 @@ frmPassword::frmPassword() {
     comNumber(0).Move(11865, 8280, 1860, 1280);
     for (ui::CommandButton* b : comNumber.members()) {
         b->setStyle(1);
-        b->setBackColor(0xFFC0C0);
+        b->setBackColor(ui::color::kLightBlue);
         b->setPicture(ui::Picture::design(std::to_string(b->index())));
-        b->setFont({"Arial", 24, true});
+        b->setFont(ui::font::kArial24Bold.font());
     }
-    cmdMode.Move(8160, 8280, 3705, 1280);
-    cmdMode.setStyle(1);
-    cmdMode.setBackColor(0xE0E0E0);
-    cmdMode.setFont({"Arial", 14, true});
-    lblPassword.Move(7680, 4560, 420, 255);
-    lblPassword.setBackStyle(0);
-    lblPassword.setForeColor(0xFFFFFF);
-    lblPassword.setVisible(false);
-    txtPassword.Move(8160, 4680, 465, 345);
-    txtPassword.setPasswordChar("*");
-    txtPassword.setTabStop(false);
-    txtPassword.setTabIndex(0);
-    Label1.Move(8280, 10080, 5800, 300);
-    Label1.setFont({"Arial", 12, true});
-    Label1.setForeColor(0xFFFFFF);
-    Label1.setBackStyle(0);
-    Label1.setAutoSize(true);
-    lblOpen.Move(13680, 9000, 375, 1155);
-    lblOpen.setVisible(false);
-    lblOpen.setBackColor(0x00FF00);
-    Label6.Move(8160, 3960, 5565, 375);
-    Label6.setCaption("Enter Your Employee Code");
-    Label6.setFont({"Arial", 12, true});
-    Label6.setBackStyle(0);
-    Label6.setForeColor(0xFFFFFF);
-    lblCode.Move(11400, 3810, 2325, 570);
-    lblCode.setAlignment(ui::kRightJustify);
-    lblCode.setFont({"Arial", 24, true});
-    lblCode.setBackStyle(0);
-    lblCode.setForeColor(0xFFFFFF);
-    lblMsg.Move(1800, 2520, 8520, 375);
-    lblMsg.setBackStyle(0);
-    Line4.setX1(1800);
-    Line4.setY1(9840);
-    Line4.setX2(13680);
-    Line4.setY2(9840);
-    Line4.setBorderColor(0xFFFFFF);
-    Timer1.setInterval(50);
-    Timer1.setEnabled(false);
 
-    DatSet.setConnect("Access 2000;");
     DatSet.setDatabaseName(os::programPath("DOZA98.mdb"));
-    DatSet.setRecordSource(kSettingsSource);
-    DatSet.setVisible(false);
-    datInfor.setConnect("Access 2000;");
-    datInfor.setRecordSource(std::string(kEmployeeTable));
-    datInfor.setVisible(false);
-    datTable.setConnect("Access 2000;");
-    datTable.setRecordSource(std::string(kOpenFolioTable));
-    datTable.setVisible(false);
     DatSet.bind(Label1, "szMsg_run");
 
     comNumber.onClick([this](int Index) { comNumber_Click(Index); });

@@ -6,6 +6,7 @@
 #include "platform/core/datetime.h"
 #include "platform/core/format.h"
 #include "platform/db/db.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "shell/stores.h"
 #include "shell/timecards.h"
@@ -18,14 +19,6 @@ constexpr const char* kEmployeeSource = " SELECT * FROM tbEmplo ORDER BY szID_no
 constexpr const char* kEmployeeCodes = "SELECT szID_no FROM tbEmplo ORDER BY szID_no ASC";
 // The report hub is the reports', a later part: it is reached by name.
 constexpr const char* kHub = "frmBMReport";
-constexpr ui::Color kPanelYellow = 0xC0FFFF;
-constexpr ui::Color kBlue = 0xFF0000;
-
-void place(ui::Label& l, const char* caption, double left, double top, double width = 975) {
-    l.setCaption(caption);
-    l.setBackStyle(0);
-    l.Move(left, top, width, 255);
-}
 
 // A field of the current row as text; Null, a missing row or field read as the empty text.
 std::string fieldText(ui::Data& data, std::string_view field) {
@@ -36,33 +29,63 @@ std::string fieldText(ui::Data& data, std::string_view field) {
 // The employee's cards are chosen by a literal match of the code: a typed "*" is no pattern.
 std::string employeeCriterion(std::string_view id) { return "szID_no Like '" + db::likeLiteral(id) + "'"; }
 
+const ui::FormDesign kDesign{
+    {{"Caption", "Employees Time Sheet"},
+     {"MDIChild", true},
+     {"BackColor", ui::color::kLightGreen},
+     {"Width", 12525},
+     {"Height", 7965}},
+    {
+        {"lblTitle",
+         {480, 720, 4215, 495},
+         {{"Caption", "Employees Time Sheet"},
+          {"Font", ui::font::kArial18Bold},
+          {"ForeColor", ui::color::kBlue},
+          {"BackStyle", 0}}},
+        {"datTcd", {}, {{"Connect", "Access 2000;"}, {"Visible", false}}},
+        {"datEmploye", {}, {{"Connect", "Access 2000;"}, {"Visible", false}}},
+        {"DBGrid1",
+         {360, 1560, 8415, 5895},
+         {{"ForeColor", ui::color::kDarkBlue},
+          {"RecordSelectors", true},
+          {"ScrollBars", 2},
+          {"AllowUpdate", true},
+          {"AllowDelete", true},
+          {"AllowAddNew", false}}},
+        {"lblShadow", {9360, 480, 3000, 3360}, {{"BackColor", ui::color::kDarkGrey}}},
+        {"lblPanel", {9240, 360, 3000, 3360}, {{"BackColor", ui::color::kLightYellow}}},
+        {"lblFrom", {9480, 360, 975, 255}, {{"Caption", "From:"}, {"BackStyle", 0}}},
+        {"txtFrom", {9480, 600, 1215, 312}},
+        {"lblTo", {10920, 360, 975, 255}, {{"Caption", "To:"}, {"BackStyle", 0}}},
+        {"txtTo", {10920, 600, 1215, 312}},
+        {"lblID", {9360, 1305, 975, 255}, {{"Caption", "ID:"}, {"BackStyle", 0}}},
+        {"txtID", {10320, 1260, 735, 345}},
+        {"cmbID", {11040, 1260, 855, 360}},
+        {"lblName", {9360, 1770, 975, 255}, {{"Caption", "Name:"}, {"BackStyle", 0}}},
+        {"txtName", {10320, 1755, 1695, 285}, {{"Font", ui::font::kDialogBold}}},
+        {"lblHRate", {9360, 2295, 975, 255}, {{"Caption", "Per Hr:"}, {"BackStyle", 0}}},
+        {"txtHRate", {10680, 2280, 1215, 285}},
+        {"lblTHours", {9360, 2655, 975, 255}, {{"Caption", "Total Hrs:"}, {"BackStyle", 0}}},
+        {"txtTHours", {10680, 2640, 1215, 285}},
+        {"lblGP", {9360, 3180, 975, 255}, {{"Caption", "Wage:"}, {"BackStyle", 0}, {"ForeColor", ui::color::kBlue}}},
+        {"txtGP", {10320, 3120, 1695, 375}, {{"Font", ui::font::kSans13Bold}}},
+        {"lblTfrom", {2880, 1215, 975, 255}, {{"Caption", "Hour From:"}, {"BackStyle", 0}}},
+        {"txtTfrom", {3960, 1200, 1150, 285}},
+        {"lblTto", {5160, 1215, 675, 255}, {{"Caption", "Hour To:"}, {"BackStyle", 0}}},
+        {"txtTto", {5880, 1200, 990, 255}},
+        {"imgRenew",
+         {8880, 5880, 690, 1455},
+         {{"ToolTipText", "Renew"},
+          {"Stretch", true},
+          {"Picture", ui::picture("Renew")},
+          {"Font", ui::font::kDialogBold}}},
+        {"cmdClose", {10800, 7080, 1635, 800}, {{"Style", 1}, {"Picture", ui::picture("Back")}}},
+    }};
+
 }  // namespace
 
 frmRepTSht::frmRepTSht() {
-    setCaption("Employees Time Sheet");
-    setMdiChild(true);
-    setBackColor(settings::kScreenGreen);
-    setWidth(12525);
-    setHeight(7965);
-
-    lblTitle.setCaption("Employees Time Sheet");
-    lblTitle.setFont({"Arial", 18, true});
-    lblTitle.setForeColor(kBlue);
-    lblTitle.setBackStyle(0);
-    lblTitle.Move(480, 720, 4215, 495);
-
-    datTcd.setConnect("Access 2000;");
-    datTcd.setVisible(false);
-    datEmploye.setConnect("Access 2000;");
-    datEmploye.setVisible(false);
-
-    DBGrid1.Move(360, 1560, 8415, 5895);
-    DBGrid1.setForeColor(0xC00000);
-    DBGrid1.setRecordSelectors(true);
-    DBGrid1.setScrollBars(2);
-    DBGrid1.setAllowUpdate(true);
-    DBGrid1.setAllowDelete(true);
-    DBGrid1.setAllowAddNew(false);
+    ui::applyDesign(*this, kDesign);
     // The second "Date:" is the clock-in date again, as the sheet has always shown it. The columns
     // share the grid's width beside the record selectors and the scroll bar, each wide enough for
     // its longest value (a four-digit code, a first name, a date, a time with its AM/PM mark).
@@ -74,42 +97,6 @@ frmRepTSht::frmRepTSht() {
                         {"szOut_ti", "Time Out:", 1155, "Medium Time"},
                         {"szTHrs", "Total Minutes:", 1335, "Standard"}});
     DBGrid1.setDataSource(datTcd);
-
-    lblShadow.setBackColor(0x808080);
-    lblShadow.Move(9360, 480, 3000, 3360);
-    lblPanel.setBackColor(kPanelYellow);
-    lblPanel.Move(9240, 360, 3000, 3360);
-    place(lblFrom, "From:", 9480, 360);
-    txtFrom.Move(9480, 600, 1215, 312);
-    place(lblTo, "To:", 10920, 360);
-    txtTo.Move(10920, 600, 1215, 312);
-    place(lblID, "ID:", 9360, 1305);
-    txtID.Move(10320, 1260, 735, 345);
-    cmbID.Move(11040, 1260, 855, 360);
-    place(lblName, "Name:", 9360, 1770);
-    txtName.setFontBold(true);
-    txtName.Move(10320, 1755, 1695, 285);
-    place(lblHRate, "Per Hr:", 9360, 2295);
-    txtHRate.Move(10680, 2280, 1215, 285);
-    place(lblTHours, "Total Hrs:", 9360, 2655);
-    txtTHours.Move(10680, 2640, 1215, 285);
-    place(lblGP, "Wage:", 9360, 3180);
-    lblGP.setForeColor(kBlue);
-    txtGP.setFont({"MS Sans Serif", 13.5, true});
-    txtGP.Move(10320, 3120, 1695, 375);
-    place(lblTfrom, "Hour From:", 2880, 1215);
-    txtTfrom.Move(3960, 1200, 1150, 285);
-    place(lblTto, "Hour To:", 5160, 1215, 675);
-    txtTto.Move(5880, 1200, 990, 255);
-
-    imgRenew.Move(8880, 5880, 690, 1455);
-    imgRenew.setToolTipText("Renew");
-    imgRenew.setStretch(true);
-    imgRenew.setPicture(ui::Picture::design("Renew"));
-    imgRenew.setFontBold(true);
-    cmdClose.setStyle(1);
-    cmdClose.setPicture(ui::Picture::design("Back"));
-    cmdClose.Move(10800, 7080, 1635, 800);
 
     cmbID.onClick([this] { cmbID_Click(); });
     cmbID.onChange([this] { cmbID_Change(); });

@@ -1,6 +1,7 @@
 #include "shell/frmSecurity.h"
 
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 
 namespace pelk::shell {
@@ -8,43 +9,38 @@ namespace pelk::shell {
 namespace {
 constexpr const char* kDisabled = "Disabled";
 constexpr const char* kEnabled = "Enabled";
+const ui::FormDesign kDesign{
+    {{"Caption", ""}, {"MDIChild", true}, {"Width", 6000}, {"Height", 3600}},
+    {
+        {"datPW", {}, {{"RecordSource", "tabPword"}, {"Connect", "Access 2000;"}, {"Visible", false}}},
+        {"datcmdSet", {}, {{"RecordSource", "tbSet"}, {"Connect", "Access 2000;"}, {"Visible", false}}},
+        {"Label1",
+         {600, 240, 4800, 495},
+         {{"Caption", "Security Settings"},
+          {"Font", ui::font::kArial18Bold},
+          {"Alignment", ui::kCenter},
+          {"BackStyle", 0}}},
+        {"Label6",
+         {240, 1080, 3495, 375},
+         {{"Caption", "Delete orders with password:"},
+          {"Font", ui::font::kArial12Bold},
+          {"BackStyle", 0},
+          {"Alignment", ui::kRightJustify}}},
+        {"Label7",
+         {240, 1680, 3495, 375},
+         {{"Caption", "Open drawer with password:"},
+          {"Font", ui::font::kArial12Bold},
+          {"BackStyle", 0},
+          {"Alignment", ui::kRightJustify}}},
+        {"chkItmDelSec", {3840, 1080, 1575, 375}, {{"Caption", kDisabled}, {"Font", ui::font::kArial12Bold}}},
+        {"chkecd", {3840, 1680, 1575, 375}, {{"Caption", kDisabled}, {"Font", ui::font::kArial12Bold}}},
+        {"cmdClose", {2160, 2520, 1635, 735}, {{"Style", 1}, {"Picture", ui::picture("Close")}}},
+    }};
+
 }  // namespace
 
 frmSecurity::frmSecurity() {
-    setCaption("");
-    setMdiChild(true);
-    setWidth(6000);
-    setHeight(3600);
-    for (ui::Data* d : {&datPW, &datcmdSet}) {
-        d->setConnect("Access 2000;");
-        d->setVisible(false);
-    }
-    datPW.setRecordSource("tabPword");
-    datcmdSet.setRecordSource("tbSet");
-
-    Label1.setCaption("Security Settings");
-    Label1.setFont({"Arial", 18, true});
-    Label1.setAlignment(ui::kCenter);
-    Label1.setBackStyle(0);
-    Label1.Move(600, 240, 4800, 495);
-    for (auto* label : {&Label6, &Label7}) {
-        label->setFont({"Arial", 12, true});
-        label->setBackStyle(0);
-        label->setAlignment(ui::kRightJustify);
-    }
-    Label6.setCaption("Delete orders with password:");
-    Label6.Move(240, 1080, 3495, 375);
-    Label7.setCaption("Open drawer with password:");
-    Label7.Move(240, 1680, 3495, 375);
-    for (auto* box : {&chkItmDelSec, &chkecd}) {
-        box->setCaption(kDisabled);
-        box->setFont({"Arial", 12, true});
-    }
-    chkItmDelSec.Move(3840, 1080, 1575, 375);
-    chkecd.Move(3840, 1680, 1575, 375);
-    cmdClose.setStyle(1);
-    cmdClose.setPicture(ui::Picture::design("Close"));
-    cmdClose.Move(2160, 2520, 1635, 735);
+    ui::applyDesign(*this, kDesign);
 
     datPW.bind(chkItmDelSec, "ItmDeSecl");
     datcmdSet.bind(chkecd, "ecd");

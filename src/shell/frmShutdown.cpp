@@ -3,41 +3,55 @@
 #include <string>
 
 #include "platform/os/actions.h"
+#include "platform/ui/design.h"
 #include "shell/frmMain.h"
 #include "shell/frmMainButn.h"
 #include "shell/frmPassword.h"
 
 namespace pelk::shell {
 
-frmShutdown::frmShutdown() {
-    setCaption("Exit");
-    setBorderStyle(3);
-    setControlBox(false);
-    setMinButton(false);
-    setMaxButton(false);
-    Move(3840, 3000, 7680, 2760);
-    setBackColor(0xC0FFC0);
+namespace {
 
-    struct Button {
-        ui::CommandButton& button;
-        double left;
-        ui::Color back;
-        const char* label;
-    };
-    // The buttons show pictures and no caption. The log-off button's picture, the log-in screen
-    // with its number pad, is drawn as the words of its choice.
-    for (const Button& b : {
-             Button{cmdMainScreen, 240, 0xFFC0C0, "Log Off"},
-             Button{cmdOK, 2040, 0xFFFFFF, "Exit Program"},
-             Button{cmdPower, 3840, 0x0000C0, "Power Off"},
-             Button{cmdReset, 5640, 0x00C0C0, "Restart"},
-         }) {
-        b.button.Move(b.left, 600, 1680, 1440);
-        b.button.setStyle(1);
-        b.button.setBackColor(b.back);
-        b.button.setPicture(ui::Picture::design(b.label));
-        b.button.setFont({"Arial", 12, true});
-    }
+const ui::FormDesign kDesign{{{"Caption", "Exit"},
+                              {"BorderStyle", 3},
+                              {"ControlBox", false},
+                              {"MinButton", false},
+                              {"MaxButton", false},
+                              {"BackColor", ui::color::kLightGreen}},
+                             {
+                                 // The buttons show pictures and no caption. The log-off button's picture, the log-in
+                                 // screen with its number pad, is drawn as the words of its choice.
+                                 {"cmdMainScreen",
+                                  {240, 600, 1680, 1440},
+                                  {{"Style", 1},
+                                   {"BackColor", ui::color::kLightBlue},
+                                   {"Picture", ui::picture("Log Off")},
+                                   {"Font", ui::font::kArial12Bold}}},
+                                 {"cmdOK",
+                                  {2040, 600, 1680, 1440},
+                                  {{"Style", 1},
+                                   {"BackColor", ui::color::kWhite},
+                                   {"Picture", ui::picture("Exit Program")},
+                                   {"Font", ui::font::kArial12Bold}}},
+                                 {"cmdPower",
+                                  {3840, 600, 1680, 1440},
+                                  {{"Style", 1},
+                                   {"BackColor", ui::color::kDarkRed},
+                                   {"Picture", ui::picture("Power Off")},
+                                   {"Font", ui::font::kArial12Bold}}},
+                                 {"cmdReset",
+                                  {5640, 600, 1680, 1440},
+                                  {{"Style", 1},
+                                   {"BackColor", ui::color::kOlive},
+                                   {"Picture", ui::picture("Restart")},
+                                   {"Font", ui::font::kArial12Bold}}},
+                             }};
+
+}  // namespace
+
+frmShutdown::frmShutdown() {
+    ui::applyDesign(*this, kDesign);
+    Move(3840, 3000, 7680, 2760);
 
     cmdMainScreen.onClick([this] { cmdMainScreen_Click(); });
     cmdOK.onClick([this] { cmdOK_Click(); });

@@ -9,6 +9,7 @@
 #include "platform/core/text.h"
 #include "platform/db/db.h"
 #include "platform/print/printer.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "shell/frmMainButn.h"
 #include "shell/stores.h"
@@ -18,7 +19,6 @@ namespace pelk::shell {
 
 namespace {
 
-constexpr ui::Color kKeypadBlue = 0xFFC0C0;
 constexpr const char* kClockIn = "Clock In";
 constexpr const char* kClockOut = "Clock Out";
 
@@ -28,46 +28,43 @@ std::string fieldText(ui::Data& data, std::string_view field) {
     return v ? v->toText() : std::string();
 }
 
+const ui::FormDesign kDesign{
+    {{"Caption", ""},
+     {"MDIChild", true},
+     {"BorderStyle", 0},
+     {"ControlBox", false},
+     {"BackColor", ui::color::kLightGreen},
+     {"Width", 5205},
+     {"Height", 7395}},
+    {
+        {"cmdDel", {0, 0, 5175, 2850}, {{"BackColor", ui::color::kLightGreen}, {"Style", 1}}},
+        {"cmdTimeIn",
+         {0, 2830, 2600, 4515},
+         {{"Style", 1}, {"Picture", ui::picture("Time In")}, {"Font", ui::font::kArial24Bold}}},
+        {"cmdTimeOut",
+         {2600, 2830, 2600, 4515},
+         {{"Style", 1}, {"Picture", ui::picture("Time Out")}, {"Font", ui::font::kArial24Bold}}},
+        {"lblTime", {0, 0, 2295, 495}, {{"Font", ui::font::kDialogBold}}},
+        {"lblDate", {3120, 0, 2055, 375}, {{"Font", ui::font::kDialogBold}}},
+        {"lblTitle", {1200, 600, 2775, 375}, {{"Font", ui::font::kDialogBold}, {"Alignment", ui::kCenter}}},
+        {"Label1", {120, 1080, 1335, 615}, {{"Caption", "Enter your employee"}, {"WordWrap", true}}},
+        {"txtPassword",
+         {1560, 1080, 2055, 600},
+         {{"Alignment", ui::kCenter}, {"PasswordChar", "*"}, {"BackColor", ui::color::kLightGreen}}},
+        {"txtName", {1320, 1800, 2655, 375}, {{"Alignment", ui::kCenter}}},
+        {"cmdExit", {600, 6120, 1300, 1200}, {{"Caption", "Exit"}}},
+        {"cmdBack", {3225, 6120, 1300, 1200}, {{"Caption", "Back"}, {"ToolTipText", "Back Space"}}},
+        {"Timer1", {}, {{"Interval", 500}}},
+        {"datTcd",
+         {},
+         {{"Caption", "Timecard"}, {"Connect", "Access 2000;"}, {"RecordSource", kTimeCardTable}, {"Visible", false}}},
+        {"datEmploye", {}, {{"Connect", "Access 2000;"}, {"RecordSource", kEmployeeTable}, {"Visible", false}}},
+    }};
+
 }  // namespace
 
 frmTimer::frmTimer() {
-    setCaption("");
-    setMdiChild(true);
-    setBorderStyle(0);
-    setControlBox(false);
-    setBackColor(settings::kScreenGreen);
-    setWidth(5205);
-    setHeight(7395);
-
-    cmdDel.setBackColor(settings::kScreenGreen);
-    cmdDel.setStyle(1);
-    cmdDel.Move(0, 0, 5175, 2850);
-    cmdTimeIn.setStyle(1);
-    cmdTimeIn.setPicture(ui::Picture::design("Time In"));
-    cmdTimeIn.setFont({"Arial", 24, true});
-    cmdTimeIn.Move(0, 2830, 2600, 4515);
-    cmdTimeOut.setStyle(1);
-    cmdTimeOut.setPicture(ui::Picture::design("Time Out"));
-    cmdTimeOut.setFont({"Arial", 24, true});
-    cmdTimeOut.Move(2600, 2830, 2600, 4515);
-
-    lblTime.setFontBold(true);
-    lblTime.Move(0, 0, 2295, 495);
-    lblDate.setFontBold(true);
-    lblDate.Move(3120, 0, 2055, 375);
-    lblTitle.setFontBold(true);
-    lblTitle.setAlignment(ui::kCenter);
-    lblTitle.Move(1200, 600, 2775, 375);
-    Label1.setCaption("Enter your employee");
-    Label1.setWordWrap(true);
-    Label1.Move(120, 1080, 1335, 615);
-    txtPassword.setAlignment(ui::kCenter);
-    txtPassword.setPasswordChar("*");
-    txtPassword.setBackColor(settings::kScreenGreen);
-    txtPassword.Move(1560, 1080, 2055, 600);
-    txtName.setAlignment(ui::kCenter);
-    txtName.Move(1320, 1800, 2655, 375);
-
+    ui::applyDesign(*this, kDesign);
     const double columns[] = {600, 1920, 3240};
     const double rows[] = {2520, 3720, 4920};
     for (int digit = 1; digit <= 9; ++digit) {
@@ -77,29 +74,15 @@ frmTimer::frmTimer() {
     comNumber(0).Move(1920, 6120, 1300, 1200);
     for (ui::CommandButton* b : comNumber.members()) {
         b->setStyle(1);
-        b->setBackColor(kKeypadBlue);
+        b->setBackColor(ui::color::kLightBlue);
         b->setPicture(ui::Picture::design(std::to_string(b->index())));
-        b->setFont({"Arial", 24, true});
+        b->setFont(ui::font::kArial24Bold.font());
     }
-    cmdExit.setCaption("Exit");
-    cmdExit.Move(600, 6120, 1300, 1200);
-    cmdBack.setCaption("Back");
-    cmdBack.setToolTipText("Back Space");
-    cmdBack.Move(3225, 6120, 1300, 1200);
     // The mode panel lies over the keypad, the prompt and the boxes until a mode is chosen.
     for (ui::CommandButton* b : {&cmdDel, &cmdTimeIn, &cmdTimeOut}) b->ZOrder(0);
     // The code box comes first, so that it has the focus when the screen opens.
     int tab = 1;
     for (ui::Control* c : controls()) c->setTabIndex(c == &txtPassword ? 0 : tab++);
-
-    Timer1.setInterval(500);
-    datTcd.setCaption("Timecard");
-    datTcd.setConnect("Access 2000;");
-    datTcd.setRecordSource(std::string(kTimeCardTable));
-    datTcd.setVisible(false);
-    datEmploye.setConnect("Access 2000;");
-    datEmploye.setRecordSource(std::string(kEmployeeTable));
-    datEmploye.setVisible(false);
 
     cmdTimeIn.onClick([this] { cmdTimeIn_Click(); });
     cmdTimeOut.onClick([this] { cmdTimeOut_Click(); });

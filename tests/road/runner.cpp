@@ -112,6 +112,27 @@ public:
         return kAllHeld;
     }
 
+    // Loads the form as a reference in code does (its Form_Load runs) and dumps it as `dump` does,
+    // each control followed by the frame or picture box it lies in. A form that cannot be loaded
+    // here is told on the dump's stream, so that it shows in a comparison too.
+    void dumpDesign(const std::string& form) {
+        try {
+            codeEvent([&] { ui::forms().byName(form); });
+        } catch (const ScriptFinished&) {
+            out_ << form << " waits for a form shown waiting\n";
+        } catch (const std::exception& e) {
+            out_ << form << " did not load: " << e.what() << "\n";
+        }
+        ui::Form* f = ui::forms().find(form);
+        if (!f) return;
+        out_ << f->name() << " Form" << properties(*f) << "\n";
+        for (ui::Control* c : f->controls()) {
+            out_ << c->path() << " " << ui::kindName(c->kind()) << properties(*c);
+            if (ui::Control* box = c->container()) out_ << " Container=" << box->path();
+            out_ << "\n";
+        }
+    }
+
 private:
     std::string where() const { return fileName_ + ":" + std::to_string(currentLine_) + ": "; }
 
@@ -655,6 +676,22 @@ int run(std::string_view text, const std::string& fileName, const std::filesyste
 }
 
 }  // namespace
+
+int dumpDesigns(const std::function<void()>& registerForms, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> names;
+    {
+        Runner empty("designs", {}, std::filesystem::current_path(), out);
+        if (registerForms) registerForms();
+        names = ui::forms().registeredNames();
+    }
+    for (const std::string& name : names) {
+        Runner runner("designs", parseScript("stores\n"), std::filesystem::current_path(), out);
+        if (registerForms) registerForms();
+        if (int code = runner.run(err); code != kAllHeld) return code;
+        runner.dumpDesign(name);
+    }
+    return kAllHeld;
+}
 
 int runScript(std::string_view text, const std::string& fileName, const std::function<void()>& registerForms,
               std::ostream& out, std::ostream& err) {

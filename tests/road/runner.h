@@ -22,4 +22,10 @@ int runScript(std::string_view text, const std::string& fileName, const std::fun
 int runScriptFile(const std::filesystem::path& file, const std::function<void()>& registerForms, std::ostream& out,
                   std::ostream& err);
 
+// Every form that `registerForms` registers, each in a fresh program whose stores are made (as
+// `stores` makes them): loaded as a reference in code loads it, then dumped as `dump` dumps it,
+// each control with the frame or picture box it lies in. Two such dumps, before and after a change
+// to the forms' designs, compare with diff.
+int dumpDesigns(const std::function<void()>& registerForms, std::ostream& out, std::ostream& err);
+
 }  // namespace pelk::road
