@@ -120,6 +120,8 @@ QFont fontFor(const PrintedLine& line) {
 
 }  // namespace
 
+std::string prepareRenderer() { return ensureApplication(); }
+
 std::string renderPdf(const std::vector<PrintedLine>& lines, int printQuality, const std::filesystem::path& file,
                       const std::string& title, std::string_view paper) {
     if (std::string why = ensureApplication(); !why.empty()) return why;
@@ -188,6 +190,8 @@ std::string renderPdf(const std::vector<PrintedLine>& lines, int printQuality, c
 }
 
 #else
+
+std::string prepareRenderer() { return "This program was built without its PDF renderer."; }
 
 std::string renderPdf(const std::vector<PrintedLine>&, int, const std::filesystem::path&, const std::string&,
                       std::string_view) {

@@ -16,6 +16,10 @@ namespace pelk::print::detail {
 std::string renderPdf(const std::vector<PrintedLine>& lines, int printQuality, const std::filesystem::path& file,
                       const std::string& title, std::string_view paper = {});
 
+// Makes the application object fonts need, when there is none yet: "" or why printouts cannot
+// be drawn. Only on the thread that started the program; renderPdf may then run on any thread.
+std::string prepareRenderer();
+
 // The installed font that stands in for a legacy font name.
 std::string substituteFont(std::string_view legacyName);
 

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <system_error>
 
 #include "platform/core/clock.h"
@@ -18,6 +19,7 @@
 #include "platform/os/paths.h"
 #include "platform/print/escpos.h"
 #include "platform/print/pdf_renderer.h"
+#include "platform/print/printers.h"
 
 namespace pelk::print {
 
@@ -212,6 +214,37 @@ void Printer::print(std::string_view text) {
     }
 }
 
+namespace {
+
+// Off the screen's thread: the PDF drawn under a name of its own, put where the transcript's
+// document said it would be, and sent on when it goes to a queue.
+std::string drawInPlace(const std::vector<PrintedLine>& lines, int quality, const fs::path& pdf,
+                        const std::string& title, const std::string& paper, const std::optional<std::string>& sendTo) {
+    std::error_code ec;
+    fs::path part = partName(pdf.parent_path(), "pdf");
+    if (std::string failed = detail::renderPdf(lines, quality, part, title, paper); !failed.empty()) {
+        fs::remove(part, ec);
+        return "The printout could not be drawn: " + failed;
+    }
+    fs::permissions(part, fs::perms::owner_read | fs::perms::owner_write, ec);
+    // A link never replaces a file: another station's copy under this name stays its own.
+    int placed = ::link(part.c_str(), pdf.c_str()) == 0 ? 0 : errno;
+    if (placed != 0 && placed != EEXIST) {
+        if (!fs::exists(pdf, ec)) {
+            fs::rename(part, pdf, ec);
+            placed = ec ? (ec.value() ? ec.value() : EIO) : 0;
+        } else {
+            placed = EEXIST;
+        }
+    }
+    fs::remove(part, ec);
+    if (placed != 0) return "Cannot write " + pdf.string() + ": " + std::strerror(placed);
+    if (sendTo) detail::submitJob(*sendTo, pdf);
+    return {};
+}
+
+}  // namespace
+
 std::string Printer::EndDoc() {
     if (lines_.empty()) return {};
     std::vector<PrintedLine> lines = std::move(lines_);
@@ -237,26 +270,58 @@ std::string Printer::EndDoc() {
             fs::remove(txtPart, ec);
             txtPart.clear();
         }
-        fs::path pdfPart = partName(stamp.parent_path(), "pdf");
         std::string paper = target ? target->Paper : std::string();
-        std::string failed = detail::renderPdf(lines, PrintQuality, pdfPart, stamp.filename().string(), paper);
-        if (!failed.empty()) {
-            addError(errors, "The printout could not be drawn: " + failed);
-            fs::remove(pdfPart, ec);
-            pdfPart.clear();
-        }
-        if (!txtPart.empty() || !pdfPart.empty()) {
+        std::string title = stamp.filename().string();
+        // Where there is a transcript, its name is claimed now, with the PDF's beside it kept
+        // free, and the PDF is drawn off the screen's thread (a long folio takes a while).
+        // The first printout of a run is drawn here: it readies what drawing needs once.
+        static std::atomic<bool> drawnOnce{false};
+        std::string cannotDraw = drawnOnce ? detail::prepareRenderer() : std::string();
+        if (!txtPart.empty() && drawnOnce && cannotDraw.empty()) {
             std::string placed;
-            fs::path base = putInPlace(stamp, txtPart, pdfPart, &placed);
+            fs::path base = putInPlace(stamp, txtPart, {}, &placed);
             addError(errors, placed);
-            if (!base.empty() && !txtPart.empty()) doc.transcript = base.string() + ".txt";
-            if (!base.empty() && !pdfPart.empty()) doc.pdf = base.string() + ".pdf";
+            if (!base.empty()) {
+                doc.transcript = base.string() + ".txt";
+                doc.pdf = base.string() + ".pdf";
+                std::optional<std::string> sendTo;
+                if (target && !target->Queue.empty())
+                    sendTo = target->Queue;
+                else if (!target)
+                    sendTo = std::string();
+                detail::runInOrder([lines, quality = PrintQuality, pdf = doc.pdf, title, paper, sendTo] {
+                    return drawInPlace(lines, quality, pdf, title, paper, sendTo);
+                });
+            }
+        } else {
+            fs::path pdfPart = partName(stamp.parent_path(), "pdf");
+            std::string failed =
+                cannotDraw.empty() ? detail::renderPdf(lines, PrintQuality, pdfPart, title, paper) : cannotDraw;
+            drawnOnce = true;
+            if (!failed.empty()) {
+                addError(errors, "The printout could not be drawn: " + failed);
+                fs::remove(pdfPart, ec);
+                pdfPart.clear();
+            }
+            if (!txtPart.empty() || !pdfPart.empty()) {
+                std::string placed;
+                fs::path base = putInPlace(stamp, txtPart, pdfPart, &placed);
+                addError(errors, placed);
+                if (!base.empty() && !txtPart.empty()) doc.transcript = base.string() + ".txt";
+                if (!base.empty() && !pdfPart.empty()) doc.pdf = base.string() + ".pdf";
+            }
+            if (!doc.pdf.empty()) {
+                if (target && !target->Queue.empty())
+                    detail::submitJob(target->Queue, doc.pdf);
+                else if (!target)
+                    detail::submitJob("", doc.pdf);
+            }
         }
     }
 
     std::string device = target ? rawTarget(*target) : std::string();
     if (target && !target->Queue.empty()) {
-        if (!doc.pdf.empty()) detail::submitJob(target->Queue, doc.pdf);
+        // Sent with its PDF, above.
     } else if (!device.empty()) {
         // A device printer on a port (a receipt printer) takes the text itself, as ESC/POS.
         std::string failed;
@@ -266,7 +331,7 @@ std::string Printer::EndDoc() {
         else if (r == os::RawResult::Failed)
             addError(errors, "The printer " + target->DeviceName + " did not take the printout: " + failed);
     } else if (!target) {
-        if (!doc.pdf.empty()) detail::submitJob("", doc.pdf);
+        // The default printer's too.
     } else {
         addError(errors, "The printer " + target->DeviceName + " has neither a device nor a print queue.");
     }

@@ -62,9 +62,11 @@ public:
     // plain-text transcript (one line a line) in the spool folder, under a name no other
     // station's printout takes, then sends it to the current printer: a print-server queue off
     // this thread, a device port as ESC/POS (escposDocument) within os::kRawWriteLimit, a
-    // device that does not answer being told. Returns "" or why something failed, for
-    // the screen to tell the clerk; a failure of the print server itself shows later, through
-    // takeJobFailures(). A document with no line prints nothing, as before.
+    // device that does not answer being told. The transcript is written before it returns; the
+    // PDF is drawn off this thread, in order (all but a run's first printout, which readies the
+    // drawing), and waitForJobs waits for it. Returns "" or why something failed, for the
+    // screen to tell the clerk; a failure of the drawing or of the print server shows later,
+    // through takeJobFailures(). A document with no line prints nothing, as before.
     std::string EndDoc();
 
     // The lines printed since the last EndDoc.

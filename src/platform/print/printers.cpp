@@ -1,9 +1,12 @@
 #include "platform/print/printers.h"
 
 #include <condition_variable>
+#include <cstdlib>
 #include <deque>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <mutex>
 #include <thread>
 
 #include "platform/os/paths.h"
@@ -38,7 +41,18 @@ struct JobState {
     std::condition_variable done;
     int pending = 0;
     std::deque<std::string> failures;
+    // The works run in order, by one thread that lives as long as the program: a thread that
+    // had drawn and then ended would tear down its drawing state while the program may be
+    // ending too.
+    std::deque<std::function<std::string()>> inOrder;
+    std::condition_variable more;
+    bool runnerStarted = false, working = false;
 };
+
+void keepFailure(JobState& jobs, std::string why) {
+    jobs.failures.push_back(std::move(why));
+    if (jobs.failures.size() > kKeptFailures) jobs.failures.pop_front();
+}
 
 struct State {
     std::mutex mutex;
@@ -395,11 +409,61 @@ void submitJob(const std::string& queue, const std::filesystem::path& pdf) {
         std::lock_guard lock(jobs->mutex);
         if (!why.empty()) {
             std::string where = queue.empty() ? "the default printer" : queue;
-            jobs->failures.push_back("The printout could not be sent to " + where + ": " + why);
-            if (jobs->failures.size() > kKeptFailures) jobs->failures.pop_front();
+            keepFailure(*jobs, "The printout could not be sent to " + where + ": " + why);
         }
         --jobs->pending;
         jobs->done.notify_all();
+    }).detach();
+}
+
+void runInOrder(std::function<std::string()> work) {
+    std::shared_ptr<JobState> jobs;
+    {
+        std::lock_guard lock(state().mutex);
+        jobs = state().jobs;
+    }
+    static std::once_flag drainAtEnd;
+    // Registered after the first work is handed over, so it runs before the statics that work
+    // made are torn down: the program never ends in the middle of drawing.
+    std::call_once(drainAtEnd, [] {
+        std::atexit([] {
+            std::shared_ptr<JobState> all;
+            {
+                std::lock_guard lock(state().mutex);
+                all = state().jobs;
+            }
+            std::unique_lock lock(all->mutex);
+            all->done.wait_for(lock, std::chrono::seconds(30), [&] { return all->inOrder.empty() && !all->working; });
+        });
+    });
+    std::lock_guard lock(jobs->mutex);
+    ++jobs->pending;
+    jobs->inOrder.push_back(std::move(work));
+    jobs->more.notify_one();
+    if (jobs->runnerStarted) return;
+    jobs->runnerStarted = true;
+    std::thread([jobs] {
+        std::unique_lock lock(jobs->mutex);
+        for (;;) {
+            jobs->more.wait(lock, [&] { return !jobs->inOrder.empty(); });
+            auto next = std::move(jobs->inOrder.front());
+            jobs->inOrder.pop_front();
+            jobs->working = true;
+            lock.unlock();
+            std::string why;
+            try {
+                why = next();
+            } catch (const std::exception& e) {
+                why = e.what();
+            } catch (...) {
+                why = "The printout failed.";
+            }
+            lock.lock();
+            if (!why.empty()) keepFailure(*jobs, std::move(why));
+            jobs->working = false;
+            --jobs->pending;
+            jobs->done.notify_all();
+        }
     }).detach();
 }
 

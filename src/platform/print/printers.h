@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -137,6 +138,10 @@ bool waitForJobs(std::chrono::milliseconds timeout);
 namespace detail {
 // Hands a spooled PDF to the print server off the calling thread.
 void submitJob(const std::string& queue, const std::filesystem::path& pdf);
+// Runs `work` off the calling thread, after the works handed over before it (one at a time,
+// in order); what it returns, when not "", is kept as a job failure. waitForJobs waits for it,
+// and so does the program's end.
+void runInOrder(std::function<std::string()> work);
 }  // namespace detail
 
 }  // namespace pelk::print

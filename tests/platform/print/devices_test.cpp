@@ -147,6 +147,7 @@ TEST_F(PrintTest, APrintoutTakesThePaperOfItsQueueAndNothingIsCut) {
         p.FontBold = false;
         p.print("Room 101 Deluxe");
         ASSERT_EQ(p.EndDoc(), "") << c.paper;
+        ASSERT_TRUE(waitForJobs(std::chrono::seconds(10)));
         const fs::path pdf = journal().documents.at(0).pdf;
         std::string info = run("pdfinfo '" + pdf.string() + "'");
         EXPECT_NE(info.find(" " + c.size + " pts"), std::string::npos) << c.paper << "\n" << info;

@@ -105,7 +105,9 @@ std::string run(const std::string& command) {
 
 bool havePdftotext() { return std::system("command -v pdftotext >/dev/null 2>&1") == 0; }
 
+// The PDF may still be drawn off the screen's thread when EndDoc returns.
 void expectValidPdf(const fs::path& pdf) {
+    ASSERT_TRUE(waitForJobs(std::chrono::seconds(10)));
     ASSERT_TRUE(fs::exists(pdf)) << pdf;
     std::string bytes = testing::PrintTest::readFile(pdf);
     EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
@@ -215,6 +217,7 @@ TEST_F(PrintTest, TheSpoolHoldsOnlyWholeCopiesForItsOwner) {
     test::TempRoot root;
     printer().print("whole");
     ASSERT_EQ(printer().EndDoc(), "");
+    ASSERT_TRUE(waitForJobs(std::chrono::seconds(10)));
     const PrintedDocument& doc = journal().documents.back();
     std::vector<std::string> names;
     for (const auto& e : std::filesystem::directory_iterator(os::spoolFolder())) {
