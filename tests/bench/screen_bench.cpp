@@ -199,12 +199,14 @@ std::string loadYear(const fs::path& root) {
 void fillStation(const fs::path& root) {
     {
         // A station already set up: its start-ups go straight to the log-in, not to the wizard.
-        Session s(root);
+        // Its stores are made first, since a set-up station tells the clerk, in a box that waits,
+        // of every store it finds missing.
         std::string error;
-        if (!os::markSetupDone(&error)) {
+        if (!bench::prepareStores(root, &error)) {
             std::fprintf(stderr, "screen_bench: %s\n", error.c_str());
             std::exit(1);
         }
+        Session s(root);
         s.startUp();
     }
     os::setRootFolder(root);
