@@ -1,7 +1,12 @@
 // The screens against a bare Qt window, on the offscreen platform (a 1024 by 768 screen), in
 // alternating rounds in one run, told as medians with the start-ups as ratios to the bare window:
 //
-//   build/tests/screen_bench [rounds]      (rounds: 15 unless given)
+//   build/tests/screen_bench [--fixtures] [rounds]      (rounds: 15 unless given)
+//
+// The station holds its staff and time cards and otherwise empty stores; with --fixtures it is
+// first made from a year of money_bench's fixtures (the 1x hotel, with the 50,000 reservations
+// and 50,000 customers of its guest searches in place of its own), so that every screen below
+// opens over a year of data.
 //
 // - bare window: a process that makes a QApplication and shows a plain QWidget of the screen's
 //   size, until it has painted;
@@ -35,6 +40,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/money_fixtures.h"
 #include "platform/core/clock.h"
 #include "platform/db/db.h"
 #include "platform/os/paths.h"
@@ -46,6 +52,7 @@
 #include "platform/ui/registry.h"
 #include "platform/ui/runtime.h"
 #include "platform/ui/screen.h"
+#include "reservations/records.h"
 #include "shell/frmEmploye.h"
 #include "shell/frmPassword.h"
 #include "shell/frmRepTSht.h"
@@ -160,16 +167,46 @@ void check(const db::Status& st, const char* what) {
     std::exit(1);
 }
 
+// A year of a hotel's data at `root`: the 1x fixtures' hotel, its reservation and customer
+// stores those of the guest searches. Says what they hold.
+std::string loadYear(const fs::path& root) {
+    const bench::Plan plan = bench::planFor(1);
+    std::string sizes, error;
+    std::fprintf(stderr, "screen_bench: fixtures at %s in %s …\n", bench::scaleName(plan.scale).c_str(),
+                 PELK_BENCH_FIXTURES);
+    if (!bench::ensureFixtures(PELK_BENCH_FIXTURES, plan, &sizes, &error)) {
+        std::fprintf(stderr, "screen_bench: the fixtures could not be made: %s\n", error.c_str());
+        std::exit(1);
+    }
+    const fs::path cache = fs::path(PELK_BENCH_FIXTURES) / bench::scaleName(plan.scale);
+    std::error_code ec;
+    fs::copy(cache / bench::siteFolder(bench::Site::Hotel), root, fs::copy_options::recursive, ec);
+    for (std::string_view store : {reservations::kReservationStore, reservations::kCustomerStore}) {
+        if (ec) break;
+        os::setRootFolder(cache / bench::siteFolder(bench::Site::Guests));
+        fs::path from = os::mapPath(os::programPath(store));
+        os::setRootFolder(root);
+        fs::copy_file(from, os::mapPath(os::programPath(store)), fs::copy_options::overwrite_existing, ec);
+    }
+    if (ec) {
+        std::fprintf(stderr, "screen_bench: cannot copy the fixtures: %s\n", ec.message().c_str());
+        std::exit(1);
+    }
+    return sizes;
+}
+
 // The station with its stores made and a year of staff and time cards.
 void fillStation(const fs::path& root) {
     {
         // A station already set up: its start-ups go straight to the log-in, not to the wizard.
-        Session s(root);
+        // Its stores are made first, since a set-up station tells the clerk, in a box that waits,
+        // of every store it finds missing.
         std::string error;
-        if (!os::markSetupDone(&error)) {
+        if (!bench::prepareStores(root, &error)) {
             std::fprintf(stderr, "screen_bench: %s\n", error.c_str());
             std::exit(1);
         }
+        Session s(root);
         s.startUp();
     }
     os::setRootFolder(root);
@@ -302,7 +339,14 @@ void stationScreen(const fs::path& folder) {
 
 int main(int argc, char** argv) {
     if (argc > 2 && std::string(argv[1]) == "--child") child(argv[2]);
-    int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    bool year = false;
+    int rounds = 15;
+    for (int k = 1; k < argc; ++k) {
+        if (std::string(argv[k]) == "--fixtures")
+            year = true;
+        else
+            rounds = std::max(1, std::atoi(argv[k]));
+    }
     fs::path work = freshFolder();
     stationScreen(work);
     QApplication app(argc, argv);
@@ -312,6 +356,7 @@ int main(int argc, char** argv) {
 
     fs::path station = work / "station";
     fs::create_directory(station);
+    std::string sizes = year ? loadYear(station) : "";
     fillStation(station);
 
     Case bare{"bare Qt window (a process)", {}}, start{"start-up to the log-in screen (a process)", {}},
@@ -423,6 +468,9 @@ int main(int argc, char** argv) {
 
     double b = median(bare.ms);
     std::printf("screen_bench: %d rounds, medians, to first paint\n", rounds);
+    if (year)
+        std::printf("  over the 1x fixtures' hotel, its reservations and customers the guest searches' (%s)\n",
+                    sizes.c_str());
     std::printf("  %-44s %8.2f ms\n", bare.name, b);
     std::printf("  %-44s %8.2f ms  %5.2fx bare (target <= 1.3x)\n", start.name, median(start.ms), median(start.ms) / b);
     std::printf("  %-44s %8.2f ms  %5.2fx bare (target <= 2x)\n", first.name, median(first.ms), median(first.ms) / b);
