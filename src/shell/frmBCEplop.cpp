@@ -12,11 +12,9 @@ namespace pelk::shell {
 
 namespace {
 
-// The customer screens open over the hub, which stays loaded beneath them; a screen another
-// subsystem has not built yet opens nothing.
-void showOver(std::string_view screen) {
-    if (ui::forms().isRegistered(screen)) ui::forms().byName(screen).Show();
-}
+// The customer screens open over the hub, which stays loaded beneath them; they belong to the
+// reservations, so they are reached by name.
+void showOver(std::string_view screen) { ui::forms().byName(screen).Show(); }
 
 }  // namespace
 

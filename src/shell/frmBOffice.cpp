@@ -11,9 +11,8 @@ namespace pelk::shell {
 
 namespace {
 
-// A hub another subsystem has not built yet leaves the panel where it is.
+// The menu and report hubs belong to later subsystems, so every hub is reached by name.
 void openHub(ui::Form& panel, std::string_view hub) {
-    if (!ui::forms().isRegistered(hub)) return;
     ui::forms().byName(hub).Show();
     panel.Unload();
 }

@@ -5,11 +5,6 @@
 
 namespace pelk::shell {
 
-ui::Form* laterScreen(std::string_view name) {
-    if (!ui::forms().isRegistered(name)) return nullptr;
-    return &ui::forms().byName(name);
-}
-
 void setOn(ui::Form& screen, std::string_view control, std::string_view property, std::string_view value) {
     ui::Control* c = screen.control(control);
     if (!c) throw std::logic_error(screen.name() + " has no control " + std::string(control));

@@ -6,14 +6,9 @@
 
 namespace pelk::shell {
 
-// The screens of the main window's menus and of the panels that later parts of the program build
-// (the room map, the reservation screens, the reports, the menu editor, the set-up wizard…) are
-// reached by their names until then: a button or menu item whose screen is not registered yet
-// does nothing, and works as soon as the screen is.
-
-// The screen named, loaded by this reference when it is not (its Form_Load runs); nullptr, and
-// nothing loaded, when no screen of that name exists yet.
-ui::Form* laterScreen(std::string_view name);
+// The screens of the main window's menus and of the panels that later subsystems own (the room
+// map, the reservation screens, the reports, the menu editor, the set-up wizard…) are reached by
+// their names (ui::forms().byName), and written through their controls' names.
 
 // Sets a property of one of the screen's controls as code does (its events run). A control or a
 // property the screen lacks is a fault of that screen, and throws.
