@@ -86,14 +86,11 @@ void Main() {
         std::string error;
         if (!os::markSetupDone(&error))
             ui::MsgBox("The station's first start cannot be recorded: " + error, ui::kExclamation);
-        // The set-up wizard stands in front of the log-in screen until its road has run out. It is
-        // the setup's, a later part, and reached by name.
-        if (ui::forms().isRegistered("frmRegister")) {
-            ui::forms().byName("frmRegister").Show(ui::kModal);
-            // The log-in read its employees before the wizard added the first ones.
-            if (frmPassword* login = ui::forms().find<frmPassword>(); login && login->datInfor.isOpen())
-                if (db::Status read = login->datInfor.Refresh(); !read) login->datInfor.report(read.error());
-        }
+        // The set-up wizard stands in front of the log-in screen until its road has run out.
+        ui::forms().byName("frmRegister").Show(ui::kModal);
+        // The log-in read its employees before the wizard added the first ones.
+        if (frmPassword* login = ui::forms().find<frmPassword>(); login && login->datInfor.isOpen())
+            if (db::Status read = login->datInfor.Refresh(); !read) login->datInfor.report(read.error());
     }
 }
 

@@ -1,8 +1,8 @@
 #include "shell/frmBCEplop.h"
 
 #include <string_view>
+#include <tuple>
 
-#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "shell/frmBOffice.h"
 #include "shell/frmEmploye.h"
@@ -12,41 +12,31 @@ namespace pelk::shell {
 
 namespace {
 
-// The customer screens open over the hub, which stays loaded beneath them; a screen another
-// subsystem has not built yet opens nothing. They are the reservations', a later part: by name.
-void showOver(std::string_view screen) {
-    if (ui::forms().isRegistered(screen)) ui::forms().byName(screen).Show();
-}
-
-const ui::FormDesign kDesign{
-    {{"Caption", ""}, {"MDIChild", true}, {"Width", 7200}, {"Height", 4800}},
-    {
-        {"ImgCList",
-         {480, 960, 1365, 1185},
-         {{"ToolTipText", "Customer List"},
-          {"Stretch", true},
-          {"Picture", ui::picture("Customer List")},
-          {"Font", ui::font::kDialogBold}}},
-        {"ImgCustmr",
-         {2880, 960, 1365, 1185},
-         {{"ToolTipText", "Customers Vendors"},
-          {"Stretch", true},
-          {"Picture", ui::picture("Customers Vendors")},
-          {"Font", ui::font::kDialogBold}}},
-        {"ImgEmplye",
-         {5280, 960, 1365, 1185},
-         {{"ToolTipText", "Employees"},
-          {"Stretch", true},
-          {"Picture", ui::picture("Employees")},
-          {"Font", ui::font::kDialogBold}}},
-        {"cmdMain", {1200, 3360, 1635, 800}, {{"Style", 1}, {"Picture", ui::picture("Main")}}},
-        {"cmdClose", {4320, 3360, 1635, 800}, {{"Style", 1}, {"Picture", ui::picture("Back")}}},
-    }};
+// The customer screens open over the hub, which stays loaded beneath them; they belong to the
+// reservations, so they are reached by name.
+void showOver(std::string_view screen) { ui::forms().byName(screen).Show(); }
 
 }  // namespace
 
 frmBCEplop::frmBCEplop() {
-    ui::applyDesign(*this, kDesign);
+    setCaption("");
+    setMdiChild(true);
+    setWidth(7200);
+    setHeight(4800);
+    for (auto [picture, tip, left] :
+         {std::tuple{&ImgCList, "Customer List", 480.0}, std::tuple{&ImgCustmr, "Customers Vendors", 2880.0},
+          std::tuple{&ImgEmplye, "Employees", 5280.0}}) {
+        picture->Move(left, 960, 1365, 1185);
+        picture->setToolTipText(tip);
+        picture->setStretch(true);
+        picture->setPicture(ui::Picture::design(tip));
+        picture->setFontBold(true);
+    }
+    for (auto [button, caption, left] : {std::tuple{&cmdMain, "Main", 1200.0}, std::tuple{&cmdClose, "Back", 4320.0}}) {
+        button->setStyle(1);
+        button->setPicture(ui::Picture::design(caption));
+        button->Move(left, 3360, 1635, 800);
+    }
     ImgCList.onClick([this] { ImgCList_Click(); });
     ImgCustmr.onClick([this] { ImgCustmr_Click(); });
     ImgEmplye.onMouseDown([this] { ImgEmplye_MouseDown(); });

@@ -360,7 +360,7 @@ void frmEmploye::cmdClose_Click() {
         bool closed = Unload();
         // Save refused the code on the way out: the clerk corrects it, the edits stay.
         if (!closed && saveRefusedOnClose_) return;
-        if (!fromMenu && ui::forms().isRegistered(kFromHub)) ui::forms().byName(kFromHub).Show();
+        if (!fromMenu) ui::forms().byName(kFromHub).Show();
         if (closed) return;
     }
     DropPendingEdit();

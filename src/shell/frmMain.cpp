@@ -17,7 +17,6 @@
 #include "shell/frmRepTSht.h"
 #include "shell/frmSecurity.h"
 #include "shell/frmTimer.h"
-#include "shell/handoff.h"
 
 namespace pelk::shell {
 
@@ -93,12 +92,8 @@ void showMarked(ui::Form& screen) {
     screen.setTag(std::string(settings::kFromMenu));
     screen.Show();
 }
-void showMarked(std::string_view later) {
-    if (ui::Form* screen = laterScreen(later)) showMarked(*screen);
-}
-void showLater(std::string_view later) {
-    if (ui::Form* screen = laterScreen(later)) screen->Show();
-}
+void showMarked(std::string_view later) { showMarked(ui::forms().byName(later)); }
+void showLater(std::string_view later) { ui::forms().byName(later).Show(); }
 
 // An outside program the station's administrator provides; the program goes on without it.
 void launch(const std::string& program) {
@@ -154,9 +149,7 @@ void frmMain::mmPaint_Click() {
 }
 
 // Nothing runs after the wizard: whatever it set is read by the screens loaded afterwards.
-void frmMain::mmSetup_Click() {
-    if (ui::Form* wizard = laterScreen("frmRegister")) wizard->Show(ui::kModal);
-}
+void frmMain::mmSetup_Click() { ui::forms().byName("frmRegister").Show(ui::kModal); }
 
 void frmMain::mmDefrag_Click() { launch("Defrag.EXE"); }
 void frmMain::mmAbout_Click() { ui::forms().get<frmAbout>().Show(); }

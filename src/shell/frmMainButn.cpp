@@ -91,19 +91,17 @@ void frmMainButn::Form_Load() {
 }
 
 // The buttons that lead away unload the panel before they touch their screen; a return to the
-// front desk makes a new panel. A screen not built yet leaves the clerk on the panel.
+// front desk makes a new panel.
 
 void frmMainButn::cmdReserv_Click() {
-    if (!ui::forms().isRegistered("frmChkDate")) return;
     Unload();
-    laterScreen("frmChkDate")->Show();
+    ui::forms().byName("frmChkDate").Show();
 }
 
 // The map takes its mode from lblMode and its day from the date box; the first write loads it.
 void frmMainButn::cmdChkIn_Click() {
-    if (!ui::forms().isRegistered("frmMap")) return;
     Unload();
-    ui::Form& map = *laterScreen("frmMap");
+    ui::Form& map = ui::forms().byName("frmMap");
     map.setTag("Chk In");
     setOn(map, "lblMode", "Caption", "ChkI");
     setOn(map, "txtDateIn", "Text", core::shortDate(core::clock::today()));
@@ -112,9 +110,8 @@ void frmMainButn::cmdChkIn_Click() {
 }
 
 void frmMainButn::cmkChkOut_Click() {
-    if (!ui::forms().isRegistered("frmMap")) return;
     Unload();
-    ui::Form& map = *laterScreen("frmMap");
+    ui::Form& map = ui::forms().byName("frmMap");
     map.setTag("Chk Out");
     setOn(map, "lblMode", "Caption", "ChkO");
     setOn(map, "txtDateOut", "Text", core::shortDate(core::clock::today()));
@@ -124,16 +121,15 @@ void frmMainButn::cmkChkOut_Click() {
 
 // The reservation screen in its search role, over the panel, which stays.
 void frmMainButn::cmdReserSearch_Click() {
-    ui::Form* reservation = laterScreen("frmReservAdd");
-    if (!reservation) return;
-    setOn(*reservation, "lblForm", "Caption", "Reservation Search");
-    setOn(*reservation, "lblForm", "BackColor", "255");
-    for (const char* c : {"cmdSave", "cmdNew", "cmdErase"}) setOn(*reservation, c, "Visible", "False");
-    setOn(*reservation, "cmdUpdate", "Enabled", "True");
+    ui::Form& reservation = ui::forms().byName("frmReservAdd");
+    setOn(reservation, "lblForm", "Caption", "Reservation Search");
+    setOn(reservation, "lblForm", "BackColor", "255");
+    for (const char* c : {"cmdSave", "cmdNew", "cmdErase"}) setOn(reservation, c, "Visible", "False");
+    setOn(reservation, "cmdUpdate", "Enabled", "True");
     for (const char* c : {"lblRequire", "Label16", "Label20", "Label21", "Label22", "Label23", "Label24", "Label25",
                           "Label26", "Label37", "Label39", "Label41"})
-        setOn(*reservation, c, "Visible", "False");
-    reservation->Show();
+        setOn(reservation, c, "Visible", "False");
+    reservation.Show();
 }
 
 void frmMainButn::cmdDel_Click() {

@@ -15,11 +15,6 @@ ui::Control& controlOn(const ui::Form& screen, std::string_view control) {
 
 }  // namespace
 
-ui::Form* laterScreen(std::string_view name) {
-    if (!ui::forms().isRegistered(name)) return nullptr;
-    return &ui::forms().byName(name);
-}
-
 void setOn(ui::Form& screen, std::string_view control, std::string_view property, std::string_view value) {
     controlOn(screen, control).setProperty(property, value);
 }

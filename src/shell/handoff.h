@@ -10,12 +10,8 @@ namespace pelk::shell {
 // The parts of the program stand in an order, each including only the headers of those before it
 // (README, "The parts and their order"). A screen of a later part (for the shell the room map, the
 // reservation screens, the reports, the menu editor, the set-up wizard…) is reached by its name
-// and filled or read through its controls' properties, as a road script drives it. A button or
-// menu item whose screen is not registered does nothing.
-
-// The screen named, loaded by this reference when it is not (its Form_Load runs); nullptr, and
-// nothing loaded, when no screen of that name exists yet.
-ui::Form* laterScreen(std::string_view name);
+// (ui::forms().byName) and filled or read through its controls' properties, as a road script
+// drives it.
 
 // Sets a property of one of the screen's controls as code does (its events run). A control or a
 // property the screen lacks is a fault of that screen, and throws.

@@ -314,7 +314,9 @@ TEST_F(FolioPrint, ThePictureButtonPrintsOnlyAFolioWithSomethingDue) {
         std::vector<std::string> shown(all.begin() + static_cast<long>(before), all.end());
         EXPECT_EQ(shown, c.refused ? std::vector<std::string>{" Order not found."} : std::vector<std::string>{})
             << c.total << " row " << c.row;
-        if (c.refused) EXPECT_EQ(host().messageBoxes().back().style, ui::kCritical);
+        if (c.refused) {
+            EXPECT_EQ(host().messageBoxes().back().style, ui::kCritical);
+        }
         EXPECT_EQ(print::journal().documents.size(), c.printed ? 1u : 0u) << c.total << " " << c.code;
         EXPECT_EQ(count("Ordr.mdb", "tblZu_Order") > 0, c.printed) << c.total;
         if (!c.refused) {

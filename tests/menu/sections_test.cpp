@@ -109,7 +109,9 @@ TEST_F(MenuAccess, SectionTablesAndTheNotesListLieInTheMenuStoreWithoutRows) {
         auto rs = store->openRecordset(std::string(s.table));
         ASSERT_TRUE(rs.ok()) << s.table;
         EXPECT_EQ(rs->fields().size(), 3u + 44u + 1u + 6u) << s.table;
-        if (s.table != "tbSoup") EXPECT_TRUE(rs->eof()) << s.table;
+        if (s.table != "tbSoup") {
+            EXPECT_TRUE(rs->eof()) << s.table;
+        }
     }
     auto notes = store->openRecordset(std::string(kNotesTable));
     ASSERT_TRUE(notes.ok());

@@ -299,10 +299,13 @@ TEST_F(CardEntry, TheSwipeRoadByMode) {
         } else {
             ASSERT_TRUE(ui::forms().isLoaded<frmTender>());
             EXPECT_EQ(t.txtGet.text(), c.tenderAfter);
-            if (*c.message && std::string(c.message) != "Must provide a dollar amount.")
+            if (*c.message && std::string(c.message) != "Must provide a dollar amount.") {
                 EXPECT_EQ(t.activeControl(), &t.txtGet) << mode;
-            if (*c.ending) EXPECT_EQ(t.txtCardNu.text(), "4111111111111111");
-            if (*c.ending) EXPECT_EQ(t.txtExp.text(), "1225");
+            }
+            if (*c.ending) {
+                EXPECT_EQ(t.txtCardNu.text(), "4111111111111111");
+                EXPECT_EQ(t.txtExp.text(), "1225");
+            }
         }
         EXPECT_TRUE(print::journal().portBytes().empty());
         reopen();
@@ -392,7 +395,9 @@ TEST_F(CardEntry, SubmitRoadsAndTheDrawer) {
         EXPECT_EQ(all.size() > before ? all.back() : "", c.message) << road;
         if (c.open) {
             EXPECT_EQ(t.txtCardNu.text(), "4242424242424242") << road;
-            if (!c.approved) EXPECT_EQ(t.txtAnswer.text(), "DECLINED");
+            if (!c.approved) {
+                EXPECT_EQ(t.txtAnswer.text(), "DECLINED");
+            }
         }
         reopen();
     }

@@ -375,7 +375,9 @@ TEST_F(TenderScreen, ARoomScreenClosedMeanwhileTakesNoPayment) {
         ASSERT_EQ(prompts().size(), before + 1);
         EXPECT_EQ(prompts().back(), "The room screen was closed: the payment was not handed back.");
         EXPECT_EQ(ui::forms().isLoaded<folio::frmRooms>(), reopened);
-        if (reopened) EXPECT_EQ(ui::forms().get<folio::frmRooms>().txtGet.text(), "5.00");
+        if (reopened) {
+            EXPECT_EQ(ui::forms().get<folio::frmRooms>().txtGet.text(), "5.00");
+        }
         ASSERT_TRUE(ui::forms().isLoaded<frmTender>());
         EXPECT_EQ(t.txtGet.text(), "250.00");
         t.Unload();

@@ -45,7 +45,9 @@ TEST_F(ReportPanel, ReservationListPutsTheListBackInItsReservationRole) {
         bool checkedOutFirst;  // the list still loaded as the checked-out list
     };
     for (const Case& c : {Case{"fresh list", false}, Case{"list left as checked-out list", true}}) {
-        if (c.checkedOutFirst) ASSERT_TRUE(ui::input::click(panel().imgChkO));
+        if (c.checkedOutFirst) {
+            ASSERT_TRUE(ui::input::click(panel().imgChkO));
+        }
         ASSERT_TRUE(ui::input::click(panel().imgReservList));
         ASSERT_NE(list(), nullptr) << c.name;
         EXPECT_EQ(list()->tag(), "") << c.name;

@@ -302,7 +302,9 @@ TEST_F(RoomMap, EachRoomOfAFloorTakesItsOwnStays) {
             EXPECT_EQ(map.cmdRoom(i).caption(), rooms[k]);
             EXPECT_EQ(map.cmdRoom(i).backColor(), expected[k].colour);
             ASSERT_EQ(map.cmdName(i).visible(), expected[k].name != nullptr);
-            if (expected[k].name) EXPECT_EQ(map.cmdName(i).caption(), expected[k].name);
+            if (expected[k].name) {
+                EXPECT_EQ(map.cmdName(i).caption(), expected[k].name);
+            }
         }
     };
     {
@@ -375,17 +377,19 @@ TEST_F(RoomMap, TheStaysReadForABookingHoldEveryOneThatCollides) {
             std::vector<char> read = taken(c1, c2);
             for (std::size_t i = 0; i < days.size(); ++i)
                 for (std::size_t j = 0; j < days.size(); ++j)
-                    if (staysCollide({days[i], days[j]}, c1, c2))
+                    if (staysCollide({days[i], days[j]}, c1, c2)) {
                         EXPECT_TRUE(read[i * days.size() + j])
                             << core::shortDate(days[i]) << "-" << core::shortDate(days[j]) << " against "
                             << core::shortDate(c1) << "-" << core::shortDate(c2);
+                    }
         }
     // A stay wholly within another year is left in the store.
     std::vector<char> read = taken(day(2026, 3, 5), day(2026, 3, 20));
     for (std::size_t i = 0; i < days.size(); ++i)
         for (std::size_t j = i; j < days.size(); ++j)
-            if (days[i].year == days[j].year && days[i].year != 2026)
+            if (days[i].year == days[j].year && days[i].year != 2026) {
                 EXPECT_FALSE(read[i * days.size() + j]) << core::shortDate(days[i]) << "-" << core::shortDate(days[j]);
+            }
 }
 
 TEST_F(RoomMap, APositionDrawnOnTheNextFloorForgetsTheStateOfTheFloorBefore) {

@@ -139,7 +139,9 @@ TEST_F(FirstSteps, TheCountry) {
         walk({[&] {
                   frmRegister& s = step<frmRegister>();
                   EXPECT_EQ(s.cmbCountry.listCount(), 8) << c.what;
-                  if (c.pick >= 0) ASSERT_TRUE(ui::input::select(s.cmbCountry, c.pick));
+                  if (c.pick >= 0) {
+                      ASSERT_TRUE(ui::input::select(s.cmbCountry, c.pick));
+                  }
                   ASSERT_TRUE(ui::input::click(s.cmdNext));
               },
               leave<frmRegister0>()});
@@ -204,7 +206,9 @@ TEST_F(FirstSteps, TheTaxRateIsAFraction) {
                   ASSERT_TRUE(ui::input::click(step<frmRegister1>().cmdNext));
                   EXPECT_EQ(ui::forms().isLoaded<frmRegister1>(), !c.goesOn) << c.typed;
                   // Back is held to the same rule.
-                  if (!c.goesOn) ASSERT_TRUE(ui::input::click(step<frmRegister1>().cmdClose));
+                  if (!c.goesOn) {
+                      ASSERT_TRUE(ui::input::click(step<frmRegister1>().cmdClose));
+                  }
                   EXPECT_EQ(ui::forms().isLoaded<frmRegister1>(), !c.goesOn) << c.typed;
               },
               // The employee step is shown only when the rate was taken.

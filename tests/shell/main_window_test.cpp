@@ -1,14 +1,11 @@
-// The main window and the main button panel where a road script cannot show them: the hand-offs
-// to screens that later parts of the program build (shown here on stand-ins with the controls
-// those screens are to have), shortcuts, the printer dialog, the close box, and a machine that
+// The main window and the main button panel where a road script cannot show them: the menu items
+// of later subsystems' screens, shortcuts, the printer dialog, the close box, and a machine that
 // refuses to go down.
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
-#include <typeinfo>
 #include <vector>
 
 #include "platform/db/db.h"
@@ -29,86 +26,6 @@
 namespace pelk::shell {
 namespace {
 
-// A screen of a later part, as far as the panel and the menus write into it: its controls by
-// name, and every write in the order it came, with whether the panel was still loaded then.
-class StandIn : public ui::Form, public ui::FormListener {
-public:
-    StandIn(std::vector<std::string> labels, std::vector<std::string> boxes, std::vector<std::string> buttons) {
-        for (const auto& n : labels) controls_.push_back(std::make_unique<ui::Label>(this, n));
-        for (const auto& n : boxes) controls_.push_back(std::make_unique<ui::TextBox>(this, n));
-        for (const auto& n : buttons) controls_.push_back(std::make_unique<ui::CommandButton>(this, n));
-        addListener(this);
-    }
-    ~StandIn() override { removeListener(this); }
-
-    void formChanged(ui::Form&, std::string_view property) override {
-        if (property == "Tag") note("Tag=" + tag());
-    }
-    void controlChanged(ui::Control& c, std::string_view property) override {
-        note(c.name() + "." + std::string(property) + "=" + c.property(property));
-    }
-
-    std::vector<std::string> writes;
-    bool panelLoadedAtFirstWrite = false;
-
-private:
-    void note(std::string w) {
-        if (writes.empty()) panelLoadedAtFirstWrite = ui::forms().isLoaded<frmMainButn>();
-        writes.push_back(std::move(w));
-    }
-    std::vector<std::unique_ptr<ui::Control>> controls_;
-};
-
-// One stand-in class per screen name: the registry tells screens apart by their class.
-template <int Id>
-class StandInFor : public StandIn {
-public:
-    StandInFor() : StandIn(labels(), boxes(), buttons()) {}
-    static std::vector<std::string> labels();
-    static std::vector<std::string> boxes();
-    static std::vector<std::string> buttons();
-};
-
-enum { kMap, kChkDate, kReservAdd, kReserv, kReports, kRepDy, kRepAccPayable, kSetMenu, kRegister };
-
-template <>
-std::vector<std::string> StandInFor<kMap>::labels() {
-    return {"lblMode", "lblDIn", "lblDOut"};
-}
-template <>
-std::vector<std::string> StandInFor<kMap>::boxes() {
-    return {"txtDateIn", "txtDateOut"};
-}
-template <>
-std::vector<std::string> StandInFor<kMap>::buttons() {
-    return {"cmdLess", "cmdMore", "cmdOLess", "cmdOMore"};
-}
-template <>
-std::vector<std::string> StandInFor<kReservAdd>::labels() {
-    return {"lblForm", "lblRequire", "Label16", "Label20", "Label21", "Label22", "Label23",
-            "Label24", "Label25",    "Label26", "Label37", "Label39", "Label41"};
-}
-template <>
-std::vector<std::string> StandInFor<kReservAdd>::boxes() {
-    return {};
-}
-template <>
-std::vector<std::string> StandInFor<kReservAdd>::buttons() {
-    return {"cmdSave", "cmdNew", "cmdErase", "cmdUpdate"};
-}
-template <int Id>
-std::vector<std::string> StandInFor<Id>::labels() {
-    return {};
-}
-template <int Id>
-std::vector<std::string> StandInFor<Id>::boxes() {
-    return {};
-}
-template <int Id>
-std::vector<std::string> StandInFor<Id>::buttons() {
-    return {};
-}
-
 class MainWindow : public test::ScreenTest {
 protected:
     MainWindow() {
@@ -116,16 +33,6 @@ protected:
         ui::markProgramStarted();
     }
     ~MainWindow() override { os::setActions(nullptr); }
-
-    template <int Id>
-    void standIn(const char* name) {
-        if (!ui::forms().isRegistered(name))
-            ui::forms().registerForm(name, typeid(StandInFor<Id>), [] { return std::make_unique<StandInFor<Id>>(); });
-    }
-    template <int Id>
-    StandIn* standInLoaded() {
-        return ui::forms().find<StandInFor<Id>>();
-    }
 
     // A user logged in at level 3, as the log-in leaves the station.
     frmMain& logIn() {
@@ -140,92 +47,7 @@ protected:
     std::shared_ptr<os::RecordingActions> actions_ = std::make_shared<os::RecordingActions>();
 };
 
-TEST_F(MainWindow, CheckInAndCheckOutHandTheMapItsModeAndToday) {
-    if (ui::forms().isRegistered("frmMap")) GTEST_SKIP() << "the room map is built; its own roads show the hand-off";
-    standIn<kMap>("frmMap");
-    struct Case {
-        const char* button;
-        std::vector<std::string> writes;
-    };
-    for (const Case& c : {
-             Case{"cmdChkIn",
-                  {"Tag=Chk In", "lblMode.Caption=ChkI", "txtDateIn.Text=1/5/2026", "lblDIn.Visible=True",
-                   "txtDateIn.Visible=True", "cmdLess.Visible=True", "cmdMore.Visible=True"}},
-             Case{"cmkChkOut",
-                  {"Tag=Chk Out", "lblMode.Caption=ChkO", "txtDateOut.Text=1/5/2026", "lblDOut.Visible=True",
-                   "txtDateOut.Visible=True", "cmdOLess.Visible=True", "cmdOMore.Visible=True"}},
-         }) {
-        logIn();
-        // Hidden at design, as the map keeps them until a mode shows them.
-        ui::Form& map = ui::forms().byName("frmMap");
-        for (const char* n :
-             {"lblDIn", "txtDateIn", "cmdLess", "cmdMore", "lblDOut", "txtDateOut", "cmdOLess", "cmdOMore"})
-            map.control(n)->setVisible(false);
-        StandIn& written = *standInLoaded<kMap>();
-        written.writes.clear();
-
-        ASSERT_TRUE(ui::input::click(*panel().control(c.button)));
-        EXPECT_FALSE(written.panelLoadedAtFirstWrite) << c.button << ": the panel leaves first";
-        EXPECT_FALSE(ui::forms().isLoaded<frmMainButn>());
-        EXPECT_EQ(written.writes, c.writes) << c.button;
-        EXPECT_TRUE(map.visible());
-        map.Unload();
-    }
-}
-
-TEST_F(MainWindow, ReservationSearchOpensTheReservationScreenInItsSearchRoleOverThePanel) {
-    if (ui::forms().isRegistered("frmReservAdd")) GTEST_SKIP() << "the reservation screen is built";
-    standIn<kReservAdd>("frmReservAdd");
-    logIn();
-    ui::Form& reservation = ui::forms().byName("frmReservAdd");
-    reservation.control("cmdUpdate")->setEnabled(false);
-    StandIn& written = *standInLoaded<kReservAdd>();
-    written.writes.clear();
-
-    ASSERT_TRUE(ui::input::click(panel().cmdReserSearch));
-    EXPECT_TRUE(written.panelLoadedAtFirstWrite);
-    std::vector<std::string> expected = {"lblForm.Caption=Reservation Search",
-                                         "lblForm.BackColor=255",
-                                         "cmdSave.Visible=False",
-                                         "cmdNew.Visible=False",
-                                         "cmdErase.Visible=False",
-                                         "cmdUpdate.Enabled=True"};
-    for (const char* n : {"lblRequire", "Label16", "Label20", "Label21", "Label22", "Label23", "Label24", "Label25",
-                          "Label26", "Label37", "Label39", "Label41"})
-        expected.push_back(std::string(n) + ".Visible=False");
-    EXPECT_EQ(written.writes, expected);
-    EXPECT_TRUE(reservation.visible());
-    EXPECT_TRUE(panel().isLoaded());
-}
-
-TEST_F(MainWindow, ReservationsLeavesThePanelForTheStayDatePicker) {
-    if (ui::forms().isRegistered("frmChkDate")) GTEST_SKIP() << "the stay-date picker is built";
-    standIn<kChkDate>("frmChkDate");
-    logIn();
-    ASSERT_TRUE(ui::input::click(panel().cmdReserv));
-    EXPECT_FALSE(ui::forms().isLoaded<frmMainButn>());
-    ASSERT_NE(standInLoaded<kChkDate>(), nullptr);
-    EXPECT_TRUE(standInLoaded<kChkDate>()->visible());
-    EXPECT_EQ(standInLoaded<kChkDate>()->tag(), "");
-}
-
-TEST_F(MainWindow, AButtonWhoseScreenIsNotBuiltLeavesTheClerkOnThePanel) {
-    for (const char* later : {"frmMap", "frmChkDate", "frmReservAdd"})
-        if (ui::forms().isRegistered(later)) GTEST_SKIP() << later << " is built";
-    logIn();
-    for (ui::CommandButton* b : {&panel().cmdReserv, &panel().cmdChkIn, &panel().cmkChkOut, &panel().cmdReserSearch}) {
-        ASSERT_TRUE(ui::input::click(*b));
-        ASSERT_TRUE(ui::forms().isLoaded<frmMainButn>());
-        EXPECT_TRUE(panel().visible());
-    }
-}
-
 TEST_F(MainWindow, MenuItemsOfLaterScreensMarkOrOnlyShowThem) {
-    standIn<kReserv>("frmReserv");
-    standIn<kReports>("frmReports");
-    standIn<kRepDy>("frmRepDy");
-    standIn<kRepAccPayable>("frmRepAccPayable");
-    standIn<kSetMenu>("frmSetMenu");
     frmMain& main = logIn();
     struct Case {
         ui::Menu& item;
@@ -252,17 +74,6 @@ TEST_F(MainWindow, MenuItemsOfLaterScreensMarkOrOnlyShowThem) {
         EXPECT_EQ(ui::forms().find(c.screen), shown);
         EXPECT_EQ(shown->tag(), c.tag) << c.screen;
     }
-}
-
-TEST_F(MainWindow, RunSetupShowsTheWizardWaiting) {
-    if (ui::forms().isRegistered("frmRegister")) GTEST_SKIP() << "the set-up wizard is built";
-    standIn<kRegister>("frmRegister");
-    frmMain& main = logIn();
-    host().whileWaiting([] { ui::forms().byName("frmRegister").Unload(); });
-    ASSERT_TRUE(ui::input::click(main.mmSetup));
-    const auto& log = host().log();
-    EXPECT_NE(std::find(log.begin(), log.end(), "show-waiting frmRegister"), log.end());
-    EXPECT_FALSE(ui::forms().isLoaded("frmRegister"));
 }
 
 TEST_F(MainWindow, ShortcutsChooseTheirItems) {

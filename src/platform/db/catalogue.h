@@ -25,8 +25,9 @@ struct TableDecl {
     std::vector<FirstRow> firstRows;
     // The keys the screens look rows up by and order them by, one line per table:
     //     t.indexes = {{"szID_no"}, {"szDate_da", "szID_no"}};
-    // made by ensureStores on a store that lacks them.
-    std::vector<IndexDecl> indexes;
+    // made by ensureStores on a store that lacks them. A table without keys leaves them out of
+    // its declaration.
+    std::vector<IndexDecl> indexes = {};
 };
 
 struct StoreDecl {

@@ -12,7 +12,7 @@ namespace pelk::print {
 // One line on paper with the font it was printed in.
 struct PrintedLine {
     std::string text;
-    std::string fontName;
+    std::string fontName = {};
     double fontSize = 0;
     bool bold = false;
     bool underline = false;

@@ -613,8 +613,13 @@ bool QtHost::routeKey(FormWindow& window, QKeyEvent* e) {
 
 // ---- Timers
 
+void QtHost::setRealTime(std::function<std::int64_t()> elapsedMs) {
+    givenRealTime_ = std::move(elapsedMs);
+    lastRealMs_ = givenRealTime_ ? givenRealTime_() : realTime_.elapsed();
+}
+
 void QtHost::advanceFixedClock() {
-    qint64 real = realTime_.elapsed();
+    qint64 real = givenRealTime_ ? givenRealTime_() : realTime_.elapsed();
     if (core::clock::isFixed() && real > lastRealMs_) core::clock::advanceMs(real - lastRealMs_);
     lastRealMs_ = real;
 }

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -94,6 +95,9 @@ public:
     void onEnd(std::function<void()> f) { onEnd_ = std::move(f); }
     // A timer's Enabled or Interval changed: the next tick is looked at again.
     void timersChanged() { scheduleTimers(); }
+    // Where the host reads the real time (milliseconds, from any start) that moves a fixed clock
+    // on: the machine's, unless a test gives its own, so that its clock moves only when it says.
+    void setRealTime(std::function<std::int64_t()> elapsedMs);
     // Brings focus and the active window in line with the program's (done after every event).
     void sync();
     // Deletes a window that is no longer shown once every event and wait in progress has
@@ -142,6 +146,7 @@ private:
     std::vector<Wait> waits_;
     QTimer timers_;
     QElapsedTimer realTime_;
+    std::function<std::int64_t()> givenRealTime_;
     qint64 lastRealMs_ = 0;
     bool syncPosted_ = false;
     const ui::Form* lastActive_ = nullptr;  // compared, never read

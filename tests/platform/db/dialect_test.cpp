@@ -353,7 +353,9 @@ TEST(Dialect, ALiteralCriterionNarrowsByIndexToTheSameRows) {
         db::Recordset all = test::open(d, "tblCustmr");
         ok(all.FindFirst(criteria));
         EXPECT_EQ(all.noMatch(), rows.empty());
-        if (!rows.empty()) EXPECT_EQ(shown(all.field("sLast_na")), rows.front());
+        if (!rows.empty()) {
+            EXPECT_EQ(shown(all.field("sLast_na")), rows.front());
+        }
     }
 
     // The plan SQLite makes for it over a table with an index on the field.

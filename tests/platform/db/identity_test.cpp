@@ -177,11 +177,12 @@ TEST(Identity, AStoreMadeTheOldWayIsBroughtToKeptIdentitiesOnOpen) {
                            "CHECK (length(\"szID_no\") <= 4), \"sFirst_nm\" TEXT(50) COLLATE NOCASE);"
                            "CREATE TABLE tblTcd (\"ID\" INTEGER PRIMARY KEY, \"szTHrs\" LONG);"),
                   SQLITE_OK);
-        if (p == path)
+        if (p == path) {
             ASSERT_EQ(old.exec("INSERT INTO tbEmplo VALUES ('0001', 'Ann'), ('0002', 'Bob'), ('0003', 'Cy');"
                                "DELETE FROM tbEmplo WHERE rowid = 2;"
                                "INSERT INTO tblTcd VALUES (1, 60), (7, 30);"),
                       SQLITE_OK);
+        }
     }
     {
         db::Database d = *db::Database::open(path);
@@ -293,9 +294,10 @@ TEST(OptimisticCheck, AnotherProcessesChangeBetweenEditAndUpdateIsNeverOverwritt
         }
         auto st = rs.Update();
         EXPECT_EQ(st.ok() ? 0 : st.error().code, c.code);
-        if (c.code == db::code::kChangedByOther)
+        if (c.code == db::code::kChangedByOther) {
             EXPECT_EQ(st.error().reason,
                       "The data has been changed by another user since you began editing it. Nothing was saved.");
+        }
         Station check(path);
         std::string name;
         db::Recordset now = test::open(d, "tbEmplo");

@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,6 +18,7 @@
 #include <QTimer>
 #include <atomic>
 #include <chrono>
+#include <memory>
 #include <thread>
 
 #include "platform/core/clock.h"
@@ -385,24 +385,48 @@ public:
     int ticks = 0;
 };
 
+// The clock beside a timer that always runs, whose beats show that the host has looked at the
+// timers.
+class frmQtClockBeat : public frmQtClock {
+public:
+    frmQtClockBeat() {
+        Timer2.setInterval(20);
+        Timer2.onTimer([this] { ++beats; });
+    }
+    ui::Timer Timer2{this, "Timer2"};
+    int beats = 0;
+};
+
+// Real time stands still for the host here, so the program's clock moves only when the test
+// moves it: what ticks, and how often, does not depend on how busy the machine is. Only Qt's
+// timers tick the forms' timers, so the test lets Qt run until they have.
 TEST_F(Windows, QtTimersTickTheFormsTimersOnAFixedClock) {
-    ui::forms().registerForm<frmQtClock>("frmQtClock");
-    auto& clock = ui::forms().get<frmQtClock>();
+    auto real = std::make_shared<std::int64_t>(0);
+    host().setRealTime([real] { return *real; });
+    // Far beyond any wait for Qt's next timer event; reached only when the forms' timers never tick.
+    constexpr int kPatienceMs = 60000;
+    ui::forms().registerForm<frmQtClockBeat>("frmQtClockBeat");
+    auto& clock = ui::forms().get<frmQtClockBeat>();
     std::int64_t start = core::clock::nowMs();
     clock.Timer1.setEnabled(false);
     clock.Show();
-    QTest::qWait(60);
+    core::clock::advanceMs(20);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return clock.beats == 1; }, kPatienceMs));
     EXPECT_EQ(clock.ticks, 0) << "a disabled timer";
+
     clock.Timer1.setEnabled(true);
-    QTest::qWait(70);
-    EXPECT_GE(clock.ticks, 1);
-    EXPECT_GT(core::clock::nowMs(), start) << "the fixed clock moved on with real time";
+    for (int tick = 1; tick <= 4; ++tick) {
+        core::clock::advanceMs(20);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return clock.ticks == tick; }, kPatienceMs)) << tick;
+        EXPECT_EQ(clock.beats, tick + 1);
+    }
     EXPECT_FALSE(host().ended());
-    QElapsedTimer waited;
-    waited.start();
-    while (!host().ended() && waited.elapsed() < 1000) QTest::qWait(10);
-    EXPECT_TRUE(host().ended()) << "End on the fifth tick";
+
+    // The host moves a fixed clock on with real time: the fifth tick comes without the test's hand.
+    *real += 20;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host().ended(); }, kPatienceMs)) << "End on the fifth tick";
     EXPECT_TRUE(ui::programEnded());
+    EXPECT_EQ(core::clock::nowMs(), start + 6 * 20);
 }
 
 TEST_F(Windows, EndInsideAFormShownWaitingClosesEverything) {
