@@ -35,14 +35,13 @@ namespace pelk::folio {
 
 namespace {
 
-constexpr std::string_view kAmountFormat = "###,###,##0.00";
 constexpr std::string_view kRateFormat = "#,##0.00";
 constexpr ui::Color kRed = 0x0000FF;
 constexpr ui::Color kWhite = 0xFFFFFF;
 
 std::optional<core::Money> amountOf(std::string_view text) { return core::Money::parse(text); }
 
-std::string formatted(core::Money m) { return core::format(m, kAmountFormat); }
+std::string formatted(core::Money m) { return core::format(m, core::kAmountFormat); }
 
 // A vertical scroll bar and the grid's edges, which the folio grid's columns leave room for.
 constexpr double kScrollBarRoom = 330;

@@ -24,7 +24,6 @@ namespace {
 constexpr int kBlock = 16;
 constexpr std::string_view kNoPicture = "-";
 constexpr std::string_view kNotesList = "SELECT * FROM tbSpl ORDER BY Dish_ID ASC";
-constexpr std::string_view kMergedFormat = "###,###,##0.00";
 
 // Lunch and Dinner print at station "B"; every other section at the station the store set for it.
 struct Section {
@@ -91,7 +90,7 @@ std::optional<core::Money> amountOf(std::string_view text) { return core::Money:
 // as it was written.
 template <class Price>
 std::string chargeText(const Price& price) {
-    return price.amount ? core::format(*price.amount, kMergedFormat) : price.text;
+    return price.amount ? core::format(*price.amount, core::kAmountFormat) : price.text;
 }
 
 }  // namespace
@@ -461,13 +460,13 @@ void frmRooms::InsertItemArranged() {
             if (typedQuantity_) {
                 core::Money units = *typedQuantity_ + leadingNumber(q).value_or(core::Money{});
                 quantity = units.toPlainText();
-                amount = core::format(*workingPrice_.amount + *charge, kMergedFormat);
+                amount = core::format(*workingPrice_.amount + *charge, core::kAmountFormat);
             } else {
                 auto units = amountOf(q);
                 // A half portion ("1/2") is no count to add to: the item gets its own line.
                 if (!units) return;
                 quantity = (*units + core::Money::fromInt(1)).toPlainText();
-                amount = core::format(*workingPrice_.amount + *charge, kMergedFormat);
+                amount = core::format(*workingPrice_.amount + *charge, core::kAmountFormat);
             }
             grdOrderItems.AddItem(quantity + "\t" + working + "\t" + amount + "\t" + station);
             grdOrderItems.RemoveItem(row);

@@ -22,7 +22,6 @@ constexpr std::string_view kAddNewItem = "Add New Item";
 constexpr std::string_view kAddNew = "AddNew";
 constexpr std::string_view kAdded = "Added";
 constexpr std::string_view kRegister = "Register";
-constexpr std::string_view kPriceFormat = "###,###,##0.00";
 constexpr std::string_view kZeroPrice = "0.00";
 
 constexpr std::array<double, 4> kColumnLeft = {4695, 6090, 7485, 8880};
@@ -354,7 +353,7 @@ void frmEDes::txtItems_Change() {
 
 void frmEDes::FormatPrices() {
     for (ui::TextBox* box : {&txtMprice, &txtLprice, &txtPrice, &txtXlprice})
-        box->setText(core::format(core::Value(box->text()), kPriceFormat));
+        box->setText(core::format(core::Value(box->text()), core::kAmountFormat));
 }
 
 void frmEDes::ClearItemEditor() {

@@ -21,9 +21,8 @@ namespace pelk::payment {
 namespace {
 
 constexpr ui::Color kButtonFace = 0x8000000F;
-constexpr std::string_view kAmountFormat = "###,###,##0.00";
 
-std::string formatted(core::Money m) { return core::format(m, kAmountFormat); }
+std::string formatted(core::Money m) { return core::format(m, core::kAmountFormat); }
 
 // An amount cell as the checks read it: whole, "$" and separators included; empty is none.
 std::optional<core::Money> cellAmount(const std::string& text) { return core::Money::parse(text); }

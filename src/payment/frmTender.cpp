@@ -24,7 +24,6 @@ namespace {
 
 constexpr ui::Color kModeGreen = 0xC0FFC0;  // RGB 192, 255, 192
 constexpr ui::Color kModeGrey = 0xE0E0E0;   // RGB 224, 224, 224
-constexpr std::string_view kAmountFormat = "###,###,##0.00";
 constexpr std::string_view kKeypadFormat = "###0.00";
 constexpr std::string_view kHandBackFormat = "#,##0.00";
 constexpr std::string_view kByReceipt = "SELECT * FROM tblDy_Order ORDER BY Inv ASC";
@@ -32,7 +31,7 @@ constexpr std::string_view kByReceipt = "SELECT * FROM tblDy_Order ORDER BY Inv 
 constexpr std::size_t kLongestEntry = 15;
 
 // A box that reads as a number shows it formatted; any other text stays as it is.
-void reformat(ui::TextBox& box) { box.setText(core::format(core::Value(box.text()), kAmountFormat)); }
+void reformat(ui::TextBox& box) { box.setText(core::format(core::Value(box.text()), core::kAmountFormat)); }
 
 }  // namespace
 
@@ -679,7 +678,7 @@ frmTender::Outcome frmTender::send(Operation operation) {
     r.cardNumber = txtCardNu.text();
     r.expiry = run.HeldExpiry;
     r.swipe = operation == Operation::PostAuth ? "" : txtString.text();
-    r.amount = core::format(charged, kAmountFormat);
+    r.amount = core::format(charged, core::kAmountFormat);
     if (operation == Operation::PostAuth) r.approvalCode = txtApproval.text();
     if (operation != Operation::Return) {
         r.zip = txtZip.text();

@@ -24,7 +24,6 @@ namespace pelk::reports {
 
 namespace {
 
-constexpr const char* kAmount = "###,###,##0.00";
 constexpr const char* kZero = "0.00";
 constexpr const char* kEmployeeSource = "SELECT * FROM tbEmplo ORDER BY szID_no ASC";
 constexpr const char* kShiftStart = "12:00 AM";
@@ -289,14 +288,15 @@ void frmRepDy::showView(const std::string& condition, bool clerkView) {
         return;
     }
     txtChk.setText(std::to_string(count));
-    txtAmount.setText(core::format(sums[0], kAmount));
-    txtTax.setText(core::format(sums[1], kAmount));
-    txtReceived.setText(core::format(sums[2], kAmount));
-    txtCCard.setText(core::format(sums[3], kAmount));
-    txtCoupon.setText(core::format(sums[4], kAmount));
+    txtAmount.setText(core::format(sums[0], core::kAmountFormat));
+    txtTax.setText(core::format(sums[1], core::kAmountFormat));
+    txtReceived.setText(core::format(sums[2], core::kAmountFormat));
+    txtCCard.setText(core::format(sums[3], core::kAmountFormat));
+    txtCoupon.setText(core::format(sums[4], core::kAmountFormat));
     // A clerk's cash is what was received less what went on a card.
-    if (clerkView) txtReceived.setText(core::format(shown(txtReceived) - shown(txtCCard), kAmount));
-    txtTotalReceived.setText(core::format(shown(txtReceived) + shown(txtCCard) + shown(txtCoupon), kAmount));
+    if (clerkView) txtReceived.setText(core::format(shown(txtReceived) - shown(txtCCard), core::kAmountFormat));
+    txtTotalReceived.setText(
+        core::format(shown(txtReceived) + shown(txtCCard) + shown(txtCoupon), core::kAmountFormat));
 }
 
 void frmRepDy::ShowMethodSales() { showView("Method Like '" + db::likePattern(txtAmount.tag()) + "'", false); }
@@ -355,8 +355,8 @@ void frmRepDy::cmdPSummary_Click() {
     // A total typed over with something that is no amount keeps the sub total there was.
     auto sales = core::Money::parse(txtAmount.text());
     auto tax = core::Money::parse(txtTax.text());
-    if (sales && tax) txtSub.setText(core::format(*sales - *tax, kAmount));
-    if (auto sub = core::Money::parse(txtSub.text())) txtSub.setText(core::format(*sub, kAmount));
+    if (sales && tax) txtSub.setText(core::format(*sales - *tax, core::kAmountFormat));
+    if (auto sub = core::Money::parse(txtSub.text())) txtSub.setText(core::format(*sub, core::kAmountFormat));
     p.print("   Sub Total: " + txtSub.text());
     p.print("   Tax Total: " + txtTax.text());
     p.print(" Total Sales: " + txtAmount.text());

@@ -26,7 +26,6 @@ namespace pelk::reports {
 
 namespace {
 
-constexpr const char* kAmount = "###,###,##0.00";
 constexpr const char* kZero = "0.00";
 constexpr ui::Color kBlue = 0xFF0000;
 constexpr ui::Color kNavy = 0x800000;
@@ -321,19 +320,19 @@ void frmReports::comReport_Click() {
         channels.emplace_back(sales, tax, *c);
     }
 
-    for (auto& [figure, sum] : sums) figure->setCaption(core::format(sum, kAmount));
+    for (auto& [figure, sum] : sums) figure->setCaption(core::format(sum, core::kAmountFormat));
     for (auto& [sales, tax, c] : channels) {
-        sales->setCaption(core::format(c.sales, kAmount));
-        tax->setCaption(core::format(c.tax, kAmount));
+        sales->setCaption(core::format(c.sales, core::kAmountFormat));
+        tax->setCaption(core::format(c.tax, core::kAmountFormat));
     }
     // The totals add what the figures show, so each figure counts exactly as shown.
     core::Money expensesShown;
     for (const CategoryFigure& c : categoryFigures()) expensesShown += shown(*c.figure);
-    lblTOE.setCaption(core::format(expensesShown, kAmount));
+    lblTOE.setCaption(core::format(expensesShown, core::kAmountFormat));
     core::Money revenue = shown(lblDineIn) + shown(lblSTotal) + shown(lblTakeOut);
-    lblSales.setCaption(core::format(revenue, kAmount));
-    lblNetIncome.setCaption(core::format(revenue - expensesShown, kAmount));
-    lblTax.setCaption(core::format(shown(lblDItax) + shown(lblTOtax) + shown(lblDytax), kAmount));
+    lblSales.setCaption(core::format(revenue, core::kAmountFormat));
+    lblNetIncome.setCaption(core::format(revenue - expensesShown, core::kAmountFormat));
+    lblTax.setCaption(core::format(shown(lblDItax) + shown(lblTOtax) + shown(lblDytax), core::kAmountFormat));
 }
 
 // ---- Printing ----

@@ -312,7 +312,7 @@ void frmInfor::cmdKB_Click() { cmdKB.setEnabled(!cmdKB.enabled()); }
 
 void frmInfor::chkSection_Click() { chkSection.setCaption(chkSection.caption() == "Enabled" ? "Disabled" : "Enabled"); }
 
-void frmInfor::txtPlan_Change() { txtPlan.setText(core::format(core::Value(txtPlan.text()), "###,###,##0.00")); }
+void frmInfor::txtPlan_Change() { txtPlan.setText(core::format(core::Value(txtPlan.text()), core::kAmountFormat)); }
 
 bool frmInfor::ratesValid() {
     struct Rate {

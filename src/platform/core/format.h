@@ -9,6 +9,9 @@
 
 namespace pelk::core {
 
+// The amount every money box, printout and report shows: thousands separated, two places.
+inline constexpr std::string_view kAmountFormat = "###,###,##0.00";
+
 // The legacy Format for the patterns and named formats the screens use:
 // numeric patterns ("###,###,##0.00", "#,##0.00", "$#,##0.00", "###0.00", "0.00", "00",
 // sections split by ";"), named formats ("Standard", "Currency", "General Number",
