@@ -485,8 +485,7 @@ core::Money receivedOn(const StoredFolio& folio) {
 }
 
 std::string lineText(const StoredLine& l) {
-    return (l.qty.isNull() ? "" : l.qty.toText()) + "\t" + (l.text.isNull() ? "" : l.text.toText()) + "\t" +
-           shownAmount(l.price, "");
+    return l.qty.toText() + "\t" + l.text.toText() + "\t" + shownAmount(l.price, "");
 }
 
 }  // namespace
@@ -514,8 +513,7 @@ std::optional<FolioChange> frmRooms::folioChange() {
                 auto shown = core::Money::parse(line.price);
                 bool samePrice =
                     stored->price.isNull() ? line.price.empty() : shown && *shown == stored->price.toMoney();
-                if (samePrice && (stored->qty.isNull() ? "" : stored->qty.toText()) == line.qty &&
-                    (stored->text.isNull() ? "" : stored->text.toText()) == line.text) {
+                if (samePrice && stored->qty.toText() == line.qty && stored->text.toText() == line.text) {
                     kept.push_back(id);
                     continue;
                 }

@@ -25,11 +25,7 @@ void frmRooms::cmdTenerRec_Click() {
     datVRoom.setRecordSource(std::string(kStaysByPhone));
     if (findOwnStay()) {
         ui::DataRecordset& stay = datVRoom.Recordset();
-        auto text = [&](const char* field) {
-            auto v = stay.field(field);
-            return v && !v->isNull() ? v->toText() : std::string();
-        };
-        if (reservations::sameRoom(text("szRoom1"), txtRoom.text())) {
+        if (reservations::sameRoom(stay.fieldText("szRoom1"), txtRoom.text())) {
             auto same = stay.field("szSame_Addr");
             bool sameAddress = same && !same->isNull() && same->toBool();
             ui::Form& tender = ui::forms().byName(kTender);
@@ -39,12 +35,15 @@ void frmRooms::cmdTenerRec_Click() {
                 std::string value;
             };
             for (const Fill& f :
-                 {Fill{"txtCardNu", "Text", text("szCard_nu")}, Fill{"txtCardType", "Text", text("szCard_type")},
-                  Fill{"txtExp", "Text", text("szCard_exp")}, Fill{"txtCVC", "Text", text("szCard_cc")},
-                  Fill{"txtPaid", "Text", text("szPaid_curr")}, Fill{"txtEnding", "Text", txtEnding.text()},
+                 {Fill{"txtCardNu", "Text", stay.fieldText("szCard_nu")},
+                  Fill{"txtCardType", "Text", stay.fieldText("szCard_type")},
+                  Fill{"txtExp", "Text", stay.fieldText("szCard_exp")},
+                  Fill{"txtCVC", "Text", stay.fieldText("szCard_cc")},
+                  Fill{"txtPaid", "Text", stay.fieldText("szPaid_curr")}, Fill{"txtEnding", "Text", txtEnding.text()},
                   Fill{"chkSame", "Value", sameAddress ? "1" : "0"},
-                  Fill{"txtAddress", "Text", sameAddress ? text("szStreet_ad") : text("szCard_Addr")},
-                  Fill{"txtZip", "Text", sameAddress ? text("sZip_cd") : text("szCard_zip")}})
+                  Fill{"txtAddress", "Text",
+                       sameAddress ? stay.fieldText("szStreet_ad") : stay.fieldText("szCard_Addr")},
+                  Fill{"txtZip", "Text", sameAddress ? stay.fieldText("sZip_cd") : stay.fieldText("szCard_zip")}})
                 shell::setOn(tender, f.box, f.property, f.value);
         }
     }

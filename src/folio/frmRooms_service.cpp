@@ -254,8 +254,7 @@ void frmRooms::FillItemPage() {
             continue;
         }
         if (auto name = items->field("szMenu_nm"); name.ok() && !name->isNull()) button.setCaption(name->toText());
-        auto path = items->field("szDes");
-        std::string picture = path.ok() && !path->isNull() ? path->toText() : std::string();
+        std::string picture = items->fieldText("szDes");
         if (!picture.empty() && picture != kNoPicture)
             if (auto loaded = ui::LoadPicture(picture)) button.setPicture(*loaded);
     }

@@ -548,8 +548,7 @@ db::Result<int> OrderBook::settlePendingCards(card::CardProcessor& processor) co
             if (!folder) return folder.error();
             // A station still waiting for the processor's answer posts or drops it itself: asked
             // now, the processor might not know the payment yet, and it would be dropped.
-            if (!PaymentsInHand::inHand(book_, id->toLong()))
-                waiting.emplace_back(token->isNull() ? "" : token->toText(), folder->isNull() ? "" : folder->toText());
+            if (!PaymentsInHand::inHand(book_, id->toLong())) waiting.emplace_back(token->toText(), folder->toText());
             if (db::Status st = pending->MoveNext(); !st) return st.error();
         }
     }

@@ -34,8 +34,6 @@ std::pair<double, double> slotPosition(int slot) {
     return {kColumnLeft[3], kRowTop[zero - 36 + 1]};
 }
 
-std::string textOf(const db::Result<core::Value>& v) { return v.ok() ? v->toText() : std::string(); }
-
 const ui::FormDesign kDesign{
     {{"Caption", ""},
      {"MDIChild", true},
@@ -262,7 +260,7 @@ void frmEDes::FillItemPage() {
                 slot.setCaption(std::string(kAddNewItem));
                 slot.setBackColor(ui::color::kRed);
             } else {
-                slot.setCaption(textOf(items->field("szMenu_nm")));
+                slot.setCaption(items->fieldText("szMenu_nm"));
                 slot.setBackColor(ui::color::kWhite);
             }
         }
@@ -332,7 +330,7 @@ void frmEDes::command_Click(int index) {
 void frmEDes::copyCurrentRow() {
     ui::DataRecordset& items = datList.Recordset();
     auto copy = [&](ui::TextBox& box, std::string_view field) {
-        if (auto v = items.field(field); v.ok()) box.setText(v->isNull() ? std::string() : v->toText());
+        if (auto v = items.field(field); v.ok()) box.setText(v->toText());
     };
     copy(txtID, "Dish_ID");
     copy(txtFind, "szMenu_nm");

@@ -178,8 +178,7 @@ void frmFrontDeskPicAd::FillItemPage() {
             if (searched) {
                 if (auto name = items->field("szMenu_nm"); name.ok() && !name->isNull())
                     slot.setCaption(name->toText());
-                auto path = items->field("szDes");
-                std::string picture = path.ok() && !path->isNull() ? path->toText() : std::string();
+                std::string picture = items->fieldText("szDes");
                 if (picture.empty() || picture == kNoPicture)
                     slot.setPicture(ui::Picture{});
                 else if (auto loaded = ui::LoadPicture(picture))

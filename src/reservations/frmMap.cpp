@@ -51,11 +51,6 @@ const std::array<Floor, 7> kFloors = {{
     {&frmMap::cmdFlrG, "7th Flr", "7th Floor", "R7", 8, "szRPty"},
 }};
 
-std::string textOf(ui::DataRecordset& row, std::string_view field) {
-    auto value = row.field(field);
-    return value ? value->toText() : std::string();
-}
-
 }  // namespace
 
 frmMap::frmMap() {
@@ -217,7 +212,7 @@ void frmMap::drawFloor(int floor) {
         room.setCaption("");
         if (db::Status found = rooms.FindFirst("ID1 = " + db::quote(std::to_string(i))); !found || rooms.noMatch())
             continue;
-        room.setCaption(textOf(rooms, f.column));
+        room.setCaption(rooms.fieldText(f.column));
         if (room.caption().empty()) continue;
         room.setVisible(true);
         shown.push_back(i);
@@ -265,18 +260,15 @@ void frmMap::readFloorStays(const std::vector<int>& positions) {
                                       std::string(kReservationTable) + " WHERE " + where);
     // Every row is read: taken at once, rather than the first alone and then the rest.
     if (!stays || stays->recordCount() == 0) return;
-    auto text = [&](int field) {
-        auto value = stays->field(field);
-        return value ? value->toText() : std::string();
-    };
     auto date = [&](int field) -> std::optional<core::Date> {
         auto value = stays->field(field);
         if (!value || value->isNull()) return std::nullopt;
         return core::parseDate(value->toText());
     };
     for (db::Status st = stays->MoveFirst(); st && !stays->eof(); st = stays->MoveNext()) {
-        std::string room = text(0);
-        RoomStay stay{date(1), date(2), text(3), !text(4).empty() || !text(5).empty()};
+        std::string room = stays->fieldText(0);
+        RoomStay stay{date(1), date(2), stays->fieldText(3),
+                      !stays->fieldText(4).empty() || !stays->fieldText(5).empty()};
         for (int i : positions)
             if (sameRoom(room, cmdRoom(i).caption())) staysAt_[static_cast<std::size_t>(i)].push_back(stay);
     }
@@ -383,9 +375,9 @@ void frmMap::OpenOccupiedRoom(int Index) {
     ui::DataRecordset& folios = datTable.Recordset();
     std::string byRoom = roomCriterion("sz_Table", room);
     if (db::Status found = folios.FindFirst(byRoom); found && !folios.noMatch()) {
-        shell::setOn(screen, "txtWaiter", "Text", textOf(folios, "sz_waiter"));
-        shell::setOn(screen, "lblAskfor", "Caption", textOf(folios, "sz_Table"));
-        shell::setOn(screen, "cmbRept", "Text", textOf(folios, "sz_Chk"));
+        shell::setOn(screen, "txtWaiter", "Text", folios.fieldText("sz_waiter"));
+        shell::setOn(screen, "lblAskfor", "Caption", folios.fieldText("sz_Table"));
+        shell::setOn(screen, "cmbRept", "Text", folios.fieldText("sz_Chk"));
         shell::setOn(screen, "cmbRept", "Tag", "OldNum");
     }
 
@@ -394,7 +386,7 @@ void frmMap::OpenOccupiedRoom(int Index) {
     ui::DataRecordset& stays = datVRoom.Recordset();
     db::Status found = stays.FindFirst(byName);
     for (int tries = 0; tries < 2 && found && !stays.noMatch(); ++tries) {
-        if (sameRoom(textOf(stays, "szRoom1"), room)) {
+        if (sameRoom(stays.fieldText("szRoom1"), room)) {
             FillRoomScreenFromReservation(screen);
             break;
         }

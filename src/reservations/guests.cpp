@@ -14,16 +14,9 @@ bool storeRow(ui::Data& data, db::Status written) {
     return false;
 }
 
-namespace {
-std::string textOf(ui::DataRecordset& row, std::string_view field) {
-    auto value = row.field(field);
-    return value ? value->toText() : std::string();
-}
-}  // namespace
+void showField(ui::DataRecordset& row, std::string_view field, ui::TextBox& box) { box.setText(row.fieldText(field)); }
 
-void showField(ui::DataRecordset& row, std::string_view field, ui::TextBox& box) { box.setText(textOf(row, field)); }
-
-void showField(ui::DataRecordset& row, std::string_view field, ui::ComboBox& box) { box.setText(textOf(row, field)); }
+void showField(ui::DataRecordset& row, std::string_view field, ui::ComboBox& box) { box.setText(row.fieldText(field)); }
 
 bool searchRows(ui::Data& rows, const RowFinder& find, std::string_view notFound) {
     if (db::Status read = rows.Refresh(); !read) {

@@ -29,12 +29,6 @@ constexpr double kMessageStep = 20;
 constexpr double kMessageGone = -5800;
 constexpr double kMessageRestart = 12240;
 
-// A field of the current row as text: Null, a missing row or field read as the empty text.
-std::string fieldText(ui::Data& data, std::string_view field) {
-    auto v = data.Recordset().field(field);
-    return v ? v->toText() : std::string();
-}
-
 const ui::FormDesign kDesign{
     {{"BorderStyle", 0},
      {"Caption", ""},
@@ -112,7 +106,7 @@ void frmPassword::Form_Load() {
     DatSet.setRecordSource(kSettingsSource);
     // Only "File Sharing" reaches the server, as everywhere else in the program; a station whose
     // settings cannot be read works from its program folder.
-    if (!DatSet.Refresh() || fieldText(DatSet, "SetC") != settings::kModeSharing) {
+    if (!DatSet.Refresh() || DatSet.Recordset().fieldText("SetC") != settings::kModeSharing) {
         UseLocalFolder();
     } else if (sharedFolderFound()) {
         UseSharedFolder();
@@ -132,8 +126,8 @@ void frmPassword::Form_Load() {
     }
 
     // A path that names no readable picture leaves the box without one.
-    if (auto pic = ui::LoadPicture(fieldText(DatSet, "SetCpyName_bmp"))) picName.setPicture(*pic);
-    if (auto pic = ui::LoadPicture(fieldText(DatSet, "SetLogo_bmp"))) picLogo.setPicture(*pic);
+    if (auto pic = ui::LoadPicture(DatSet.Recordset().fieldText("SetCpyName_bmp"))) picName.setPicture(*pic);
+    if (auto pic = ui::LoadPicture(DatSet.Recordset().fieldText("SetLogo_bmp"))) picLogo.setPicture(*pic);
 
     // Opened here rather than after the load, so that the clerk hears of a missing employee file
     // once, in these words; the open-folio register is not read by this screen.
@@ -147,7 +141,7 @@ void frmPassword::Form_Load() {
 
 bool frmPassword::sharedFolderFound() {
     // The parts are joined as every shared store's path is (settings::dataPathFor).
-    std::string server = fieldText(DatSet, "SetP"), folder = fieldText(DatSet, "SetO");
+    std::string server = DatSet.Recordset().fieldText("SetP"), folder = DatSet.Recordset().fieldText("SetO");
     if (server.empty() && folder.empty()) return false;
     return !os::findFiles(os::joinPath(server, folder), "*.mdb").empty();
 }
@@ -215,8 +209,7 @@ frmPassword::Match frmPassword::matchEntry(const std::string& entry) {
     // Typed signs are matched as they stand: "2***" finds only a code that begins with "2***".
     ui::DataRecordset& employees = datInfor.Recordset();
     if (employees.isOpen() && employees.FindFirst(db::prefixCriterion("szID_no", entry)) && !employees.noMatch()) {
-        auto level = employees.field("szLevel_nu");
-        setTag(level ? level->toText() : std::string());
+        setTag(employees.fieldText("szLevel_nu"));
         return Match::Employee;
     }
     return entry == kMasterAccessCode ? Match::Master : Match::None;

@@ -20,12 +20,6 @@ constexpr const char* kEmployeeCodes = "SELECT szID_no FROM tbEmplo ORDER BY szI
 // The report hub is the reports', a later part: it is reached by name.
 constexpr const char* kHub = "frmBMReport";
 
-// A field of the current row as text; Null, a missing row or field read as the empty text.
-std::string fieldText(ui::Data& data, std::string_view field) {
-    auto v = data.Recordset().field(field);
-    return v ? v->toText() : std::string();
-}
-
 // The employee's cards are chosen by a literal match of the code: a typed "*" is no pattern.
 std::string employeeCriterion(std::string_view id) { return "szID_no Like '" + db::likeLiteral(id) + "'"; }
 
@@ -174,8 +168,8 @@ void frmRepTSht::ShowEmployeeTotals() {
     txtTHours.setText(hours);
 
     showCards(cards);
-    txtName.setText(fieldText(datEmploye, "sFirst_nm"));
-    txtHRate.setText(core::format(core::Value(fieldText(datEmploye, "szRate")), "$#,##0.00"));
+    txtName.setText(datEmploye.Recordset().fieldText("sFirst_nm"));
+    txtHRate.setText(core::format(core::Value(datEmploye.Recordset().fieldText("szRate")), "$#,##0.00"));
     // The wage from the hours and the rate as shown, two decimals each.
     core::Money wage = core::amountOrZero(txtTHours.text()) * core::amountOrZero(txtHRate.text());
     txtGP.setText(core::format(wage, "#,##0.00"));

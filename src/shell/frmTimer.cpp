@@ -22,12 +22,6 @@ namespace {
 constexpr const char* kClockIn = "Clock In";
 constexpr const char* kClockOut = "Clock Out";
 
-// A field of the current row as text; Null, a missing row or field read as the empty text.
-std::string fieldText(ui::Data& data, std::string_view field) {
-    auto v = data.Recordset().field(field);
-    return v ? v->toText() : std::string();
-}
-
 const ui::FormDesign kDesign{
     {{"Caption", ""},
      {"MDIChild", true},
@@ -152,7 +146,7 @@ void frmTimer::txtPassword_Change() {
     }
     ui::DataRecordset& employees = datEmploye.Recordset();
     if (!employees.FindFirst("szID_no = " + db::quote(id)) || employees.noMatch()) return;
-    txtName.setText(fieldText(datEmploye, "sFirst_nm"));
+    txtName.setText(datEmploye.Recordset().fieldText("sFirst_nm"));
     const std::string& mode = lblTitle.caption();
     if (mode == kClockIn)
         ClockIn();
@@ -196,16 +190,16 @@ void frmTimer::ClockOut() {
         return;
     }
     // Only the card added last is closed, and a closed card never again.
-    if (cards.noMatch() || !fieldText(datTcd, "szOut_ti").empty()) {
+    if (cards.noMatch() || !datTcd.Recordset().fieldText("szOut_ti").empty()) {
         ui::MsgBox(txtName.text() + " has no open time card.", ui::kExclamation);
         return;
     }
     // A clock-out stamped before its own clock-in (a station's clock set back, or the clock-in's
     // station ahead) would count negative time: the card stays open and no ticket is printed.
     if (std::optional<long long> minutes = MinutesWorked(); minutes && *minutes < 0) {
-        ui::MsgBox(txtName.text() + " clocked in at " + fieldText(datTcd, "szIn_ti") + " on " +
-                       fieldText(datTcd, "szDate_da") + ", later than this clock-out at " + lblTime.caption() + " on " +
-                       lblDate.caption() +
+        ui::MsgBox(txtName.text() + " clocked in at " + datTcd.Recordset().fieldText("szIn_ti") + " on " +
+                       datTcd.Recordset().fieldText("szDate_da") + ", later than this clock-out at " +
+                       lblTime.caption() + " on " + lblDate.caption() +
                        ". Nothing was stored. Please have the date and time of the stations checked, then "
                        "clock out again.",
                    ui::kExclamation);
@@ -233,8 +227,8 @@ bool frmTimer::CloseTimeCard() {
 }
 
 std::optional<long long> frmTimer::MinutesWorked() {
-    auto inDate = core::parseDate(fieldText(datTcd, "szDate_da"));
-    auto inTime = core::parseTime(fieldText(datTcd, "szIn_ti"));
+    auto inDate = core::parseDate(datTcd.Recordset().fieldText("szDate_da"));
+    auto inTime = core::parseTime(datTcd.Recordset().fieldText("szIn_ti"));
     auto outDate = core::parseDate(lblDate.caption());
     auto outTime = core::parseTime(lblTime.caption());
     if (!inDate || !inTime || !outDate || !outTime) return std::nullopt;

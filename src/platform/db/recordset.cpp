@@ -741,6 +741,16 @@ Result<core::Value> Recordset::field(int index) {
     return storage::toShown(kind, stored);
 }
 
+std::string Recordset::fieldText(std::string_view name) {
+    auto v = field(name);
+    return v ? v->toText() : std::string();
+}
+
+std::string Recordset::fieldText(int index) {
+    auto v = field(index);
+    return v ? v->toText() : std::string();
+}
+
 Status Recordset::setField(std::string_view name, const core::Value& value) {
     int k = fieldIndex(name);
     if (k < 0)

@@ -50,6 +50,10 @@ public:
     // reads as the station's text ("12/10/2026", "2:05:09 PM"), a currency field as Money.
     Result<core::Value> field(std::string_view name);
     Result<core::Value> field(int index);
+    // A field of the current row as a screen shows it: Null, no current row and no such field
+    // all read as the empty text, since a box has nothing else to show for them.
+    std::string fieldText(std::string_view name);
+    std::string fieldText(int index);
     // Assigns a field of the row being edited or added; the value is converted to the
     // field's kind here (a short date text into a date field), and refused when it cannot be.
     Status setField(std::string_view name, const core::Value& value);

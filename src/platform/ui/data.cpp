@@ -47,8 +47,6 @@ core::Value storedValue(const std::string& shown, bool check, const db::FieldInf
     return core::Value{shown};
 }
 
-std::string shownText(const core::Value& v) { return v.isNull() ? std::string() : v.toText(); }
-
 }  // namespace
 
 // ---- Data
@@ -141,17 +139,17 @@ std::string Data::valueOf(const Binding& b) {
 void Data::show(Binding& b, const core::Value& v) {
     switch (b.kind) {
         case BindKind::Text:
-            static_cast<TextBox*>(b.control)->setText(shownText(v));
+            static_cast<TextBox*>(b.control)->setText(v.toText());
             break;
         case BindKind::Caption:
-            static_cast<Label*>(b.control)->setCaption(shownText(v));
+            static_cast<Label*>(b.control)->setCaption(v.toText());
             break;
         case BindKind::Check:
             static_cast<CheckBox*>(b.control)->setValue(checkValueOf(v));
             break;
         case BindKind::Combo: {
             auto* box = static_cast<ComboBox*>(b.control);
-            std::string t = shownText(v);
+            std::string t = v.toText();
             box->setText(t);
             // A drop-down list takes only its items: a value it does not offer shows no item.
             if (box->style() == 2 && !text::equalsNoCase(box->text(), t) && box->listIndex() >= 0)
@@ -461,6 +459,12 @@ db::Result<core::Value> DataRecordset::field(int index) {
     if (!data_.rs_) return data_.noRecordset();
     return data_.rs_->field(index);
 }
+
+std::string DataRecordset::fieldText(std::string_view name) {
+    return data_.rs_ ? data_.rs_->fieldText(name) : std::string();
+}
+
+std::string DataRecordset::fieldText(int index) { return data_.rs_ ? data_.rs_->fieldText(index) : std::string(); }
 
 db::Status DataRecordset::setField(std::string_view name, const core::Value& value) {
     if (!data_.rs_) return data_.noRecordset();

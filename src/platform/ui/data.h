@@ -72,6 +72,9 @@ public:
 
     db::Result<core::Value> field(std::string_view name);
     db::Result<core::Value> field(int index);
+    // As db::Recordset::fieldText: Null, no current row or field, no recordset read as "".
+    std::string fieldText(std::string_view name);
+    std::string fieldText(int index);
     db::Status setField(std::string_view name, const core::Value& value);
 
     db::Status AddNew();

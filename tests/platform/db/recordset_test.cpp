@@ -356,6 +356,30 @@ TEST(Recordset, FieldsDescribeThemselves) {
     EXPECT_EQ(set.field("2").error().code, db::code::kNotFoundInCollection);
 }
 
+// What a box shows for a field: Null, a name the source lacks and a row that is not there all read
+// as the empty text, by name and by place alike.
+TEST(Recordset, FieldTextIsWhatABoxShows) {
+    test::TempRoot root;
+    db::Database d = test::fixtureStore(kStore, "front_desk.sql");
+    db::Recordset rs = test::open(d, "SELECT * FROM tblZu_Order WHERE Inv = 3");
+    struct Case {
+        const char* field;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"ID", "0001"},     {"total", "10.05"},       {"Date", "2/1/2026"},
+        {"szCard_amt", ""}, {"szCoupon_amt", "0.10"}, {"Nothing", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(rs.fieldText(c.field), c.text) << c.field;
+    EXPECT_EQ(rs.fieldText(1), "0001");
+    EXPECT_EQ(rs.fieldText(7), "");  // szCard_amt, Null
+    EXPECT_EQ(rs.fieldText(99), "");
+    ok(rs.MoveNext());
+    ASSERT_TRUE(rs.eof());
+    EXPECT_EQ(rs.fieldText("ID"), "");
+    EXPECT_EQ(rs.fieldText(1), "");
+}
+
 TEST(Recordset, PositionsAndBookmarks) {
     test::TempRoot root;
     db::Database d = test::fixtureStore(kStore, "front_desk.sql");
