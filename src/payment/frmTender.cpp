@@ -240,69 +240,55 @@ void frmTender::ResetModeButtons() {
     for (ui::CommandButton* b : {&cmdPurchase, &cmdReturn, &cmdForce, &cmdPre, &cmdVoid}) b->setBackColor(kModeGrey);
 }
 
-void frmTender::selectMode(ui::CommandButton& button, const char* mode) {
-    frame.setCaption(mode);
+// What each mode shows. The cash boxes stay as they were when a mode leaves them alone, so a
+// Return or a Force keeps whatever the mode before it showed.
+struct ModeLook {
+    ui::CommandButton frmTender::*button;
+    const char* caption;
+    bool find;         // looking a receipt up, for a void
+    bool approval;     // the approval code given for a forced sale
+    bool cardEntry;    // the card number and expiry can be typed
+    bool extras;       // address, zip, security code and coupon; the cash boxes too where set
+    bool cashFollows;  // the cash boxes follow the extras
+};
+
+namespace {
+
+constexpr ModeLook kPurchase{&frmTender::cmdPurchase, "Purchase", false, false, true, true, true};
+constexpr ModeLook kReturn{&frmTender::cmdReturn, "Return", false, false, true, false, false};
+constexpr ModeLook kForce{&frmTender::cmdForce, "Force", false, true, true, false, false};
+constexpr ModeLook kPre{&frmTender::cmdPre, "Pre-Authorization", false, false, true, true, true};
+constexpr ModeLook kVoid{&frmTender::cmdVoid, "Void", true, false, false, false, true};
+
+}  // namespace
+
+void frmTender::selectMode(const ModeLook& mode) {
+    frame.setCaption(mode.caption);
     ResetModeButtons();
-    button.setBackColor(kModeGreen);
-}
-
-void frmTender::cmdPurchase_Click() {
-    selectMode(cmdPurchase, "Purchase");
-    cmdFind.setVisible(false);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&lblApproval, &txtApproval}) c->setVisible(false);
-    txtCardNu.setEnabled(true);
-    txtExp.setEnabled(true);
+    (this->*mode.button).setBackColor(kModeGreen);
+    cmdFind.setVisible(mode.find);
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&lblApproval, &txtApproval}) c->setVisible(mode.approval);
+    txtCardNu.setEnabled(mode.cardEntry);
+    txtExp.setEnabled(mode.cardEntry);
     for (ui::Control* c :
-         std::initializer_list<ui::Control*>{&lblAddress, &txtAddress, &lblZip, &txtZip, &lblCVC, &txtCVC, &lblGet,
-                                             &cmdCash, &txtGet, &cmdEmpty, &cmdCoupon, &cmdEmpty1, &txtCoupon})
-        c->setVisible(true);
+         std::initializer_list<ui::Control*>{&lblAddress, &txtAddress, &lblZip, &txtZip, &lblCVC, &txtCVC})
+        c->setVisible(mode.extras);
+    if (mode.cashFollows)
+        for (ui::Control* c : std::initializer_list<ui::Control*>{&lblGet, &cmdCash, &txtGet, &cmdEmpty})
+            c->setVisible(mode.extras);
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&cmdCoupon, &cmdEmpty1, &txtCoupon})
+        c->setVisible(mode.extras);
 }
 
-void frmTender::cmdReturn_Click() {
-    selectMode(cmdReturn, "Return");
-    cmdFind.setVisible(false);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&lblApproval, &txtApproval}) c->setVisible(false);
-    txtCardNu.setEnabled(true);
-    txtExp.setEnabled(true);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&lblAddress, &txtAddress, &lblZip, &txtZip, &lblCVC,
-                                                              &txtCVC, &cmdCoupon, &cmdEmpty1, &txtCoupon})
-        c->setVisible(false);
-}
+void frmTender::cmdPurchase_Click() { selectMode(kPurchase); }
 
-void frmTender::cmdForce_Click() {
-    selectMode(cmdForce, "Force");
-    cmdFind.setVisible(false);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&lblApproval, &txtApproval}) c->setVisible(true);
-    txtCardNu.setEnabled(true);
-    txtExp.setEnabled(true);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&lblAddress, &txtAddress, &lblZip, &txtZip, &lblCVC,
-                                                              &txtCVC, &cmdCoupon, &cmdEmpty1, &txtCoupon})
-        c->setVisible(false);
-}
+void frmTender::cmdReturn_Click() { selectMode(kReturn); }
 
-void frmTender::cmdPre_Click() {
-    selectMode(cmdPre, "Pre-Authorization");
-    cmdFind.setVisible(false);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&lblApproval, &txtApproval}) c->setVisible(false);
-    txtCardNu.setEnabled(true);
-    txtExp.setEnabled(true);
-    for (ui::Control* c :
-         std::initializer_list<ui::Control*>{&lblAddress, &txtAddress, &lblZip, &txtZip, &lblCVC, &txtCVC, &lblGet,
-                                             &cmdCash, &txtGet, &cmdEmpty, &cmdCoupon, &cmdEmpty1, &txtCoupon})
-        c->setVisible(true);
-}
+void frmTender::cmdForce_Click() { selectMode(kForce); }
 
-void frmTender::cmdVoid_Click() {
-    selectMode(cmdVoid, "Void");
-    cmdFind.setVisible(true);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&lblApproval, &txtApproval}) c->setVisible(false);
-    txtCardNu.setEnabled(false);
-    txtExp.setEnabled(false);
-    for (ui::Control* c :
-         std::initializer_list<ui::Control*>{&lblAddress, &txtAddress, &lblZip, &txtZip, &lblCVC, &txtCVC, &lblGet,
-                                             &cmdCash, &txtGet, &cmdEmpty, &cmdCoupon, &cmdEmpty1, &txtCoupon})
-        c->setVisible(false);
-}
+void frmTender::cmdPre_Click() { selectMode(kPre); }
+
+void frmTender::cmdVoid_Click() { selectMode(kVoid); }
 
 // ---- Keypad ----
 

@@ -17,6 +17,9 @@ class frmRooms;
 
 namespace pelk::payment {
 
+// What a mode of the screen shows (frmTender.cpp keeps one for each mode button).
+struct ModeLook;
+
 // The tender screen: takes the payment of the folio of the room screen that opened it, in cash,
 // with a coupon or by card. A payment without a card goes back into that room screen's received
 // box; the screen itself stores nothing.
@@ -152,7 +155,7 @@ private:
     enum class Operation { Purchase, PostAuth, PreAuth, Return };
     Outcome send(Operation operation);
     // The mode buttons share one road: the caption, the colours, then what the mode shows.
-    void selectMode(ui::CommandButton& button, const char* mode);
+    void selectMode(const ModeLook& mode);
     // One key of the keypad: its digits into the entry, then into the target box.
     void keypad(const std::string& digits);
     // Writes the tendered amount into the received box of the room screen that opened this one;
