@@ -664,7 +664,7 @@ frmTender::Outcome frmTender::send(Operation operation) {
     r.cardNumber = txtCardNu.text();
     r.expiry = run.HeldExpiry;
     r.swipe = operation == Operation::PostAuth ? "" : txtString.text();
-    r.amount = core::format(charged, core::kAmountFormat);
+    r.setAmount(charged);
     if (operation == Operation::PostAuth) r.approvalCode = txtApproval.text();
     if (operation != Operation::Return) {
         r.zip = txtZip.text();

@@ -17,6 +17,7 @@
 
 #include "platform/core/clock.h"
 #include "platform/core/datetime.h"
+#include "platform/core/format.h"
 #include "platform/core/money.h"
 #include "platform/os/files.h"
 #include "platform/os/paths.h"
@@ -24,6 +25,8 @@
 namespace pelk::card {
 
 namespace fs = std::filesystem;
+
+void Request::setAmount(core::Money money) { amount = core::format(money, core::kAmountFormat); }
 
 namespace {
 

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/core/money.h"
+
 // The card-processing component: four operations (purchase, post authorisation,
 // pre-authorisation, return) behind one interface, so that a real processor plugs in where
 // the local test processor stands now.
@@ -34,6 +36,10 @@ struct Request {
     // with the transaction so that Lookup can tell, after a crash, what became of it; empty
     // when the caller has none. Not secret, but no card data either.
     std::string token;
+
+    // The amount of money to move, written as the screens show amounts ("1,234.50"), the form
+    // every processor reads and the local one keeps.
+    void setAmount(core::Money money);
 };
 
 // What an operation answers.
