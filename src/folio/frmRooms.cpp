@@ -849,36 +849,16 @@ bool frmRooms::cmdPrintRce_Click() {
 }
 
 void frmRooms::PrintFolio() {
-    PrintInvoiceTop(*this);
-    print::Printer& p = print::printer();
-
     // Every print adds the number to the list, a reprint too.
     if (lblChk.tag().empty()) lblChk.setTag(cmbRept.text());
     cmbRept.AddItem(lblChk.tag());
 
-    p.FontSize = 12;
-    p.FontBold = true;
-    p.print(std::string(92, '_'));
-    p.FontUnderline = true;
-    p.print(spaces(4) + "Guest#" + spaces(10) + "From:" + spaces(12) + "To:" + spaces(13) + "Room:" + spaces(8) +
-            "Folio#:" + spaces(16) + "\n");
-    p.FontUnderline = false;
-    p.FontSize = 10;
-    p.FontBold = false;
-    p.print(spaces(5) + txtGuest.text() + spaces(18) + txtDateIn.text() + spaces(9) + txtDateOut.text() + spaces(13) +
-            txtRoom.text() + spaces(13) + lblChk.tag());
-    p.print();
-    p.print();
-    p.FontBold = true;
-    p.print(std::string(96, '_'));
-    p.FontUnderline = true;
-    p.print(spaces(3) + "Day/Qty" + spaces(25) + "Description" + spaces(33) + "Charges" + spaces(11));
-    p.FontUnderline = false;
-    p.print();
-
-    p.FontName = "courier new";
-    p.FontSize = 11;
-    bool boldLines = ui::forms().get<settings::frmInfor>().lblFreeSf.caption() == "Auto";
+    InvoiceBody body;
+    body.stayHeading = spaces(4) + "Guest#" + spaces(10) + "From:" + spaces(12) + "To:" + spaces(13) +
+                       "Room:" + spaces(8) + "Folio#:" + spaces(16) + "\n";
+    body.stayLine = spaces(5) + txtGuest.text() + spaces(18) + txtDateIn.text() + spaces(9) + txtDateOut.text() +
+                    spaces(13) + txtRoom.text() + spaces(13) + lblChk.tag();
+    body.itemsHeading = spaces(3) + "Day/Qty" + spaces(25) + "Description" + spaces(33) + "Charges" + spaces(11);
     for (int r = 2, last = grdOrderItems.rows() - 1; r <= last; ++r) {
         grdOrderItems.setRow(r);
         grdOrderItems.setCol(2);
@@ -886,28 +866,16 @@ void frmRooms::PrintFolio() {
         if (auto amount = amountOf(grdOrderItems.text()); amount && *amount == core::Money{}) grdOrderItems.setText("");
         std::string charge = grdOrderItems.text();
         if (auto amount = amountOf(charge)) charge = formatted(*amount);
-        if (!boldLines) p.FontBold = false;
-        p.print(InvoiceItemLine(grdOrderItems.textMatrix(r, 0), grdOrderItems.textMatrix(r, 1), charge));
+        body.items.push_back({grdOrderItems.textMatrix(r, 0), grdOrderItems.textMatrix(r, 1), charge});
     }
-    p.FontUnderline = true;
-    p.print(spaces(100));
-    p.FontUnderline = false;
-    for (int i = 0; i < 3; ++i) p.print();
-    p.print(spaces(65) + "Tax" + spaces(5) + txtDITax1.text());
-    if (settings::secondTaxApplies()) p.print(spaces(65) + "Tax" + spaces(6) + txtDITax2.text());
-    p.FontBold = true;
-    p.print(spaces(63) + "Total" + spaces(4) + txtEnding.text());
-    if (!txtGet.text().empty()) {
-        p.print();
-        p.print(spaces(60) + "Received" + spaces(4) + txtGet.text());
-        p.print(spaces(54) + "Folio Balance" + spaces(5) + txtReturn.text());
-        txtGet.setVisible(false);
-    }
-    p.FontBold = false;
-    p.print();
-    PrintReceiptNotes(txtTotal.text());
+    body.tax1 = txtDITax1.text();
+    body.tax2 = txtDITax2.text();
+    body.total = txtEnding.text();
+    if (!txtGet.text().empty()) body.payment = InvoiceBody::Payment{txtGet.text(), txtReturn.text()};
+    body.notesSubtotal = txtTotal.text();
 
-    std::string failed = p.EndDoc();
+    std::string failed = PrintInvoice(*this, body);
+    if (body.payment) txtGet.setVisible(false);
     ui::forms().get<shell::frmSecurity>().chkItmDelSec.setTag("");
     if (!failed.empty()) ui::MsgBox("The folio was not printed: " + failed, ui::kExclamation);
 }

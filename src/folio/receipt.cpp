@@ -10,10 +10,13 @@
 #include "platform/print/printer.h"
 #include "platform/ui/registry.h"
 #include "settings/frmInfor.h"
+#include "settings/tax.h"
 
 namespace pelk::folio {
 
 using core::text::spaces;
+
+namespace {
 
 void PrintInvoiceTop(const frmRooms& rooms) {
     print::Printer& p = print::printer();
@@ -40,6 +43,56 @@ void PrintInvoiceTop(const frmRooms& rooms) {
     p.print();
     p.FontSize = 9;
     p.print("  Clerk: " + rooms.lblID.caption());
+}
+
+}  // namespace
+
+// The store's "Auto" free-item setting keeps the items in the bold of the heading above them.
+std::string PrintInvoice(const frmRooms& rooms, const InvoiceBody& body) {
+    PrintInvoiceTop(rooms);
+    print::Printer& p = print::printer();
+    p.FontSize = 12;
+    p.FontBold = true;
+    p.print(std::string(92, '_'));
+    p.FontUnderline = true;
+    p.print(body.stayHeading);
+    p.FontUnderline = false;
+    p.FontSize = 10;
+    p.FontBold = false;
+    p.print(body.stayLine);
+    p.print();
+    p.print();
+    p.FontBold = true;
+    p.print(std::string(96, '_'));
+    p.FontUnderline = true;
+    p.print(body.itemsHeading);
+    p.FontUnderline = false;
+    p.print();
+
+    p.FontName = "courier new";
+    p.FontSize = 11;
+    bool boldLines = ui::forms().get<settings::frmInfor>().lblFreeSf.caption() == "Auto";
+    for (const InvoiceItem& item : body.items) {
+        if (!boldLines) p.FontBold = false;
+        p.print(InvoiceItemLine(item.quantity, item.description, item.charge));
+    }
+    p.FontUnderline = true;
+    p.print(spaces(100));
+    p.FontUnderline = false;
+    for (int i = 0; i < 3; ++i) p.print();
+    p.print(spaces(65) + "Tax" + spaces(5) + body.tax1);
+    if (settings::secondTaxApplies()) p.print(spaces(65) + "Tax" + spaces(6) + body.tax2);
+    p.FontBold = true;
+    p.print(spaces(63) + "Total" + spaces(4) + body.total);
+    if (body.payment) {
+        p.print();
+        p.print(spaces(60) + "Received" + spaces(4) + body.payment->received);
+        p.print(spaces(54) + "Folio Balance" + spaces(5) + body.payment->balance);
+    }
+    p.FontBold = false;
+    p.print();
+    PrintReceiptNotes(body.notesSubtotal);
+    return p.EndDoc();
 }
 
 std::string InvoiceItemLine(std::string_view quantity, std::string_view description, std::string_view charge) {

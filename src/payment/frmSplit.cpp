@@ -20,6 +20,8 @@ namespace pelk::payment {
 
 namespace {
 
+using core::text::spaces;
+
 constexpr ui::Color kButtonFace = 0x8000000F;
 
 std::string formatted(core::Money m) { return core::format(m, core::kAmountFormat); }
@@ -255,55 +257,25 @@ void frmSplit::cmdPrint_Click() {
     if (txtTotal2.text() == "0.00") return;
     settings::SelectFrontPrinter("*Epson*");
     folio::frmRooms& rooms = ui::forms().get<folio::frmRooms>();
-    settings::frmInfor& store = ui::forms().get<settings::frmInfor>();
-    auto spaces = [](std::size_t n) { return std::string(n, ' '); };
-    std::string guest = rooms.txtFirstN.text() + " " + rooms.txtLastN.text();
-
-    folio::PrintInvoiceTop(rooms);
-    print::Printer& p = print::printer();
     if (rooms.lblChk.tag().empty()) rooms.lblChk.setTag(rooms.cmbRept.text());
-    p.FontSize = 12;
-    p.FontBold = true;
-    p.print(std::string(92, '_'));
-    p.FontUnderline = true;
-    p.print(spaces(4) + "Guest" + spaces(19) + "From" + spaces(12) + "To" + spaces(13) + "Room" + spaces(8) +
-            "Invoice   " + "\n");
-    p.FontUnderline = false;
-    p.FontSize = 10;
-    p.FontBold = false;
-    p.print("  " + guest + spaces(18) + rooms.txtDateIn.text() + spaces(9) + rooms.txtDateOut.text() + spaces(13) +
-            rooms.txtRoom.text() + spaces(13) + rooms.lblChk.tag());
-    p.print();
-    p.print();
-    p.FontBold = true;
-    p.print(std::string(96, '_'));
-    p.FontUnderline = true;
-    p.print(spaces(3) + "Day/Qty" + spaces(30) + "Description" + spaces(30) + "Amount" + spaces(9));
-    p.FontUnderline = false;
-    p.print();
 
-    p.FontName = "courier new";
-    p.FontSize = 11;
-    bool boldLines = store.lblFreeSf.caption() == "Auto";
+    folio::InvoiceBody body;
+    body.stayHeading = spaces(4) + "Guest" + spaces(19) + "From" + spaces(12) + "To" + spaces(13) + "Room" + spaces(8) +
+                       "Invoice   " + "\n";
+    body.stayLine = "  " + rooms.txtFirstN.text() + " " + rooms.txtLastN.text() + spaces(18) + rooms.txtDateIn.text() +
+                    spaces(9) + rooms.txtDateOut.text() + spaces(13) + rooms.txtRoom.text() + spaces(13) +
+                    rooms.lblChk.tag();
+    body.itemsHeading = spaces(3) + "Day/Qty" + spaces(30) + "Description" + spaces(30) + "Amount" + spaces(9);
     for (int r = 2, last = grdOrderItems2.rows() - 1; r <= last; ++r) {
         std::string amount = grdOrderItems2.textMatrix(r, 2);
         if (amount == "$0.00") amount.clear();
-        if (!boldLines) p.FontBold = false;
-        p.print(folio::InvoiceItemLine(grdOrderItems2.textMatrix(r, 0), grdOrderItems2.textMatrix(r, 1),
-                                       formattedCell(amount)));
+        body.items.push_back({grdOrderItems2.textMatrix(r, 0), grdOrderItems2.textMatrix(r, 1), formattedCell(amount)});
     }
-    p.FontUnderline = true;
-    p.print(spaces(100));
-    p.FontUnderline = false;
-    for (int i = 0; i < 3; ++i) p.print();
-    p.print(spaces(65) + "Tax" + spaces(5) + txtATax1.text());
-    if (settings::secondTaxApplies()) p.print(spaces(65) + "Tax" + spaces(6) + txtATax2.text());
-    p.FontBold = true;
-    p.print(spaces(63) + "Total" + spaces(4) + txtTotal2.text());
-    p.FontBold = false;
-    p.print();
-    folio::PrintReceiptNotes(txtSub2.text());
-    if (std::string failed = p.EndDoc(); !failed.empty()) ui::MsgBox(failed, ui::kExclamation);
+    body.tax1 = txtATax1.text();
+    body.tax2 = txtATax2.text();
+    body.total = txtTotal2.text();
+    body.notesSubtotal = txtSub2.text();
+    if (std::string failed = folio::PrintInvoice(rooms, body); !failed.empty()) ui::MsgBox(failed, ui::kExclamation);
 
     grdOrderItems2.setRows(2);
     txtSub2.setText("0.00");
