@@ -8,6 +8,7 @@
 #include "platform/os/paths.h"
 #include "platform/ui/design.h"
 #include "settings/frmBSfwSet.h"
+#include "settings/tax.h"
 
 namespace pelk::settings {
 
@@ -249,14 +250,14 @@ void frmInfor::Form_Load() {
 }
 
 void frmInfor::Form_Activate() {
-    if (cmbCountry.text() == "Canada") return;
+    if (chargesSecondTax(cmbCountry.text())) return;
     txtTOTax2.setVisible(false);
     txtDITax2.setVisible(false);
 }
 
 void frmInfor::cmbCountry_Click() {
-    bool canada = cmbCountry.text() == "Canada";
-    for (ui::TextBox* second : {&txtTOTax2, &txtDITax2, &txtBarTax2}) second->setVisible(canada);
+    bool second = chargesSecondTax(cmbCountry.text());
+    for (ui::TextBox* rate : {&txtTOTax2, &txtDITax2, &txtBarTax2}) rate->setVisible(second);
 }
 
 void frmInfor::cmdTaxA_Click() {
