@@ -189,7 +189,7 @@ std::array<ui::TextBox*, kSections> frmInfor::nameBoxes() {
             &txtm7, &txtm8, &txtm9, &txtm10, &txtm11, &txtm12, &txtm13};
 }
 
-std::array<ui::ComboBox*, 12> frmInfor::stationCodes() {
+StationLists frmInfor::stationCodes() {
     return {&CmbDrink,   &CmbApter, &CmbFriedRice, &CmbLoMein, &CmbVDishes, &CmbVegetables,
             &CmbPoultry, &CmbBeef,  &CmbSeafood,   &CmbSoup,   &CmbPork,    &CmbLamb};
 }
