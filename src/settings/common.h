@@ -153,6 +153,10 @@ using SectionButtons = std::array<ui::CommandButton*, kSections>;  // by section
 inline constexpr int kStationSections = 12;
 using StationLists = std::array<ui::ComboBox*, kStationSections>;  // by section index
 
+// Offers each station list its codes: Drink prints at the drinks station, Fried rice and Lo mein
+// in a kitchen or at the salads, every other section in a kitchen; "-" prints nowhere but the front.
+void FillStationLists(const StationLists& lists);
+
 // Draws the section buttons: "2.Custom" shows the names without pictures; any other mode the
 // pictures of `mainRow` (the current row of tbSetMain) without captions. A picture that cannot be
 // loaded leaves that button's picture as it was.

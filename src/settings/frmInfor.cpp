@@ -228,12 +228,7 @@ void frmInfor::Form_Load() {
     datTelSet.setRecordSource("tbTel");
     for (const char* country : {"Australia", "Canada", "China", "Japan", "Korean", "United States", "United Kingdom"})
         cmbCountry.AddItem(country);
-    for (const char* code : {"D", "-"}) CmbDrink.AddItem(code);
-    for (ui::ComboBox* c : {&CmbFriedRice, &CmbLoMein})
-        for (const char* code : {"A", "B", "S", "-"}) c->AddItem(code);
-    for (ui::ComboBox* c :
-         {&CmbApter, &CmbVDishes, &CmbVegetables, &CmbPoultry, &CmbBeef, &CmbSeafood, &CmbSoup, &CmbPork, &CmbLamb})
-        for (const char* code : {"A", "B", "-"}) c->AddItem(code);
+    FillStationLists(stationCodes());
     // A store that cannot be read leaves its boxes as designed; the clerk is told.
     for (ui::Data* d : {&datMain, &DatSplSet})
         if (db::Status read = d->Refresh(); !read) d->report(read.error());

@@ -133,7 +133,7 @@ std::array<ui::Image*, settings::kSections> frmRegister3::stationPictures() {
             &imgBeef,  &imgSeafood, &ImgSoup, &imgPork, &imgLamb, &imgLunch, &imgDiner};
 }
 
-std::array<ui::ComboBox*, 12> frmRegister3::stationLists() {
+settings::StationLists frmRegister3::stationLists() {
     return {&CmbDrink,   &CmbApter, &CmbFriedRice, &CmbLoMein, &CmbVDishes, &CmbVegetables,
             &CmbPoultry, &CmbBeef,  &CmbSeafood,   &CmbSoup,   &CmbPork,    &CmbLamb};
 }
@@ -154,13 +154,7 @@ void frmRegister3::Form_Load() {
         datScrn.setDatabaseName(store);
         datScrn.setRecordSource("tbSetScrn");
     }
-    for (ui::ComboBox* list : {&CmbDrink})
-        for (const char* code : {"D", "-"}) list->AddItem(code);
-    for (ui::ComboBox* list : {&CmbFriedRice, &CmbLoMein})
-        for (const char* code : {"A", "B", "S", "-"}) list->AddItem(code);
-    for (ui::ComboBox* list :
-         {&CmbApter, &CmbVDishes, &CmbVegetables, &CmbPoultry, &CmbBeef, &CmbSeafood, &CmbSoup, &CmbPork, &CmbLamb})
-        for (const char* code : {"A", "B", "-"}) list->AddItem(code);
+    settings::FillStationLists(stationLists());
     DrawSectionButtons(ui::forms().get<settings::frmInfor>().sectionNames());
 }
 
