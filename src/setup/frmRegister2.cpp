@@ -22,9 +22,12 @@ constexpr const char* kNewMarker = "New";
 constexpr ui::FontRole kFieldFont{"Times New Roman", 11.25, true};
 constexpr ui::FontRole kEtoCFont{"Times New Roman", 14.25, true};
 
-// The rights legend's rows: a level's top and colour.
+// The rights legend: a level's row, the areas across.
 constexpr double kLevelTop[] = {4920, 5280, 5640};
 constexpr ui::Color kLevelColour[] = {ui::color::kPaleGreen, ui::color::kLightGreen, ui::color::kPaleGreen};
+constexpr const char* kAreaName[] = {"Orders", "Menus", "Reports", "Accut Payable", "Passwords"};
+constexpr double kAreaLeft[] = {1560, 2400, 3240, 4180, 5520};
+constexpr double kAreaWidth[] = {855, 855, 975, 1335, 1095};
 
 // A field caption's right edge stands just before its box, so that the words are never under it.
 // The boxes follow in the order the clerk tabs through them.
@@ -130,25 +133,6 @@ const ui::FormDesign kDesign{
           {"ForeColor", ui::color::kDarkRed},
           {"BackStyle", 0}}},
         {"cmbRoom", {5520, 4320, 1095, 315}, {{"Font", ui::font::kDialogBold}, {"Enabled", false}}},
-        // The rights legend: a level's row, the areas across; the areas a level does not reach are disabled.
-        {"Label5", {600, 4965, 960, 330}, {{"Caption", "Level 1"}, {"Font", ui::font::kSans12Bold}, {"BackStyle", 0}}},
-        {"Label3", {600, 5325, 960, 330}, {{"Caption", "Level 2"}, {"Font", ui::font::kSans12Bold}, {"BackStyle", 0}}},
-        {"Label4", {600, 5685, 960, 330}, {{"Caption", "Level 3"}, {"Font", ui::font::kSans12Bold}, {"BackStyle", 0}}},
-        {"lblArea(0)",
-         {1560, 4680, 855, 240},
-         {{"Caption", "Orders"}, {"Font", ui::font::kDialogBold}, {"BackStyle", 0}}},
-        {"lblArea(1)",
-         {2400, 4680, 855, 240},
-         {{"Caption", "Menus"}, {"Font", ui::font::kDialogBold}, {"BackStyle", 0}}},
-        {"lblArea(2)",
-         {3240, 4680, 975, 240},
-         {{"Caption", "Reports"}, {"Font", ui::font::kDialogBold}, {"BackStyle", 0}}},
-        {"lblArea(3)",
-         {4180, 4680, 1335, 240},
-         {{"Caption", "Accut Payable"}, {"Font", ui::font::kDialogBold}, {"BackStyle", 0}}},
-        {"lblArea(4)",
-         {5520, 4680, 1095, 240},
-         {{"Caption", "Passwords"}, {"Font", ui::font::kDialogBold}, {"BackStyle", 0}}},
         {"fraImage", {7080, 2520, 1935, 2115}, {{"Caption", "Image"}}},
         {"picImage", {120, 240, 1695, 1755}, {{"Container", "fraImage"}, {"BorderStyle", 0}}},
         {"datInfor", {7080, 4680, 1980, 495}, {{"Connect", "Access 2000;"}, {"Caption", "Photo"}}},
@@ -166,8 +150,21 @@ const ui::FormDesign kDesign{
 
 frmRegister2::frmRegister2() : WizardStep(4) {
     ui::applyDesign(*this, kDesign);
-    // The rights legend's fifteen boxes, each under its area's caption in its level's row.
+    // The rights legend; the areas a level does not reach are disabled.
+    ui::Label* levels[] = {&Label5, &Label3, &Label4};
+    for (int r = 0; r < 3; ++r) {
+        levels[r]->setCaption("Level " + std::to_string(r + 1));
+        levels[r]->setFont(ui::font::kSans12Bold.font());
+        levels[r]->setBackStyle(0);
+        levels[r]->Move(600, kLevelTop[r] + 45, 960, 330);
+    }
     ui::Label* areas[] = {&lblArea0, &lblArea1, &lblArea2, &lblArea3, &lblArea4};
+    for (int c = 0; c < 5; ++c) {
+        areas[c]->setCaption(kAreaName[c]);
+        areas[c]->setFont(ui::font::kDialogBold.font());
+        areas[c]->setBackStyle(0);
+        areas[c]->Move(kAreaLeft[c], 4680, kAreaWidth[c], 240);
+    }
     ui::CheckBox* legend[3][5] = {{&Check1, &Check2, &Check3, &Check5, &Check10},
                                   {&Check6, &Check8, &Check7, &Check4, &Check9},
                                   {&Check11, &Check14, &Check12, &Check13, &Check15}};
@@ -176,7 +173,7 @@ frmRegister2::frmRegister2() : WizardStep(4) {
             ui::CheckBox* tick = legend[r][c];
             tick->setCaption("");
             tick->setBackColor(kLevelColour[r]);
-            tick->Move(areas[c]->left(), kLevelTop[r], areas[c]->width(), 375);
+            tick->Move(kAreaLeft[c], kLevelTop[r], kAreaWidth[c], 375);
         }
     for (ui::CheckBox* unreachable : {&Check2, &Check3, &Check5, &Check10, &Check4, &Check9})
         unreachable->setEnabled(false);
