@@ -10,6 +10,7 @@
 
 #include "folio/frmRooms.h"
 #include "menu/frmSetMenu.h"
+#include "menu/sections.h"
 #include "platform/core/format.h"
 #include "platform/core/money.h"
 #include "platform/ui/picture.h"
@@ -23,29 +24,16 @@ namespace {
 
 constexpr int kBlock = 16;
 constexpr std::string_view kNoPicture = "-";
-constexpr std::string_view kNotesList = "SELECT * FROM tbSpl ORDER BY Dish_ID ASC";
+
+// An item list in slot order, worded as the room screen has always worded it: scripts read the
+// list's source back as written, and the VDishes, Lamb and notes lists were written in capitals.
+std::string slotList(std::string_view table) {
+    bool capitals = table == "tbVDishes" || table == "tbLamb" || table == menu::kNotesTable;
+    std::string statement = capitals ? "SELECT * FROM " : "Select * from ";
+    return statement.append(table).append(capitals ? " ORDER BY Dish_ID ASC" : " order by Dish_ID ASC");
+}
 
 // Lunch and Dinner print at station "B"; every other section at the station the store set for it.
-struct Section {
-    std::string_view source;
-    ui::ComboBox settings::frmInfor::*station;
-};
-constexpr std::array<Section, settings::kSections> kSectionTable = {{
-    {"Select * from tbDrink order by Dish_ID ASC", &settings::frmInfor::CmbDrink},
-    {"Select * from tbAppetizer order by Dish_ID ASC", &settings::frmInfor::CmbApter},
-    {"Select * from tbFriedRice order by Dish_ID ASC", &settings::frmInfor::CmbFriedRice},
-    {"Select * from tbLoMein order by Dish_ID ASC", &settings::frmInfor::CmbLoMein},
-    {"SELECT * FROM tbVDishes ORDER BY Dish_ID ASC", &settings::frmInfor::CmbVDishes},
-    {"Select * from tbVegetables order by Dish_ID ASC", &settings::frmInfor::CmbVegetables},
-    {"Select * from tbPoultry order by Dish_ID ASC", &settings::frmInfor::CmbPoultry},
-    {"Select * from tbBeef order by Dish_ID ASC", &settings::frmInfor::CmbBeef},
-    {"Select * from tbSeafood order by Dish_ID ASC", &settings::frmInfor::CmbSeafood},
-    {"Select * from tbSoup order by Dish_ID ASC", &settings::frmInfor::CmbSoup},
-    {"Select * from tbPork order by Dish_ID ASC", &settings::frmInfor::CmbPork},
-    {"SELECT * FROM tbLamb ORDER BY Dish_ID ASC", &settings::frmInfor::CmbLamb},
-    {"Select * from tbLunch order by Dish_ID ASC", nullptr},
-    {"Select * from tbDinner order by Dish_ID ASC", nullptr},
-}};
 constexpr std::string_view kLunchDinnerStation = "B";
 
 // The working record's cells: the item grid's columns.
@@ -203,10 +191,11 @@ void frmRooms::DrawSectionButtons() {
 void frmRooms::command_Click(int Index) {
     if (cmdMainM.tag() == "Main") {
         if (Index < 1 || Index > settings::kSections) return;
-        const Section& section = kSectionTable[Index - 1];
-        datList.setRecordSource(std::string(section.source));
+        const int section = Index - 1;
+        datList.setRecordSource(slotList(menu::kMenuSections[section].table));
         settings::frmInfor& store = ui::forms().get<settings::frmInfor>();
-        lblScrn.setCaption(section.station ? (store.*section.station).text() : std::string(kLunchDinnerStation));
+        lblScrn.setCaption(section < settings::kStationSections ? store.stationCodes()[section]->text()
+                                                                : std::string(kLunchDinnerStation));
         (void)datList.Refresh();
         FillItemPage();
         cmdMainM.setTag("");
@@ -293,7 +282,7 @@ void frmRooms::cmdMainM_Click() {
 
 // A note keeps the station of the section opened last.
 void frmRooms::cmdSp_Click() {
-    datList.setRecordSource(std::string(kNotesList));
+    datList.setRecordSource(slotList(menu::kNotesTable));
     (void)datList.Refresh();
     FillItemPage();
     setTag("");

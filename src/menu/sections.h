@@ -13,29 +13,30 @@ namespace pelk::menu {
 // the typed names, the printer station codes and the pictures kept by the store settings.
 struct MenuSection {
     int index;
-    std::string_view name;        // as the store's settings first name it
     std::string_view table;       // in ZuBak.mdb
     std::string_view word;        // how the item editor remembers its open section
     std::string_view listButton;  // on the item lists
     std::string_view itemButton;  // on the item editor and the item picture screen
+    // As the store's settings first name it.
+    std::string_view name() const { return settings::kSectionNames[index]; }
     std::string_view pictureField() const { return settings::kSectionPictureField[index]; }
 };
 
 inline constexpr std::array<MenuSection, settings::kSections> kMenuSections = {{
-    {0, "Drink", "tbDrink", "Drink", "cmdDrink", "cmdDrink"},
-    {1, "Appetizer", "tbAppetizer", "Apter", "cmdApter", "cmdApter"},
-    {2, "Fried rice", "tbFriedRice", "FR", "cmdFriedRice", "cmdFR"},
-    {3, "Lo mein", "tbLoMein", "LM", "cmdLoMein", "cmdLM"},
-    {4, "VDishes", "tbVDishes", "VDishes", "cmdVDishes", "cmdVDishes"},
-    {5, "Vegetables", "tbVegetables", "Vege", "cmdVegetables", "cmdVege"},
-    {6, "Poultry", "tbPoultry", "Poultry", "cmdPoultry", "cmdPoultry"},
-    {7, "Beef", "tbBeef", "Beef", "cmdBeef", "cmdBeef"},
-    {8, "Seafood", "tbSeafood", "Seafood", "cmdSeafood", "cmdSeafood"},
-    {9, "Soup", "tbSoup", "Soup", "cmdSoup", "cmdSoup"},
-    {10, "Pork", "tbPork", "Pork", "cmdPork", "cmdPork"},
-    {11, "Lamb", "tbLamb", "Lamb", "cmdLamb", "cmdLamb"},
-    {12, "Lunch", "tbLunch", "Lunch", "cmdLunch", "cmdLunch"},
-    {13, "Dinner", "tbDinner", "Dinner", "cmdDiner", "cmdDinner"},
+    {0, "tbDrink", "Drink", "cmdDrink", "cmdDrink"},
+    {1, "tbAppetizer", "Apter", "cmdApter", "cmdApter"},
+    {2, "tbFriedRice", "FR", "cmdFriedRice", "cmdFR"},
+    {3, "tbLoMein", "LM", "cmdLoMein", "cmdLM"},
+    {4, "tbVDishes", "VDishes", "cmdVDishes", "cmdVDishes"},
+    {5, "tbVegetables", "Vege", "cmdVegetables", "cmdVege"},
+    {6, "tbPoultry", "Poultry", "cmdPoultry", "cmdPoultry"},
+    {7, "tbBeef", "Beef", "cmdBeef", "cmdBeef"},
+    {8, "tbSeafood", "Seafood", "cmdSeafood", "cmdSeafood"},
+    {9, "tbSoup", "Soup", "cmdSoup", "cmdSoup"},
+    {10, "tbPork", "Pork", "cmdPork", "cmdPork"},
+    {11, "tbLamb", "Lamb", "cmdLamb", "cmdLamb"},
+    {12, "tbLunch", "Lunch", "cmdLunch", "cmdLunch"},
+    {13, "tbDinner", "Dinner", "cmdDiner", "cmdDinner"},
 }};
 
 // The notes list: laid out as a section, but no section (no index, name, picture or code).

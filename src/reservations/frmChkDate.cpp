@@ -2,41 +2,39 @@
 
 #include "platform/core/clock.h"
 #include "platform/core/datetime.h"
+#include "platform/ui/design.h"
 #include "reservations/frmMap.h"
 #include "settings/common.h"
 #include "shell/frmMainButn.h"
 
 namespace pelk::reservations {
 
-frmChkDate::frmChkDate() {
-    setMdiChild(true);
-    setCaption("");
-    setWidth(6000);
-    setHeight(6720);
-    setBackColor(settings::kScreenGreen);
+namespace {
 
-    Label3.setCaption("Select reservation days");
-    Label3.Move(240, 120, 5415, 375);
-    Label3.setAlignment(ui::kCenter);
-    Label3.setFont({"Arial", 14.25, true});
-    Label3.setBackStyle(0);
-    // Tall enough for days a fingertip can hit; the buttons stand below it.
-    Calendar1.Move(240, 600, 3495, 4620);
-    Label1.setCaption("Date In");
-    Label1.Move(3960, 720, 1695, 255);
-    Label1.setBackStyle(0);
-    txtDateIn.Move(3960, 1020, 1695, 375);
-    Label2.setCaption("Date Out");
-    Label2.Move(3960, 1620, 1695, 255);
-    Label2.setBackStyle(0);
-    txtDateOut.Move(3960, 1920, 1695, 375);
-    // The words stand in the buttons' pictures; until the pictures ship they are the captions.
-    cmdNext.setStyle(1);
-    cmdNext.setCaption("Next");
-    cmdNext.Move(3960, 5460, 1695, 855);
-    cmdClose.setStyle(1);
-    cmdClose.setCaption("Close");
-    cmdClose.Move(240, 5460, 1695, 855);
+const ui::FormDesign kDesign{
+    {{"MDIChild", true}, {"Caption", ""}, {"Width", 6000}, {"Height", 6720}, {"BackColor", ui::color::kLightGreen}},
+    {
+        {"Label3",
+         {240, 120, 5415, 375},
+         {{"Caption", "Select reservation days"},
+          {"Alignment", ui::kCenter},
+          {"Font", ui::FontRole{"Arial", 14.25, true}},
+          {"BackStyle", 0}}},
+        // Tall enough for days a fingertip can hit; the buttons stand below it.
+        {"Calendar1", {240, 600, 3495, 4620}},
+        {"Label1", {3960, 720, 1695, 255}, {{"Caption", "Date In"}, {"BackStyle", 0}}},
+        {"txtDateIn", {3960, 1020, 1695, 375}},
+        {"Label2", {3960, 1620, 1695, 255}, {{"Caption", "Date Out"}, {"BackStyle", 0}}},
+        {"txtDateOut", {3960, 1920, 1695, 375}},
+        // The words stand in the buttons' pictures; until the pictures ship they are the captions.
+        {"cmdNext", {3960, 5460, 1695, 855}, {{"Style", 1}, {"Caption", "Next"}}},
+        {"cmdClose", {240, 5460, 1695, 855}, {{"Style", 1}, {"Caption", "Close"}}},
+    }};
+
+}  // namespace
+
+frmChkDate::frmChkDate() {
+    ui::applyDesign(*this, kDesign);
 
     Calendar1.onClick([this] { Calendar1_Click(); });
     txtDateOut.onChange([this] { txtDateOut_Change(); });

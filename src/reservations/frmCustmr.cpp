@@ -7,6 +7,7 @@
 #include "platform/core/format.h"
 #include "platform/core/money.h"
 #include "platform/core/text.h"
+#include "platform/ui/design.h"
 #include "reservations/guests.h"
 #include "reservations/lookups.h"
 #include "reservations/records.h"
@@ -20,78 +21,67 @@ namespace {
 constexpr std::string_view kNotFound = "Customer not found !";
 constexpr std::string_view kPhoneMask = "@@@-@@@-@@@@";
 // The required boxes stand out in light green.
-constexpr ui::Color kRequired = 0x80FF80;
+constexpr ui::Color kRequired = ui::color::kPaleGreen;
+const std::initializer_list<ui::DesignProperty> kInGuest = {{"Container", "fraGuest"}};
 
-void label(ui::Label& l, ui::Frame& frame, const char* caption, double left, double top, double width) {
-    l.setContainer(frame);
-    l.setCaption(caption);
-    l.setBackStyle(0);
-    l.Move(left, top + 30, width, 255);
-}
-
-template <class Box>
-void place(Box& box, ui::Frame& frame, double left, double top, double width) {
-    box.setContainer(frame);
-    box.Move(left, top, width, 315);
-}
-
-void smallButton(ui::CommandButton& button, ui::Frame& frame, double left, double top, const char* words) {
-    button.setContainer(frame);
-    button.setStyle(1);
-    button.Move(left, top, 375, 315);
-    button.setFontSize(6.75);
-    if (std::string_view(words) == "...")
-        button.setCaption(words);
-    else
-        button.setPicture(ui::Picture::design(words));
-}
+const ui::FormDesign kDesign{
+    {{"MDIChild", true},
+     {"Caption", "Customers"},
+     {"Width", 11520},
+     {"Height", 7080},
+     {"BackColor", ui::color::kLightGreen}},
+    {
+        {"fraGuest", {120, 120, 5535, 5415}, {{"Caption", "Guest Information"}, {"BackColor", ui::color::kLightGreen}}},
+        {"lblLastN", {120, 390, 1095, 255}, {{"Container", "fraGuest"}, {"Caption", "Last Name"}, {"BackStyle", 0}}},
+        {"txtLastN", {1260, 360, 2895, 315}, {{"Container", "fraGuest"}, {"BackColor", kRequired}}},
+        {"lblFirstN", {120, 810, 1095, 255}, {{"Container", "fraGuest"}, {"Caption", "First Name"}, {"BackStyle", 0}}},
+        {"txtFirstN", {1260, 780, 2895, 315}, {{"Container", "fraGuest"}, {"BackColor", kRequired}}},
+        {"lblAdds", {120, 1230, 1095, 255}, {{"Container", "fraGuest"}, {"Caption", "Address"}, {"BackStyle", 0}}},
+        {"txtAdds", {1260, 1200, 3615, 315}, kInGuest},
+        {"lblCity", {120, 1650, 1095, 255}, {{"Container", "fraGuest"}, {"Caption", "City"}, {"BackStyle", 0}}},
+        {"txtCity", {1260, 1620, 1935, 315}, kInGuest},
+        {"lblState", {3300, 1650, 495, 255}, {{"Container", "fraGuest"}, {"Caption", "State"}, {"BackStyle", 0}}},
+        {"txtState", {3840, 1620, 495, 315}, kInGuest},
+        {"lblZip", {4380, 1650, 375, 255}, {{"Container", "fraGuest"}, {"Caption", "Zip"}, {"BackStyle", 0}}},
+        {"txtZip", {4740, 1620, 675, 315}, kInGuest},
+        {"lblCountry", {120, 2070, 1095, 255}, {{"Container", "fraGuest"}, {"Caption", "Country"}, {"BackStyle", 0}}},
+        {"txtCountry", {1260, 2040, 1935, 315}, kInGuest},
+        {"lblBD", {3300, 2070, 375, 255}, {{"Container", "fraGuest"}, {"Caption", "BD"}, {"BackStyle", 0}}},
+        {"txtBD", {3840, 2040, 1575, 315}, kInGuest},
+        {"lblPhone", {120, 2490, 1095, 255}, {{"Container", "fraGuest"}, {"Caption", "Phone"}, {"BackStyle", 0}}},
+        {"txtPhone", {1260, 2460, 1935, 315}, {{"Container", "fraGuest"}, {"BackColor", kRequired}}},
+        {"lblPhoneHint",
+         {1260, 2880, 2415, 255},
+         {{"Container", "fraGuest"}, {"Caption", "Format: 000-000-0000"}, {"BackStyle", 0}, {"FontSize", 6.75}}},
+        {"lblEmail", {120, 3330, 1095, 255}, {{"Container", "fraGuest"}, {"Caption", "Email"}, {"BackStyle", 0}}},
+        {"txtEmail", {1260, 3300, 4095, 315}, kInGuest},
+        {"lblFax", {120, 3750, 1095, 255}, {{"Container", "fraGuest"}, {"Caption", "Fax"}, {"BackStyle", 0}}},
+        {"txtFax", {1260, 3720, 1935, 315}, kInGuest},
+        {"lblRemark", {120, 4170, 1095, 255}, {{"Container", "fraGuest"}, {"Caption", "Remark"}, {"BackStyle", 0}}},
+        {"txtRemark", {1260, 4140, 4095, 1095}, {{"Container", "fraGuest"}, {"MultiLine", true}}},
+        {"cmdFindName",
+         {4260, 360, 375, 315},
+         {{"Container", "fraGuest"}, {"Style", 1}, {"FontSize", 6.75}, {"Picture", ui::picture("Find")}}},
+        {"cmdFName",
+         {4260, 780, 375, 315},
+         {{"Container", "fraGuest"}, {"Style", 1}, {"FontSize", 6.75}, {"Caption", "..."}}},
+        {"cmdFadd",
+         {4980, 1200, 375, 315},
+         {{"Container", "fraGuest"}, {"Style", 1}, {"FontSize", 6.75}, {"Caption", "..."}}},
+        {"cmdFPhone",
+         {3300, 2460, 375, 315},
+         {{"Container", "fraGuest"}, {"Style", 1}, {"FontSize", 6.75}, {"Picture", ui::picture("Find")}}},
+        {"fraID",
+         {5820, 120, 5535, 5415},
+         {{"Caption", "Identification Information"}, {"BackColor", ui::color::kLightGreen}}},
+        {"datCustmr", {}, {{"Connect", "Access 2000;"}, {"Visible", false}}},
+    }};
 
 }  // namespace
 
 frmCustmr::frmCustmr() {
-    setMdiChild(true);
-    setCaption("Customers");
-    setWidth(11520);
-    setHeight(7080);
-    setBackColor(settings::kScreenGreen);
-
-    fraGuest.setCaption("Guest Information");
-    fraGuest.Move(120, 120, 5535, 5415);
-    for (auto [caption, text, box, top, width] : {
-             std::tuple{&lblLastN, "Last Name", &txtLastN, 360.0, 2895.0},
-             std::tuple{&lblFirstN, "First Name", &txtFirstN, 780.0, 2895.0},
-             std::tuple{&lblAdds, "Address", &txtAdds, 1200.0, 3615.0},
-             std::tuple{&lblCity, "City", &txtCity, 1620.0, 1935.0},
-             std::tuple{&lblCountry, "Country", &txtCountry, 2040.0, 1935.0},
-             std::tuple{&lblPhone, "Phone", &txtPhone, 2460.0, 1935.0},
-             std::tuple{&lblEmail, "Email", &txtEmail, 3300.0, 4095.0},
-             std::tuple{&lblFax, "Fax", &txtFax, 3720.0, 1935.0},
-             std::tuple{&lblRemark, "Remark", &txtRemark, 4140.0, 4095.0},
-         }) {
-        label(*caption, fraGuest, text, 120, top, 1095);
-        place(*box, fraGuest, 1260, top, width);
-    }
-    label(lblState, fraGuest, "State", 3300, 1620, 495);
-    place(txtState, fraGuest, 3840, 1620, 495);
-    label(lblZip, fraGuest, "Zip", 4380, 1620, 375);
-    place(txtZip, fraGuest, 4740, 1620, 675);
-    label(lblBD, fraGuest, "BD", 3300, 2040, 375);
-    place(txtBD, fraGuest, 3840, 2040, 1575);
-    lblPhoneHint.setContainer(fraGuest);
-    lblPhoneHint.setCaption("Format: 000-000-0000");
-    lblPhoneHint.setBackStyle(0);
-    lblPhoneHint.setFontSize(6.75);
-    lblPhoneHint.Move(1260, 2880, 2415, 255);
-    txtRemark.setMultiLine(true);
-    txtRemark.setHeight(1095);
-    for (ui::TextBox* required : {&txtLastN, &txtFirstN, &txtPhone}) required->setBackColor(kRequired);
-    smallButton(cmdFindName, fraGuest, 4260, 360, "Find");
-    smallButton(cmdFName, fraGuest, 4260, 780, "...");
-    smallButton(cmdFadd, fraGuest, 4980, 1200, "...");
-    smallButton(cmdFPhone, fraGuest, 3300, 2460, "Find");
-
-    fraID.setCaption("Identification Information");
-    fraID.Move(5820, 120, 5535, 5415);
+    ui::applyDesign(*this, kDesign);
+    // The identification boxes stand in one column, a label to the left of each.
     double top = 360;
     for (auto [caption, text, box] : {
              std::tuple<ui::Label*, const char*, ui::Control*>{&lblIDtype, "ID Type", &cmbIDtype},
@@ -106,12 +96,14 @@ frmCustmr::frmCustmr() {
              {&lblModel, "Model", &txtModel},
              {&lblYrs, "Year", &cmbYrs},
          }) {
-        label(*caption, fraID, text, 240, top, 1455);
-        place(*box, fraID, 1800, top, 3015);
+        caption->setContainer(fraID);
+        caption->setCaption(text);
+        caption->setBackStyle(0);
+        caption->Move(240, top + 30, 1455, 255);
+        box->setContainer(fraID);
+        box->Move(1800, top, 3015, 315);
         top += 450;
     }
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&fraGuest, &fraID})
-        c->setBackColor(settings::kScreenGreen);
 
     double left = 2040;
     for (auto [button, words] : {std::pair{&cmdFind, "Find"}, std::pair{&cmdNew, "New"}, std::pair{&cmdSave, "Save"},
@@ -121,9 +113,6 @@ frmCustmr::frmCustmr() {
         button->Move(left, 5700, 1335, 855);
         left += 1560;
     }
-
-    datCustmr.setConnect("Access 2000;");
-    datCustmr.setVisible(false);
 
     cmdFindName.onClick([this] { cmdFindName_Click(); });
     cmdFind.onClick([this] { cmdFind_Click(); });

@@ -1,11 +1,11 @@
 #include "reservations/frmCustmrTr.h"
 
 #include <string>
-#include <tuple>
 
 #include "platform/core/clock.h"
 #include "platform/core/datetime.h"
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "reservations/records.h"
 #include "settings/common.h"
 
@@ -18,71 +18,64 @@ constexpr const char* kByOrdersDescending = "SELECT * FROM tblCustmrTr ORDER BY 
 constexpr const char* kByTotalDescending = "SELECT * FROM tblCustmrTr ORDER BY szTotal DESC";
 constexpr int kLightGreyDividers = 6;
 constexpr int kVertical = 2;
-constexpr ui::Color kBlue = 0xFF0000;
+
+const ui::FormDesign kDesign{
+    {{"Caption", ""}, {"MDIChild", true}, {"Width", 10080}, {"Height", 6720}},
+    {
+        {"Label3",
+         {240, 120, 5415, 555},
+         {{"Caption", "Customers Order Frequency"},
+          {"Font", ui::font::kComic18Bold},
+          {"ForeColor", ui::color::kBlue},
+          {"BackStyle", 0}}},
+        {"Label7", {6240, 240, 1095, 255}, {{"Caption", "Renew day:"}, {"BackStyle", 0}}},
+        {"lbldate", {7380, 240, 1335, 255}, {{"BackStyle", 0}, {"FontBold", true}}},
+        {"lblToday", {8520, 240, 1335, 255}, {{"BackStyle", 0}, {"Alignment", ui::kRightJustify}}},
+        // Read only: the tally is only ever read, sorted and cleared here.
+        {"DBGrid1",
+         {240, 1080, 8535, 4815},
+         {{"AllowUpdate", false},
+          {"AllowAddNew", false},
+          {"AllowDelete", false},
+          {"TabStop", false},
+          {"ColumnHeaders", false},
+          {"RecordSelectors", false},
+          {"RowDividerStyle", kLightGreyDividers},
+          {"ScrollBars", kVertical}}},
+        // Each heading over its column; the ID column has none.
+        {"Label2", {855, 780, 1455, 255}, {{"Caption", "Phone:"}, {"FontBold", true}, {"BackStyle", 0}}},
+        {"Label1", {2310, 780, 2055, 255}, {{"Caption", "Name:"}, {"FontBold", true}, {"BackStyle", 0}}},
+        {"Label4", {4365, 780, 1455, 255}, {{"Caption", "Order Frequency"}, {"FontBold", true}, {"BackStyle", 0}}},
+        {"Label5", {5820, 780, 1455, 255}, {{"Caption", "Total Amount"}, {"FontBold", true}, {"BackStyle", 0}}},
+        // The pictures down the right edge.
+        {"imgFrequency",
+         {8940, 1080, 975, 1095},
+         {{"ToolTipText", "Customer Orders Frequency"},
+          {"Stretch", true},
+          {"Picture", ui::picture("Customer Orders Frequency")}}},
+        {"imgLagOrdr",
+         {8940, 2280, 975, 1095},
+         {{"ToolTipText", "Large Orders"}, {"Stretch", true}, {"Picture", ui::picture("Large Orders")}}},
+        {"imgRenew",
+         {8940, 3480, 975, 1095},
+         {{"ToolTipText", "Renew"}, {"Stretch", true}, {"Picture", ui::picture("Renew")}}},
+        {"imgExit",
+         {8940, 5040, 975, 1095},
+         {{"ToolTipText", "Back"}, {"Stretch", true}, {"Picture", ui::picture("Back")}}},
+        {"Data1", {}, {{"Connect", "Access 2000;"}, {"RecordSource", kOrderTallyTable}, {"Visible", false}}},
+    }};
 
 }  // namespace
 
 frmCustmrTr::frmCustmrTr() {
-    setCaption("");
-    setMdiChild(true);
-    setWidth(10080);
-    setHeight(6720);
-
-    Label3.setCaption("Customers Order Frequency");
-    Label3.setFont({"Comic Sans MS", 18, true});
-    Label3.setForeColor(kBlue);
-    Label3.setBackStyle(0);
-    Label3.Move(240, 120, 5415, 555);
-    Label7.setCaption("Renew day:");
-    Label7.setBackStyle(0);
-    Label7.Move(6240, 240, 1095, 255);
-    lbldate.setBackStyle(0);
-    lbldate.setFontBold(true);
-    lbldate.Move(7380, 240, 1335, 255);
-    lblToday.setBackStyle(0);
-    lblToday.setAlignment(ui::kRightJustify);
-    lblToday.Move(8520, 240, 1335, 255);
-
+    ui::applyDesign(*this, kDesign);
     DBGrid1.setColumns({{"ID", "", 615, ""},
                         {"szPhone_no", "", 1455, ""},
                         {"szName_na", "", 2055, ""},
                         {"szTimes_no", "", 1455, ""},
                         {"szTotal", "", 1455, "Currency"},
                         {"szTotal", "", 1455, "Currency"}});
-    // Read only: the tally is only ever read, sorted and cleared here.
-    DBGrid1.setAllowUpdate(false);
-    DBGrid1.setAllowAddNew(false);
-    DBGrid1.setAllowDelete(false);
-    DBGrid1.setTabStop(false);
-    DBGrid1.setColumnHeaders(false);
-    DBGrid1.setRecordSelectors(false);
-    DBGrid1.setRowDividerStyle(kLightGreyDividers);
-    DBGrid1.setScrollBars(kVertical);
-    DBGrid1.Move(240, 1080, 8535, 4815);
     DBGrid1.setDataSource(Data1);
-    // Each heading over its column; the ID column has none.
-    for (auto [heading, caption, left, width] :
-         {std::tuple{&Label2, "Phone:", 855.0, 1455.0}, std::tuple{&Label1, "Name:", 2310.0, 2055.0},
-          std::tuple{&Label4, "Order Frequency", 4365.0, 1455.0},
-          std::tuple{&Label5, "Total Amount", 5820.0, 1455.0}}) {
-        heading->setCaption(caption);
-        heading->setFontBold(true);
-        heading->setBackStyle(0);
-        heading->Move(left, 780, width, 255);
-    }
-
-    for (auto [picture, words, top] : {std::tuple{&imgFrequency, "Customer Orders Frequency", 1080.0},
-                                       std::tuple{&imgLagOrdr, "Large Orders", 2280.0},
-                                       std::tuple{&imgRenew, "Renew", 3480.0}, std::tuple{&imgExit, "Back", 5040.0}}) {
-        picture->setToolTipText(words);
-        picture->setStretch(true);
-        picture->setPicture(ui::Picture::design(words));
-        picture->Move(8940, top, 975, 1095);
-    }
-
-    Data1.setConnect("Access 2000;");
-    Data1.setRecordSource(std::string(kOrderTallyTable));
-    Data1.setVisible(false);
     Data1.bind(lbldate, "szdate_da");
 
     imgFrequency.onClick([this] { imgFrequency_Click(); });

@@ -10,6 +10,7 @@
 #include "platform/db/quoting.h"
 #include "platform/db/recordset.h"
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "reservations/frmChkDate.h"
 #include "reservations/frmReservAdd.h"
 #include "reservations/own_stay.h"
@@ -26,10 +27,8 @@ namespace pelk::reservations {
 namespace {
 
 constexpr int kColumns = 9;
-constexpr ui::Color kRoomGreen = 0x00FF00;
-constexpr ui::Color kFloorGreen = 0x00C000;
-// The system's title-bar text colour.
-constexpr ui::Color kCaptionText = 0x80000009;
+constexpr ui::FontRole kRoomFont{"Arial", 14.25, true};
+constexpr ui::FontRole kFloorFont{"Comic Sans MS", 12, true};
 
 struct Floor {
     ui::CommandButton frmMap::*button;
@@ -51,61 +50,70 @@ const std::array<Floor, 7> kFloors = {{
     {&frmMap::cmdFlrG, "7th Flr", "7th Floor", "R7", 8, "szRPty"},
 }};
 
+const std::initializer_list<ui::DesignProperty> kHiddenData = {{"Connect", "Access 2000;"}, {"Visible", false}};
+
+const ui::FormDesign kDesign{
+    {{"MDIChild", true}, {"Caption", ""}, {"Width", 13035}, {"Height", 8715}, {"BackColor", ui::color::kLightGreen}},
+    {
+        {"lblMode", {6720, 7320, 1215, 255}, {{"Visible", false}}},
+        // The dates and their arrows stay hidden until the check-in or check-out road shows them.
+        {"lblDIn",
+         {840, 180, 915, 315},
+         {{"Font", ui::font::kSans10Bold}, {"BackStyle", 0}, {"Caption", "Ck In:"}, {"Visible", false}}},
+        {"txtDateIn", {1800, 120, 1455, 405}, {{"Font", ui::font::kSans12Bold}, {"Visible", false}}},
+        {"cmdLess", {3300, 120, 375, 405}, {{"Caption", "<"}, {"Visible", false}}},
+        {"cmdMore", {3720, 120, 375, 405}, {{"Caption", ">"}, {"Visible", false}}},
+        {"lblDOut",
+         {9180, 180, 975, 315},
+         {{"Font", ui::font::kSans10Bold}, {"BackStyle", 0}, {"Caption", "Ck out:"}, {"Visible", false}}},
+        {"txtDateOut", {10200, 120, 1455, 405}, {{"Font", ui::font::kSans12Bold}, {"Visible", false}}},
+        {"cmdOLess", {11700, 120, 375, 405}, {{"Caption", "<"}, {"Visible", false}}},
+        {"cmdOMore", {12120, 120, 375, 405}, {{"Caption", ">"}, {"Visible", false}}},
+        {"lblFlrs",
+         {5280, 120, 2655, 375},
+         {{"Alignment", ui::kCenter}, {"Font", ui::FontRole{"Comic Sans MS", 15.75, true}}, {"BackStyle", 0}}},
+        // The legend: a colour square of each state, and its name under it.
+        {"Label1", {1920, 7440, 375, 255}, {{"BackColor", ui::color::kGreen}, {"BorderStyle", 1}}},
+        {"Label4",
+         {1620, 7710, 975, 255},
+         {{"Caption", "Vacant"}, {"Alignment", ui::kCenter}, {"BackStyle", 0}, {"Font", ui::font::kDialogBold}}},
+        {"Label2", {2880, 7440, 375, 255}, {{"BackColor", frmMap::kReserved}, {"BorderStyle", 1}}},
+        {"Label5",
+         {2580, 7710, 975, 255},
+         {{"Caption", "Reserved"}, {"Alignment", ui::kCenter}, {"BackStyle", 0}, {"Font", ui::font::kDialogBold}}},
+        {"Label3", {1920, 8040, 375, 255}, {{"BackColor", frmMap::kInHouse}, {"BorderStyle", 1}}},
+        {"Label6",
+         {1620, 8310, 975, 255},
+         {{"Caption", "Check In"}, {"Alignment", ui::kCenter}, {"BackStyle", 0}, {"Font", ui::font::kDialogBold}}},
+        {"Label8", {2880, 8040, 375, 255}, {{"BackColor", ui::color::kActiveTitleText}, {"BorderStyle", 1}}},
+        {"Label9",
+         {2580, 8310, 975, 255},
+         {{"Caption", "Check Out"}, {"Alignment", ui::kCenter}, {"BackStyle", 0}, {"Font", ui::font::kDialogBold}}},
+        // The word stands in the button's picture; until the pictures ship it is the caption.
+        {"cmdClose", {0, 7920, 1635, 800}, {{"Style", 1}, {"Caption", "Close"}}},
+        {"datRoom", {}, kHiddenData},
+        {"datBak", {}, kHiddenData},
+        {"datVRoom", {}, kHiddenData},
+        {"datTable", {}, kHiddenData},
+    }};
+
 }  // namespace
 
 frmMap::frmMap() {
-    setMdiChild(true);
-    setCaption("");
-    setWidth(13035);
-    setHeight(8715);
-    setBackColor(settings::kScreenGreen);
-
-    lblMode.Move(6720, 7320, 1215, 255);
-    lblMode.setVisible(false);
-
-    // The dates and their arrows stay hidden until the check-in or check-out road shows them.
-    ui::Font dateFont{"MS Sans Serif", 12, true};
-    for (ui::Label* l : {&lblDIn, &lblDOut}) {
-        l->setFont({"MS Sans Serif", 9.75, true});
-        l->setBackStyle(0);
-    }
-    lblDIn.setCaption("Ck In:");
-    lblDIn.Move(840, 180, 915, 315);
-    txtDateIn.Move(1800, 120, 1455, 405);
-    txtDateIn.setFont(dateFont);
-    cmdLess.setCaption("<");
-    cmdLess.Move(3300, 120, 375, 405);
-    cmdMore.setCaption(">");
-    cmdMore.Move(3720, 120, 375, 405);
-    lblDOut.setCaption("Ck out:");
-    lblDOut.Move(9180, 180, 975, 315);
-    txtDateOut.Move(10200, 120, 1455, 405);
-    txtDateOut.setFont(dateFont);
-    cmdOLess.setCaption("<");
-    cmdOLess.Move(11700, 120, 375, 405);
-    cmdOMore.setCaption(">");
-    cmdOMore.Move(12120, 120, 375, 405);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&lblDIn, &txtDateIn, &cmdLess, &cmdMore, &lblDOut,
-                                                              &txtDateOut, &cmdOLess, &cmdOMore})
-        c->setVisible(false);
-
-    lblFlrs.Move(5280, 120, 2655, 375);
-    lblFlrs.setAlignment(ui::kCenter);
-    lblFlrs.setFont({"Comic Sans MS", 15.75, true});
-    lblFlrs.setBackStyle(0);
+    ui::applyDesign(*this, kDesign);
 
     for (int i = 1; i <= settings::kRoomPositions; ++i) {
         int row = (i - 1) / kColumns, column = (i - 1) % kColumns;
         ui::CommandButton& room = cmdRoom(i);
         room.Move(240 + 1440 * column, 720 + 1320 * row, 1000, 930);
-        room.setFont({"Arial", 14.25, true});
+        room.setFont(kRoomFont.font());
         room.setStyle(1);
-        room.setBackColor(kRoomGreen);
+        room.setBackColor(ui::color::kGreen);
         room.setVisible(false);
         ui::CommandButton& name = cmdName(i);
         name.Move(1440 * column, 1635 + 1320 * row, 1455, 315);
         name.setStyle(1);
-        name.setBackColor(0xFFFFFF);
+        name.setBackColor(ui::color::kWhite);
         name.setVisible(false);
     }
     cmdRoom.onClick([this](int Index) { cmdRoom_Click(Index); });
@@ -116,9 +124,9 @@ frmMap::frmMap() {
         ui::CommandButton& button = this->*f.button;
         button.setCaption(f.caption);
         button.Move(left, 7680, 1300, 1005);
-        button.setFont({"Comic Sans MS", 12, true});
+        button.setFont(kFloorFont.font());
         button.setStyle(1);
-        button.setBackColor(kFloorGreen);
+        button.setBackColor(ui::color::kMidGreen);
         left += 1320;
     }
     cmdFlrA.onClick([this] { cmdFlrA_Click(); });
@@ -129,41 +137,11 @@ frmMap::frmMap() {
     cmdFlrF.onClick([this] { cmdFlrF_Click(); });
     cmdFlrG.onClick([this] { cmdFlrG_Click(); });
 
-    struct Legend {
-        ui::Label& square;
-        ui::Color colour;
-        ui::Label& name;
-        const char* caption;
-        double left, top;
-    };
-    for (const Legend& l : {Legend{Label1, kRoomGreen, Label4, "Vacant", 1920, 7440},
-                            Legend{Label2, kReserved, Label5, "Reserved", 2880, 7440},
-                            Legend{Label3, kInHouse, Label6, "Check In", 1920, 8040},
-                            Legend{Label8, kCaptionText, Label9, "Check Out", 2880, 8040}}) {
-        l.square.Move(l.left, l.top, 375, 255);
-        l.square.setBackColor(l.colour);
-        l.square.setBorderStyle(1);
-        l.name.setCaption(l.caption);
-        l.name.Move(l.left - 300, l.top + 270, 975, 255);
-        l.name.setAlignment(ui::kCenter);
-        l.name.setBackStyle(0);
-        l.name.setFont({"MS Sans Serif", 8.25, true});
-    }
-
-    cmdClose.setStyle(1);
-    // The word stands in the button's picture; until the pictures ship it is the caption.
-    cmdClose.setCaption("Close");
-    cmdClose.Move(0, 7920, 1635, 800);
     cmdClose.onClick([this] { cmdClose_Click(); });
     cmdLess.onClick([this] { cmdLess_Click(); });
     cmdMore.onClick([this] { cmdMore_Click(); });
     cmdOLess.onClick([this] { cmdOLess_Click(); });
     cmdOMore.onClick([this] { cmdOMore_Click(); });
-
-    for (ui::Data* data : {&datRoom, &datBak, &datVRoom, &datTable}) {
-        data->setConnect("Access 2000;");
-        data->setVisible(false);
-    }
 }
 
 // The room names, the stays and the open folios lie by the station's one rule; the floor flags

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/core/datetime.h"
+#include "platform/ui/colors.h"
 #include "platform/ui/control_array.h"
 #include "platform/ui/data.h"
 #include "platform/ui/ui.h"
@@ -102,10 +103,10 @@ public:
     void MarkVacant();
 
     // The room states, as the colours of the room buttons.
-    static constexpr ui::Color kVacant = 0x80FF80;
-    static constexpr ui::Color kReserved = 0x0000FF;
-    static constexpr ui::Color kInHouse = 0x00FFFF;
-    static constexpr ui::Color kDueOut = 0xFFFFFF;
+    static constexpr ui::Color kVacant = ui::color::kPaleGreen;
+    static constexpr ui::Color kReserved = ui::color::kRed;
+    static constexpr ui::Color kInHouse = ui::color::kYellow;
+    static constexpr ui::Color kDueOut = ui::color::kWhite;
 
 private:
     // The occupied road of a room choice: the room screen, filled, over the map.

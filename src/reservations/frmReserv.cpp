@@ -1,16 +1,13 @@
 #include "reservations/frmReserv.h"
 
-#include <array>
-#include <initializer_list>
 #include <optional>
 #include <string>
-#include <tuple>
-#include <utility>
 #include <vector>
 
 #include "platform/core/clock.h"
 #include "platform/core/datetime.h"
 #include "platform/db/quoting.h"
+#include "platform/ui/design.h"
 #include "platform/ui/screen.h"
 #include "reservations/records.h"
 #include "settings/common.h"
@@ -23,7 +20,6 @@ namespace {
 constexpr std::string_view kCheckOut = "Check Out";
 constexpr int kDarkGreyDividers = 2;
 constexpr int kVertical = 2;
-constexpr ui::Color kBlue = 0xFF0000;
 
 // The export's columns, A to N: the header, the field each row takes, and the column's format
 // (dates and amounts shown as such).
@@ -54,43 +50,47 @@ std::optional<std::string> dateOf(const ui::TextBox& box) {
     return db::dateLiteral(*date);
 }
 
-void label(ui::Label& l, const char* caption, double left, double top, double width) {
-    l.setCaption(caption);
-    l.setBackStyle(0);
-    l.Move(left, top, width, 255);
-}
+const ui::FormDesign kDesign{
+    {{"Caption", ""}, {"MDIChild", true}, {"Width", 14280}, {"Height", 8280}, {"BackColor", ui::color::kLightGreen}},
+    {
+        {"Label5",
+         {240, 120, 5775, 555},
+         {{"Caption", "Reservations Lists"},
+          {"Font", ui::font::kComic18Bold},
+          {"ForeColor", ui::color::kBlue},
+          {"BackStyle", 0}}},
+        {"Label25", {6360, 285, 615, 255}, {{"Caption", "From:"}, {"BackStyle", 0}}},
+        {"txtFrom", {6960, 240, 1335, 315}},
+        {"Label26", {8520, 285, 375, 255}, {{"Caption", "To:"}, {"BackStyle", 0}}},
+        {"txtTo", {8940, 240, 1335, 315}},
+        {"cmdSearch",
+         {10560, 180, 1215, 435},
+         {{"Caption", "Search"}, {"Font", ui::FontRole{"Comic Sans MS", 9.75, true}}}},
+        {"Label1", {6360, 705, 975, 255}, {{"Caption", "Start Time:"}, {"BackStyle", 0}, {"Visible", false}}},
+        {"txtSTime", {7380, 660, 1095, 315}, {{"Text", "8:00 AM"}, {"Visible", false}}},
+        {"Label6", {8640, 705, 855, 255}, {{"Caption", "End Time:"}, {"BackStyle", 0}, {"Visible", false}}},
+        {"txtETime", {9540, 660, 1095, 315}, {{"Text", "5:00 PM"}, {"Visible", false}}},
+        {"DBGrid1",
+         {120, 1080, 13935, 5895},
+         {{"ColumnHeaders", true},
+          {"RecordSelectors", true},
+          {"RowDividerStyle", kDarkGreyDividers},
+          {"ScrollBars", kVertical},
+          {"BackColor", ui::color::kWhite},
+          {"AllowUpdate", true},
+          {"AllowAddNew", true},
+          {"AllowDelete", true}}},
+        {"cmdExcel",
+         {10920, 7080, 1455, 800},
+         {{"Style", 1}, {"Picture", ui::picture("Exporting to Excel")}, {"ToolTipText", "Print Reports"}}},
+        {"cmdClose", {12480, 7080, 1455, 800}, {{"Style", 1}, {"Picture", ui::picture("Back")}}},
+        {"datReserv", {}, {{"Connect", "Access 2000;"}, {"RecordSource", kReservationTable}, {"Visible", false}}},
+    }};
 
 }  // namespace
 
 frmReserv::frmReserv() {
-    setCaption("");
-    setMdiChild(true);
-    setWidth(14280);
-    setHeight(8280);
-    setBackColor(settings::kScreenGreen);
-
-    Label5.setCaption("Reservations Lists");
-    Label5.setFont({"Comic Sans MS", 18, true});
-    Label5.setForeColor(kBlue);
-    Label5.setBackStyle(0);
-    Label5.Move(240, 120, 5775, 555);
-
-    label(Label25, "From:", 6360, 285, 615);
-    txtFrom.Move(6960, 240, 1335, 315);
-    label(Label26, "To:", 8520, 285, 375);
-    txtTo.Move(8940, 240, 1335, 315);
-    cmdSearch.setCaption("Search");
-    cmdSearch.setFont({"Comic Sans MS", 9.75, true});
-    cmdSearch.Move(10560, 180, 1215, 435);
-    label(Label1, "Start Time:", 6360, 705, 975);
-    txtSTime.setText("8:00 AM");
-    txtSTime.Move(7380, 660, 1095, 315);
-    label(Label6, "End Time:", 8640, 705, 855);
-    txtETime.setText("5:00 PM");
-    txtETime.Move(9540, 660, 1095, 315);
-    for (ui::Control* hidden : std::initializer_list<ui::Control*>{&Label1, &txtSTime, &Label6, &txtETime})
-        hidden->setVisible(false);
-
+    ui::applyDesign(*this, kDesign);
     DBGrid1.setColumns({{"szClerk_id", "Clerk ID", 735, ""},
                         {"szDate_in", "Date In", 1035, "Short Date"},
                         {"szDate_Out", "Date Out", 1035, ""},
@@ -104,28 +104,7 @@ frmReserv::frmReserv() {
                         {"szStreet_ad", "Address", 1695, ""},
                         {"szCity_nm", "City", 1095, ""},
                         {"sState_cd", "State", 495, ""}});
-    DBGrid1.setColumnHeaders(true);
-    DBGrid1.setRecordSelectors(true);
-    DBGrid1.setRowDividerStyle(kDarkGreyDividers);
-    DBGrid1.setScrollBars(kVertical);
-    DBGrid1.setBackColor(settings::kWhite);
-    DBGrid1.setAllowUpdate(true);
-    DBGrid1.setAllowAddNew(true);
-    DBGrid1.setAllowDelete(true);
-    DBGrid1.Move(120, 1080, 13935, 5895);
     DBGrid1.setDataSource(datReserv);
-
-    for (auto [button, words, tip, left] : {std::tuple{&cmdExcel, "Exporting to Excel", "Print Reports", 10920.0},
-                                            std::tuple{&cmdClose, "Back", "", 12480.0}}) {
-        button->setStyle(1);
-        button->setPicture(ui::Picture::design(words));
-        button->setToolTipText(tip);
-        button->Move(left, 7080, 1455, 800);
-    }
-
-    datReserv.setConnect("Access 2000;");
-    datReserv.setRecordSource(std::string(kReservationTable));
-    datReserv.setVisible(false);
 
     cmdSearch.onClick([this] { cmdSearch_Click(); });
     cmdExcel.onClick([this] { cmdExcel_Click(); });

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "platform/core/clock.h"
@@ -10,6 +11,7 @@
 #include "platform/core/format.h"
 #include "platform/core/money.h"
 #include "platform/core/text.h"
+#include "platform/ui/design.h"
 #include "reservations/frmMap.h"
 #include "reservations/guests.h"
 #include "reservations/lookups.h"
@@ -32,11 +34,9 @@ constexpr std::string_view kUpdateMark = "Update";
 constexpr std::string_view kByLastName = "SELECT * FROM tblReserv ORDER BY sLast_na ASC";
 constexpr std::string_view kReservationNotFound = "Reservation not found!";
 constexpr std::string_view kCustomerNotFound = "Customer not found !";
-constexpr ui::Color kBlue = 0xFF0000;
 constexpr std::string_view kSwipePrompt = "Swipe Driver's License";
 constexpr std::string_view kMoneyFormat = "#,##0.00";
 constexpr std::string_view kPhoneMask = "@@@-@@@-@@@@";
-constexpr ui::Color kRed = 0x0000FF;
 
 void formatAmount(ui::TextBox& box) { box.setText(core::format(core::Value(box.text()), kMoneyFormat)); }
 
@@ -48,214 +48,183 @@ void show(ui::DataRecordset& row, std::string_view field, ui::TextBox& box) {
     if (auto value = row.field(field)) box.setText(value->toText());
 }
 
-void label(ui::Label& l, const char* caption, double left, double top, double width) {
-    l.setCaption(caption);
-    l.Move(left, top, width, 255);
-    l.setBackStyle(0);
-}
+const std::initializer_list<ui::DesignProperty> kInGuest = {{"Container", "fraGuest"}};
+const std::initializer_list<ui::DesignProperty> kInPayment = {{"Container", "fraPayment"}};
+const std::initializer_list<ui::DesignProperty> kGuestFind = {
+    {"Container", "fraGuest"}, {"Style", 1}, {"FontSize", 6.75}, {"Picture", ui::picture("Find")}};
+// A required box is marked by a red star beside it.
+const std::initializer_list<ui::DesignProperty> kGuestMark = {
+    {"Container", "fraGuest"}, {"Caption", "*"}, {"BackStyle", 0}, {"ForeColor", ui::color::kRed}};
+const std::initializer_list<ui::DesignProperty> kPaymentMark = {
+    {"Container", "fraPayment"}, {"Caption", "*"}, {"BackStyle", 0}, {"ForeColor", ui::color::kRed}};
+
+const ui::FormDesign kDesign{
+    {{"MDIChild", true}, {"Caption", ""}, {"Width", 12360}, {"Height", 8700}, {"BackColor", ui::color::kLightGreen}},
+    {
+        // Title and role.
+        {"lblForm",
+         {3600, 120, 4800, 495},
+         {{"Font", ui::FontRole{"Courier New", 18, true}},
+          {"Alignment", ui::kCenter},
+          {"BackColor", ui::color::kLightYellow}}},
+        {"lblRequire",
+         {9600, 240, 1215, 255},
+         {{"Caption", "* Require"}, {"BackStyle", 0}, {"ForeColor", ui::color::kRed}}},
+        // "Guest Information".
+        {"fraGuest", {120, 720, 6135, 3975}, {{"Caption", "Guest Information"}, {"BackColor", ui::color::kLightGreen}}},
+        {"lblLastN", {120, 330, 1035, 255}, {{"Container", "fraGuest"}, {"Caption", "Last Name"}, {"BackStyle", 0}}},
+        {"txtLastN", {1200, 300, 2415, 315}, kInGuest},
+        {"lblFirstN", {120, 730, 1035, 255}, {{"Container", "fraGuest"}, {"Caption", "First Name"}, {"BackStyle", 0}}},
+        {"txtFirstN", {1200, 700, 2415, 315}, kInGuest},
+        {"lblAdds", {120, 1130, 1035, 255}, {{"Container", "fraGuest"}, {"Caption", "Address"}, {"BackStyle", 0}}},
+        {"txtAdds", {1200, 1100, 3615, 315}, kInGuest},
+        {"lblCity", {120, 1530, 1035, 255}, {{"Container", "fraGuest"}, {"Caption", "City"}, {"BackStyle", 0}}},
+        {"txtCity", {1200, 1500, 1755, 315}, kInGuest},
+        {"lblState", {3120, 1530, 450, 255}, {{"Container", "fraGuest"}, {"Caption", "State"}, {"BackStyle", 0}}},
+        {"txtState", {3600, 1500, 495, 315}, kInGuest},
+        {"lblZip", {4200, 1530, 450, 255}, {{"Container", "fraGuest"}, {"Caption", "Zip"}, {"BackStyle", 0}}},
+        {"txtZip", {4680, 1500, 1095, 315}, kInGuest},
+        {"lblCountry", {120, 1930, 1035, 255}, {{"Container", "fraGuest"}, {"Caption", "Country"}, {"BackStyle", 0}}},
+        {"txtCountry", {1200, 1900, 1800, 315}, kInGuest},
+        {"lblBD", {3060, 1930, 450, 255}, {{"Container", "fraGuest"}, {"Caption", "DOB"}, {"BackStyle", 0}}},
+        {"txtBD", {3540, 1900, 1335, 315}, kInGuest},
+        {"lblPhone", {120, 2330, 1035, 255}, {{"Container", "fraGuest"}, {"Caption", "Phone"}, {"BackStyle", 0}}},
+        {"txtPhone", {1200, 2300, 1800, 315}, kInGuest},
+        {"lblFax", {3720, 2330, 450, 255}, {{"Container", "fraGuest"}, {"Caption", "Fax"}, {"BackStyle", 0}}},
+        {"txtFax", {4200, 2300, 1575, 315}, kInGuest},
+        {"lblEmail", {120, 2730, 1035, 255}, {{"Container", "fraGuest"}, {"Caption", "Email"}, {"BackStyle", 0}}},
+        {"txtEmail", {1200, 2700, 4575, 315}, kInGuest},
+        {"txtString", {1200, 3100, 4575, 315}, kInGuest},
+        // The binoculars: find by name, by address, by phone.
+        {"cmdFindName", {3960, 300, 375, 315}, kGuestFind},
+        {"cmdFadd", {5040, 1100, 375, 315}, kGuestFind},
+        {"cmdFName", {3300, 2300, 375, 315}, kGuestFind},
+        // The required marks, beside last name, first name, address, city, state, zip and phone.
+        {"Label16", {3660, 300, 135, 255}, kGuestMark},
+        {"Label20", {3660, 700, 135, 255}, kGuestMark},
+        {"Label21", {4845, 1100, 135, 255}, kGuestMark},
+        {"Label22", {2970, 1500, 135, 255}, kGuestMark},
+        {"Label23", {4100, 1500, 135, 255}, kGuestMark},
+        {"Label24", {5820, 1500, 135, 255}, kGuestMark},
+        {"Label25", {3030, 2300, 135, 255}, kGuestMark},
+        // The stay.
+        {"lblDateIn", {9240, 870, 795, 255}, {{"Caption", "Date In"}, {"BackStyle", 0}}},
+        {"txtDateIn", {10080, 840, 1335, 315}},
+        {"lblDateOut", {9240, 1270, 795, 255}, {{"Caption", "Date Out"}, {"BackStyle", 0}}},
+        {"txtDateOut", {10080, 1240, 1335, 315}},
+        {"fraRate", {6360, 720, 2775, 1575}, {{"Caption", "Rate Information"}, {"BackColor", ui::color::kLightGreen}}},
+        {"cmbRate", {120, 300, 1335, 315}, {{"Container", "fraRate"}}},
+        {"txtRate", {1560, 300, 495, 315}, {{"Container", "fraRate"}}},
+        {"lblDay", {120, 750, 1335, 255}, {{"Container", "fraRate"}, {"Caption", "Nnmber of days"}, {"BackStyle", 0}}},
+        {"txtDay", {1560, 720, 495, 315}, {{"Container", "fraRate"}, {"Text", "1"}}},
+        // One night less, one night more.
+        {"cmdLess", {2100, 1140, 555, 375}, {{"Container", "fraRate"}, {"Style", 1}, {"Picture", ui::picture("-1")}}},
+        {"cmdMore", {2100, 720, 555, 375}, {{"Container", "fraRate"}, {"Style", 1}, {"Picture", ui::picture("+1")}}},
+        {"fraRooms", {6360, 2400, 2895, 1095}, {{"Caption", "Room Numbers"}, {"BackColor", ui::color::kLightGreen}}},
+        // The menu's rows are read here, never changed.
+        {"DBGrid1", {6360, 3600, 5895, 1095}, {{"AllowUpdate", false}}},
+        // "Rate/Period": the guests, then the amounts.
+        {"fraAmounts", {120, 4800, 2895, 3555}, {{"Caption", "Rate/Period"}, {"BackColor", ui::color::kLightGreen}}},
+        {"lblGuest", {120, 330, 1035, 255}, {{"Container", "fraAmounts"}, {"Caption", "Guest:"}, {"BackStyle", 0}}},
+        {"txtGuest", {1200, 300, 1455, 315}, {{"Container", "fraAmounts"}}},
+        // "Payment Information".
+        {"fraPayment",
+         {3120, 4800, 5415, 2775},
+         {{"Caption", "Payment Information"}, {"BackColor", ui::color::kLightGreen}}},
+        {"lblCardNu", {120, 330, 735, 255}, {{"Container", "fraPayment"}, {"Caption", "Card #"}, {"BackStyle", 0}}},
+        {"txtCardNu", {900, 300, 2055, 315}, kInPayment},
+        {"lblCardType", {3240, 330, 555, 255}, {{"Container", "fraPayment"}, {"Caption", "Type:"}, {"BackStyle", 0}}},
+        {"txtCardType", {3840, 300, 1335, 315}, kInPayment},
+        {"lblCardName", {120, 730, 735, 255}, {{"Container", "fraPayment"}, {"Caption", "Name:"}, {"BackStyle", 0}}},
+        {"txtCardName", {900, 700, 2055, 315}, kInPayment},
+        {"lblExp", {120, 1130, 735, 255}, {{"Container", "fraPayment"}, {"Caption", "Exp:"}, {"BackStyle", 0}}},
+        {"txtExp", {900, 1100, 855, 315}, kInPayment},
+        {"lblCVC", {1920, 1130, 555, 255}, {{"Container", "fraPayment"}, {"Caption", "CVC"}, {"BackStyle", 0}}},
+        {"txtCVC", {2520, 1100, 615, 315}, kInPayment},
+        {"lblCardAddrs",
+         {120, 1930, 735, 255},
+         {{"Container", "fraPayment"}, {"Caption", "Address:"}, {"BackStyle", 0}}},
+        {"txtCardAddrs", {900, 1900, 2055, 315}, kInPayment},
+        {"lblCardCity", {3000, 1930, 555, 255}, {{"Container", "fraPayment"}, {"Caption", "City:"}, {"BackStyle", 0}}},
+        {"txtCardCity", {3600, 1900, 1575, 315}, kInPayment},
+        {"txtCardState", {900, 2300, 495, 315}, kInPayment},
+        {"txtCardZip", {1440, 2300, 1095, 315}, kInPayment},
+        {"chkName",
+         {3240, 700, 1095, 315},
+         {{"Container", "fraPayment"}, {"Caption", "Same"}, {"BackColor", ui::color::kLightGreen}}},
+        {"chkSame",
+         {120, 1500, 3015, 315},
+         {{"Container", "fraPayment"},
+          {"Caption", "Same as Guest Information"},
+          {"BackColor", ui::color::kLightGreen}}},
+        {"cmdFcc",
+         {3480, 1100, 375, 315},
+         {{"Container", "fraPayment"},
+          {"Style", 1},
+          {"FontSize", 6.75},
+          {"Picture", ui::picture("Find")},
+          {"Visible", false}}},
+        // The required marks beside the card's number, its name, its expiry and its check digits.
+        {"Label26", {2985, 300, 135, 255}, kPaymentMark},
+        {"Label37", {2985, 700, 135, 255}, kPaymentMark},
+        {"Label39", {1785, 1100, 135, 255}, kPaymentMark},
+        {"Label41", {3165, 1100, 135, 255}, kPaymentMark},
+        {"fraRemark", {8640, 4800, 3615, 1455}, {{"Caption", "Remark"}, {"BackColor", ui::color::kLightGreen}}},
+        {"txtRemark", {120, 300, 3375, 1035}, {{"Container", "fraRemark"}}},
+        {"lblEmployee", {3120, 7740, 615, 255}, {{"Caption", "Clerk:"}, {"BackStyle", 0}, {"Visible", false}}},
+        {"txtEmployee", {3780, 7680, 1335, 315}, {{"Visible", false}}},
+        {"cmdSave", {}, {{"Enabled", false}}},
+        {"cmdUpdate", {}, {{"Enabled", false}}},
+        {"datReserv", {}, {{"Connect", "Access 2000;"}, {"Visible", false}, {"RecordSource", kReservationTable}}},
+        {"datCustmr", {}, {{"Connect", "Access 2000;"}, {"Visible", false}}},
+        {"datList", {}, {{"Connect", "Access 2000;"}, {"Visible", false}, {"RecordSource", "tbDrink"}}},
+    }};
 
 }  // namespace
 
 frmReservAdd::frmReservAdd() {
-    setMdiChild(true);
-    setCaption("");
-    setWidth(12360);
-    setHeight(8700);
-    setBackColor(settings::kScreenGreen);
-
-    // Title and role.
-    lblForm.Move(3600, 120, 4800, 495);
-    lblForm.setFont({"Courier New", 18, true});
-    lblForm.setAlignment(ui::kCenter);
-    lblForm.setBackColor(0xC0FFFF);
-    label(lblRequire, "* Require", 9600, 240, 1215);
-    lblRequire.setForeColor(kRed);
-
-    // "Guest Information".
-    fraGuest.setCaption("Guest Information");
-    fraGuest.Move(120, 720, 6135, 3975);
-    struct Box {
-        ui::Label* caption;
-        const char* text;
-        ui::TextBox* box;
-        double left, top, width;
-    };
-    for (const Box& b : {
-             Box{&lblLastN, "Last Name", &txtLastN, 1200, 300, 2415},
-             Box{&lblFirstN, "First Name", &txtFirstN, 1200, 700, 2415},
-             Box{&lblAdds, "Address", &txtAdds, 1200, 1100, 3615},
-             Box{&lblCity, "City", &txtCity, 1200, 1500, 1755},
-             Box{&lblState, "State", &txtState, 3600, 1500, 495},
-             Box{&lblZip, "Zip", &txtZip, 4680, 1500, 1095},
-             Box{&lblCountry, "Country", &txtCountry, 1200, 1900, 1800},
-             Box{&lblBD, "DOB", &txtBD, 3540, 1900, 1335},
-             Box{&lblPhone, "Phone", &txtPhone, 1200, 2300, 1800},
-             Box{&lblFax, "Fax", &txtFax, 4200, 2300, 1575},
-             Box{&lblEmail, "Email", &txtEmail, 1200, 2700, 4575},
-         }) {
-        double captionLeft = b.left == 1200 ? 120 : b.left - 480;
-        label(*b.caption, b.text, captionLeft, b.top + 30, b.left == 1200 ? 1035 : 450);
-        b.caption->setContainer(fraGuest);
-        b.box->setContainer(fraGuest);
-        b.box->Move(b.left, b.top, b.width, 315);
-    }
-    txtString.setContainer(fraGuest);
-    txtString.Move(1200, 3100, 4575, 315);
-    // The binoculars: find by name, by address, by phone.
-    for (auto [button, left, top] : {std::tuple{&cmdFindName, 3960.0, 300.0}, std::tuple{&cmdFadd, 5040.0, 1100.0},
-                                     std::tuple{&cmdFName, 3300.0, 2300.0}}) {
-        button->setContainer(fraGuest);
-        button->setStyle(1);
-        button->Move(left, top, 375, 315);
-        button->setFontSize(6.75);
-        button->setPicture(ui::Picture::design("Find"));
-    }
-
-    // The required marks, beside last name, first name, address, city, state, zip, phone, and in
-    // the card frame beside the number, the name, the expiry and the check digits.
-    for (auto [mark, left, top] : {std::tuple{&Label16, 3660.0, 300.0}, std::tuple{&Label20, 3660.0, 700.0},
-                                   std::tuple{&Label21, 4845.0, 1100.0}, std::tuple{&Label22, 2970.0, 1500.0},
-                                   std::tuple{&Label23, 4100.0, 1500.0}, std::tuple{&Label24, 5820.0, 1500.0},
-                                   std::tuple{&Label25, 3030.0, 2300.0}}) {
-        mark->setContainer(fraGuest);
-        label(*mark, "*", left, top, 135);
-    }
-
-    // The stay.
-    label(lblDateIn, "Date In", 9240, 870, 795);
-    txtDateIn.Move(10080, 840, 1335, 315);
-    label(lblDateOut, "Date Out", 9240, 1270, 795);
-    txtDateOut.Move(10080, 1240, 1335, 315);
-    fraRate.setCaption("Rate Information");
-    fraRate.Move(6360, 720, 2775, 1575);
-    cmbRate.setContainer(fraRate);
-    cmbRate.Move(120, 300, 1335, 315);
-    txtRate.setContainer(fraRate);
-    txtRate.Move(1560, 300, 495, 315);
-    lblDay.setContainer(fraRate);
-    label(lblDay, "Nnmber of days", 120, 750, 1335);
-    txtDay.setContainer(fraRate);
-    txtDay.Move(1560, 720, 495, 315);
-    txtDay.setText("1");
-    // One night less, one night more.
-    for (auto [button, top, reads] : {std::tuple{&cmdLess, 1140.0, "-1"}, std::tuple{&cmdMore, 720.0, "+1"}}) {
-        button->setContainer(fraRate);
-        button->setStyle(1);
-        button->Move(2100, top, 555, 375);
-        button->setPicture(ui::Picture::design(reads));
-    }
-    fraRooms.setCaption("Room Numbers");
-    fraRooms.Move(6360, 2400, 2895, 1095);
+    ui::applyDesign(*this, kDesign);
     double roomLeft = 120;
     for (ui::TextBox* room : {&txtRoom1, &txtRoom2, &txtRoom3, &txtRoom4}) {
         room->setContainer(fraRooms);
         room->Move(roomLeft, 420, 615, 315);
         roomLeft += 690;
     }
-    DBGrid1.Move(6360, 3600, 5895, 1095);
     DBGrid1.setDataSource(datList);
     DBGrid1.setColumns({{"szMenu_Nm", "Room Type", 1695, ""},
                         {"szPriceS_amt", "Rate 1", 975, std::string(kMoneyFormat)},
                         {"szPriceM_amt", "Rate 2", 975, std::string(kMoneyFormat)},
                         {"szPrice_amt", "Rate 3", 975, std::string(kMoneyFormat)},
                         {"szPriceL_amt", "Rate 4", 975, std::string(kMoneyFormat)}});
-    // The menu's rows are read here, never changed.
-    DBGrid1.setAllowUpdate(false);
 
-    // "Rate/Period".
-    fraAmounts.setCaption("Rate/Period");
-    fraAmounts.Move(120, 4800, 2895, 3555);
-    double top = 300;
+    // The amounts stand in one column under the guests, right-justified.
+    double top = 690;
     for (auto [caption, text, box] :
-         {std::tuple{&lblGuest, "Guest:", &txtGuest}, std::tuple{&lblCharge, "Rate:", &txtCharge},
-          std::tuple{&lblOther, "Others:", &txtOther}, std::tuple{&lblLTax, "Local Tax:", &txtLTax},
-          std::tuple{&lblFTax, "State Tax:", &txtFTax}, std::tuple{&lblTotal, "Total:", &txtTotal},
-          std::tuple{&lblPaid, "Paid:", &txtPaid}, std::tuple{&lblBal, "Balance:", &txtBal}}) {
+         {std::tuple{&lblCharge, "Rate:", &txtCharge}, std::tuple{&lblOther, "Others:", &txtOther},
+          std::tuple{&lblLTax, "Local Tax:", &txtLTax}, std::tuple{&lblFTax, "State Tax:", &txtFTax},
+          std::tuple{&lblTotal, "Total:", &txtTotal}, std::tuple{&lblPaid, "Paid:", &txtPaid},
+          std::tuple{&lblBal, "Balance:", &txtBal}}) {
         caption->setContainer(fraAmounts);
-        label(*caption, text, 120, top + 30, 1035);
+        caption->setCaption(text);
+        caption->setBackStyle(0);
+        caption->Move(120, top + 30, 1035, 255);
         box->setContainer(fraAmounts);
         box->Move(1200, top, 1455, 315);
         box->setAlignment(ui::kRightJustify);
         top += 390;
     }
-    txtGuest.setAlignment(ui::kLeftJustify);
 
-    // "Payment Information".
-    fraPayment.setCaption("Payment Information");
-    fraPayment.Move(3120, 4800, 5415, 2775);
-    for (const Box& b : {
-             Box{&lblCardNu, "Card #", &txtCardNu, 900, 300, 2055},
-             Box{&lblCardType, "Type:", &txtCardType, 3840, 300, 1335},
-             Box{&lblCardName, "Name:", &txtCardName, 900, 700, 2055},
-             Box{&lblExp, "Exp:", &txtExp, 900, 1100, 855},
-             Box{&lblCVC, "CVC", &txtCVC, 2520, 1100, 615},
-             Box{&lblCardAddrs, "Address:", &txtCardAddrs, 900, 1900, 2055},
-             Box{&lblCardCity, "City:", &txtCardCity, 3600, 1900, 1575},
-         }) {
-        b.caption->setContainer(fraPayment);
-        label(*b.caption, b.text, b.left == 900 ? 120 : b.left - 600, b.top + 30, b.left == 900 ? 735 : 555);
-        b.box->setContainer(fraPayment);
-        b.box->Move(b.left, b.top, b.width, 315);
-    }
-    txtCardState.setContainer(fraPayment);
-    txtCardState.Move(900, 2300, 495, 315);
-    txtCardZip.setContainer(fraPayment);
-    txtCardZip.Move(1440, 2300, 1095, 315);
-    chkName.setContainer(fraPayment);
-    chkName.setCaption("Same");
-    chkName.Move(3240, 700, 1095, 315);
-    chkSame.setContainer(fraPayment);
-    chkSame.setCaption("Same as Guest Information");
-    chkSame.Move(120, 1500, 3015, 315);
-    cmdFcc.setContainer(fraPayment);
-    cmdFcc.setStyle(1);
-    cmdFcc.Move(3480, 1100, 375, 315);
-    cmdFcc.setFontSize(6.75);
-    cmdFcc.setPicture(ui::Picture::design("Find"));
-    cmdFcc.setVisible(false);
-    for (auto [mark, left, top] : {std::tuple{&Label26, 2985.0, 300.0}, std::tuple{&Label37, 2985.0, 700.0},
-                                   std::tuple{&Label39, 1785.0, 1100.0}, std::tuple{&Label41, 3165.0, 1100.0}}) {
-        mark->setContainer(fraPayment);
-        label(*mark, "*", left, top, 135);
-    }
-    for (ui::Label* mark : {&Label16, &Label20, &Label21, &Label22, &Label23, &Label24, &Label25, &Label26, &Label37,
-                            &Label39, &Label41}) {
-        mark->setForeColor(kRed);
-        mark->setBackStyle(0);
-    }
-
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&fraGuest, &fraRate, &fraRooms, &fraAmounts, &fraPayment,
-                                                              &fraRemark, &chkName, &chkSame})
-        c->setBackColor(settings::kScreenGreen);
-
-    fraRemark.setCaption("Remark");
-    fraRemark.Move(8640, 4800, 3615, 1455);
-    txtRemark.setContainer(fraRemark);
-    txtRemark.Move(120, 300, 3375, 1035);
-    label(lblEmployee, "Clerk:", 3120, 7740, 615);
-    txtEmployee.Move(3780, 7680, 1335, 315);
-    lblEmployee.setVisible(false);
-    txtEmployee.setVisible(false);
-
-    // The words stand in the buttons' pictures; until the pictures ship they are the captions.
-    double left = 8640;
+    // Two rows of three. The words stand in the buttons' pictures; until the pictures ship they are
+    // the captions.
+    int place = 0;
     for (auto [button, caption] :
          {std::pair{&cmdFind, "Find"}, std::pair{&cmdSave, "Save"}, std::pair{&cmdUpdate, "Update"},
           std::pair{&cmdNew, "New"}, std::pair{&cmdErase, "Del"}, std::pair{&cmdClose, "Back"}}) {
         button->setStyle(1);
         button->setCaption(caption);
-        button->Move(left, button == &cmdFind || button == &cmdSave || button == &cmdUpdate ? 6360 : 7320, 1095, 855);
-        left = left >= 11040 ? 8640 : left + 1200;
+        button->Move(8640 + (place % 3) * 1200, place < 3 ? 6360 : 7320, 1095, 855);
+        ++place;
     }
-    cmdSave.setEnabled(false);
-    cmdUpdate.setEnabled(false);
-
-    for (ui::Data* data : {&datReserv, &datCustmr, &datList}) {
-        data->setConnect("Access 2000;");
-        data->setVisible(false);
-    }
-    datReserv.setRecordSource(std::string(kReservationTable));
-    datList.setRecordSource("tbDrink");
 
     txtCharge.onLostFocus([this] { txtCharge_LostFocus(); });
     txtOther.onLostFocus([this] { txtOther_LostFocus(); });
@@ -654,7 +623,7 @@ void frmReservAdd::chkSame_Click() {
     bool same = chkSame.value() == 1;
     for (ui::TextBox* box : {&txtCardAddrs, &txtCardCity, &txtCardState, &txtCardZip}) {
         box->setEnabled(!same);
-        box->setBackColor(same ? kBlue : settings::kWhite);
+        box->setBackColor(same ? ui::color::kBlue : settings::kWhite);
     }
 }
 

@@ -188,4 +188,13 @@ void DrawSectionButtons(const SectionButtons& buttons, std::string_view mode,
     }
 }
 
+void FillStationLists(const StationLists& lists) {
+    for (int i = 0; i < kStationSections; ++i) {
+        bool drinks = i == 0, salads = i == 2 || i == 3;
+        // Each code is one letter.
+        std::string_view codes = drinks ? "D-" : salads ? "ABS-" : "AB-";
+        for (char code : codes) lists[i]->AddItem(std::string(1, code));
+    }
+}
+
 }  // namespace pelk::settings

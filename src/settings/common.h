@@ -141,10 +141,21 @@ void ToggleSecondLanguage(ui::CommandButton& cmdEtoC, const std::vector<ui::Cont
 // ---- Menu sections ----
 
 inline constexpr int kSections = 14;
+// Each section's name as a new store first names it, by section index; the store renames them.
+inline constexpr std::array<std::string_view, kSections> kSectionNames = {
+    "Drink", "Appetizer", "Fried rice", "Lo mein", "VDishes", "Vegetables", "Poultry",
+    "Beef",  "Seafood",   "Soup",       "Pork",    "Lamb",    "Lunch",      "Dinner"};
 // The picture field of each section by section index: Soup's is p11 and Lamb's p9.
 inline constexpr std::array<std::string_view, kSections> kSectionPictureField = {
     "p0", "p1", "p2", "p3", "p4", "p5", "p6", "p7", "p8", "p11", "p10", "p9", "p12", "p13"};
 using SectionButtons = std::array<ui::CommandButton*, kSections>;  // by section index; nullptr left out
+// The sections with a station list of their own; Lunch and Dinner, after them, always print at "B".
+inline constexpr int kStationSections = 12;
+using StationLists = std::array<ui::ComboBox*, kStationSections>;  // by section index
+
+// Offers each station list its codes: Drink prints at the drinks station, Fried rice and Lo mein
+// in a kitchen or at the salads, every other section in a kitchen; "-" prints nowhere but the front.
+void FillStationLists(const StationLists& lists);
 
 // Draws the section buttons: "2.Custom" shows the names without pictures; any other mode the
 // pictures of `mainRow` (the current row of tbSetMain) without captions. A picture that cannot be

@@ -8,6 +8,7 @@
 #include "platform/os/paths.h"
 #include "platform/ui/design.h"
 #include "settings/frmBSfwSet.h"
+#include "settings/tax.h"
 
 namespace pelk::settings {
 
@@ -188,7 +189,7 @@ std::array<ui::TextBox*, kSections> frmInfor::nameBoxes() {
             &txtm7, &txtm8, &txtm9, &txtm10, &txtm11, &txtm12, &txtm13};
 }
 
-std::array<ui::ComboBox*, 12> frmInfor::stationCodes() {
+StationLists frmInfor::stationCodes() {
     return {&CmbDrink,   &CmbApter, &CmbFriedRice, &CmbLoMein, &CmbVDishes, &CmbVegetables,
             &CmbPoultry, &CmbBeef,  &CmbSeafood,   &CmbSoup,   &CmbPork,    &CmbLamb};
 }
@@ -227,12 +228,7 @@ void frmInfor::Form_Load() {
     datTelSet.setRecordSource("tbTel");
     for (const char* country : {"Australia", "Canada", "China", "Japan", "Korean", "United States", "United Kingdom"})
         cmbCountry.AddItem(country);
-    for (const char* code : {"D", "-"}) CmbDrink.AddItem(code);
-    for (ui::ComboBox* c : {&CmbFriedRice, &CmbLoMein})
-        for (const char* code : {"A", "B", "S", "-"}) c->AddItem(code);
-    for (ui::ComboBox* c :
-         {&CmbApter, &CmbVDishes, &CmbVegetables, &CmbPoultry, &CmbBeef, &CmbSeafood, &CmbSoup, &CmbPork, &CmbLamb})
-        for (const char* code : {"A", "B", "-"}) c->AddItem(code);
+    FillStationLists(stationCodes());
     // A store that cannot be read leaves its boxes as designed; the clerk is told.
     for (ui::Data* d : {&datMain, &DatSplSet})
         if (db::Status read = d->Refresh(); !read) d->report(read.error());
@@ -249,14 +245,14 @@ void frmInfor::Form_Load() {
 }
 
 void frmInfor::Form_Activate() {
-    if (cmbCountry.text() == "Canada") return;
+    if (chargesSecondTax(cmbCountry.text())) return;
     txtTOTax2.setVisible(false);
     txtDITax2.setVisible(false);
 }
 
 void frmInfor::cmbCountry_Click() {
-    bool canada = cmbCountry.text() == "Canada";
-    for (ui::TextBox* second : {&txtTOTax2, &txtDITax2, &txtBarTax2}) second->setVisible(canada);
+    bool second = chargesSecondTax(cmbCountry.text());
+    for (ui::TextBox* rate : {&txtTOTax2, &txtDITax2, &txtBarTax2}) rate->setVisible(second);
 }
 
 void frmInfor::cmdTaxA_Click() {

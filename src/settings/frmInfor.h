@@ -147,9 +147,10 @@ public:
     ui::TextBox txts10{this, "txts10"};
     ui::TextBox txts11{this, "txts11"};
 
-    // The section buttons and their name boxes by section index.
+    // The section buttons, their name boxes and the station lists by section index.
     SectionButtons sectionButtons();
     std::array<std::string, kSections> sectionNames() const;
+    StationLists stationCodes();
 
     void Form_Load() override;
     void Form_Activate() override;
@@ -169,7 +170,6 @@ public:
 
 private:
     std::array<ui::TextBox*, kSections> nameBoxes();
-    std::array<ui::ComboBox*, 12> stationCodes();
     std::array<ui::TextBox*, 15> telBoxes();
     std::array<ui::TextBox*, 12> freePopBoxes();
     // "Save/Exit" refuses a rate that would make every later folio wrong; true when all are sound.

@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "settings/common.h"
+
 namespace pelk::settings {
 
 namespace {
@@ -10,12 +12,6 @@ namespace {
 db::FieldDecl text(std::string name) { return {std::move(name), db::Kind::Text, db::kDefaultTextSize, false}; }
 // What a check box shows: 0 clear, 1 ticked.
 db::FieldDecl flag(std::string name) { return {std::move(name), db::Kind::Long, 0, false}; }
-
-const std::array<const char*, 14> kSectionNames = {"Drink",      "Appetizer", "Fried rice", "Lo mein", "VDishes",
-                                                   "Vegetables", "Poultry",   "Beef",       "Seafood", "Soup",
-                                                   "Pork",       "Lamb",      "Lunch",      "Dinner"};
-// The picture fields follow the section index except Soup (p11) and Lamb (p9).
-const std::array<int, 14> kPictureOfSection = {0, 1, 2, 3, 4, 5, 6, 7, 8, 11, 10, 9, 12, 13};
 
 db::TableDecl settingsTable() {
     db::TableDecl t{"tbSet", {{"ID", db::Kind::Counter, 0, false}}, {}};
@@ -130,14 +126,14 @@ db::TableDecl freePopTable() {
 db::TableDecl sectionDisplayTable() {
     db::TableDecl t{"tbSetMain", {}, {{}}};
     db::FirstRow& row = t.firstRows[0];
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < kSections; ++i) {
         t.fields.push_back(text("t" + std::to_string(i)));
-        row.push_back({"t" + std::to_string(i), kSectionNames[i]});
+        row.push_back({"t" + std::to_string(i), std::string(kSectionNames[i])});
     }
-    for (int i = 0; i < 14; ++i) t.fields.push_back(text("p" + std::to_string(i)));
-    for (int i = 0; i < 14; ++i)
-        row.push_back({"p" + std::to_string(kPictureOfSection[i]),
-                       std::string("C:\\Program Files\\Pelk POS 4\\Section\\") + kSectionNames[i] + ".bmp"});
+    for (int i = 0; i < kSections; ++i) t.fields.push_back(text("p" + std::to_string(i)));
+    for (int i = 0; i < kSections; ++i)
+        row.push_back({std::string(kSectionPictureField[i]),
+                       "C:\\Program Files\\Pelk POS 4\\Section\\" + std::string(kSectionNames[i]) + ".bmp"});
     // A new store has no section pictures yet, so its buttons show the names.
     t.fields.push_back(text("False"));
     row.push_back({"False", "2.Custom"});

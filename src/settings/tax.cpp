@@ -60,7 +60,9 @@ core::Money taxOn(core::Money amount, TaxRate rate) {
     return core::Money::fromUnits(static_cast<std::int64_t>(cents * 100));
 }
 
-bool secondTaxApplies() { return ui::forms().get<frmInfor>().cmbCountry.text() == "Canada"; }
+bool chargesSecondTax(std::string_view country) { return country == "Canada"; }
+
+bool secondTaxApplies() { return chargesSecondTax(ui::forms().get<frmInfor>().cmbCountry.text()); }
 
 Taxes taxesOn(core::Money subtotal, TaxRate rate1, TaxRate rate2, bool second) {
     Taxes t;

@@ -23,7 +23,10 @@ TaxRate taxRateOf(std::string_view text);
 // it is shown: the total is the sum of what the clerk sees.
 core::Money taxOn(core::Money amount, TaxRate rate);
 
-// Whether the store charges the second tax: only a store in Canada does.
+// Whether a store in `country` (as the store settings name it) charges the second tax: only a
+// store in Canada does.
+bool chargesSecondTax(std::string_view country);
+// The same for this store, by the country its settings hold now.
 bool secondTaxApplies();
 
 // The taxes and total of a subtotal. The second tax, where it applies, is charged on the

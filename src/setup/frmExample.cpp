@@ -1,58 +1,44 @@
 #include "setup/frmExample.h"
 
-#include "settings/common.h"
+#include "platform/ui/design.h"
 
 namespace pelk::setup {
 
 namespace {
 
-void line(ui::Line& l, double x1, double y1, double x2, double y2) {
-    l.setBorderWidth(2);
-    l.setX1(x1);
-    l.setY1(y1);
-    l.setX2(x2);
-    l.setY2(y2);
-}
+// The two marks of this computer; the link that opens the example shows the one it speaks of.
+const std::initializer_list<ui::DesignProperty> kThisComputer = {{"Caption", "This computer"},
+                                                                 {"Font", ui::font::kSans10Bold},
+                                                                 {"BackStyle", 0},
+                                                                 {"Alignment", ui::kCenter},
+                                                                 {"Visible", false}};
+const std::initializer_list<ui::DesignProperty> kComputer = {{"Picture", ui::picture("Computer")}, {"Stretch", true}};
 
-void thisComputer(ui::Label& l, double left, double top) {
-    l.setCaption("This computer");
-    l.setFontName("MS Sans Serif");
-    l.setFontSize(9.75);
-    l.setFontBold(true);
-    l.setBackStyle(0);
-    l.setAlignment(2);
-    l.setVisible(false);
-    l.Move(left, top, 1695, 285);
-}
+// The server with its shared folder at the top left, a station at the top right, two below.
+const ui::FormDesign kDesign{
+    {{"Caption", "Example"},
+     {"BorderStyle", 3},
+     {"MinButton", false},
+     {"MaxButton", false},
+     {"Width", 5280},
+     {"Height", 3615},
+     {"BackColor", ui::color::kWhite}},
+    {
+        {"Line1", {}, {{"BorderWidth", 2}, {"X1", 1320}, {"Y1", 1200}, {"X2", 3960}, {"Y2", 1200}}},
+        {"Line2", {}, {{"BorderWidth", 2}, {"X1", 840}, {"Y1", 1320}, {"X2", 1560}, {"Y2", 2400}}},
+        {"Line3", {}, {{"BorderWidth", 2}, {"X1", 4440}, {"Y1", 1320}, {"X2", 3720}, {"Y2", 2400}}},
+        {"Line4", {}, {{"BorderWidth", 2}, {"X1", 1320}, {"Y1", 1320}, {"X2", 3720}, {"Y2", 2400}}},
+        {"Image1(0)", {360, 360, 960, 960}, kComputer},
+        {"Image1(1)", {3960, 360, 960, 960}, kComputer},
+        {"Image1(2)", {1080, 2400, 960, 960}, kComputer},
+        {"Image1(3)", {3240, 2400, 960, 960}, kComputer},
+        {"Image2", {1440, 360, 840, 720}, {{"Picture", ui::picture("Shared Folder")}, {"Stretch", true}}},
+        {"lbl1", {0, 1380, 1695, 285}, kThisComputer},
+        {"lbl2", {3600, 60, 1695, 285}, kThisComputer},
+    }};
 
 }  // namespace
 
-frmExample::frmExample() {
-    setCaption("Example");
-    setBorderStyle(3);
-    setMinButton(false);
-    setMaxButton(false);
-    setWidth(5280);
-    setHeight(3615);
-    setBackColor(settings::kWhite);
-
-    // The server with its shared folder at the top left, a station at the top right, two below.
-    line(Line1, 1320, 1200, 3960, 1200);
-    line(Line2, 840, 1320, 1560, 2400);
-    line(Line3, 4440, 1320, 3720, 2400);
-    line(Line4, 1320, 1320, 3720, 2400);
-    const double places[4][2] = {{360, 360}, {3960, 360}, {1080, 2400}, {3240, 2400}};
-    for (int i = 0; i < 4; ++i) {
-        ui::Image& computer = Image1(i);
-        computer.setPicture(ui::Picture::design("Computer"));
-        computer.setStretch(true);
-        computer.Move(places[i][0], places[i][1], 960, 960);
-    }
-    Image2.setPicture(ui::Picture::design("Shared Folder"));
-    Image2.setStretch(true);
-    Image2.Move(1440, 360, 840, 720);
-    thisComputer(lbl1, 0, 1380);
-    thisComputer(lbl2, 3600, 60);
-}
+frmExample::frmExample() { ui::applyDesign(*this, kDesign); }
 
 }  // namespace pelk::setup

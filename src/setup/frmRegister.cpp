@@ -1,27 +1,29 @@
 #include "setup/frmRegister.h"
 
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "settings/stores.h"
 
 namespace pelk::setup {
 
+namespace {
+
+const ui::FormDesign kDesign{
+    {},
+    {
+        {"datCountry", {}, {{"Connect", "Access 2000;"}, {"RecordSource", "tbSet"}, {"Visible", false}}},
+        {"lblCountry",
+         {3360, 2400, 4455, 375},
+         {{"Caption", "Select your country:"}, {"Font", ui::font::kSans13Bold}, {"BackStyle", 0}}},
+        // A list only: the readers of the country compare it with the eight names.
+        {"cmbCountry", {3360, 2880, 4455, 420}, {{"Style", 2}, {"Font", ui::font::kSans13Bold}}},
+    }};
+
+}  // namespace
+
 frmRegister::frmRegister() : WizardStep(1, false) {
-    datCountry.setConnect("Access 2000;");
-    datCountry.setRecordSource("tbSet");
-    datCountry.setVisible(false);
-    lblCountry.setCaption("Select your country:");
-    lblCountry.setFontName("MS Sans Serif");
-    lblCountry.setFontSize(13.5);
-    lblCountry.setFontBold(true);
-    lblCountry.setBackStyle(0);
-    lblCountry.Move(3360, 2400, 4455, 375);
-    // A list only: the readers of the country compare it with the eight names.
-    cmbCountry.setStyle(2);
-    cmbCountry.setFontName("MS Sans Serif");
-    cmbCountry.setFontSize(13.5);
-    cmbCountry.setFontBold(true);
-    cmbCountry.Move(3360, 2880, 4455, 420);
+    ui::applyDesign(*this, kDesign);
     datCountry.bind(cmbCountry, "setL");
 
     cmdNext.onClick([this] { cmdNext_Click(); });

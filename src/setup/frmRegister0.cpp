@@ -1,49 +1,43 @@
 #include "setup/frmRegister0.h"
 
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "settings/stores.h"
 
 namespace pelk::setup {
 
 namespace {
 
-void label(ui::Label& l, const char* text, double top) {
-    l.setCaption(text);
-    l.setFontName("MS Sans Serif");
-    l.setFontSize(9.75);
-    l.setFontBold(true);
-    l.setBackStyle(0);
-    l.Move(1800, top, 7575, 285);
-}
+constexpr ui::FontRole kSans18Bold{ui::font::kDialog.name, 18, true};
 
-void line(ui::TextBox& box, double size, double top, double height) {
-    box.setFontName("MS Sans Serif");
-    box.setFontSize(size);
-    box.setFontBold(true);
-    box.Move(1800, top, 7575, height);
-}
+const std::initializer_list<ui::DesignProperty> kNote = {{"MultiLine", true}, {"Font", ui::font::kSans10}};
+
+const ui::FormDesign kDesign{
+    {},
+    {
+        {"datPritOut", {}, {{"Connect", "Access 2000;"}, {"RecordSource", "tbSetInfor"}, {"Visible", false}}},
+        {"lbl1",
+         {1800, 1440, 7575, 285},
+         {{"Caption", "Enter your Company name:"}, {"Font", ui::font::kSans10Bold}, {"BackStyle", 0}}},
+        {"txtL1", {1800, 1740, 7575, 495}, {{"Font", kSans18Bold}}},
+        {"lbl2",
+         {1800, 2340, 7575, 285},
+         {{"Caption", "Address or phone number:"}, {"Font", ui::font::kSans10Bold}, {"BackStyle", 0}}},
+        {"txtL2", {1800, 2640, 7575, 405}, {{"Font", ui::font::kSans13Bold}}},
+        {"txtL3", {1800, 3090, 7575, 405}, {{"Font", ui::font::kSans13Bold}}},
+        {"Label8",
+         {1800, 3660, 7575, 285},
+         {{"Caption", "Message will show on end of your guest check"},
+          {"Font", ui::font::kSans10Bold},
+          {"BackStyle", 0}}},
+        {"txtNotes", {1800, 3960, 7575, 975}, kNote},
+        {"txtENotes1", {1800, 5040, 7575, 975}, kNote},
+    }};
 
 }  // namespace
 
 frmRegister0::frmRegister0() : WizardStep(2) {
-    datPritOut.setConnect("Access 2000;");
-    datPritOut.setRecordSource("tbSetInfor");
-    datPritOut.setVisible(false);
-
-    label(lbl1, "Enter your Company name:", 1440);
-    line(txtL1, 18, 1740, 495);
-    label(lbl2, "Address or phone number:", 2340);
-    line(txtL2, 13.5, 2640, 405);
-    line(txtL3, 13.5, 3090, 405);
-    label(Label8, "Message will show on end of your guest check", 3660);
-    for (ui::TextBox* note : {&txtNotes, &txtENotes1}) {
-        note->setMultiLine(true);
-        note->setFontName("MS Sans Serif");
-        note->setFontSize(9.75);
-    }
-    txtNotes.Move(1800, 3960, 7575, 975);
-    txtENotes1.Move(1800, 5040, 7575, 975);
-
+    ui::applyDesign(*this, kDesign);
     datPritOut.bind(txtL1, "Line1");
     datPritOut.bind(txtL2, "Line2");
     datPritOut.bind(txtL3, "Line3");

@@ -1,25 +1,28 @@
 #include "setup/frmRegister1.h"
 
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "settings/stores.h"
 
 namespace pelk::setup {
 
+namespace {
+
+const ui::FormDesign kDesign{
+    {},
+    {
+        {"datcmdSet", {}, {{"Connect", "Access 2000;"}, {"RecordSource", "tbSet"}, {"Visible", false}}},
+        {"lblTax",
+         {4200, 2520, 2295, 375},
+         {{"Caption", " Tax Rate:"}, {"Font", ui::font::kSans13Bold}, {"BackStyle", 0}}},
+        {"Text2", {4200, 2940, 2295, 420}, {{"Font", ui::font::kSans13Bold}}},
+    }};
+
+}  // namespace
+
 frmRegister1::frmRegister1() : WizardStep(3) {
-    datcmdSet.setConnect("Access 2000;");
-    datcmdSet.setRecordSource("tbSet");
-    datcmdSet.setVisible(false);
-    lblTax.setCaption(" Tax Rate:");
-    lblTax.setFontName("MS Sans Serif");
-    lblTax.setFontSize(13.5);
-    lblTax.setFontBold(true);
-    lblTax.setBackStyle(0);
-    lblTax.Move(4200, 2520, 2295, 375);
-    Text2.setFontName("MS Sans Serif");
-    Text2.setFontSize(13.5);
-    Text2.setFontBold(true);
-    Text2.Move(4200, 2940, 2295, 420);
+    ui::applyDesign(*this, kDesign);
     datcmdSet.bind(Text2, "Tax1");
 
     datcmdSet.onReposition([this] { shownRate_ = Text2.text(); });

@@ -2,11 +2,11 @@
 
 #include <initializer_list>
 #include <string>
-#include <utility>
 
 #include "platform/core/text.h"
 #include "platform/db/db.h"
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "shell/frmEmploye.h"
 #include "shell/stores.h"
@@ -18,127 +18,152 @@ namespace {
 constexpr const char* kEmployeeSource = "SELECT * FROM tbEmplo ORDER BY szID_no ASC";
 constexpr const char* kNewMarker = "New";
 
-constexpr ui::Color kDarkBlue = 0xC00000;
-constexpr ui::Color kNavy = 0x800000;
-constexpr ui::Color kDarkRed = 0xC0;
-constexpr ui::Color kLightRed = 0x8080FF;
-constexpr ui::Color kBrightGreen = 0x80FF80;
-constexpr ui::Color kRed = 0xFF;
-constexpr ui::Color kYellow = 0xFFFF;
+// The field captions' font; the language button's.
+constexpr ui::FontRole kFieldFont{"Times New Roman", 11.25, true};
+constexpr ui::FontRole kEtoCFont{"Times New Roman", 14.25, true};
 
-// A field caption, its right edge just before its box so that the words are never under it.
-void label(ui::Label& l, const char* text, double left, double top, double width, ui::Color colour = kDarkBlue,
-           double size = 11.25) {
-    l.setCaption(text);
-    l.setFontName("Times New Roman");
-    l.setFontSize(size);
-    l.setFontBold(true);
-    l.setForeColor(colour);
-    l.setBackStyle(0);
-    l.Move(left, top, width, 285);
-}
+// The rights legend: a level's row, the areas across.
+constexpr double kLevelTop[] = {4920, 5280, 5640};
+constexpr ui::Color kLevelColour[] = {ui::color::kPaleGreen, ui::color::kLightGreen, ui::color::kPaleGreen};
+constexpr const char* kAreaName[] = {"Orders", "Menus", "Reports", "Accut Payable", "Passwords"};
+constexpr double kAreaLeft[] = {1560, 2400, 3240, 4180, 5520};
+constexpr double kAreaWidth[] = {855, 855, 975, 1335, 1095};
 
-void box(ui::Control& c, double left, double top, double width, double height = 285) {
-    c.setFontName("MS Sans Serif");
-    c.setFontSize(8.25);
-    c.setFontBold(true);
-    c.Move(left, top, width, height);
-}
+// A field caption's right edge stands just before its box, so that the words are never under it.
+// The boxes follow in the order the clerk tabs through them.
+const ui::FormDesign kDesign{
+    {},
+    {
+        {"Label7",
+         {1800, 1440, 7575, 375},
+         {{"Caption", " Your must set your employees access  Level, Position   "},
+          {"Font", ui::font::kSans12Bold},
+          {"Alignment", ui::kCenter},
+          {"BackStyle", 0}}},
+        {"lblID",
+         {1080, 1920, 450, 285},
+         {{"Caption", "ID:"}, {"Font", kFieldFont}, {"ForeColor", ui::color::kDarkBlue}, {"BackStyle", 0}}},
+        {"txtID",
+         {1560, 1920, 615, 285},
+         {{"Font", ui::font::kDialogBold}, {"BackColor", ui::color::kLightRed}, {"TabIndex", 0}}},
+        {"Label13",
+         {2175, 1920, 945, 285},
+         {{"Caption", "Brithday:"}, {"Font", kFieldFont}, {"ForeColor", ui::color::kNavy}, {"BackStyle", 0}}},
+        {"Text20", {3120, 1920, 1095, 285}, {{"Font", ui::font::kDialogBold}, {"TabIndex", 1}}},
+        {"lblHried",
+         {4515, 1920, 645, 285},
+         {{"Caption", "Hired:"}, {"Font", kFieldFont}, {"ForeColor", ui::color::kDarkBlue}, {"BackStyle", 0}}},
+        {"txtHired", {5160, 1920, 1455, 285}, {{"Font", ui::font::kDialogBold}, {"TabIndex", 2}}},
+        {"Label2",
+         {7080, 1800, 840, 480},
+         {{"Caption", "Hourly Rate:"},
+          {"Font", ui::font::kSans10Bold},
+          {"ForeColor", ui::color::kDarkBlue},
+          {"WordWrap", true},
+          {"BackStyle", 0}}},
+        {"Text1", {7920, 1920, 735, 285}, {{"Font", ui::font::kDialogBold}, {"TabIndex", 3}}},
+        {"Label10",
+         {600, 2280, 3735, 615},
+         {{"Caption", "We use four digit ID as the password and has to be greater that 0010 ."},
+          {"Font", ui::font::kDialog},
+          {"WordWrap", true},
+          {"BackStyle", 0}}},
+        {"lblTerm",
+         {4560, 2280, 600, 285},
+         {{"Caption", "Term:"}, {"Font", kFieldFont}, {"ForeColor", ui::color::kDarkBlue}, {"BackStyle", 0}}},
+        {"txtTerminate", {5160, 2280, 1455, 285}, {{"Font", ui::font::kDialogBold}, {"TabIndex", 4}}},
+        {"lblName",
+         {840, 2880, 720, 285},
+         {{"Caption", "Name:"}, {"Font", kFieldFont}, {"ForeColor", ui::color::kDarkBlue}, {"BackStyle", 0}}},
+        {"txtName",
+         {1560, 2880, 2655, 285},
+         {{"Font", ui::font::kDialogBold}, {"BackColor", ui::color::kLightRed}, {"TabIndex", 5}}},
+        {"lblSS",
+         {4515, 3120, 615, 285},
+         {{"Caption", "SSN:"},
+          {"Font", kFieldFont},
+          {"ForeColor", ui::color::kDarkBlue},
+          {"BackStyle", 0},
+          {"Alignment", ui::kRightJustify}}},
+        {"txtSS", {5160, 3120, 1455, 285}, {{"Font", ui::font::kDialogBold}, {"TabIndex", 6}}},
+        {"lblAdds",
+         {600, 3240, 960, 285},
+         {{"Caption", "Address:"}, {"Font", kFieldFont}, {"ForeColor", ui::color::kDarkBlue}, {"BackStyle", 0}}},
+        {"txtAdds", {1560, 3240, 2655, 285}, {{"Font", ui::font::kDialogBold}, {"TabIndex", 7}}},
+        {"lblTele",
+         {4440, 3480, 720, 285},
+         {{"Caption", "Phone:"}, {"Font", kFieldFont}, {"ForeColor", ui::color::kDarkBlue}, {"BackStyle", 0}}},
+        {"txtPhone", {5160, 3480, 1455, 285}, {{"Font", ui::font::kDialogBold}, {"TabIndex", 8}}},
+        {"lblCity",
+         {240, 3600, 1320, 285},
+         {{"Caption", "City, St Zip:"}, {"Font", kFieldFont}, {"ForeColor", ui::color::kDarkBlue}, {"BackStyle", 0}}},
+        {"txtCity", {1560, 3570, 1575, 285}, {{"Font", ui::font::kDialogBold}, {"TabIndex", 9}}},
+        {"txtState", {3120, 3570, 375, 285}, {{"Font", ui::font::kDialogBold}, {"TabIndex", 10}}},
+        {"txtZip", {3480, 3570, 735, 285}, {{"Font", ui::font::kDialogBold}, {"TabIndex", 11}}},
+        {"Line2",
+         {},
+         {{"BorderColor", ui::color::kWhite},
+          {"BorderWidth", 2},
+          {"X1", 720},
+          {"Y1", 4080},
+          {"X2", 6600},
+          {"Y2", 4080}}},
+        {"Label1",
+         {680, 4320, 640, 285},
+         {{"Caption", "Level:"},
+          {"Font", ui::font::kTimes12Bold},
+          {"ForeColor", ui::color::kDarkRed},
+          {"BackStyle", 0}}},
+        {"cmbLevel",
+         {1320, 4320, 1095, 315},
+         {{"Font", ui::font::kDialogBold}, {"BackColor", ui::color::kLightRed}, {"TabIndex", 12}}},
+        {"lblType",
+         {2520, 4320, 960, 285},
+         {{"Caption", "Position:"},
+          {"Font", ui::font::kTimes12Bold},
+          {"ForeColor", ui::color::kDarkRed},
+          {"BackStyle", 0}}},
+        {"cmbType",
+         {3480, 4320, 1215, 315},
+         {{"Font", ui::font::kDialogBold}, {"BackColor", ui::color::kLightRed}, {"TabIndex", 13}}},
+        {"Label9",
+         {4800, 4320, 720, 285},
+         {{"Caption", "Room:"},
+          {"Font", ui::font::kTimes12Bold},
+          {"ForeColor", ui::color::kDarkRed},
+          {"BackStyle", 0}}},
+        {"cmbRoom", {5520, 4320, 1095, 315}, {{"Font", ui::font::kDialogBold}, {"Enabled", false}}},
+        {"fraImage", {7080, 2520, 1935, 2115}, {{"Caption", "Image"}}},
+        {"picImage", {120, 240, 1695, 1755}, {{"Container", "fraImage"}, {"BorderStyle", 0}}},
+        {"datInfor", {7080, 4680, 1980, 495}, {{"Connect", "Access 2000;"}, {"Caption", "Photo"}}},
+        // Graphical, so that its colour shows.
+        {"cmdEtoC",
+         {8280, 5280, 855, 615},
+         {{"Style", 1}, {"Caption", "C"}, {"BackColor", ui::color::kYellow}, {"Font", kEtoCFont}}},
+        {"cmdFind", {9480, 1560, 1335, 855}, {{"Style", 1}, {"Picture", ui::picture("Find")}}},
+        {"cmdErase", {9480, 2640, 1335, 855}, {{"Style", 1}, {"Picture", ui::picture("Del")}}},
+        {"cmdNew", {9480, 3720, 1335, 855}, {{"Style", 1}, {"Picture", ui::picture("New")}}},
+        {"cmdSave", {9480, 4800, 1335, 855}, {{"Style", 1}, {"Picture", ui::picture("Save")}, {"Enabled", false}}},
+    }};
 
 }  // namespace
 
 frmRegister2::frmRegister2() : WizardStep(4) {
-    Label7.setCaption(" Your must set your employees access  Level, Position   ");
-    Label7.setFontName("MS Sans Serif");
-    Label7.setFontSize(12);
-    Label7.setFontBold(true);
-    Label7.setAlignment(2);
-    Label7.setBackStyle(0);
-    Label7.Move(1800, 1440, 7575, 375);
-
-    label(lblID, "ID:", 1080, 1920, 450);
-    box(txtID, 1560, 1920, 615);
-    label(Label13, "Brithday:", 2175, 1920, 945, kNavy);
-    box(Text20, 3120, 1920, 1095);
-    label(lblHried, "Hired:", 4515, 1920, 645);
-    box(txtHired, 5160, 1920, 1455);
-    Label2.setCaption("Hourly Rate:");
-    Label2.setFontName("MS Sans Serif");
-    Label2.setFontSize(9.75);
-    Label2.setFontBold(true);
-    Label2.setForeColor(kDarkBlue);
-    Label2.setWordWrap(true);
-    Label2.setBackStyle(0);
-    Label2.Move(7080, 1800, 840, 480);
-    box(Text1, 7920, 1920, 735);
-    Label10.setCaption("We use four digit ID as the password and has to be greater that 0010 .");
-    Label10.setFontName("MS Sans Serif");
-    Label10.setFontSize(8.25);
-    Label10.setWordWrap(true);
-    Label10.setBackStyle(0);
-    Label10.Move(600, 2280, 3735, 615);
-    label(lblTerm, "Term:", 4560, 2280, 600);
-    box(txtTerminate, 5160, 2280, 1455);
-    label(lblName, "Name:", 840, 2880, 720);
-    box(txtName, 1560, 2880, 2655);
-    label(lblSS, "SSN:", 4515, 3120, 615);
-    lblSS.setAlignment(1);
-    box(txtSS, 5160, 3120, 1455);
-    label(lblAdds, "Address:", 600, 3240, 960);
-    box(txtAdds, 1560, 3240, 2655);
-    label(lblTele, "Phone:", 4440, 3480, 720);
-    box(txtPhone, 5160, 3480, 1455);
-    label(lblCity, "City, St Zip:", 240, 3600, 1320);
-    box(txtCity, 1560, 3570, 1575);
-    box(txtState, 3120, 3570, 375);
-    box(txtZip, 3480, 3570, 735);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&txtID, &txtName, &cmbLevel, &cmbType})
-        c->setBackColor(kLightRed);
-
-    Line2.setBorderColor(0xFFFFFF);
-    Line2.setBorderWidth(2);
-    Line2.setX1(720);
-    Line2.setY1(4080);
-    Line2.setX2(6600);
-    Line2.setY2(4080);
-
-    label(Label1, "Level:", 680, 4320, 640, kDarkRed, 12);
-    box(cmbLevel, 1320, 4320, 1095, 315);
-    label(lblType, "Position:", 2520, 4320, 960, kDarkRed, 12);
-    box(cmbType, 3480, 4320, 1215, 315);
-    label(Label9, "Room:", 4800, 4320, 720, kDarkRed, 12);
-    box(cmbRoom, 5520, 4320, 1095, 315);
-    cmbRoom.setEnabled(false);
-
-    // The legend: a level's row, the areas across; the areas a level does not reach are disabled.
-    struct Row {
-        ui::Label* label;
-        const char* caption;
-        double top;
-        ui::Color colour;
-    };
-    const Row rows[] = {{&Label5, "Level 1", 4920, kBrightGreen},
-                        {&Label3, "Level 2", 5280, settings::kScreenGreen},
-                        {&Label4, "Level 3", 5640, kBrightGreen}};
-    for (const Row& r : rows) {
-        r.label->setCaption(r.caption);
-        r.label->setFontName("MS Sans Serif");
-        r.label->setFontSize(12);
-        r.label->setFontBold(true);
-        r.label->setBackStyle(0);
-        r.label->Move(600, r.top + 45, 960, 330);
+    ui::applyDesign(*this, kDesign);
+    // The rights legend; the areas a level does not reach are disabled.
+    ui::Label* levels[] = {&Label5, &Label3, &Label4};
+    for (int r = 0; r < 3; ++r) {
+        levels[r]->setCaption("Level " + std::to_string(r + 1));
+        levels[r]->setFont(ui::font::kSans12Bold.font());
+        levels[r]->setBackStyle(0);
+        levels[r]->Move(600, kLevelTop[r] + 45, 960, 330);
     }
-    const double columns[] = {1560, 2400, 3240, 4180, 5520};
-    const double widths[] = {855, 855, 975, 1335, 1095};
     ui::Label* areas[] = {&lblArea0, &lblArea1, &lblArea2, &lblArea3, &lblArea4};
-    const char* areaNames[] = {"Orders", "Menus", "Reports", "Accut Payable", "Passwords"};
-    for (int i = 0; i < 5; ++i) {
-        areas[i]->setCaption(areaNames[i]);
-        areas[i]->setFontName("MS Sans Serif");
-        areas[i]->setFontSize(8.25);
-        areas[i]->setFontBold(true);
-        areas[i]->setBackStyle(0);
-        areas[i]->Move(columns[i], 4680, widths[i], 240);
+    for (int c = 0; c < 5; ++c) {
+        areas[c]->setCaption(kAreaName[c]);
+        areas[c]->setFont(ui::font::kDialogBold.font());
+        areas[c]->setBackStyle(0);
+        areas[c]->Move(kAreaLeft[c], 4680, kAreaWidth[c], 240);
     }
     ui::CheckBox* legend[3][5] = {{&Check1, &Check2, &Check3, &Check5, &Check10},
                                   {&Check6, &Check8, &Check7, &Check4, &Check9},
@@ -147,51 +172,16 @@ frmRegister2::frmRegister2() : WizardStep(4) {
         for (int c = 0; c < 5; ++c) {
             ui::CheckBox* tick = legend[r][c];
             tick->setCaption("");
-            tick->setBackColor(rows[r].colour);
-            tick->Move(columns[c], rows[r].top, widths[c], 375);
+            tick->setBackColor(kLevelColour[r]);
+            tick->Move(kAreaLeft[c], kLevelTop[r], kAreaWidth[c], 375);
         }
     for (ui::CheckBox* unreachable : {&Check2, &Check3, &Check5, &Check10, &Check4, &Check9})
         unreachable->setEnabled(false);
-
-    fraImage.setCaption("Image");
-    fraImage.Move(7080, 2520, 1935, 2115);
-    picImage.setContainer(fraImage);
-    picImage.setBorderStyle(0);
-    picImage.Move(120, 240, 1695, 1755);
-
-    datInfor.setConnect("Access 2000;");
-    datInfor.setCaption("Photo");
-    datInfor.Move(7080, 4680, 1980, 495);
-
-    // Graphical, so that its colour shows.
-    cmdEtoC.setStyle(1);
-    cmdEtoC.setCaption("C");
-    cmdEtoC.setBackColor(kYellow);
-    cmdEtoC.setFontName("Times New Roman");
-    cmdEtoC.setFontSize(14.25);
-    cmdEtoC.setFontBold(true);
-    cmdEtoC.Move(8280, 5280, 855, 615);
-
-    double top = 1560;
-    for (auto [button, words] : {std::pair{&cmdFind, "Find"}, std::pair{&cmdErase, "Del"}, std::pair{&cmdNew, "New"},
-                                 std::pair{&cmdSave, "Save"}}) {
-        button->setStyle(1);
-        button->setPicture(ui::Picture::design(words));
-        button->Move(9480, top, 1335, 855);
-        top += 1080;
-    }
-    cmdSave.setEnabled(false);
     // The record buttons and Back show the step's own pointer; every other control the system's.
     for (ui::CommandButton* button : {&cmdErase, &cmdNew, &cmdSave, &cmdClose}) {
         button->setMouseIcon(ui::Picture::design("Step"));
         button->setMousePointer(99);
     }
-
-    int tab = 0;
-    for (ui::Control* c :
-         std::initializer_list<ui::Control*>{&txtID, &Text20, &txtHired, &Text1, &txtTerminate, &txtName, &txtSS,
-                                             &txtAdds, &txtPhone, &txtCity, &txtState, &txtZip, &cmbLevel, &cmbType})
-        c->setTabIndex(tab++);
 
     datInfor.bind(txtID, "szID_no");
     datInfor.bind(Text20, "sBrith_da");
@@ -375,11 +365,11 @@ void frmRegister2::cmdEtoC_Click() {
     if (cmdEtoC.caption() == "C") {
         for (ui::Control* c : englishCaptions()) c->setVisible(false);
         cmdEtoC.setCaption("E");
-        cmdEtoC.setBackColor(kRed);
+        cmdEtoC.setBackColor(ui::color::kRed);
     } else if (cmdEtoC.caption() == "E") {
         for (ui::Control* c : englishCaptions()) c->setVisible(true);
         cmdEtoC.setCaption("C");
-        cmdEtoC.setBackColor(kYellow);
+        cmdEtoC.setBackColor(ui::color::kYellow);
     }
 }
 

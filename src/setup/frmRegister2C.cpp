@@ -4,6 +4,7 @@
 
 #include "platform/os/files.h"
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "settings/stores.h"
 
@@ -11,79 +12,60 @@ namespace pelk::setup {
 
 namespace {
 
-constexpr ui::Color kDarkBlue = 0xC00000;
-constexpr ui::Color kRed = 0x0000FF;
-constexpr ui::Color kLightYellow = 0xC0FFFF;
+constexpr ui::FontRole kHeadingFont{"Comic Sans MS", 14.25, true};
 
-void heading(ui::Label& l, const char* text, double top) {
-    l.setCaption(text);
-    l.setFontName("Comic Sans MS");
-    l.setFontSize(14.25);
-    l.setFontBold(true);
-    l.setForeColor(kDarkBlue);
-    l.setBackStyle(0);
-    l.Move(480, top, 3255, 375);
-}
+const std::initializer_list<ui::DesignProperty> kPathBox = {{"Font", ui::font::kSans12},
+                                                            {"ForeColor", ui::color::kRed}};
 
-void pathBox(ui::TextBox& box, double top) {
-    box.setFontName("MS Sans Serif");
-    box.setFontSize(12);
-    box.setForeColor(kRed);
-    box.Move(4320, top, 4095, 420);
-}
+const ui::FormDesign kDesign{
+    {},
+    {
+        {"lblMsg",
+         {480, 1440, 10215, 495},
+         {{"Font", ui::font::kComic18Bold}, {"BackStyle", 0}, {"Alignment", ui::kCenter}}},
+        {"Label1",
+         {480, 2160, 3255, 375},
+         {{"Caption", "Server Name:"}, {"Font", kHeadingFont}, {"ForeColor", ui::color::kDarkBlue}, {"BackStyle", 0}}},
+        {"Command1", {3780, 2160, 465, 420}, {{"Style", 1}, {"Picture", ui::picture("LAN")}}},
+        {"txtPath", {4320, 2160, 4095, 420}, kPathBox},
+        {"Label3",
+         {8520, 2220, 2295, 300},
+         {{"Caption", "\\\\ComputerServer_name\\"},
+          {"BackColor", ui::color::kLightYellow},
+          {"Font", ui::font::kSans10}}},
+        {"Label2",
+         {480, 2760, 3255, 375},
+         {{"Caption", "Shared Data Location:"},
+          {"Font", kHeadingFont},
+          {"ForeColor", ui::color::kDarkBlue},
+          {"BackStyle", 0}}},
+        {"Command2", {3780, 2760, 465, 420}, {{"Style", 1}, {"Picture", ui::picture("Dir")}}},
+        {"txtData", {4320, 2760, 4095, 420}, kPathBox},
+        {"cmdShare", {4320, 3420, 2055, 855}, {{"Style", 1}, {"Caption", "Testing Sharing"}}},
+        {"Label4",
+         {480, 4440, 10215, 975},
+         {{"Caption",
+           "If your computer can't share data from your Sever C:\\Program Files\\Pelk POS\\ directory.  Highlight "
+           "Pelk POS folder form your Sever select Properties uncheck Read-only then goto Sharing check on Share "
+           "this folder on the network and Click OK."},
+          {"BackColor", ui::color::kLightYellow},
+          {"Font", ui::font::kSans10},
+          {"WordWrap", true}}},
+        // A status line: it shows what the test found and takes no typing, so the mode stored is
+        // always one of the two the program knows.
+        {"txtNWsetin",
+         {4320, 5640, 3255, 420},
+         {{"Font", ui::font::kSans12Bold},
+          {"BackColor", ui::color::kLightGreen},
+          {"TabStop", false},
+          {"Locked", true}}},
+        {"DatSet", {}, {{"Connect", "Access 2000;"}, {"Visible", false}}},
+    }};
 
 }  // namespace
 
 frmRegister2C::frmRegister2C() : WizardStep(6) {
-    lblMsg.setFontName("Comic Sans MS");
-    lblMsg.setFontSize(18);
-    lblMsg.setFontBold(true);
-    lblMsg.setBackStyle(0);
-    lblMsg.setAlignment(2);
-    lblMsg.Move(480, 1440, 10215, 495);
-
-    heading(Label1, "Server Name:", 2160);
-    Command1.setStyle(1);
-    Command1.setPicture(ui::Picture::design("LAN"));
-    Command1.Move(3780, 2160, 465, 420);
-    pathBox(txtPath, 2160);
-    Label3.setCaption("\\\\ComputerServer_name\\");
-    Label3.setBackColor(kLightYellow);
-    Label3.setFontName("MS Sans Serif");
-    Label3.setFontSize(9.75);
-    Label3.Move(8520, 2220, 2295, 300);
-    heading(Label2, "Shared Data Location:", 2760);
-    Command2.setStyle(1);
-    Command2.setPicture(ui::Picture::design("Dir"));
-    Command2.Move(3780, 2760, 465, 420);
-    pathBox(txtData, 2760);
-
-    cmdShare.setStyle(1);
-    cmdShare.setCaption("Testing Sharing");
-    cmdShare.Move(4320, 3420, 2055, 855);
-
-    Label4.setCaption(
-        "If your computer can't share data from your Sever C:\\Program Files\\Pelk POS\\ directory.  Highlight Pelk "
-        "POS folder form your Sever select Properties uncheck Read-only then goto Sharing check on Share this folder "
-        "on the network and Click OK.");
-    Label4.setBackColor(kLightYellow);
-    Label4.setFontName("MS Sans Serif");
-    Label4.setFontSize(9.75);
-    Label4.setWordWrap(true);
-    Label4.Move(480, 4440, 10215, 975);
-
-    // A status line: it shows what the test found and takes no typing, so the mode stored is
-    // always one of the two the program knows.
-    txtNWsetin.setFontName("MS Sans Serif");
-    txtNWsetin.setFontSize(12);
-    txtNWsetin.setFontBold(true);
-    txtNWsetin.setBackColor(settings::kScreenGreen);
-    txtNWsetin.setTabStop(false);
-    txtNWsetin.setLocked(true);
-    txtNWsetin.Move(4320, 5640, 3255, 420);
-
-    DatSet.setConnect("Access 2000;");
-    DatSet.setVisible(false);
+    ui::applyDesign(*this, kDesign);
     DatSet.bind(txtPath, "SetP");
     DatSet.bind(txtData, "SetO");
     DatSet.bind(txtNWsetin, "SetC");

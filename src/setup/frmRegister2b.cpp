@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "settings/frmNWSetin.h"
 #include "settings/stores.h"
@@ -13,50 +14,44 @@ namespace pelk::setup {
 
 namespace {
 
-constexpr ui::Color kLinkBlue = 0xFF0000;
+constexpr ui::FontRole kSans13{ui::font::kDialog.name, 13.5};
+constexpr ui::FontRole kLinkFont{ui::font::kDialog.name, 12, true, false, true};
 
-void statement(ui::OptionButton& o, const char* text, double top, double height) {
-    o.setCaption(text);
-    o.setFontName("MS Sans Serif");
-    o.setFontSize(13.5);
-    o.setBackColor(settings::kWhite);
-    o.Move(1320, top, 8655, height);
-}
+const std::initializer_list<ui::DesignProperty> kLink = {
+    {"Caption", "View an example."}, {"Font", kLinkFont}, {"ForeColor", ui::color::kBlue}, {"BackStyle", 0}};
 
-void link(ui::Label& l, double top) {
-    l.setCaption("View an example.");
-    l.setFontName("MS Sans Serif");
-    l.setFontSize(12);
-    l.setFontBold(true);
-    l.setFontUnderline(true);
-    l.setForeColor(kLinkBlue);
-    l.setBackStyle(0);
-    l.Move(1800, top, 2295, 330);
-}
+const ui::FormDesign kDesign{
+    {},
+    {
+        {"lblPanel", {960, 1560, 9255, 3375}, {{"BackColor", ui::color::kWhite}}},
+        {"Label3",
+         {1200, 1680, 8895, 375},
+         {{"Caption", "Select the statement that best describes this computer:"},
+          {"Font", ui::font::kSans13Bold},
+          {"BackStyle", 0}}},
+        {"Option1",
+         {1320, 2160, 8655, 735},
+         {{"Caption",
+           "I will use data directly from this computer.  Other computers in the network share data through this "
+           "computer. "},
+          {"Font", kSans13},
+          {"BackColor", ui::color::kWhite},
+          {"Value", true}}},
+        {"Label1", {1800, 2940, 2295, 330}, kLink},
+        {"Option2",
+         {1320, 3600, 8655, 495},
+         {{"Caption", "I will share datas through anothter computer on my network."},
+          {"Font", kSans13},
+          {"BackColor", ui::color::kWhite}}},
+        {"Label2", {1800, 4140, 2295, 330}, kLink},
+        {"txtNWsetin", {}, {{"Visible", false}}},
+        {"DatSet", {}, {{"Connect", "Access 2000;"}, {"Visible", false}}},
+    }};
 
 }  // namespace
 
 frmRegister2b::frmRegister2b() : WizardStep(5) {
-    lblPanel.setBackColor(settings::kWhite);
-    lblPanel.Move(960, 1560, 9255, 3375);
-    Label3.setCaption("Select the statement that best describes this computer:");
-    Label3.setFontName("MS Sans Serif");
-    Label3.setFontSize(13.5);
-    Label3.setFontBold(true);
-    Label3.setBackStyle(0);
-    Label3.Move(1200, 1680, 8895, 375);
-    statement(Option1,
-              "I will use data directly from this computer.  Other computers in the network share data through "
-              "this computer. ",
-              2160, 735);
-    Option1.setValue(true);
-    link(Label1, 2940);
-    statement(Option2, "I will share datas through anothter computer on my network.", 3600, 495);
-    link(Label2, 4140);
-    txtNWsetin.setVisible(false);
-
-    DatSet.setConnect("Access 2000;");
-    DatSet.setVisible(false);
+    ui::applyDesign(*this, kDesign);
     DatSet.bind(txtNWsetin, "SetC");
 
     cmdNext.onClick([this] { cmdNext_Click(); });

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "settings/frmInfor.h"
 #include "settings/stores.h"
 #include "setup/steps.h"
@@ -24,34 +25,29 @@ constexpr std::array<std::string_view, settings::kSections> kSectionWord = {
 constexpr double kGridLeft = 2640, kGridTop = 1920, kColumn = 1695, kRow = 1500;
 constexpr double kButtonWidth = 1575, kButtonHeight = 975, kNameHeight = 315;
 
-void smallFont(ui::Control& c, bool bold = false) {
-    c.setFontName("MS Sans Serif");
-    c.setFontSize(8.25);
-    c.setFontBold(bold);
-}
+const ui::FormDesign kDesign{
+    {},
+    {
+        {"Label1",
+         {120, 600, 2655, 615},
+         {{"Caption", "Please Name Your Menu Sections:"},
+          {"Font", ui::font::kSans12Bold},
+          {"BackStyle", 0},
+          {"WordWrap", true}}},
+        {"File2", {120, 1920, 2295, 2820}, {{"Font", ui::font::kDialog}}},
+        {"lblPath",
+         {120, 4800, 2295, 615},
+         {{"Caption", kPicturesFolder}, {"Font", ui::font::kDialog}, {"WordWrap", true}, {"BackStyle", 0}}},
+        {"lblMainMu", {120, 5520, 2295, 615}},
+        {"cmdMainMu", {120, 5520, 2295, 615}, {{"Caption", "Picture or Text"}, {"Font", ui::font::kDialogBold}}},
+        {"datMain", {}, {{"Connect", "Access 2000;"}, {"Visible", false}}},
+        {"datScrn", {}, {{"Connect", "Access 2000;"}, {"Visible", false}}},
+    }};
 
 }  // namespace
 
 frmRegister3::frmRegister3() : WizardStep(5) {
-    Label1.setCaption("Please Name Your Menu Sections:");
-    Label1.setFontName("MS Sans Serif");
-    Label1.setFontSize(12);
-    Label1.setFontBold(true);
-    Label1.setBackStyle(0);
-    Label1.Move(120, 600, 2655, 615);
-    Label1.setWordWrap(true);
-
-    smallFont(File2);
-    File2.Move(120, 1920, 2295, 2820);
-    lblPath.setCaption(std::string(kPicturesFolder));
-    smallFont(lblPath);
-    lblPath.setWordWrap(true);
-    lblPath.setBackStyle(0);
-    lblPath.Move(120, 4800, 2295, 615);
-    lblMainMu.Move(120, 5520, 2295, 615);
-    cmdMainMu.setCaption("Picture or Text");
-    smallFont(cmdMainMu, true);
-    cmdMainMu.Move(120, 5520, 2295, 615);
+    ui::applyDesign(*this, kDesign);
 
     const char* legendWords[] = {"Front", "A", "B", "D", "S"};
     const char* legendCaptions[] = {"Front", "Kitchen", "Kitchen", "Drink", "Salad"};
@@ -62,7 +58,7 @@ frmRegister3::frmRegister3() : WizardStep(5) {
         printer.Move(kGridLeft + 120 + i * 1320, 1380, 495, 375);
         ui::Label& caption = lblLegend(i);
         caption.setCaption(legendCaptions[i]);
-        smallFont(caption);
+        caption.setFont(ui::font::kDialog.font());
         caption.setBackStyle(0);
         caption.Move(kGridLeft + 660 + i * 1320, 1440, 735, 255);
     }
@@ -77,10 +73,10 @@ frmRegister3::frmRegister3() : WizardStep(5) {
         double left = kGridLeft + column * kColumn, top = kGridTop + row * kRow;
         buttons[i]->setStyle(1);
         buttons[i]->setCaption("");
-        smallFont(*buttons[i], true);
+        buttons[i]->setFont(ui::font::kDialogBold.font());
         buttons[i]->Move(left, top, kButtonWidth, kButtonHeight);
         names[i]->setVisible(false);
-        smallFont(*names[i], true);
+        names[i]->setFont(ui::font::kDialogBold.font());
         names[i]->Move(left, top + kButtonHeight - kNameHeight, kButtonWidth, kNameHeight);
         double stationTop = top + kButtonHeight + 60;
         ui::Image& front = imgFront(i);
@@ -91,7 +87,7 @@ frmRegister3::frmRegister3() : WizardStep(5) {
         stations[i]->setStretch(true);
         stations[i]->Move(left + 660, stationTop, 375, 345);
         if (i < 12) {
-            smallFont(*lists[i], true);
+            lists[i]->setFont(ui::font::kDialogBold.font());
             lists[i]->Move(left + 1080, stationTop, 495, 315);
         }
         datMain.bind(*names[i], "t" + std::to_string(i));
@@ -107,10 +103,6 @@ frmRegister3::frmRegister3() : WizardStep(5) {
         list->onClick([list, station] { station->setVisible(list->text() != "-"); });
     }
     datMain.bind(lblMainMu, "False");
-    for (ui::Data* d : {&datMain, &datScrn}) {
-        d->setConnect("Access 2000;");
-        d->setVisible(false);
-    }
 
     File2.onClick([this] { File2_Click(); });
     cmdMainMu.onClick([this] { cmdMainMu_Click(); });
@@ -133,7 +125,7 @@ std::array<ui::Image*, settings::kSections> frmRegister3::stationPictures() {
             &imgBeef,  &imgSeafood, &ImgSoup, &imgPork, &imgLamb, &imgLunch, &imgDiner};
 }
 
-std::array<ui::ComboBox*, 12> frmRegister3::stationLists() {
+settings::StationLists frmRegister3::stationLists() {
     return {&CmbDrink,   &CmbApter, &CmbFriedRice, &CmbLoMein, &CmbVDishes, &CmbVegetables,
             &CmbPoultry, &CmbBeef,  &CmbSeafood,   &CmbSoup,   &CmbPork,    &CmbLamb};
 }
@@ -154,13 +146,7 @@ void frmRegister3::Form_Load() {
         datScrn.setDatabaseName(store);
         datScrn.setRecordSource("tbSetScrn");
     }
-    for (ui::ComboBox* list : {&CmbDrink})
-        for (const char* code : {"D", "-"}) list->AddItem(code);
-    for (ui::ComboBox* list : {&CmbFriedRice, &CmbLoMein})
-        for (const char* code : {"A", "B", "S", "-"}) list->AddItem(code);
-    for (ui::ComboBox* list :
-         {&CmbApter, &CmbVDishes, &CmbVegetables, &CmbPoultry, &CmbBeef, &CmbSeafood, &CmbSoup, &CmbPork, &CmbLamb})
-        for (const char* code : {"A", "B", "-"}) list->AddItem(code);
+    settings::FillStationLists(stationLists());
     DrawSectionButtons(ui::forms().get<settings::frmInfor>().sectionNames());
 }
 

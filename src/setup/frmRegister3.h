@@ -101,7 +101,7 @@ public:
     std::array<ui::TextBox*, settings::kSections> nameBoxes();
     std::array<ui::Image*, settings::kSections> stationPictures();
     // The first twelve sections have a station list.
-    std::array<ui::ComboBox*, 12> stationLists();
+    settings::StationLists stationLists();
 
 private:
     // The section buttons as the mode says: pictures from the step's own row, or the names as the

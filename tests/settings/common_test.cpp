@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/db/db.h"
 #include "platform/os/files.h"
@@ -43,14 +44,40 @@ public:
     ui::Image ImgNet2{this, "ImgNet2"};
 };
 
+class frmTestStations : public ui::Form {
+public:
+    ui::ControlArray<ui::ComboBox> Cmb{this, "Cmb", kStationSections};
+    StationLists lists() {
+        StationLists all{};
+        for (int i = 0; i < kStationSections; ++i) all[i] = &Cmb(i);
+        return all;
+    }
+};
+
 class CommonRoutines : public test::ScreenTest {
 protected:
     CommonRoutines() {
         ui::forms().registerForm<frmTestScreen>("frmTestScreen");
         ui::forms().registerForm<frmTestHub>("frmTestHub");
+        ui::forms().registerForm<frmTestStations>("frmTestStations");
     }
     frmTestScreen& screen() { return ui::forms().get<frmTestScreen>(); }
 };
+
+// The store settings screen and the wizard's sections step offer these same codes.
+TEST_F(CommonRoutines, EachStationListOffersItsSectionsStations) {
+    frmTestStations& form = ui::forms().get<frmTestStations>();
+    FillStationLists(form.lists());
+    using Codes = std::vector<std::string>;
+    const Codes drinks = {"D", "-"}, kitchensAndSalads = {"A", "B", "S", "-"}, kitchens = {"A", "B", "-"};
+    const Codes expected[kStationSections] = {drinks,   kitchens, kitchensAndSalads, kitchensAndSalads,
+                                              kitchens, kitchens, kitchens,          kitchens,
+                                              kitchens, kitchens, kitchens,          kitchens};
+    for (int i = 0; i < kStationSections; ++i) {
+        EXPECT_EQ(form.Cmb(i).items(), expected[i]) << kSectionNames[i];
+        EXPECT_EQ(form.Cmb(i).text(), "") << kSectionNames[i];
+    }
+}
 
 TEST_F(CommonRoutines, CentreFormPlacesByTheDivisorAndNeverOffTheDisplay) {
     struct Case {

@@ -52,5 +52,16 @@ TEST(TaxRule, TheSecondTaxIsOnTheSubtotalAndTheFirstTax) {
     EXPECT_EQ(one.total, cents(11000));
 }
 
+// The country is the store settings' list entry as it stands: nothing else names Canada.
+TEST(TaxRule, OnlyAStoreInCanadaChargesTheSecondTax) {
+    struct Case {
+        const char* country;
+        bool second;
+    };
+    for (const Case& c : {Case{"Canada", true}, Case{"United States", false}, Case{"United Kingdom", false},
+                          Case{"", false}, Case{"canada", false}, Case{"Canada ", false}})
+        EXPECT_EQ(chargesSecondTax(c.country), c.second) << '"' << c.country << '"';
+}
+
 }  // namespace
 }  // namespace pelk::settings

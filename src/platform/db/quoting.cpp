@@ -11,13 +11,23 @@ std::string quote(std::string_view text) {
     return out + "'";
 }
 
-std::string likeLiteral(std::string_view typed) {
+namespace {
+
+// Whether `*` and `?` stay wildcards; `#` and `[` are always taken literally.
+enum class Wildcards { Literal, Kept };
+
+std::string escapeLike(std::string_view typed, Wildcards wildcards) {
     std::string out;
     out.reserve(typed.size() + 8);
     for (char c : typed) {
         switch (c) {
             case '*':
             case '?':
+                if (wildcards == Wildcards::Kept) {
+                    out += c;
+                    break;
+                }
+                [[fallthrough]];
             case '#':
             case '[':
                 out += '[';
@@ -34,26 +44,11 @@ std::string likeLiteral(std::string_view typed) {
     return out;
 }
 
-std::string likePattern(std::string_view typed) {
-    std::string out;
-    out.reserve(typed.size() + 8);
-    for (char c : typed) {
-        switch (c) {
-            case '#':
-            case '[':
-                out += '[';
-                out += c;
-                out += ']';
-                break;
-            case '\'':
-                out += "''";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
+}  // namespace
+
+std::string likeLiteral(std::string_view typed) { return escapeLike(typed, Wildcards::Literal); }
+
+std::string likePattern(std::string_view typed) { return escapeLike(typed, Wildcards::Kept); }
 
 std::string prefixCriterion(std::string_view field, std::string_view typed) {
     return "[" + std::string(field) + "] LIKE '" + likeLiteral(typed) + "*'";
