@@ -138,15 +138,21 @@ TEST_F(OrderBookTest, AChangeThatCannotBeAppliedSafelyStoresNothingAndIsTold) {
 // station takes the room's open-folio row away between choosing the stores and saving.
 TEST_F(OrderBookTest, ASaveHoldsTheOpenFoliosOnlyWhenItMayWriteThem) {
     const std::string ordr = os::programPath("Ordr.mdb"), zutb = os::programPath("ZuTb.mdb");
+    auto folio = [](std::string number, std::string room) {
+        FolioChange c;
+        c.number = std::move(number);
+        c.room = std::move(room);
+        return c;
+    };
     struct Case {
         const char* name;
         FolioChange change;
         std::vector<std::string> stores;
     };
     for (const Case& c : {
-             Case{"the folio's room has its open-folio row", FolioChange{.number = "7", .room = "10"}, {ordr}},
-             Case{"a folio without a header", FolioChange{.room = "10"}, {ordr, zutb}},
-             Case{"the folio moved to a room without a row", FolioChange{.number = "7", .room = "12"}, {ordr, zutb}},
+             Case{"the folio's room has its open-folio row", folio("7", "10"), {ordr}},
+             Case{"a folio without a header", folio("", "10"), {ordr, zutb}},
+             Case{"the folio moved to a room without a row", folio("7", "12"), {ordr, zutb}},
          }) {
         SCOPED_TRACE(c.name);
         auto stores = book().storesToSave(c.change);
@@ -154,7 +160,8 @@ TEST_F(OrderBookTest, ASaveHoldsTheOpenFoliosOnlyWhenItMayWriteThem) {
         EXPECT_EQ(*stores, c.stores);
     }
 
-    FolioChange change{.number = "7", .room = "10", .added = {NewLine{"1", "Cake", "5"}}};
+    FolioChange change = folio("7", "10");
+    change.added = {NewLine{"1", "Cake", "5"}};
     auto stores = book().storesToSave(change);
     ASSERT_TRUE(stores.ok());
     run("ZuTb.mdb", "DELETE FROM tbTable");  // checked out at another station meanwhile

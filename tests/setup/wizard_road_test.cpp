@@ -31,7 +31,9 @@ protected:
 TEST_F(WizardRoad, EveryNameIsARegisteredScreen) {
     for (const StepLinks& links : kWizardRoad)
         for (std::string_view name : {links.step, links.back, links.next})
-            if (!name.empty()) EXPECT_TRUE(ui::forms().isRegistered(name)) << name << " in the row of " << links.step;
+            if (!name.empty()) {
+                EXPECT_TRUE(ui::forms().isRegistered(name)) << name << " in the row of " << links.step;
+            }
 }
 
 // Followed by Next from the first step, the road passes every step but the menu-sections step,
