@@ -1,6 +1,7 @@
 #include "folio/frmFrontDeskMsg.h"
 
 #include "folio/frmRooms.h"
+#include "platform/ui/design.h"
 #include "platform/ui/registry.h"
 #include "reservations/frmMap.h"
 #include "settings/common.h"
@@ -9,25 +10,28 @@
 
 namespace pelk::folio {
 
+namespace {
+
+const ui::FormDesign kDesign{
+    {{"Caption", ""}, {"Width", 5400}, {"Height", 3000}, {"BackColor", ui::color::kLightGreen}},
+    {
+        {"lblMsg",
+         {240, 240, 4800, 495},
+         {{"Caption", "Where you want to go?"},
+          {"Alignment", ui::kCenter},
+          {"BackStyle", 0},
+          {"Font", ui::font::kSans13Bold}}},
+        // The words stand in the buttons' pictures; until the pictures ship they are the captions.
+        {"Command1", {480, 1080, 2055, 1095}, {{"Caption", "Rooms"}, {"Style", 1}, {"Font", ui::font::kSans12Bold}}},
+        {"cmdMainScreen",
+         {2880, 1080, 2055, 1095},
+         {{"Caption", "Security"}, {"Style", 1}, {"Font", ui::font::kSans12Bold}}},
+    }};
+
+}  // namespace
+
 frmFrontDeskMsg::frmFrontDeskMsg() {
-    setCaption("");
-    setWidth(5400);
-    setHeight(3000);
-    setBackColor(settings::kScreenGreen);
-    lblMsg.setCaption("Where you want to go?");
-    lblMsg.Move(240, 240, 4800, 495);
-    lblMsg.setAlignment(ui::kCenter);
-    lblMsg.setBackStyle(0);
-    lblMsg.setFont({"MS Sans Serif", 13.5, true});
-    // The words stand in the buttons' pictures; until the pictures ship they are the captions.
-    Command1.setCaption("Rooms");
-    Command1.Move(480, 1080, 2055, 1095);
-    cmdMainScreen.setCaption("Security");
-    cmdMainScreen.Move(2880, 1080, 2055, 1095);
-    for (ui::CommandButton* b : {&Command1, &cmdMainScreen}) {
-        b->setStyle(1);
-        b->setFont({"MS Sans Serif", 12, true});
-    }
+    ui::applyDesign(*this, kDesign);
     Command1.onClick([this] { Command1_Click(); });
     cmdMainScreen.onClick([this] { cmdMainScreen_Click(); });
 }

@@ -18,6 +18,7 @@
 #include "platform/db/unit_of_work.h"
 #include "platform/os/paths.h"
 #include "platform/print/printer.h"
+#include "platform/ui/design.h"
 #include "reservations/frmMap.h"
 #include "reservations/records.h"
 #include "reservations/rooms.h"
@@ -53,60 +54,129 @@ void formatBox(ui::TextBox& box) {
 
 }  // namespace
 
+namespace {
+
+const std::initializer_list<ui::DesignProperty> kBox = {{"Font", ui::font::kSans10}};
+// The amounts stand right-aligned in one column.
+const std::initializer_list<ui::DesignProperty> kAmount = {
+    {"Font", ui::font::kSans10}, {"Alignment", ui::kRightJustify}, {"Text", "0.00"}};
+const std::initializer_list<ui::DesignProperty> kStore = {{"Connect", "Access 2000;"}, {"Visible", false}};
+
+const ui::FormDesign kDesign{
+    {{"MDIChild", true},
+     {"Caption", "Rooms"},
+     {"Width", 13200},
+     {"Height", 8700},
+     {"BackColor", ui::color::kLightGreen}},
+    {
+        // The stay: two rows across the top.
+        {"lblRoom", {120, 165, 555, 255}, {{"Caption", "Room"}, {"BackStyle", 0}, {"Font", ui::font::kDialogBold}}},
+        {"txtRoom", {720, 120, 855, 345}, kBox},
+        {"lblDateIn",
+         {1680, 165, 735, 255},
+         {{"Caption", "Date In"}, {"BackStyle", 0}, {"Font", ui::font::kDialogBold}}},
+        {"txtDateIn", {2430, 120, 1335, 345}, kBox},
+        {"lblDateOut", {3870, 165, 435, 255}, {{"Caption", "Out"}, {"BackStyle", 0}, {"Font", ui::font::kDialogBold}}},
+        {"txtDateOut", {4320, 120, 1335, 345}, kBox},
+        {"cmdChngRm", {5760, 90, 855, 405}, {{"Caption", "Chg Rm"}}},
+        {"lblDate", {120, 645, 555, 255}, {{"Caption", "Date:"}, {"BackStyle", 0}, {"Font", ui::font::kDialogBold}}},
+        {"txtDate", {720, 600, 855, 345}, kBox},
+        {"lblGuest", {1680, 645, 735, 255}, {{"Caption", "Guest:"}, {"BackStyle", 0}, {"Font", ui::font::kDialogBold}}},
+        {"txtGuest", {2430, 600, 615, 345}, kBox},
+        {"lblRate", {3150, 645, 555, 255}, {{"Caption", "Rate:"}, {"BackStyle", 0}, {"Font", ui::font::kDialogBold}}},
+        {"txtRate", {3720, 600, 1335, 345}, {{"Font", ui::font::kSans10}, {"Alignment", ui::kRightJustify}}},
+        // The guest's and the identification's fields are laid out in their frames by the
+        // constructor.
+        {"fraGuest",
+         {120, 1080, 6495, 2295},
+         {{"Caption", "Guest Information"}, {"BackColor", ui::color::kLightGreen}, {"Font", ui::font::kDialogBold}}},
+        {"fraID",
+         {120, 3420, 6495, 2955},
+         {{"Caption", "Identification Information"},
+          {"BackColor", ui::color::kLightGreen},
+          {"Font", ui::font::kDialogBold}}},
+        {"fraRemark",
+         {120, 6420, 6495, 1095},
+         {{"Caption", "Remark"}, {"BackColor", ui::color::kLightGreen}, {"Font", ui::font::kDialogBold}}},
+        {"txtRemark", {120, 240, 6255, 735}, {{"Container", "fraRemark"}}},
+        // The clerk: the code is masked once the look-up has run.
+        {"lblWaiter",
+         {120, 7665, 855, 255},
+         {{"Caption", "Clerk ID"}, {"BackStyle", 0}, {"Font", ui::font::kDialogBold}}},
+        {"txtWaiter", {1020, 7620, 1095, 345}, kBox},
+        {"ImgID", {2160, 7590, 405, 405}, {{"BorderStyle", 1}, {"ToolTipText", "Clear"}}},
+        {"lblID", {2640, 7665, 1935, 285}, {{"BackStyle", 0}, {"Font", ui::font::kSans10Bold}}},
+        {"lblAskfor", {4680, 7680, 975, 255}, {{"BackStyle", 0}, {"Font", ui::font::kSans7}}},
+        // The folio: its number, the grid, the totals.
+        {"lblChk", {6840, 165, 255, 285}, {{"Caption", "#"}, {"BackStyle", 0}, {"Font", ui::font::kSans12Bold}}},
+        {"cmbRept", {7140, 120, 1575, 345}, kBox},
+        {"cmdT", {8760, 90, 405, 405}},
+        {"grdOrderItems", {6840, 600, 6240, 3615}, {{"Cols", 4}, {"FixedCols", 0}, {"FixedRows", 1}, {"Rows", 2}}},
+        // The amounts in one column on the right, their labels before them.
+        {"txtTotal", {10920, 4320, 2160, 345}, kAmount},
+        {"lblTax", {9240, 4785, 555, 255}, {{"Caption", "Tax:"}, {"BackStyle", 0}, {"Font", ui::font::kDialogBold}}},
+        {"txtDITax2", {9840, 4740, 1035, 345}, kAmount},
+        {"txtDITax1", {10920, 4740, 2160, 345}, kAmount},
+        {"lblEnding",
+         {9840, 5205, 1035, 255},
+         {{"Caption", "Total:"}, {"BackStyle", 0}, {"Font", ui::font::kDialogBold}}},
+        {"txtEnding",
+         {10920, 5160, 2160, 345},
+         {{"Font", ui::font::kSans10}, {"Alignment", ui::kRightJustify}, {"Text", "000.00"}}},
+        {"txtGet",
+         {10920, 5580, 2160, 345},
+         {{"Font", ui::font::kSans10}, {"ToolTipText", "Tender"}, {"Alignment", ui::kRightJustify}}},
+        {"lblReturn",
+         {9840, 6045, 1035, 255},
+         {{"Caption", "Change:"}, {"BackStyle", 0}, {"Font", ui::font::kDialogBold}}},
+        {"txtReturn", {10920, 6000, 2160, 345}, kAmount},
+        {"txtCoupon",
+         {10920, 6420, 2160, 345},
+         {{"Font", ui::font::kSans10}, {"ToolTipText", "Coupon"}, {"Alignment", ui::kRightJustify}}},
+        {"lblScrn", {6840, 4320, 615, 285}, {{"BackStyle", 0}}},
+        {"lblList", {6840, 4680, 2295, 285}, {{"BackStyle", 0}}},
+        {"txtQty", {6840, 5040, 555, 345}, {{"Font", ui::font::kSans10}, {"Visible", false}}},
+        {"txtPercent", {8040, 5040, 555, 345}, {{"Font", ui::font::kSans10}, {"Visible", false}}},
+        {"cmdQty", {7440, 5040, 555, 375}, {{"Caption", "Qty"}}},
+        {"cmdPercent", {8640, 5040, 435, 375}, {{"Caption", "%"}}},
+        {"cmdAsk", {6840, 5460, 555, 375}, {{"Caption", "Ask"}}},
+        {"cmdMainM", {7440, 5460, 555, 375}, {{"Caption", "Main"}}},
+        {"cmdSp", {8040, 5460, 555, 375}, {{"Caption", "Notes"}}},
+        {"cmdLast", {6840, 5880, 435, 375}, {{"Caption", "<"}}},
+        {"cmdNext", {7320, 5880, 435, 375}, {{"Caption", ">"}}},
+        {"datPW", {}, kStore},
+        {"datList", {}, kStore},
+        {"datMain", {}, kStore},
+        {"datOrders", {}, kStore},
+        {"datDetail", {}, kStore},
+        {"datEmployees", {}, kStore},
+        {"datTable", {}, kStore},
+        {"datVRoom", {}, kStore},
+        {"datZuChkO", {}, kStore},
+    }};
+
+}  // namespace
+
 frmRooms::frmRooms() {
-    setMdiChild(true);
-    setCaption("Rooms");
-    setWidth(13200);
-    setHeight(8700);
-    setBackColor(settings::kScreenGreen);
+    ui::applyDesign(*this, kDesign);
 
-    ui::Font labelFont{"MS Sans Serif", 8.25, true};
-    ui::Font boxFont{"MS Sans Serif", 9.75, false};
-    auto label = [&](ui::Label& l, const char* caption, double left, double top, double width) {
-        l.setCaption(caption);
-        l.Move(left, top + 45, width, 255);
-        l.setBackStyle(0);
-        l.setFont(labelFont);
-    };
-    auto box = [&](ui::Control& c, double left, double top, double width) {
-        c.Move(left, top, width, 345);
-        c.setFont(boxFont);
-    };
-
-    // The stay: two rows across the top.
-    label(lblRoom, "Room", 120, 120, 555);
-    box(txtRoom, 720, 120, 855);
-    label(lblDateIn, "Date In", 1680, 120, 735);
-    box(txtDateIn, 2430, 120, 1335);
-    label(lblDateOut, "Out", 3870, 120, 435);
-    box(txtDateOut, 4320, 120, 1335);
-    cmdChngRm.setCaption("Chg Rm");
-    cmdChngRm.Move(5760, 90, 855, 405);
-    label(lblDate, "Date:", 120, 600, 555);
-    box(txtDate, 720, 600, 855);
-    label(lblGuest, "Guest:", 1680, 600, 735);
-    box(txtGuest, 2430, 600, 615);
-    label(lblRate, "Rate:", 3150, 600, 555);
-    box(txtRate, 3720, 600, 1335);
-    txtRate.setAlignment(ui::kRightJustify);
-
-    // The guest: label over box, three to a row.
-    fraGuest.setCaption("Guest Information");
-    fraGuest.Move(120, 1080, 6495, 2295);
-    fraGuest.setBackColor(settings::kScreenGreen);
-    fraGuest.setFont(labelFont);
+    // The guest and the identification: label over box, three to a row.
     struct Field {
         ui::Label& label;
         const char* caption;
         ui::Control& box;
         double left, top, width;
     };
-    auto place = [&](ui::Frame& frame, std::initializer_list<Field> fields) {
+    auto place = [](ui::Frame& frame, std::initializer_list<Field> fields) {
         for (const Field& f : fields) {
             f.label.setContainer(frame);
+            f.label.setCaption(f.caption);
+            f.label.Move(f.left, f.top + 45, f.width, 255);
+            f.label.setBackStyle(0);
+            f.label.setFont(ui::font::kDialogBold.font());
             f.box.setContainer(frame);
-            label(f.label, f.caption, f.left, f.top, f.width);
-            box(f.box, f.left, f.top + 300, f.width);
+            f.box.Move(f.left, f.top + 300, f.width, 345);
+            f.box.setFont(ui::font::kSans10.font());
         }
     };
     place(fraGuest, {{lblLastN, "Last Name", txtLastN, 120, 240, 2055},
@@ -118,11 +188,6 @@ frmRooms::frmRooms() {
                      {lblState, "State", txtState, 2280, 1560, 615},
                      {lblZip, "Zip", txtZip, 3000, 1560, 1335},
                      {lblCountry, "Country", txtCountry, 4440, 1560, 1935}});
-
-    fraID.setCaption("Identification Information");
-    fraID.Move(120, 3420, 6495, 2955);
-    fraID.setBackColor(settings::kScreenGreen);
-    fraID.setFont(labelFont);
     place(fraID, {{lblIDtype, "ID Type", cmbIDtype, 120, 240, 2055},
                   {lblIDnu, "ID Number", txtIDnu, 2280, 240, 2055},
                   {lblIDExp, "Expire Date", txtIDExp, 4440, 240, 1935},
@@ -135,101 +200,16 @@ frmRooms::frmRooms() {
                   {lblModel, "Model", txtModel, 120, 2220, 2055},
                   {lblYrs, "Year", cmbYrs, 2280, 2220, 2055}});
 
-    fraRemark.setCaption("Remark");
-    fraRemark.Move(120, 6420, 6495, 1095);
-    fraRemark.setBackColor(settings::kScreenGreen);
-    fraRemark.setFont(labelFont);
-    txtRemark.setContainer(fraRemark);
-    txtRemark.Move(120, 240, 6255, 735);
-
-    // The clerk: the code is masked once the look-up has run.
-    label(lblWaiter, "Clerk ID", 120, 7620, 855);
-    box(txtWaiter, 1020, 7620, 1095);
-    ImgID.Move(2160, 7590, 405, 405);
-    ImgID.setBorderStyle(1);
-    ImgID.setToolTipText("Clear");
-    lblID.Move(2640, 7665, 1935, 285);
-    lblID.setBackStyle(0);
-    lblID.setFont({"MS Sans Serif", 9.75, true});
-    lblAskfor.Move(4680, 7680, 975, 255);
-    lblAskfor.setBackStyle(0);
-    lblAskfor.setFont({"MS Sans Serif", 6.75, false});
-
-    // The folio: its number, the grid, the totals.
-    lblChk.setCaption("#");
-    lblChk.Move(6840, 165, 255, 285);
-    lblChk.setBackStyle(0);
-    lblChk.setFont({"MS Sans Serif", 12, true});
-    box(cmbRept, 7140, 120, 1575);
-    cmdT.Move(8760, 90, 405, 405);
-    grdOrderItems.Move(6840, 600, 6240, 3615);
-    grdOrderItems.setCols(4);
-    grdOrderItems.setFixedCols(0);
-    grdOrderItems.setFixedRows(1);
-    grdOrderItems.setRows(2);
-
-    // The amounts in one column on the right, their labels before them.
-    double totalsLeft = 10920, totalsWidth = 2160;
-    box(txtTotal, totalsLeft, 4320, totalsWidth);
-    label(lblTax, "Tax:", 9240, 4740, 555);
-    box(txtDITax2, 9840, 4740, 1035);
-    box(txtDITax1, totalsLeft, 4740, totalsWidth);
-    label(lblEnding, "Total:", 9840, 5160, 1035);
-    box(txtEnding, totalsLeft, 5160, totalsWidth);
-    box(txtGet, totalsLeft, 5580, totalsWidth);
-    txtGet.setToolTipText("Tender");
-    label(lblReturn, "Change:", 9840, 6000, 1035);
-    box(txtReturn, totalsLeft, 6000, totalsWidth);
-    box(txtCoupon, totalsLeft, 6420, totalsWidth);
-    txtCoupon.setToolTipText("Coupon");
-    for (ui::TextBox* t : {&txtTotal, &txtDITax1, &txtDITax2, &txtEnding, &txtGet, &txtReturn, &txtCoupon})
-        t->setAlignment(ui::kRightJustify);
-    txtTotal.setText("0.00");
-    txtDITax1.setText("0.00");
-    txtDITax2.setText("0.00");
-    txtEnding.setText("000.00");
-    txtReturn.setText("0.00");
-
-    lblScrn.Move(6840, 4320, 615, 285);
-    lblScrn.setBackStyle(0);
-    lblList.Move(6840, 4680, 2295, 285);
-    lblList.setBackStyle(0);
-    box(txtQty, 6840, 5040, 555);
-    box(txtPercent, 8040, 5040, 555);
-    txtQty.setVisible(false);
-    txtPercent.setVisible(false);
-
-    struct Button {
-        ui::CommandButton& button;
-        const char* caption;
-        double left, top;
-    };
-    for (const Button& b :
-         {Button{cmdAddto, "Add to Invoice", 6840, 6900}, Button{cmdSave, "Chk In/ Update", 8400, 6900},
-          Button{cmdPrintRce, "Print to Front", 9960, 6900}, Button{cmdPost, "Check Out", 11520, 6900},
-          Button{cmdTenerRec, "Tender", 6840, 7680}, Button{cmdSplit, "Split", 8400, 7680},
-          Button{cmdPrint, "Print", 9960, 7680}, Button{cmdClose, "Close", 11520, 7680}}) {
-        b.button.setCaption(b.caption);
-        b.button.Move(b.left, b.top, 1500, 705);
-        b.button.setFont({"MS Sans Serif", 9.75, true});
-    }
-    struct Small {
-        ui::CommandButton& button;
-        const char* caption;
-        double left, top, width;
-    };
-    for (const Small& b : {Small{cmdQty, "Qty", 7440, 5040, 555}, Small{cmdPercent, "%", 8640, 5040, 435},
-                           Small{cmdAsk, "Ask", 6840, 5460, 555}, Small{cmdMainM, "Main", 7440, 5460, 555},
-                           Small{cmdSp, "Notes", 8040, 5460, 555}, Small{cmdLast, "<", 6840, 5880, 435},
-                           Small{cmdNext, ">", 7320, 5880, 435}}) {
-        b.button.setCaption(b.caption);
-        b.button.Move(b.left, b.top, b.width, 375);
-    }
-
-    for (ui::Data* data :
-         {&datPW, &datList, &datMain, &datOrders, &datDetail, &datEmployees, &datTable, &datVRoom, &datZuChkO}) {
-        data->setConnect("Access 2000;");
-        data->setVisible(false);
+    // The folio's buttons, two rows of four under the amounts.
+    int at = 0;
+    for (auto [button, caption] : {std::pair{&cmdAddto, "Add to Invoice"}, std::pair{&cmdSave, "Chk In/ Update"},
+                                   std::pair{&cmdPrintRce, "Print to Front"}, std::pair{&cmdPost, "Check Out"},
+                                   std::pair{&cmdTenerRec, "Tender"}, std::pair{&cmdSplit, "Split"},
+                                   std::pair{&cmdPrint, "Print"}, std::pair{&cmdClose, "Close"}}) {
+        button->setCaption(caption);
+        button->Move(6840 + (at % 4) * 1560, 6900 + (at / 4) * 780, 1500, 705);
+        button->setFont(ui::font::kSans10Bold.font());
+        ++at;
     }
 
     txtWaiter.onChange([this] { txtWaiter_Change(); });

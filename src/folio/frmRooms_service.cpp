@@ -13,6 +13,7 @@
 #include "menu/sections.h"
 #include "platform/core/format.h"
 #include "platform/core/money.h"
+#include "platform/ui/fonts.h"
 #include "platform/ui/picture.h"
 #include "settings/common.h"
 #include "settings/frmInfor.h"
@@ -86,7 +87,6 @@ std::string chargeText(const Price& price) {
 // ---- The block and its layout ----
 
 void frmRooms::setUpRoomService() {
-    ui::Font captionFont{"Arial", 12, true};
     command.unload(0);
     Text.unload(0);
     // The block stands on the right edge of a wider screen; the folio half beside it closes up
@@ -109,11 +109,11 @@ void frmRooms::setUpRoomService() {
         ui::CommandButton& button = command(k);
         button.setStyle(1);
         button.setBackColor(settings::kScreenGreen);
-        button.setFont(captionFont);
+        button.setFont(ui::font::kArial12Bold.font());
         button.Move(left, top, kButtonWidth, kButtonHeight);
         Text(k).setBackColor(settings::kScreenGreen);
         Text(k).setTabStop(false);
-        Text(k).setFont({"MS Sans Serif", 8.25, false});
+        Text(k).setFont(ui::font::kDialog.font());
         Text(k).Move(left, top, 375, 255);
     }
     // The percent box is typed into from the start; only the quantity box waits for its button.

@@ -1,6 +1,7 @@
 #include "payment/frmSplit.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -12,6 +13,7 @@
 #include "platform/core/format.h"
 #include "platform/core/text.h"
 #include "platform/print/printer.h"
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "settings/frmInfor.h"
 #include "settings/tax.h"
@@ -36,81 +38,70 @@ std::string formattedCell(const std::string& text) {
 
 }  // namespace
 
+namespace {
+
+const std::initializer_list<ui::DesignProperty> kCheckBox = {{"Font", ui::font::kSans10}};
+const std::initializer_list<ui::DesignProperty> kCheckGrid = {
+    {"Cols", 4}, {"FixedRows", 1}, {"FixedCols", 0}, {"Rows", 2}};
+
+// Each check: its number and letter above its grid; its amounts below, laid out alike for both
+// checks by the constructor.
+const ui::FormDesign kDesign{
+    {{"Caption", "Split Check"},
+     {"Width", 12120},
+     {"Height", 8520},
+     {"BorderStyle", 3},
+     {"BackColor", ui::color::kButtonFace}},
+    {
+        {"Label6",
+         {120, 60, 11760, 300},
+         {{"Caption", "Splitting items will not make any changes to your original check."},
+          {"Alignment", ui::kCenter},
+          {"Font", ui::font::kSans10Bold},
+          {"BackStyle", 0}}},
+        {"txtChk", {120, 420, 1500, 345}, kCheckBox},
+        {"txtChkA", {1680, 420, 495, 345}, kCheckBox},
+        {"txtChk2", {6120, 420, 1500, 345}, kCheckBox},
+        {"txtChkB", {7680, 420, 495, 345}, {{"Font", ui::font::kSans10}, {"Text", "A"}}},
+        {"grdOrderItems", {120, 840, 5880, 4620}, kCheckGrid},
+        {"grdOrderItems2", {6120, 840, 5880, 4620}, kCheckGrid},
+        {"txtWaiter", {120, 7080, 1095, 345}, {{"Font", ui::font::kSans10}, {"PasswordChar", "*"}}},
+        {"ImgID", {1320, 7050, 405, 405}, {{"BorderStyle", 1}}},
+        {"lblID", {1800, 7125, 1935, 285}, {{"BackStyle", 0}, {"Font", ui::font::kSans10Bold}}},
+        {"cmdPrint", {8520, 6960, 1560, 825}, {{"Caption", "Print"}, {"Font", ui::font::kSans12Bold}}},
+        {"cmdClose", {10320, 6960, 1560, 825}, {{"Caption", "Close"}, {"Font", ui::font::kSans12Bold}}},
+    }};
+
+}  // namespace
+
 frmSplit::frmSplit() {
-    setCaption("Split Check");
-    setWidth(12120);
-    setHeight(8520);
-    setBorderStyle(3);
-    setBackColor(kButtonFace);
-
-    ui::Font labelFont{"MS Sans Serif", 9.75, true};
-    ui::Font boxFont{"MS Sans Serif", 9.75, false};
-    Label6.setCaption("Splitting items will not make any changes to your original check.");
-    Label6.Move(120, 60, 11760, 300);
-    Label6.setAlignment(ui::kCenter);
-    Label6.setFont(labelFont);
-    Label6.setBackStyle(0);
-
-    auto box = [&](ui::TextBox& t, double left, double top, double width) {
-        t.Move(left, top, width, 345);
-        t.setFont(boxFont);
-    };
-    auto label = [&](ui::Label& l, const char* caption, double left, double top) {
-        l.setCaption(caption);
-        l.Move(left, top + 45, 735, 255);
-        l.setFont(labelFont);
-        l.setBackStyle(0);
-    };
-
-    // Each check: its number and letter above its grid, its amounts below.
-    double lefts[2] = {120, 6120};
-    box(txtChk, lefts[0], 420, 1500);
-    box(txtChkA, lefts[0] + 1560, 420, 495);
-    box(txtChk2, lefts[1], 420, 1500);
-    box(txtChkB, lefts[1] + 1560, 420, 495);
-    txtChkB.setText("A");
-    for (ui::FlexGrid* g : {&grdOrderItems, &grdOrderItems2}) {
-        g->setCols(4);
-        g->setFixedRows(1);
-        g->setFixedCols(0);
-        g->setRows(2);
-    }
-    grdOrderItems.Move(lefts[0], 840, 5880, 4620);
-    grdOrderItems2.Move(lefts[1], 840, 5880, 4620);
+    ui::applyDesign(*this, kDesign);
 
     struct Check {
         ui::Label &sub, &tax, &total;
         ui::TextBox &subBox, &taxBox, &tax2Box, &totalBox;
         double left;
     };
-    for (const Check& c : {Check{lblSub, lblTax, lblTotal, txtSub, txtTax, txtTax2, txtTotal, lefts[0]},
-                           Check{lblSub2, lblTax2, lblTotal2, txtSub2, txtATax1, txtATax2, txtTotal2, lefts[1]}}) {
+    for (const Check& c : {Check{lblSub, lblTax, lblTotal, txtSub, txtTax, txtTax2, txtTotal, 120},
+                           Check{lblSub2, lblTax2, lblTotal2, txtSub2, txtATax1, txtATax2, txtTotal2, 6120}}) {
         double labelLeft = c.left + 2760, boxLeft = c.left + 4440;
-        label(c.sub, "Sub:", labelLeft, 5580);
-        box(c.subBox, boxLeft, 5580, 1440);
-        label(c.tax, "Tax:", labelLeft, 6000);
-        box(c.tax2Box, c.left + 3000, 6000, 1380);
-        box(c.taxBox, boxLeft, 6000, 1440);
-        label(c.total, "Total:", labelLeft, 6420);
-        box(c.totalBox, boxLeft, 6420, 1440);
+        for (auto [label, caption, top] : {std::tuple{&c.sub, "Sub:", 5580.0}, std::tuple{&c.tax, "Tax:", 6000.0},
+                                           std::tuple{&c.total, "Total:", 6420.0}}) {
+            label->setCaption(caption);
+            label->Move(labelLeft, top + 45, 735, 255);
+            label->setFont(ui::font::kSans10Bold.font());
+            label->setBackStyle(0);
+        }
+        c.subBox.Move(boxLeft, 5580, 1440, 345);
+        c.tax2Box.Move(c.left + 3000, 6000, 1380, 345);
+        c.taxBox.Move(boxLeft, 6000, 1440, 345);
+        c.totalBox.Move(boxLeft, 6420, 1440, 345);
         for (ui::TextBox* b : {&c.subBox, &c.taxBox, &c.tax2Box, &c.totalBox}) {
+            b->setFont(ui::font::kSans10.font());
             b->setText("0.00");
             b->setAlignment(ui::kRightJustify);
         }
         c.tax2Box.setVisible(false);
-    }
-
-    box(txtWaiter, 120, 7080, 1095);
-    txtWaiter.setPasswordChar("*");
-    ImgID.Move(1320, 7050, 405, 405);
-    ImgID.setBorderStyle(1);
-    lblID.Move(1800, 7125, 1935, 285);
-    lblID.setBackStyle(0);
-    lblID.setFont({"MS Sans Serif", 9.75, true});
-    for (auto [b, caption, left] : {std::tuple{&cmdPrint, "Print", 8520.0}, std::tuple{&cmdClose, "Close", 10320.0}}) {
-        b->setCaption(caption);
-        b->Move(left, 6960, 1560, 825);
-        b->setFont({"MS Sans Serif", 12, true});
     }
 
     grdOrderItems.onClick([this] { grdOrderItems_Click(); });

@@ -14,6 +14,7 @@
 #include "platform/db/quoting.h"
 #include "platform/db/unit_of_work.h"
 #include "platform/print/printer.h"
+#include "platform/ui/design.h"
 #include "settings/amounts.h"
 #include "settings/common.h"
 #include "settings/frmInfor.h"
@@ -62,132 +63,138 @@ core::Money wholeAmount(std::string_view text) {
     return negative ? -*amount : *amount;
 }
 
+namespace {
+
+const std::initializer_list<ui::DesignProperty> kAmountBox = {{"Font", ui::font::kSans12},
+                                                              {"Alignment", ui::kRightJustify}};
+
+const ui::FormDesign kDesign{
+    {{"Caption", "Tender"},
+     {"Width", 12120},
+     {"Height", 8280},
+     {"BorderStyle", 3},
+     {"BackColor", ui::color::kLightGreen}},
+    {
+        // The modes stand in a column on the left under their heading.
+        {"lblTrans",
+         {120, 120, 2295, 300},
+         {{"Caption", "Credit Card Transactions"},
+          {"BackStyle", 0},
+          {"Font", ui::font::kSans10Bold},
+          {"Alignment", ui::kCenter}}},
+        // The card, in the frame that names the mode; its rows of boxes are laid out by the
+        // constructor.
+        {"frame", {2580, 60, 4695, 4875}, {{"BackColor", ui::color::kLightGreen}, {"Font", ui::font::kSans10Bold}}},
+        {"cmdFind",
+         {3660, 810, 900, 405},
+         {{"Container", "frame"}, {"Caption", "Find"}, {"Font", ui::font::kSans10Bold}}},
+        {"chkSame", {2100, 4170, 2460, 345}, {{"Container", "frame"}, {"BackColor", ui::color::kLightGreen}}},
+        {"txtCardType", {}, {{"Visible", false}}},
+        // Card processing, under the frame; the brand buttons (laid out by the constructor) share
+        // one place.
+        {"ImgXcharge", {2580, 5040, 1215, 900}, {{"BorderStyle", 1}, {"Visible", false}}},
+        {"txtAnswer",
+         {5220, 5040, 2055, 900},
+         {{"MultiLine", true},
+          {"BackColor", ui::color::kLightGreen},
+          {"Font", ui::font::kDialogBold},
+          {"Visible", false}}},
+        {"txtString", {}, {{"Visible", false}}},
+        {"Text1", {}, {{"Text", "C:\\Program Files\\X-Charge\\LocalTran"}, {"Visible", false}}},
+        // The amounts on the right: the label, the Cash or Coupon button, the box, its Empty.
+        {"lblPaid",
+         {7440, 180, 1000, 300},
+         {{"Caption", "Pre-Paid:"}, {"BackStyle", 0}, {"Font", ui::font::kSans10Bold}}},
+        {"txtPaid", {9420, 120, 1500, 405}, kAmountBox},
+        {"cmdPaid", {11010, 120, 900, 405}, {{"Caption", "Empty"}, {"Font", ui::font::kSans10Bold}}},
+        {"lblEnding",
+         {7440, 660, 1000, 300},
+         {{"Caption", "Amount:"}, {"BackStyle", 0}, {"Font", ui::font::kSans10Bold}}},
+        {"txtEnding", {9420, 600, 1500, 405}, kAmountBox},
+        {"lblGet",
+         {7440, 1140, 1000, 300},
+         {{"Caption", "Tender:"}, {"BackStyle", 0}, {"Font", ui::font::kSans10Bold}}},
+        {"cmdCash", {8460, 1080, 900, 405}, {{"Caption", "Cash"}, {"Font", ui::font::kSans10Bold}}},
+        {"txtGet", {9420, 1080, 1500, 405}, kAmountBox},
+        {"cmdEmpty", {11010, 1080, 900, 405}, {{"Caption", "Empty"}, {"Font", ui::font::kSans10Bold}}},
+        {"cmdCoupon", {8460, 1560, 900, 405}, {{"Caption", "Coupon"}, {"Font", ui::font::kSans10Bold}}},
+        {"txtCoupon", {9420, 1560, 1500, 405}, kAmountBox},
+        {"cmdEmpty1", {11010, 1560, 900, 405}, {{"Caption", "Empty"}, {"Font", ui::font::kSans10Bold}}},
+        {"lblReturn",
+         {7440, 2100, 1000, 300},
+         {{"Caption", "Change:"}, {"BackStyle", 0}, {"Font", ui::font::kSans10Bold}}},
+        {"txtReturn",
+         {9420, 2040, 1500, 405},
+         {{"Font", ui::font::kSans12}, {"Locked", true}, {"Alignment", ui::kRightJustify}}},
+        // The keypad on its backdrop: 1 2 3 / 4 5 6 / 7 8 9 (laid out by the constructor) over
+        // (blank) 0 00.
+        {"cmdKeypad", {8520, 2760, 2940, 2880}, {{"TabStop", false}}},
+        {"cmdSp", {8640, 4860, 900, 660}, {{"Caption", ""}, {"Font", ui::font::kSans10Bold}}},
+        {"comNumber(0)", {9540, 4860, 900, 660}, {{"Caption", "0"}, {"Font", ui::font::kSans13Bold}}},
+        {"cmdBack", {10440, 4860, 900, 660}, {{"Caption", "00"}, {"Font", ui::font::kSans13Bold}}},
+        {"txtFEntr", {}, {{"Visible", false}}},
+        {"cmdNext", {2580, 6300, 2295, 1095}, {{"Caption", "Submit"}, {"Font", ui::font::kSans13Bold}}},
+        {"cmdClose", {4980, 6300, 2295, 1095}, {{"Caption", "Close"}, {"Font", ui::font::kSans13Bold}}},
+        {"datOrders", {}, {{"Connect", "Access 2000;"}, {"Visible", false}}},
+    }};
+
+}  // namespace
+
 frmTender::frmTender() {
-    setCaption("Tender");
-    setWidth(12120);
-    setHeight(8280);
-    setBorderStyle(3);
-    setBackColor(settings::kScreenGreen);
+    ui::applyDesign(*this, kDesign);
 
-    ui::Font labelFont{"MS Sans Serif", 9.75, true};
-    ui::Font boxFont{"MS Sans Serif", 12, false};
-    auto label = [&](ui::Label& l, const char* caption, double left, double top, double width) {
-        l.setCaption(caption);
-        l.Move(left, top + 60, width, 300);
-        l.setBackStyle(0);
-        l.setFont(labelFont);
-    };
-    auto box = [&](ui::TextBox& t, double left, double top, double width) {
-        t.Move(left, top, width, 405);
-        t.setFont(boxFont);
-    };
-    auto button = [&](ui::CommandButton& b, const char* caption, double left, double top, double width, double height) {
-        b.setCaption(caption);
-        b.Move(left, top, width, height);
-        b.setFont(labelFont);
-    };
-
-    // The modes, in a column on the left under their heading.
-    label(lblTrans, "Credit Card Transactions", 120, 60, 2295);
-    lblTrans.setAlignment(ui::kCenter);
+    // Every mode starts out as one not chosen.
     double modeTop = 480;
     for (auto [b, caption] :
          {std::pair{&cmdPurchase, "Purchase"}, std::pair{&cmdReturn, "Return"}, std::pair{&cmdForce, "Force"},
           std::pair{&cmdPre, "Pre-Authorization"}, std::pair{&cmdVoid, "Void"}}) {
-        button(*b, caption, 120, modeTop, 2295, 795);
+        b->setCaption(caption);
+        b->Move(120, modeTop, 2295, 795);
+        b->setFont(ui::font::kSans10Bold.font());
         b->setStyle(1);
         b->setBackColor(kModeGrey);
         modeTop += 900;
     }
 
-    // The card, in the frame that names the mode.
-    frame.Move(2580, 60, 4695, 4875);
-    frame.setBackColor(settings::kScreenGreen);
-    frame.setFont(labelFont);
+    for (auto [b, caption] : {std::pair{&cmdAmEx, "AMEX"}, std::pair{&cmdVisa, "VISA"}, std::pair{&cmdMaster, "Master"},
+                              std::pair{&cmdDiscover, "Discover"}}) {
+        b->setCaption(caption);
+        b->Move(3900, 5040, 1215, 900);
+        b->setFont(ui::font::kSans10Bold.font());
+        b->setVisible(false);
+    }
+
+    // The card's rows in the frame, each label before its box.
     struct Row {
         ui::Label& label;
         const char* caption;
         ui::TextBox& box;
+        double boxWidth;
     };
     double rowTop = 330;
-    for (const Row& r : {Row{lblEmply, "Clerk", txtEmply}, Row{lblInv, "* Receipt #", txtInv},
-                         Row{lblApproval, "Approval Code:", txtApproval}, Row{lblCardNu, "Credit Card #", txtCardNu},
-                         Row{lblExp, "Expiration (MMYY)", txtExp}, Row{lblZip, "* Zip Code", txtZip},
-                         Row{lblAddress, "* Address", txtAddress}, Row{lblCVC, "* CVV2/CVC2", txtCVC}}) {
+    for (const Row& r :
+         {Row{lblEmply, "Clerk", txtEmply, 2460}, Row{lblInv, "* Receipt #", txtInv, 1500},
+          Row{lblApproval, "Approval Code:", txtApproval, 2460}, Row{lblCardNu, "Credit Card #", txtCardNu, 2460},
+          Row{lblExp, "Expiration (MMYY)", txtExp, 2460}, Row{lblZip, "* Zip Code", txtZip, 2460},
+          Row{lblAddress, "* Address", txtAddress, 2460}, Row{lblCVC, "* CVV2/CVC2", txtCVC, 2460}}) {
         r.label.setContainer(frame);
+        r.label.setCaption(r.caption);
+        r.label.Move(120, rowTop + 60, 1935, 300);
+        r.label.setBackStyle(0);
+        r.label.setFont(ui::font::kSans10Bold.font());
         r.box.setContainer(frame);
-        label(r.label, r.caption, 120, rowTop, 1935);
-        box(r.box, 2100, rowTop, 2460);
+        r.box.Move(2100, rowTop, r.boxWidth, 405);
+        r.box.setFont(ui::font::kSans12.font());
         rowTop += 480;
     }
-    txtInv.setWidth(1500);
-    cmdFind.setContainer(frame);
-    button(cmdFind, "Find", 3660, 810, 900, 405);
-    chkSame.setContainer(frame);
-    chkSame.Move(2100, rowTop, 2460, 345);
-    chkSame.setBackColor(settings::kScreenGreen);
-    txtCardType.setVisible(false);
 
-    // Card processing, under the frame; the brand buttons share one place.
-    ImgXcharge.Move(2580, 5040, 1215, 900);
-    ImgXcharge.setBorderStyle(1);
-    ImgXcharge.setVisible(false);
-    for (auto [b, caption] : {std::pair{&cmdAmEx, "AMEX"}, std::pair{&cmdVisa, "VISA"}, std::pair{&cmdMaster, "Master"},
-                              std::pair{&cmdDiscover, "Discover"}}) {
-        button(*b, caption, 3900, 5040, 1215, 900);
-        b->setVisible(false);
-    }
-    txtAnswer.Move(5220, 5040, 2055, 900);
-    txtAnswer.setMultiLine(true);
-    txtAnswer.setBackColor(kModeGreen);
-    txtAnswer.setFont({"MS Sans Serif", 8.25, true});
-    txtAnswer.setVisible(false);
-    txtString.setVisible(false);
-    Text1.setText("C:\\Program Files\\X-Charge\\LocalTran");
-    Text1.setVisible(false);
-
-    // The amounts on the right: the label, the Cash or Coupon button, the box, its Empty.
-    double labelLeft = 7440, buttonLeft = 8460, boxLeft = 9420, emptyLeft = 11010;
-    label(lblPaid, "Pre-Paid:", labelLeft, 120, 1000);
-    box(txtPaid, boxLeft, 120, 1500);
-    button(cmdPaid, "Empty", emptyLeft, 120, 900, 405);
-    label(lblEnding, "Amount:", labelLeft, 600, 1000);
-    box(txtEnding, boxLeft, 600, 1500);
-    label(lblGet, "Tender:", labelLeft, 1080, 1000);
-    button(cmdCash, "Cash", buttonLeft, 1080, 900, 405);
-    box(txtGet, boxLeft, 1080, 1500);
-    button(cmdEmpty, "Empty", emptyLeft, 1080, 900, 405);
-    button(cmdCoupon, "Coupon", buttonLeft, 1560, 900, 405);
-    box(txtCoupon, boxLeft, 1560, 1500);
-    button(cmdEmpty1, "Empty", emptyLeft, 1560, 900, 405);
-    label(lblReturn, "Change:", labelLeft, 2040, 1000);
-    box(txtReturn, boxLeft, 2040, 1500);
-    txtReturn.setLocked(true);
-    for (ui::TextBox* t : {&txtPaid, &txtEnding, &txtGet, &txtCoupon, &txtReturn}) t->setAlignment(ui::kRightJustify);
-
-    // The keypad: 1 2 3 / 4 5 6 / 7 8 9 / (blank) 0 00, on its backdrop.
-    double keyLeft = 8640, keyTop = 2880, keyWidth = 900, keyHeight = 660;
-    cmdKeypad.Move(keyLeft - 120, keyTop - 120, 3 * keyWidth + 240, 4 * keyHeight + 240);
-    cmdKeypad.setTabStop(false);
+    // The keypad's digits 1 to 9, three to a row above its bottom row.
     for (int digit = 1; digit <= 9; ++digit) {
         int at = digit - 1;
-        button(comNumber(digit), std::to_string(digit).c_str(), keyLeft + (at % 3) * keyWidth,
-               keyTop + (at / 3) * keyHeight, keyWidth, keyHeight);
+        comNumber(digit).setCaption(std::to_string(digit));
+        comNumber(digit).Move(8640 + (at % 3) * 900, 2880 + (at / 3) * 660, 900, 660);
+        comNumber(digit).setFont(ui::font::kSans13Bold.font());
     }
-    button(cmdSp, "", keyLeft, keyTop + 3 * keyHeight, keyWidth, keyHeight);
-    button(comNumber(0), "0", keyLeft + keyWidth, keyTop + 3 * keyHeight, keyWidth, keyHeight);
-    button(cmdBack, "00", keyLeft + 2 * keyWidth, keyTop + 3 * keyHeight, keyWidth, keyHeight);
-    for (ui::CommandButton* key : comNumber.members()) key->setFont({"MS Sans Serif", 13.5, true});
-    cmdBack.setFont({"MS Sans Serif", 13.5, true});
-    txtFEntr.setVisible(false);
-
-    button(cmdNext, "Submit", 2580, 6300, 2295, 1095);
-    button(cmdClose, "Close", 4980, 6300, 2295, 1095);
-    cmdNext.setFont({"MS Sans Serif", 13.5, true});
-    cmdClose.setFont({"MS Sans Serif", 13.5, true});
-
-    datOrders.setConnect("Access 2000;");
-    datOrders.setVisible(false);
 
     cmdPurchase.onClick([this] { cmdPurchase_Click(); });
     cmdReturn.onClick([this] { cmdReturn_Click(); });

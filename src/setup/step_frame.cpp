@@ -1,5 +1,6 @@
 #include "setup/step_frame.h"
 
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "setup/road_end.h"
 #include "setup/steps.h"
@@ -7,35 +8,30 @@
 namespace pelk::setup {
 
 namespace {
-constexpr ui::Color kStepPink = 0xFF80FF;
-}
+
+// The step label's own size of the dialog face: no other screen prints so large in it.
+constexpr ui::FontRole kStepFont{ui::font::kDialog.name, 18, true};
+
+const ui::FormDesign kDesign{
+    {{"Caption", ""},
+     {"BorderStyle", 0},
+     {"ControlBox", false},
+     {"Width", 11190},
+     {"Height", 7500},
+     {"BackColor", ui::color::kLightGreen}},
+    {
+        {"imgBanner", {2880, 120, 5760, 1200}, {{"Picture", ui::picture("Pelk POS 4 Setup")}, {"Stretch", true}}},
+        {"lblStep", {0, 0, 2295, 495}, {{"Font", kStepFont}, {"BackColor", ui::color::kPink}}},
+        {"cmdClose", {360, 6480, 1635, 800}, {{"Style", 1}, {"Picture", ui::picture("Back")}}},
+        {"cmdNext", {9240, 6480, 1635, 800}, {{"Style", 1}, {"Picture", ui::picture("Next")}}},
+    }};
+
+}  // namespace
 
 WizardStep::WizardStep(int step, bool withBack) {
-    setCaption("");
-    setBorderStyle(0);
-    setControlBox(false);
-    setWidth(11190);
-    setHeight(7500);
-    setBackColor(settings::kScreenGreen);
-
-    imgBanner.setPicture(ui::Picture::design("Pelk POS 4 Setup"));
-    imgBanner.setStretch(true);
-    imgBanner.Move(2880, 120, 5760, 1200);
-
+    ui::applyDesign(*this, kDesign);
     lblStep.setCaption("Step " + std::to_string(step) + " of 6");
-    lblStep.setFontName("MS Sans Serif");
-    lblStep.setFontSize(18);
-    lblStep.setFontBold(true);
-    lblStep.setBackColor(kStepPink);
-    lblStep.Move(0, 0, 2295, 495);
-
-    cmdClose.setStyle(1);
-    cmdClose.setPicture(ui::Picture::design("Back"));
-    cmdClose.Move(360, 6480, 1635, 800);
     cmdClose.setVisible(withBack);
-    cmdNext.setStyle(1);
-    cmdNext.setPicture(ui::Picture::design("Next"));
-    cmdNext.Move(9240, 6480, 1635, 800);
 }
 
 void WizardStep::Form_Load() { settings::CentreForm(*this, 2); }
