@@ -2,6 +2,7 @@
 
 #include <tuple>
 
+#include "platform/ui/design.h"
 #include "reports/frmRepAccPayable.h"
 #include "reports/frmRepDy.h"
 #include "reports/frmRepRemv.h"
@@ -17,65 +18,60 @@ namespace pelk::reports {
 
 namespace {
 
-constexpr ui::Color kGreen = 0x008000;
-constexpr ui::Color kDarkGreen = 0x004000;
-constexpr ui::Color kMainGreen = 0x80FF80;
-constexpr ui::Color kLightGrey = 0xE0E0E0;
+// A display face in place of the designer's Cezanne.
+constexpr ui::FontRole kColumnFont{"Times New Roman", 20.25, true, true};
+
+const ui::FormDesign kDesign{
+    {{"Caption", ""}, {"MDIChild", true}, {"BorderStyle", 0}, {"Width", 10155}, {"Height", 6735}},
+    {
+        // The three columns' titles, and the thin lines between the columns.
+        {"Label1",
+         {840, 600, 1695, 465},
+         {{"Caption", "Money In"}, {"Font", kColumnFont}, {"ForeColor", ui::color::kDarkGreen}, {"BackStyle", 0}}},
+        {"Label2",
+         {3840, 240, 1935, 495},
+         {{"Caption", "Profit/loss"}, {"Font", kColumnFont}, {"ForeColor", ui::color::kDeepGreen}, {"BackStyle", 0}}},
+        {"Label3",
+         {7320, 480, 2055, 465},
+         {{"Caption", "Money Out"}, {"Font", kColumnFont}, {"ForeColor", ui::color::kDarkGreen}, {"BackStyle", 0}}},
+        {"Line1", {}, {{"X1", 3480}, {"X2", 3480}, {"Y1", 240}, {"Y2", 5640}}},
+        {"Line2", {}, {{"X1", 6840}, {"X2", 6840}, {"Y1", 240}, {"Y2", 5640}}},
+        {"cmdFreqBuyer",
+         {4200, 4200, 1400, 1240},
+         {{"Style", 1},
+          {"Picture", ui::picture("Frequent Buyer")},
+          {"BackColor", ui::color::kLightGreen},
+          {"Visible", false}}},
+        {"cmdRemv",
+         {4200, 5400, 1400, 1240},
+         {{"Style", 1},
+          {"Picture", ui::picture("Removed Items")},
+          {"BackColor", ui::color::kLightGreen},
+          {"Visible", false}}},
+        {"cmdMain",
+         {240, 5880, 1380, 735},
+         {{"Style", 1}, {"Picture", ui::picture("Main")}, {"BackColor", ui::color::kPaleGreen}}},
+        {"cmdClose",
+         {8280, 5880, 1635, 800},
+         {{"Style", 1}, {"Picture", ui::picture("Back")}, {"BackColor", ui::color::kLightGrey}}},
+    }};
 
 }  // namespace
 
 frmBMReport::frmBMReport() {
-    setCaption("");
-    setMdiChild(true);
-    setBorderStyle(0);
-    setWidth(10155);
-    setHeight(6735);
-
-    for (auto [label, caption, colour, left, top, width, height] : {
-             std::tuple{&Label1, "Money In", kGreen, 840.0, 600.0, 1695.0, 465.0},
-             std::tuple{&Label2, "Profit/loss", kDarkGreen, 3840.0, 240.0, 1935.0, 495.0},
-             std::tuple{&Label3, "Money Out", kGreen, 7320.0, 480.0, 2055.0, 465.0},
-         }) {
-        label->setCaption(caption);
-        // A display face in place of the designer's Cezanne.
-        label->setFont({"Times New Roman", 20.25, true, true});
-        label->setForeColor(colour);
-        label->setBackStyle(0);
-        label->Move(left, top, width, height);
-    }
-    // The thin lines between the three columns.
-    for (auto [line, x] : {std::tuple{&Line1, 3480.0}, std::tuple{&Line2, 6840.0}}) {
-        line->setX1(x);
-        line->setX2(x);
-        line->setY1(240);
-        line->setY2(5640);
-    }
-
-    for (auto [picture, words, left, top, width, height] : {
-             std::tuple{&ImgSalesRep, "Sales", 960.0, 1080.0, 1230.0, 1035.0},
-             std::tuple{&imgChkO, "Chk Out Guest", 960.0, 2400.0, 1095.0, 1275.0},
-             std::tuple{&imgReservList, "Reservation List", 960.0, 3960.0, 1185.0, 1290.0},
-             std::tuple{&imgIncm, "Income Statement", 4320.0, 960.0, 1260.0, 1245.0},
-             std::tuple{&imgReport, "Expense", 7560.0, 960.0, 1260.0, 1185.0},
-             std::tuple{&imgTime, "Time Sheets", 7680.0, 2880.0, 1155.0, 1185.0},
-         }) {
-        picture->setPicture(ui::Picture::design(words));
-        picture->setStretch(true);
-        picture->setToolTipText(words);
-        picture->Move(left, top, width, height);
-    }
-    for (auto [button, words, face, left, top, width, height, shown] : {
-             std::tuple{&cmdFreqBuyer, "Frequent Buyer", settings::kScreenGreen, 4200.0, 4200.0, 1400.0, 1240.0, false},
-             std::tuple{&cmdRemv, "Removed Items", settings::kScreenGreen, 4200.0, 5400.0, 1400.0, 1240.0, false},
-             std::tuple{&cmdMain, "Main", kMainGreen, 240.0, 5880.0, 1380.0, 735.0, true},
-             std::tuple{&cmdClose, "Back", kLightGrey, 8280.0, 5880.0, 1635.0, 800.0, true},
-         }) {
-        button->setStyle(1);
-        button->setPicture(ui::Picture::design(words));
-        button->setBackColor(face);
-        button->Move(left, top, width, height);
-        button->setVisible(shown);
-    }
+    ui::applyDesign(*this, kDesign);
+    // The picture buttons of the columns: each picture carries its words, and its tip says them.
+    for (auto [picture, words, at] : {
+             std::tuple{&ImgSalesRep, "Sales", ui::DesignRect{960, 1080, 1230, 1035}},
+             std::tuple{&imgChkO, "Chk Out Guest", ui::DesignRect{960, 2400, 1095, 1275}},
+             std::tuple{&imgReservList, "Reservation List", ui::DesignRect{960, 3960, 1185, 1290}},
+             std::tuple{&imgIncm, "Income Statement", ui::DesignRect{4320, 960, 1260, 1245}},
+             std::tuple{&imgReport, "Expense", ui::DesignRect{7560, 960, 1260, 1185}},
+             std::tuple{&imgTime, "Time Sheets", ui::DesignRect{7680, 2880, 1155, 1185}},
+         })
+        ui::applyDesign(
+            *this,
+            {{picture->name(), at, {{"Picture", ui::picture(words)}, {"Stretch", true}, {"ToolTipText", words}}}});
 
     ImgSalesRep.onClick([this] { ImgSalesRep_Click(); });
     imgChkO.onClick([this] { imgChkO_Click(); });

@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "reports/expenses.h"
 #include "settings/common.h"
 
@@ -10,50 +11,54 @@ namespace pelk::reports {
 
 namespace {
 
-constexpr ui::Color kDarkBlue = 0xC00000;
-constexpr ui::Color kLightGrey = 0xE0E0E0;
-constexpr ui::Color kWindowColour = 0x80000005;
 constexpr int kNoDividers = 0;
+constexpr ui::FontRole kTitleFont{"Comic Sans MS", 15.75, true, false, true};
+
+const ui::FormDesign kDesign{
+    {{"Caption", "Expenses Reports "}, {"Width", 9240}, {"Height", 4110}},
+    {
+        {"Label1",
+         {360, 120, 3975, 615},
+         {{"Caption", "Expenses Reports "},
+          {"Font", kTitleFont},
+          {"ForeColor", ui::color::kDarkBlue},
+          {"BackStyle", 0}}},
+        {"datExpenses", {}, {{"Connect", "Access 2000;"}, {"RecordSource", "tbAuto_Ex"}, {"Visible", false}}},
+        {"DBGrid1",
+         {0, 1080, 9255, 3015},
+         {{"BackColor", ui::color::kWindowBackground},
+          {"ColumnHeaders", false},
+          {"RecordSelectors", false},
+          {"ScrollBars", 2},
+          {"AllowUpdate", true},
+          {"AllowAddNew", true},
+          {"AllowDelete", true},
+          {"RowDividerStyle", kNoDividers}}},
+        {"cmdClose",
+         {7620, 0, 1635, 800},
+         {{"Style", 1}, {"Picture", ui::picture("Back")}, {"BackColor", ui::color::kLightGrey}}},
+    }};
 
 }  // namespace
 
 frmRepAPV::frmRepAPV() {
-    setCaption("Expenses Reports ");
-    setWidth(9240);
-    setHeight(4110);
-
-    Label1.setCaption("Expenses Reports ");
-    Label1.setFont({"Comic Sans MS", 15.75, true, false, true});
-    Label1.setForeColor(kDarkBlue);
-    Label1.setBackStyle(0);
-    Label1.Move(360, 120, 3975, 615);
-    for (auto [label, caption, left] : {
+    ui::applyDesign(*this, kDesign);
+    // The headings over the grid's columns.
+    for (auto [heading, caption, left] : {
              std::tuple{&Label2, "Invoice:", 120.0},
              std::tuple{&Label3, "Date:", 960.0},
              std::tuple{&Label4, "Company:", 1920.0},
              std::tuple{&Label5, "Descriptions:", 4200.0},
              std::tuple{&Label6, "Method:", 7320.0},
              std::tuple{&Label7, "Total:", 8280.0},
-         }) {
-        label->setCaption(caption);
-        label->setFont({"MS Sans Serif", 9.75, true});
-        label->setForeColor(kDarkBlue);
-        label->setBackStyle(0);
-        label->Move(left, 840, 1215, 255);
-    }
+         })
+        ui::applyDesign(*this, {{heading->name(),
+                                 {left, 840, 1215, 255},
+                                 {{"Caption", caption},
+                                  {"Font", ui::font::kSans10Bold},
+                                  {"ForeColor", ui::color::kDarkBlue},
+                                  {"BackStyle", 0}}}});
 
-    datExpenses.setConnect("Access 2000;");
-    datExpenses.setRecordSource("tbAuto_Ex");
-    datExpenses.setVisible(false);
-    DBGrid1.Move(0, 1080, 9255, 3015);
-    DBGrid1.setBackColor(kWindowColour);
-    DBGrid1.setColumnHeaders(false);
-    DBGrid1.setRecordSelectors(false);
-    DBGrid1.setScrollBars(2);
-    DBGrid1.setAllowUpdate(true);
-    DBGrid1.setAllowAddNew(true);
-    DBGrid1.setAllowDelete(true);
-    DBGrid1.setRowDividerStyle(kNoDividers);
     DBGrid1.setColumns({{"Invoice", "Invoice", 840, "General Number"},
                         {"Date", "Date", 990, "Short Date"},
                         {"Company", "Company", 2100, ""},
@@ -61,11 +66,6 @@ frmRepAPV::frmRepAPV() {
                         {"Method", "Method", 975, ""},
                         {"Total", "Total", 975, "Currency"}});
     DBGrid1.setDataSource(datExpenses);
-
-    cmdClose.setStyle(1);
-    cmdClose.setPicture(ui::Picture::design("Back"));
-    cmdClose.setBackColor(kLightGrey);
-    cmdClose.Move(7620, 0, 1635, 800);
 
     cmdClose.onClick([this] { cmdClose_Click(); });
     Label1.onClick([this] { Label1_Click(); });

@@ -3,13 +3,13 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "platform/core/clock.h"
 #include "platform/core/datetime.h"
 #include "platform/db/quoting.h"
 #include "platform/os/paths.h"
+#include "platform/ui/design.h"
 #include "reports/common.h"
 #include "reports/frmBMReport.h"
 #include "settings/common.h"
@@ -19,9 +19,6 @@ namespace pelk::reports {
 
 namespace {
 
-constexpr ui::Color kGrey = 0xC0C0C0;
-constexpr ui::Color kDarkBlue = 0xC00000;
-constexpr ui::Color kYellow = 0x00FFFF;
 constexpr double kMarkerEnglish = 1560;
 constexpr double kMarkerPictures = 1200;
 constexpr int kRowDividersLightGrey = 6;
@@ -45,87 +42,88 @@ constexpr std::array<Handler, kExpenseCategoryCount> kPictureClicks = {
 double rowTop(int n) { return 720 + 360.0 * (n - 1); }
 double markerTop(int n) { return 600 + 360.0 * (n - 1); }
 
+// The title's face, underlined, and the language button's.
+constexpr ui::FontRole kTitleFont{"Comic Sans MS", 11.25, true, false, true};
+constexpr ui::FontRole kLanguageFont{"Times New Roman", 14.25, true, true};
+
+const ui::FormDesign kDesign{
+    {{"Caption", "Accounts Payable"},
+     {"MDIChild", true},
+     {"BorderStyle", 0},
+     {"BackColor", ui::color::kGrey},
+     {"Width", 10830},
+     {"Height", 7350}},
+    {
+        // A little wider and taller than designed, for the face that stands in for Comic Sans.
+        {"Label1",
+         {120, 120, 2175, 300},
+         {{"Caption", "Accounts Payable"},
+          {"Font", kTitleFont},
+          {"ForeColor", ui::color::kDarkBlue},
+          {"BackStyle", 0},
+          {"ToolTipText", "Exit"}}},
+        {"Image17",
+         {240, 120, 1185, 300},
+         {{"Picture", ui::picture("应付账款")}, {"Stretch", true}, {"Visible", false}}},
+        {"Label25",
+         {2085, 360, 630, 255},
+         {{"Caption", "From:"}, {"Font", ui::font::kSans10Bold}, {"Alignment", ui::kRightJustify}, {"BackStyle", 0}}},
+        {"txtFrom", {2760, 360, 1335, 315}, {{"Font", ui::font::kSans10Bold}}},
+        {"lblTo",
+         {4200, 360, 495, 255},
+         {{"Caption", "To:"}, {"Font", ui::font::kSans10Bold}, {"Alignment", ui::kRightJustify}, {"BackStyle", 0}}},
+        {"txtTo", {4680, 360, 1455, 315}, {{"Font", ui::font::kSans10Bold}}},
+        {"ImgOn",
+         {kMarkerEnglish, 360, 480, 480},
+         {{"Picture", ui::picture("☜")}, {"Stretch", true}, {"Visible", false}}},
+        // The headings over the grid's columns.
+        {"Label18", {2520, 840, 1095, 255}, {{"Caption", "Invoice:"}, {"BackStyle", 0}}},
+        {"Label19", {3360, 840, 1095, 255}, {{"Caption", "Date:"}, {"BackStyle", 0}}},
+        {"Label20", {4320, 840, 1095, 255}, {{"Caption", "Company"}, {"BackStyle", 0}}},
+        {"Label21", {6000, 840, 1095, 255}, {{"Caption", "Descriptions:"}, {"BackStyle", 0}}},
+        {"Label22", {8640, 840, 1095, 255}, {{"Caption", "Method:"}, {"BackStyle", 0}}},
+        {"Label23", {9480, 840, 1095, 255}, {{"Caption", "Total:"}, {"BackStyle", 0}}},
+        {"datExpenses", {}, {{"Connect", "Access 2000;"}, {"Visible", false}}},
+        {"DBGrid1",
+         {2040, 1200, 8505, 5415},
+         {{"BackColor", ui::color::kWhite},
+          {"ColumnHeaders", false},
+          {"RecordSelectors", true},
+          {"ScrollBars", 2},
+          {"AllowUpdate", true},
+          {"AllowAddNew", true},
+          {"AllowDelete", true},
+          {"RowDividerStyle", kRowDividersLightGrey}}},
+        {"cmdEtoC",
+         {360, 6600, 1095, 495},
+         {{"Caption", "C"}, {"Style", 1}, {"BackColor", ui::color::kYellow}, {"Font", kLanguageFont}}},
+        {"Image18", {6600, 6720, 1485, 570}, {{"Picture", ui::picture("Income Statement")}, {"Stretch", true}}},
+        {"imgExit",
+         {9120, 6720, 1485, 570},
+         {{"Picture", ui::picture("EXIT")}, {"Stretch", true}, {"ToolTipText", "Exit"}}},
+    }};
+
 }  // namespace
 
 frmRepAccPayable::frmRepAccPayable() {
-    setCaption("Accounts Payable");
-    setMdiChild(true);
-    setBorderStyle(0);
-    setBackColor(kGrey);
-    setWidth(10830);
-    setHeight(7350);
+    ui::applyDesign(*this, kDesign);
 
-    Label1.setCaption("Accounts Payable");
-    Label1.setFont({"Comic Sans MS", 11.25, true, false, true});
-    Label1.setForeColor(kDarkBlue);
-    Label1.setBackStyle(0);
-    Label1.setToolTipText("Exit");
-    // A little wider and taller than designed, for the face that stands in for Comic Sans.
-    Label1.Move(120, 120, 2175, 300);
-    Image17.setPicture(ui::Picture::design("应付账款"));
-    Image17.setStretch(true);
-    Image17.Move(240, 120, 1185, 300);
-    Image17.setVisible(false);
-
-    for (auto [label, caption, left, width] :
-         {std::tuple{&Label25, "From:", 2085.0, 630.0}, std::tuple{&lblTo, "To:", 4200.0, 495.0}}) {
-        label->setCaption(caption);
-        label->setFont({"MS Sans Serif", 9.75, true});
-        label->setAlignment(1);
-        label->setBackStyle(0);
-        label->Move(left, 360, width, 255);
-    }
-    txtFrom.setFont({"MS Sans Serif", 9.75, true});
-    txtFrom.Move(2760, 360, 1335, 315);
-    txtTo.setFont({"MS Sans Serif", 9.75, true});
-    txtTo.Move(4680, 360, 1455, 315);
-
+    // A row a category: its caption and, in its place, the picture of its second-language caption.
     auto captions = labels();
     auto seconds = pictures();
     for (int n = 1; n <= kExpenseCategoryCount; ++n) {
         const ExpenseCategory& c = kExpenseCategories[n - 1];
         ui::Label& label = *captions[n - 1];
-        label.setCaption(std::string(c.caption));
-        label.setFont({"MS Sans Serif", 8.25, true});
-        label.setBackStyle(0);
-        label.Move(240, rowTop(n), 1335, 255);
-        label.onClick([this, h = kLabelClicks[n - 1]] { (this->*h)(); });
         ui::Image& picture = *seconds[n - 1];
-        picture.setPicture(ui::Picture::design(std::string(c.second)));
-        picture.setStretch(true);
-        picture.Move(600, rowTop(n), 480, 240);
-        picture.setVisible(false);
+        ui::applyDesign(*this, {{label.name(),
+                                 {240, rowTop(n), 1335, 255},
+                                 {{"Caption", c.caption}, {"Font", ui::font::kDialogBold}, {"BackStyle", 0}}},
+                                {picture.name(),
+                                 {600, rowTop(n), 480, 240},
+                                 {{"Picture", ui::picture(c.second)}, {"Stretch", true}, {"Visible", false}}}});
+        label.onClick([this, h = kLabelClicks[n - 1]] { (this->*h)(); });
         picture.onClick([this, h = kPictureClicks[n - 1]] { (this->*h)(); });
     }
-    ImgOn.setPicture(ui::Picture::design("☜"));
-    ImgOn.setStretch(true);
-    ImgOn.Move(kMarkerEnglish, 360, 480, 480);
-    ImgOn.setVisible(false);
-
-    for (auto [label, caption, left] : {
-             std::tuple{&Label18, "Invoice:", 2520.0},
-             std::tuple{&Label19, "Date:", 3360.0},
-             std::tuple{&Label20, "Company", 4320.0},
-             std::tuple{&Label21, "Descriptions:", 6000.0},
-             std::tuple{&Label22, "Method:", 8640.0},
-             std::tuple{&Label23, "Total:", 9480.0},
-         }) {
-        label->setCaption(caption);
-        label->setBackStyle(0);
-        label->Move(left, 840, 1095, 255);
-    }
-
-    datExpenses.setConnect("Access 2000;");
-    datExpenses.setVisible(false);
-    DBGrid1.Move(2040, 1200, 8505, 5415);
-    DBGrid1.setBackColor(0xFFFFFF);
-    DBGrid1.setColumnHeaders(false);
-    DBGrid1.setRecordSelectors(true);
-    DBGrid1.setScrollBars(2);
-    DBGrid1.setAllowUpdate(true);
-    DBGrid1.setAllowAddNew(true);
-    DBGrid1.setAllowDelete(true);
-    DBGrid1.setRowDividerStyle(kRowDividersLightGrey);
     DBGrid1.setColumns({{"Invoice", "Invoice", 855, "General Number"},
                         {"Date", "Date", 960, "Short Date"},
                         {"Company", "Company", 1695, ""},
@@ -133,19 +131,6 @@ frmRepAccPayable::frmRepAccPayable() {
                         {"Method", "Method", 750, ""},
                         {"Total", "Total", 900, "Currency"}});
     DBGrid1.setDataSource(datExpenses);
-
-    cmdEtoC.setCaption("C");
-    cmdEtoC.setStyle(1);
-    cmdEtoC.setBackColor(kYellow);
-    cmdEtoC.setFont({"Times New Roman", 14.25, true, true});
-    cmdEtoC.Move(360, 6600, 1095, 495);
-    Image18.setPicture(ui::Picture::design("Income Statement"));
-    Image18.setStretch(true);
-    Image18.Move(6600, 6720, 1485, 570);
-    imgExit.setPicture(ui::Picture::design("EXIT"));
-    imgExit.setStretch(true);
-    imgExit.setToolTipText("Exit");
-    imgExit.Move(9120, 6720, 1485, 570);
 
     cmdEtoC.onClick([this] { cmdEtoC_Click(); });
     imgExit.onClick([this] { imgExit_Click(); });

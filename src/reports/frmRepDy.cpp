@@ -1,8 +1,10 @@
 #include "reports/frmRepDy.h"
 
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "folio/stores.h"
@@ -13,6 +15,7 @@
 #include "platform/db/db.h"
 #include "platform/os/paths.h"
 #include "platform/print/printer.h"
+#include "platform/ui/design.h"
 #include "reports/common.h"
 #include "reports/frmBMReport.h"
 #include "reports/stores.h"
@@ -28,13 +31,6 @@ constexpr const char* kZero = "0.00";
 constexpr const char* kEmployeeSource = "SELECT * FROM tbEmplo ORDER BY szID_no ASC";
 constexpr const char* kShiftStart = "12:00 AM";
 constexpr const char* kShiftClose = "11:59 PM";
-constexpr ui::Color kRed = 0x0000FF;
-constexpr ui::Color kWhite = 0xFFFFFF;
-constexpr ui::Color kGrey = 0x808080;
-constexpr ui::Color kDarkBlue = 0xC00000;
-constexpr ui::Color kDarkGreen = 0x004000;
-constexpr ui::Color kLightYellow = 0xC0FFFF;
-constexpr ui::Color kLightGrey = 0xE0E0E0;
 constexpr int kNoDividers = 0;
 constexpr const char* kMoney = "$#,##0.00_);($#,##0.00)";
 
@@ -54,86 +50,114 @@ constexpr const char* kSearched = "Seach";
 // A box's text read back as the amount it shows (thousands separators included).
 core::Money shown(const ui::TextBox& box) { return core::amountOrZero(box.text()); }
 
-void panelLabel(ui::Label& l, const char* caption, double left, double top, double width, double height = 255) {
-    l.setCaption(caption);
-    l.setBackStyle(0);
-    l.setForeColor(kDarkGreen);
-    l.setFont({"MS Sans Serif", 8.25, true});
-    l.Move(left, top, width, height);
-}
+// The title's face, underlined, and the search's.
+constexpr ui::FontRole kTitleFont{"Arial", 14.25, true, false, true};
+constexpr ui::FontRole kSearchFont{"MS Serif", 8.25, true};
 
-void panelBox(ui::TextBox& box, double left, double top, double width, int alignment = 1) {
-    box.setBackColor(settings::kScreenGreen);
-    box.setFont({"MS Sans Serif", 8.25, true});
-    box.setAlignment(alignment);
-    box.Move(left, top, width, 285);
-}
+// The summary's amounts, right-aligned in their green boxes.
+const std::initializer_list<ui::DesignProperty> kPanelAmount = {
+    {"BackColor", ui::color::kLightGreen}, {"Font", ui::font::kDialogBold}, {"Alignment", ui::kRightJustify}};
+
+const ui::FormDesign kDesign{
+    {{"Caption", "Sales Reports"}, {"MDIChild", true}, {"BorderStyle", 0}, {"Width", 12285}, {"Height", 7740}},
+    {
+        {"Label1",
+         {360, 360, 2295, 495},
+         {{"Caption", "Sales Reports"},
+          {"Font", kTitleFont},
+          {"ForeColor", ui::color::kDarkBlue},
+          {"BackStyle", 0},
+          {"ToolTipText", "Exit"}}},
+        {"Label3",
+         {3720, 360, 2055, 255},
+         {{"Caption", "Search by Employees ID:"}, {"Font", kSearchFont}, {"BackStyle", 0}}},
+        {"txtID", {3840, 645, 855, 360}, {{"BackColor", ui::color::kWhite}, {"Font", ui::font::kSans10Bold}}},
+        {"cmbID", {4680, 645, 975, 360}, {{"BackColor", ui::color::kLightGreen}, {"Font", ui::font::kSans10Bold}}},
+        {"cmdSearch",
+         {5640, 630, 855, 375},
+         {{"Caption", "Search"},
+          {"Style", 1},
+          {"BackColor", ui::color::kLightYellow},
+          {"Font", ui::font::kSans10Bold}}},
+        {"Label25", {6600, 390, 630, 255}, {{"Caption", "From:"}, {"Font", ui::font::kSans10Bold}, {"BackStyle", 0}}},
+        {"Label26", {6840, 720, 375, 255}, {{"Caption", "To:"}, {"Font", ui::font::kSans10Bold}, {"BackStyle", 0}}},
+        {"txtFrom", {7320, 420, 1335, 285}, {{"Font", ui::font::kSans10Bold}, {"Alignment", ui::kCenter}}},
+        {"txtTo", {7320, 720, 1335, 312}, {{"Font", ui::font::kSans10Bold}, {"Alignment", ui::kCenter}}},
+        {"cmdTotal",
+         {7800, 1320, 855, 1215},
+         {{"Caption", "All"},
+          {"Style", 1},
+          {"BackColor", ui::color::kWhite},
+          {"Font", ui::font::kSans13Bold},
+          {"ToolTipText", "Double Click"}}},
+        {"imgRDS", {7800, 3240, 705, 1140}, {{"Picture", ui::picture("Lines")}, {"Stretch", true}}},
+        {"datOrder", {}, {{"Connect", "Access 2000;"}, {"Visible", false}}},
+        {"datEmploye", {}, {{"Connect", "Access 2000;"}, {"Visible", false}}},
+        {"DatSet", {}, {{"Connect", "Access 2000;"}, {"Visible", false}}},
+        {"DBGrid1",
+         {240, 1200, 7575, 5895},
+         {{"BackColor", ui::color::kWhite},
+          {"ColumnHeaders", true},
+          {"RecordSelectors", false},
+          {"ScrollBars", 2},
+          {"AllowUpdate", true},
+          {"AllowAddNew", true},
+          {"AllowDelete", true},
+          {"RowDividerStyle", kNoDividers}}},
+        // The summary's panel: a white card with its shadow, the figures in green on it.
+        {"Label7", {9240, 150, 2085, 3810}, {{"BackColor", ui::color::kDarkGrey}}},
+        {"Label4", {9120, 90, 2085, 3810}, {{"BackColor", ui::color::kWhite}}},
+        {"txtChk",
+         {9360, 1560, 495, 285},
+         {{"BackColor", ui::color::kLightGreen}, {"Font", ui::font::kDialogBold}, {"Alignment", ui::kCenter}}},
+        {"txtAmount", {9840, 1560, 1095, 285}, kPanelAmount},
+        {"txtReceived", {9840, 2120, 1095, 285}, kPanelAmount},
+        {"txtCCard", {9840, 2595, 1095, 285}, kPanelAmount},
+        {"txtCoupon", {9840, 3075, 1095, 285}, kPanelAmount},
+        {"txtTotalReceived", {9360, 3560, 1575, 285}, kPanelAmount},
+        // The boxes the summary reads and writes, never shown.
+        {"txtTax", {9360, 3960, 1095, 285}, {{"Visible", false}}},
+        {"txtSub", {9360, 3960, 1095, 285}, {{"Visible", false}}},
+        {"Label5", {}, {{"Caption", "Start Time:"}, {"Visible", false}}},
+        {"Label6", {}, {{"Caption", "End Time:"}, {"Visible", false}}},
+        {"txtSTime", {}, {{"Text", kShiftStart}, {"Alignment", ui::kCenter}, {"Visible", false}}},
+        {"txtETime", {}, {{"Text", kShiftClose}, {"Alignment", ui::kCenter}, {"Visible", false}}},
+        {"cmdExcel",
+         {8880, 4080, 1320, 855},
+         {{"Style", 1}, {"Picture", ui::picture("Exporting to Excel")}, {"ToolTipText", "Print Reports"}}},
+        {"cmdPrintPrev",
+         {10200, 4080, 1320, 855},
+         {{"Style", 1}, {"Picture", ui::picture("Export n Print Preview")}, {"ToolTipText", "Print Reports"}}},
+        {"cmdPSummary", {9720, 5160, 1335, 1095}, {{"Style", 1}, {"Picture", ui::picture("Print Summary")}}},
+        {"cmdClose",
+         {9600, 6600, 1455, 720},
+         {{"Style", 1},
+          {"Picture", ui::picture("Back")},
+          {"BackColor", ui::color::kLightGrey},
+          {"MouseIcon", ui::picture("Back")},
+          {"MousePointer", 99}}},
+    }};
 
 }  // namespace
 
 frmRepDy::frmRepDy() {
-    setCaption("Sales Reports");
-    setMdiChild(true);
-    setBorderStyle(0);
-    setWidth(12285);
-    setHeight(7740);
+    ui::applyDesign(*this, kDesign);
+    // The summary's captions, each over its box on the panel.
+    for (auto [caption, text, at] : {
+             std::tuple{&Label2, "Chks", ui::DesignRect{9360, 1320, 495, 255}},
+             std::tuple{&lblAmount, "Total Sales:", ui::DesignRect{9840, 1320, 1095, 255}},
+             std::tuple{&lblReceived, "Cash Received:", ui::DesignRect{9360, 1920, 1575, 255}},
+             std::tuple{&Label8, "Credit Card:", ui::DesignRect{9360, 2400, 1095, 255}},
+             std::tuple{&Label9, "Coupont:", ui::DesignRect{9360, 2880, 855, 255}},
+             std::tuple{&Label10, "Total Received:", ui::DesignRect{9240, 3360, 1695, 375}},
+         })
+        ui::applyDesign(*this, {{caption->name(),
+                                 at,
+                                 {{"Caption", text},
+                                  {"BackStyle", 0},
+                                  {"ForeColor", ui::color::kDeepGreen},
+                                  {"Font", ui::font::kDialogBold}}}});
 
-    Label1.setCaption("Sales Reports");
-    Label1.setFont({"Arial", 14.25, true, false, true});
-    Label1.setForeColor(kDarkBlue);
-    Label1.setBackStyle(0);
-    Label1.setToolTipText("Exit");
-    Label1.Move(360, 360, 2295, 495);
-    Label3.setCaption("Search by Employees ID:");
-    Label3.setFont({"MS Serif", 8.25, true});
-    Label3.setBackStyle(0);
-    Label3.Move(3720, 360, 2055, 255);
-    txtID.setBackColor(kWhite);
-    txtID.setFont({"MS Sans Serif", 9.75, true});
-    txtID.Move(3840, 645, 855, 360);
-    cmbID.setBackColor(settings::kScreenGreen);
-    cmbID.setFont({"MS Sans Serif", 9.75, true});
-    cmbID.Move(4680, 645, 975, 360);
-    cmdSearch.setCaption("Search");
-    cmdSearch.setStyle(1);
-    cmdSearch.setBackColor(kLightYellow);
-    cmdSearch.setFont({"MS Sans Serif", 9.75, true});
-    cmdSearch.Move(5640, 630, 855, 375);
-    for (auto [label, caption, left, top, width] :
-         {std::tuple{&Label25, "From:", 6600.0, 390.0, 630.0}, std::tuple{&Label26, "To:", 6840.0, 720.0, 375.0}}) {
-        label->setCaption(caption);
-        label->setFont({"MS Sans Serif", 9.75, true});
-        label->setBackStyle(0);
-        label->Move(left, top, width, 255);
-    }
-    for (auto [box, top, height] : {std::tuple{&txtFrom, 420.0, 285.0}, std::tuple{&txtTo, 720.0, 312.0}}) {
-        box->setFont({"MS Sans Serif", 9.75, true});
-        box->setAlignment(2);
-        box->Move(7320, top, 1335, height);
-    }
-    cmdTotal.setCaption("All");
-    cmdTotal.setStyle(1);
-    cmdTotal.setBackColor(kWhite);
-    cmdTotal.setFont({"MS Sans Serif", 13.5, true});
-    cmdTotal.setToolTipText("Double Click");
-    cmdTotal.Move(7800, 1320, 855, 1215);
-    imgRDS.setPicture(ui::Picture::design("Lines"));
-    imgRDS.setStretch(true);
-    imgRDS.Move(7800, 3240, 705, 1140);
-
-    for (ui::Data* d : {&datOrder, &datEmploye, &DatSet}) {
-        d->setConnect("Access 2000;");
-        d->setVisible(false);
-    }
-    DBGrid1.Move(240, 1200, 7575, 5895);
-    DBGrid1.setBackColor(kWhite);
-    DBGrid1.setColumnHeaders(true);
-    DBGrid1.setRecordSelectors(false);
-    DBGrid1.setScrollBars(2);
-    DBGrid1.setAllowUpdate(true);
-    DBGrid1.setAllowAddNew(true);
-    DBGrid1.setAllowDelete(true);
-    DBGrid1.setRowDividerStyle(kNoDividers);
     DBGrid1.setColumns({{"Inv", "Inv", 615, ""},
                         {"ID", "ID", 570, ""},
                         {"Total", "Total:", 795, "Currency"},
@@ -146,54 +170,6 @@ frmRepDy::frmRepDy() {
                         {"szCoupon_amt", "Coupon:", 720, "Currency"},
                         {"1", "", 840, ""}});
     DBGrid1.setDataSource(datOrder);
-
-    Label7.setBackColor(kGrey);
-    Label7.Move(9240, 150, 2085, 3810);
-    Label4.setBackColor(kWhite);
-    Label4.Move(9120, 90, 2085, 3810);
-    panelLabel(Label2, "Chks", 9360, 1320, 495);
-    panelBox(txtChk, 9360, 1560, 495, 2);
-    panelLabel(lblAmount, "Total Sales:", 9840, 1320, 1095);
-    panelBox(txtAmount, 9840, 1560, 1095);
-    panelLabel(lblReceived, "Cash Received:", 9360, 1920, 1575);
-    panelBox(txtReceived, 9840, 2120, 1095);
-    panelLabel(Label8, "Credit Card:", 9360, 2400, 1095);
-    panelBox(txtCCard, 9840, 2595, 1095);
-    panelLabel(Label9, "Coupont:", 9360, 2880, 855);
-    panelBox(txtCoupon, 9840, 3075, 1095);
-    panelLabel(Label10, "Total Received:", 9240, 3360, 1695, 375);
-    panelBox(txtTotalReceived, 9360, 3560, 1575);
-    // The boxes the summary reads and writes, never shown.
-    for (ui::TextBox* box : {&txtTax, &txtSub}) {
-        box->Move(9360, 3960, 1095, 285);
-        box->setVisible(false);
-    }
-    Label5.setCaption("Start Time:");
-    Label6.setCaption("End Time:");
-    for (ui::Label* l : {&Label5, &Label6}) l->setVisible(false);
-    txtSTime.setText(kShiftStart);
-    txtETime.setText(kShiftClose);
-    for (ui::TextBox* box : {&txtSTime, &txtETime}) {
-        box->setAlignment(2);
-        box->setVisible(false);
-    }
-
-    for (auto [button, words, left] : {std::tuple{&cmdExcel, "Exporting to Excel", 8880.0},
-                                       std::tuple{&cmdPrintPrev, "Export n Print Preview", 10200.0}}) {
-        button->setStyle(1);
-        button->setPicture(ui::Picture::design(words));
-        button->setToolTipText("Print Reports");
-        button->Move(left, 4080, 1320, 855);
-    }
-    cmdPSummary.setStyle(1);
-    cmdPSummary.setPicture(ui::Picture::design("Print Summary"));
-    cmdPSummary.Move(9720, 5160, 1335, 1095);
-    cmdClose.setStyle(1);
-    cmdClose.setPicture(ui::Picture::design("Back"));
-    cmdClose.setBackColor(kLightGrey);
-    cmdClose.Move(9600, 6600, 1455, 720);
-    cmdClose.setMouseIcon(ui::Picture::design("Back"));
-    cmdClose.setMousePointer(99);
 
     cmdTotal.onClick([this] { cmdTotal_Click(); });
     txtID.onChange([this] { txtID_Change(); });
@@ -304,7 +280,7 @@ void frmRepDy::ShowMethodSales() { showView("Method Like '" + db::likePattern(tx
 void frmRepDy::SumClerkSales() { showView("ID Like '" + db::likePattern(txtID.text()) + "'", true); }
 
 void frmRepDy::cmdTotal_Click() {
-    cmdTotal.setBackColor(kRed);
+    cmdTotal.setBackColor(ui::color::kRed);
     txtAmount.setTag(kFrontDesk);
     ShowMethodSales();
 }

@@ -1,11 +1,11 @@
 #include "reports/frmRepRemv.h"
 
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "platform/core/clock.h"
 #include "platform/core/datetime.h"
+#include "platform/ui/design.h"
 #include "reports/frmBMReport.h"
 #include "reports/stores.h"
 #include "settings/common.h"
@@ -15,10 +15,6 @@ namespace pelk::reports {
 
 namespace {
 
-constexpr ui::Color kRed = 0x0000FF;
-constexpr ui::Color kDarkBlue = 0xC00000;
-constexpr ui::Color kWhite = 0xFFFFFF;
-constexpr ui::Color kLightGrey = 0xE0E0E0;
 constexpr const char* kMoney = "$#,##0.00_);($#,##0.00)";
 
 const std::vector<settings::SheetColumn> kSheet = {
@@ -32,33 +28,48 @@ const std::vector<settings::SheetColumn> kSheet = {
     {"Time", "szTime_out", "[h]:mm"},
 };
 
+// The title's face, underlined.
+constexpr ui::FontRole kTitleFont{"Arial", 14.25, true, false, true};
+
+const ui::FormDesign kDesign{
+    {{"Caption", "Items Been Removed"}, {"MDIChild", true}, {"BorderStyle", 0}, {"Width", 11280}, {"Height", 7560}},
+    {
+        {"Label1",
+         {360, 240, 3495, 420},
+         {{"Caption", "Items Been Removed"}, {"Font", kTitleFont}, {"ForeColor", ui::color::kRed}, {"BackStyle", 0}}},
+        {"datRemv", {}, {{"Connect", "Access 2000;"}, {"RecordSource", "tblRemv"}, {"Visible", false}}},
+        {"DBGrid1",
+         {240, 840, 8520, 5880},
+         {{"BackColor", ui::color::kWhite},
+          {"ForeColor", ui::color::kDarkBlue},
+          {"ColumnHeaders", true},
+          {"RecordSelectors", true},
+          {"ScrollBars", 2},
+          {"AllowUpdate", true},
+          {"AllowDelete", true},
+          {"AllowAddNew", false}}},
+        {"Label25", {9120, 840, 1215, 255}, {{"Caption", "From:"}, {"Font", ui::font::kSans10Bold}, {"BackStyle", 0}}},
+        {"txtFrom", {9120, 1110, 1815, 315}, {{"Font", ui::font::kSans10Bold}, {"Alignment", ui::kCenter}}},
+        {"Label26", {9120, 1560, 1215, 255}, {{"Caption", "To:"}, {"Font", ui::font::kSans10Bold}, {"BackStyle", 0}}},
+        {"txtTo", {9120, 1830, 1815, 315}, {{"Font", ui::font::kSans10Bold}, {"Alignment", ui::kCenter}}},
+        {"cmdExcel",
+         {9120, 2400, 1815, 855},
+         {{"Style", 1}, {"Picture", ui::picture("Exporting to Excel")}, {"ToolTipText", "Print Reports"}}},
+        {"cmdPrintPrev",
+         {9120, 3480, 1815, 855},
+         {{"Style", 1}, {"Picture", ui::picture("Export n Print Preview")}, {"ToolTipText", "Print Reports"}}},
+        {"imgRenew",
+         {9360, 5280, 1335, 1095},
+         {{"Picture", ui::picture("Renew")}, {"Stretch", true}, {"ToolTipText", "Renew"}}},
+        {"cmdClose",
+         {9240, 6600, 1635, 800},
+         {{"Style", 1}, {"Picture", ui::picture("Back")}, {"BackColor", ui::color::kLightGrey}}},
+    }};
+
 }  // namespace
 
 frmRepRemv::frmRepRemv() {
-    setCaption("Items Been Removed");
-    setMdiChild(true);
-    setBorderStyle(0);
-    setWidth(11280);
-    setHeight(7560);
-
-    Label1.setCaption("Items Been Removed");
-    Label1.setFont({"Arial", 14.25, true, false, true});
-    Label1.setForeColor(kRed);
-    Label1.setBackStyle(0);
-    Label1.Move(360, 240, 3495, 420);
-
-    datRemv.setConnect("Access 2000;");
-    datRemv.setRecordSource("tblRemv");
-    datRemv.setVisible(false);
-    DBGrid1.Move(240, 840, 8520, 5880);
-    DBGrid1.setBackColor(kWhite);
-    DBGrid1.setForeColor(kDarkBlue);
-    DBGrid1.setColumnHeaders(true);
-    DBGrid1.setRecordSelectors(true);
-    DBGrid1.setScrollBars(2);
-    DBGrid1.setAllowUpdate(true);
-    DBGrid1.setAllowDelete(true);
-    DBGrid1.setAllowAddNew(false);
+    ui::applyDesign(*this, kDesign);
     DBGrid1.setColumns({{"szType_out", "Type:", 675, ""},
                         {"szWaiter_out", "Waiter:", 795, ""},
                         {"szItems_out", "Removed Items:", 1650, ""},
@@ -68,32 +79,6 @@ frmRepRemv::frmRepRemv() {
                         {"szDate_out", "Date:", 975, "Short Date"},
                         {"szTime_out", "Time", 885, "Medium Time"}});
     DBGrid1.setDataSource(datRemv);
-
-    for (auto [label, caption, box, top] :
-         {std::tuple{&Label25, "From:", &txtFrom, 840.0}, std::tuple{&Label26, "To:", &txtTo, 1560.0}}) {
-        label->setCaption(caption);
-        label->setFont({"MS Sans Serif", 9.75, true});
-        label->setBackStyle(0);
-        label->Move(9120, top, 1215, 255);
-        box->setFont({"MS Sans Serif", 9.75, true});
-        box->setAlignment(2);
-        box->Move(9120, top + 270, 1815, 315);
-    }
-    for (auto [button, words, top] : {std::tuple{&cmdExcel, "Exporting to Excel", 2400.0},
-                                      std::tuple{&cmdPrintPrev, "Export n Print Preview", 3480.0}}) {
-        button->setStyle(1);
-        button->setPicture(ui::Picture::design(words));
-        button->setToolTipText("Print Reports");
-        button->Move(9120, top, 1815, 855);
-    }
-    imgRenew.setPicture(ui::Picture::design("Renew"));
-    imgRenew.setStretch(true);
-    imgRenew.setToolTipText("Renew");
-    imgRenew.Move(9360, 5280, 1335, 1095);
-    cmdClose.setStyle(1);
-    cmdClose.setPicture(ui::Picture::design("Back"));
-    cmdClose.setBackColor(kLightGrey);
-    cmdClose.Move(9240, 6600, 1635, 800);
 
     cmdClose.onClick([this] { cmdClose_Click(); });
     imgRenew.onClick([this] { imgRenew_Click(); });

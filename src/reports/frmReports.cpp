@@ -1,5 +1,6 @@
 #include "reports/frmReports.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -14,6 +15,7 @@
 #include "platform/db/db.h"
 #include "platform/os/paths.h"
 #include "platform/print/printer.h"
+#include "platform/ui/design.h"
 #include "platform/ui/screen.h"
 #include "reports/common.h"
 #include "reports/expenses.h"
@@ -27,11 +29,6 @@ namespace pelk::reports {
 namespace {
 
 constexpr const char* kZero = "0.00";
-constexpr ui::Color kBlue = 0xFF0000;
-constexpr ui::Color kNavy = 0x800000;
-constexpr ui::Color kDarkBlue = 0xC00000;
-constexpr ui::Color kYellow = 0x00FFFF;
-constexpr ui::Color kPage = 0xFFFFFF;
 constexpr double kFigureLeft = 4200;
 constexpr double kFigureWidth = 1215;
 
@@ -46,26 +43,6 @@ public:
 
 // A figure's text read back as the amount it shows (thousands separators included).
 core::Money shown(const ui::Label& figure) { return core::amountOrZero(figure.caption()); }
-
-void figureLook(ui::Label& figure, double left, double top, double width = kFigureWidth, bool right = true) {
-    figure.setCaption(kZero);
-    figure.setAlignment(right ? 1 : 0);
-    figure.setBackStyle(0);
-    figure.Move(left, top, width, 255);
-}
-
-void captionLook(ui::Label& caption, const char* text, double left, double top, double width) {
-    caption.setCaption(text);
-    caption.setBackStyle(0);
-    caption.Move(left, top, width, 255);
-}
-
-void pictureLook(ui::Image& picture, const char* words, double left, double top, double width = 480) {
-    picture.setPicture(ui::Picture::design(words));
-    picture.setStretch(true);
-    picture.Move(left, top, width, 240);
-    picture.setVisible(false);
-}
 
 // One category's sum over the range: the day sums of its entries added exactly. A day whose
 // amounts are all empty adds nothing. The range picks the entries before they are grouped, so
@@ -109,74 +86,124 @@ void tellUnread(const std::string& what, const db::Error& e) {
     ui::MsgBox("The income statement was not computed: " + what + " could not be read. " + e.reason, ui::kCritical);
 }
 
+// The title's face, underlined, and the language button's.
+constexpr ui::FontRole kTitleFont{"Arial", 12, true, false, true};
+constexpr ui::FontRole kLanguageFont{"Times New Roman", 14.25, true, true};
+
+// A figure of the statement, right-aligned; it reads 0.00 until the statement is computed.
+const std::initializer_list<ui::DesignProperty> kFigure = {
+    {"Caption", kZero}, {"Alignment", ui::kRightJustify}, {"BackStyle", 0}};
+// A category's figure leads to its entries: a small report picture for a pointer says so.
+const std::initializer_list<ui::DesignProperty> kCategoryFigure = {{"Caption", kZero},
+                                                                   {"Alignment", ui::kRightJustify},
+                                                                   {"BackStyle", 0},
+                                                                   {"ToolTipText", "Click here for details"},
+                                                                   {"MouseIcon", ui::picture("Report")},
+                                                                   {"MousePointer", 99}};
+const std::initializer_list<ui::DesignProperty> kUntippedCategoryFigure = {{"Caption", kZero},
+                                                                           {"Alignment", ui::kRightJustify},
+                                                                           {"BackStyle", 0},
+                                                                           {"MouseIcon", ui::picture("Report")},
+                                                                           {"MousePointer", 99}};
+// The tax figures are computed from the orders, never edited.
+const std::initializer_list<ui::DesignProperty> kTaxFigure = {
+    {"Caption", kZero}, {"Alignment", ui::kRightJustify}, {"BackStyle", 0}, {"ToolTipText", "Can't Edit"}};
+
+// Beside each English caption lies the picture of its second-language caption, shown in its place.
+const ui::FormDesign kDesign{
+    // The notebook page the statement is written on.
+    {{"Caption", "Income Statement"},
+     {"MDIChild", true},
+     {"BorderStyle", 0},
+     {"BackColor", ui::color::kWhite},
+     {"Width", 11400},
+     {"Height", 7400}},
+    {
+        {"Label28",
+         {3720, 240, 2115, 315},
+         {{"Caption", "Income Statement"}, {"Font", kTitleFont}, {"ForeColor", ui::color::kBlue}, {"BackStyle", 0}}},
+        {"Image24", {5880, 240, 480, 240}, {{"Picture", ui::picture("總計")}, {"Stretch", true}, {"Visible", false}}},
+        // The range and the buttons, down the right edge.
+        {"Label24", {9960, 360, 1000, 255}, {{"Caption", "(From):"}, {"BackStyle", 0}}},
+        {"Image25", {9720, 360, 240, 240}, {{"Picture", ui::picture("從")}, {"Stretch", true}, {"Visible", false}}},
+        {"txtFrom", {9840, 600, 1320, 315}, {{"Text", "Date 1"}}},
+        {"Label25", {9960, 1080, 1000, 255}, {{"Caption", "(To):"}, {"BackStyle", 0}}},
+        {"Image26", {9720, 1080, 240, 240}, {{"Picture", ui::picture("到")}, {"Stretch", true}, {"Visible", false}}},
+        {"txtTo", {9840, 1320, 1320, 315}, {{"Text", "Date2"}}},
+        {"comReport",
+         {9840, 1800, 1320, 855},
+         {{"Style", 1}, {"Picture", ui::picture("Cal.")}, {"BackColor", ui::color::kPaleGreen}}},
+        {"cmdEtoC",
+         {9840, 2760, 1320, 675},
+         {{"Style", 1},
+          {"Caption", "C"},
+          {"BackColor", ui::color::kYellow},
+          {"Font", kLanguageFont},
+          {"ToolTipText", "Chinese n English"}}},
+        {"cmdPrint",
+         {9840, 4680, 1320, 855},
+         {{"Style", 1}, {"Picture", ui::picture("Print")}, {"ToolTipText", "Print Reports"}}},
+        {"imgExit",
+         {9840, 6600, 1320, 600},
+         {{"Picture", ui::picture("EXIT")}, {"Stretch", true}, {"ToolTipText", "Exit"}}},
+        {"datResult", {}, {{"Connect", "Access 2000;"}, {"Visible", false}, {"Caption", "Result"}}},
+        {"datOrdr", {}, {{"Connect", "Access 2000;"}, {"Visible", false}, {"Caption", "datOrdr"}}},
+        // Revenue: delivery and take-out on the first row, dine-in below, the total on the third.
+        {"Label1", {1800, 600, 960, 255}, {{"Caption", "Delivery: "}, {"BackStyle", 0}}},
+        {"Image3", {1320, 600, 480, 240}, {{"Picture", ui::picture("送餐")}, {"Stretch", true}, {"Visible", false}}},
+        {"lblSTotal", {2760, 600, 1000, 255}, kFigure},
+        {"Label2", {4320, 600, 960, 255}, {{"Caption", "Take-Out: "}, {"BackStyle", 0}}},
+        {"Image2", {3840, 600, 480, 240}, {{"Picture", ui::picture("外買")}, {"Stretch", true}, {"Visible", false}}},
+        {"lblTakeOut", {5280, 600, 1000, 255}, {{"Caption", kZero}, {"Alignment", ui::kLeftJustify}, {"BackStyle", 0}}},
+        {"Label3", {1800, 900, 960, 255}, {{"Caption", "Dine-In: "}, {"BackStyle", 0}}},
+        {"Image4", {1320, 900, 480, 240}, {{"Picture", ui::picture("堂吃")}, {"Stretch", true}, {"Visible", false}}},
+        {"lblDineIn", {2760, 900, 1000, 255}, kFigure},
+        {"Label4", {6120, 1200, 1320, 255}, {{"Caption", "Total Revenue"}, {"BackStyle", 0}, {"FontBold", true}}},
+        {"Image1", {5640, 1200, 480, 240}, {{"Picture", ui::picture("總計")}, {"Stretch", true}, {"Visible", false}}},
+        {"lblSales",
+         {7440, 1200, 1200, 255},
+         {{"Caption", kZero}, {"Alignment", ui::kRightJustify}, {"BackStyle", 0}, {"FontBold", true}}},
+        // The tax row among the expenses: each channel's tax, and their total, which Total
+        // Expenses leaves out.
+        {"Label11", {1800, 3165, 960, 255}, {{"Caption", "Tax Expense"}, {"BackStyle", 0}}},
+        {"Image11", {1320, 3165, 480, 240}, {{"Picture", ui::picture("稅收")}, {"Stretch", true}, {"Visible", false}}},
+        {"Label26", {2820, 3165, 720, 255}, {{"Caption", "Take-Out"}, {"BackStyle", 0}}},
+        {"lblTOtax", {3540, 3165, 600, 255}, kTaxFigure},
+        {"Label27", {4260, 3165, 840, 255}, {{"Caption", "+ Delivery "}, {"BackStyle", 0}}},
+        {"lblDytax", {5100, 3165, 600, 255}, kTaxFigure},
+        {"Label29", {5820, 3165, 780, 255}, {{"Caption", "+ Dine-In "}, {"BackStyle", 0}}},
+        {"lblDItax", {6600, 3165, 600, 255}, kTaxFigure},
+        {"Label30", {7320, 3165, 120, 255}, {{"Caption", "="}, {"BackStyle", 0}}},
+        {"lblTax", {7440, 3165, 1200, 255}, kTaxFigure},
+        // The totals at the foot of the page.
+        {"Label22", {5520, 6450, 1560, 255}, {{"Caption", "Total Expenses"}, {"BackStyle", 0}, {"FontBold", true}}},
+        {"Image22",
+         {4800, 6450, 705, 240},
+         {{"Picture", ui::picture("總支出")}, {"Stretch", true}, {"Visible", false}}},
+        {"lblTOE",
+         {7440, 6450, 1200, 255},
+         {{"Caption", kZero}, {"Alignment", ui::kRightJustify}, {"BackStyle", 0}, {"FontBold", true}}},
+        {"Label23",
+         {5520, 6810, 1560, 255},
+         {{"Caption", "Net Income"}, {"BackStyle", 0}, {"FontBold", true}, {"ForeColor", ui::color::kNavy}}},
+        {"Image23", {5040, 6810, 480, 240}, {{"Picture", ui::picture("收入")}, {"Stretch", true}, {"Visible", false}}},
+        {"lblNetIncome",
+         {7440, 6810, 1200, 255},
+         {{"Caption", kZero},
+          {"Alignment", ui::kRightJustify},
+          {"BackStyle", 0},
+          {"FontBold", true},
+          {"ForeColor", ui::color::kNavy}}},
+    }};
+
 }  // namespace
 
 frmReports::frmReports() {
-    setCaption("Income Statement");
-    setMdiChild(true);
-    setBorderStyle(0);
-    // The notebook page the statement is written on.
-    setBackColor(kPage);
-    setWidth(11400);
-    setHeight(7400);
+    ui::applyDesign(*this, kDesign);
+    // An image has no colour to design by name, yet the words of its picture are drawn in it.
+    Image24.setForeColor(ui::color::kDarkBlue);
 
-    Label28.setCaption("Income Statement");
-    Label28.setFont({"Arial", 12, true, false, true});
-    Label28.setForeColor(kBlue);
-    Label28.setBackStyle(0);
-    Label28.Move(3720, 240, 2115, 315);
-    pictureLook(Image24, "總計", 5880, 240);
-    Image24.setForeColor(kDarkBlue);
-
-    captionLook(Label24, "(From):", 9960, 360, 1000);
-    pictureLook(Image25, "從", 9720, 360, 240);
-    txtFrom.setText("Date 1");
-    txtFrom.Move(9840, 600, 1320, 315);
-    captionLook(Label25, "(To):", 9960, 1080, 1000);
-    pictureLook(Image26, "到", 9720, 1080, 240);
-    txtTo.setText("Date2");
-    txtTo.Move(9840, 1320, 1320, 315);
-    comReport.setStyle(1);
-    comReport.setPicture(ui::Picture::design("Cal."));
-    comReport.setBackColor(0x80FF80);
-    comReport.Move(9840, 1800, 1320, 855);
-    cmdEtoC.setStyle(1);
-    cmdEtoC.setCaption("C");
-    cmdEtoC.setBackColor(kYellow);
-    cmdEtoC.setFont({"Times New Roman", 14.25, true, true});
-    cmdEtoC.setToolTipText("Chinese n English");
-    cmdEtoC.Move(9840, 2760, 1320, 675);
-    cmdPrint.setStyle(1);
-    cmdPrint.setPicture(ui::Picture::design("Print"));
-    cmdPrint.setToolTipText("Print Reports");
-    cmdPrint.Move(9840, 4680, 1320, 855);
-    imgExit.setPicture(ui::Picture::design("EXIT"));
-    imgExit.setStretch(true);
-    imgExit.setToolTipText("Exit");
-    imgExit.Move(9840, 6600, 1320, 600);
-    for (ui::Data* d : {&datResult, &datOrdr}) {
-        d->setConnect("Access 2000;");
-        d->setVisible(false);
-    }
-    datResult.setCaption("Result");
-    datOrdr.setCaption("datOrdr");
-
-    // Revenue: delivery and take-out on the first row, dine-in below, the total on the third.
-    captionLook(Label1, "Delivery: ", 1800, 600, 960);
-    pictureLook(Image3, "送餐", 1320, 600);
-    figureLook(lblSTotal, 2760, 600, 1000);
-    captionLook(Label2, "Take-Out: ", 4320, 600, 960);
-    pictureLook(Image2, "外買", 3840, 600);
-    figureLook(lblTakeOut, 5280, 600, 1000, false);
-    captionLook(Label3, "Dine-In: ", 1800, 900, 960);
-    pictureLook(Image4, "堂吃", 1320, 900);
-    figureLook(lblDineIn, 2760, 900, 1000);
-    captionLook(Label4, "Total Revenue", 6120, 1200, 1320);
-    Label4.setFontBold(true);
-    pictureLook(Image1, "總計", 5640, 1200);
-    figureLook(lblSales, 7440, 1200, 1200);
-    lblSales.setFontBold(true);
-
+    // The expenses, a category a row: its caption, its second-language picture and its figure.
     for (auto [caption, text, picture, words, figure, top] : {
              std::tuple{&Label5, "Auto Expense", &Image5, "汽車", &lblAuto, 1485.0},
              std::tuple{&Label6, "Bank Charges", &Image6, "銀行", &lblBank, 1755.0},
@@ -196,41 +223,17 @@ frmReports::frmReports() {
              std::tuple{&Label20, "Utilities Expense", &Image20, "電費", &lblUtilities, 5850.0},
              std::tuple{&Label21, "Other Expense", &Image21, "其它", &lblOther, 6165.0},
          }) {
-        captionLook(*caption, text, 1800, top, 2280);
-        pictureLook(*picture, words, 1320, top);
-        figureLook(*figure, kFigureLeft, top);
-        if (figure != &lblMeal && figure != &lblOther) figure->setToolTipText("Click here for details");
-        // Each category figure leads to its entries: a small report picture for a pointer says so.
-        figure->setMouseIcon(ui::Picture::design("Report"));
-        figure->setMousePointer(99);
+        bool tipped = figure != &lblMeal && figure != &lblOther;
+        ui::applyDesign(*this, {
+                                   {caption->name(), {1800, top, 2280, 255}, {{"Caption", text}, {"BackStyle", 0}}},
+                                   {picture->name(),
+                                    {1320, top, 480, 240},
+                                    {{"Picture", ui::picture(words)}, {"Stretch", true}, {"Visible", false}}},
+                                   {figure->name(),
+                                    {kFigureLeft, top, kFigureWidth, 255},
+                                    tipped ? kCategoryFigure : kUntippedCategoryFigure},
+                               });
     }
-
-    // The tax row among the expenses: each channel's tax, and their total, which Total Expenses
-    // leaves out.
-    captionLook(Label11, "Tax Expense", 1800, 3165, 960);
-    pictureLook(Image11, "稅收", 1320, 3165);
-    captionLook(Label26, "Take-Out", 2820, 3165, 720);
-    figureLook(lblTOtax, 3540, 3165, 600);
-    captionLook(Label27, "+ Delivery ", 4260, 3165, 840);
-    figureLook(lblDytax, 5100, 3165, 600);
-    captionLook(Label29, "+ Dine-In ", 5820, 3165, 780);
-    figureLook(lblDItax, 6600, 3165, 600);
-    captionLook(Label30, "=", 7320, 3165, 120);
-    figureLook(lblTax, 7440, 3165, 1200);
-    for (ui::Label* tax : {&lblTOtax, &lblDytax, &lblDItax, &lblTax}) tax->setToolTipText("Can't Edit");
-
-    captionLook(Label22, "Total Expenses", 5520, 6450, 1560);
-    Label22.setFontBold(true);
-    pictureLook(Image22, "總支出", 4800, 6450, 705);
-    figureLook(lblTOE, 7440, 6450, 1200);
-    lblTOE.setFontBold(true);
-    captionLook(Label23, "Net Income", 5520, 6810, 1560);
-    Label23.setFontBold(true);
-    Label23.setForeColor(kNavy);
-    pictureLook(Image23, "收入", 5040, 6810);
-    figureLook(lblNetIncome, 7440, 6810, 1200);
-    lblNetIncome.setFontBold(true);
-    lblNetIncome.setForeColor(kNavy);
 
     comReport.onClick([this] { comReport_Click(); });
     cmdPrint.onClick([this] { cmdPrint_Click(); });

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <tuple>
 
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "shell/frmBOffice.h"
 #include "shell/frmEmploye.h"
@@ -16,27 +17,28 @@ namespace {
 // reservations, so they are reached by name.
 void showOver(std::string_view screen) { ui::forms().byName(screen).Show(); }
 
+const ui::FormDesign kDesign{
+    {{"Caption", ""}, {"MDIChild", true}, {"Width", 7200}, {"Height", 4800}},
+    {
+        {"cmdMain", {1200, 3360, 1635, 800}, {{"Style", 1}, {"Picture", ui::picture("Main")}}},
+        {"cmdClose", {4320, 3360, 1635, 800}, {{"Style", 1}, {"Picture", ui::picture("Back")}}},
+    }};
+
 }  // namespace
 
 frmBCEplop::frmBCEplop() {
-    setCaption("");
-    setMdiChild(true);
-    setWidth(7200);
-    setHeight(4800);
-    for (auto [picture, tip, left] :
+    ui::applyDesign(*this, kDesign);
+    // The pictures carry their labels written in them, and their tips say them again.
+    for (auto [picture, words, left] :
          {std::tuple{&ImgCList, "Customer List", 480.0}, std::tuple{&ImgCustmr, "Customers Vendors", 2880.0},
-          std::tuple{&ImgEmplye, "Employees", 5280.0}}) {
-        picture->Move(left, 960, 1365, 1185);
-        picture->setToolTipText(tip);
-        picture->setStretch(true);
-        picture->setPicture(ui::Picture::design(tip));
-        picture->setFontBold(true);
-    }
-    for (auto [button, caption, left] : {std::tuple{&cmdMain, "Main", 1200.0}, std::tuple{&cmdClose, "Back", 4320.0}}) {
-        button->setStyle(1);
-        button->setPicture(ui::Picture::design(caption));
-        button->Move(left, 3360, 1635, 800);
-    }
+          std::tuple{&ImgEmplye, "Employees", 5280.0}})
+        ui::applyDesign(*this, {{picture->name(),
+                                 {left, 960, 1365, 1185},
+                                 {{"ToolTipText", words},
+                                  {"Stretch", true},
+                                  {"Picture", ui::picture(words)},
+                                  {"Font", ui::font::kDialogBold}}}});
+
     ImgCList.onClick([this] { ImgCList_Click(); });
     ImgCustmr.onClick([this] { ImgCustmr_Click(); });
     ImgEmplye.onMouseDown([this] { ImgEmplye_MouseDown(); });

@@ -1,8 +1,8 @@
 #include "shell/frmBOffice.h"
 
 #include <string_view>
-#include <tuple>
 
+#include "platform/ui/design.h"
 #include "settings/common.h"
 #include "shell/frmBCEplop.h"
 #include "shell/frmMainButn.h"
@@ -17,25 +17,21 @@ void openHub(ui::Form& panel, std::string_view hub) {
     panel.Unload();
 }
 
+// The buttons show pictures with their labels written in them.
+const ui::FormDesign kDesign{
+    {{"Caption", ""}, {"MDIChild", true}, {"Width", 7200}, {"Height", 4800}},
+    {
+        {"cmdCustmr", {480, 480, 2880, 1005}, {{"Style", 1}, {"Picture", ui::picture("Customer Employee")}}},
+        {"cmdMenuSettin", {3840, 480, 2880, 1005}, {{"Style", 1}, {"Picture", ui::picture("Menu Edit")}}},
+        {"cmdSfwSettin", {480, 1800, 2880, 1005}, {{"Style", 1}, {"Picture", ui::picture("Settings")}}},
+        {"cmdReports", {3840, 1800, 2880, 1005}, {{"Style", 1}, {"Picture", ui::picture("Reports")}}},
+        {"cmdClose", {2760, 3360, 1635, 1005}, {{"Style", 1}, {"Picture", ui::picture("Back")}}},
+    }};
+
 }  // namespace
 
 frmBOffice::frmBOffice() {
-    setCaption("");
-    setMdiChild(true);
-    setWidth(7200);
-    setHeight(4800);
-    // The buttons show pictures with their labels written in them.
-    for (auto [button, caption, left, top] : {
-             std::tuple{&cmdCustmr, "Customer Employee", 480.0, 480.0},
-             std::tuple{&cmdMenuSettin, "Menu Edit", 3840.0, 480.0},
-             std::tuple{&cmdSfwSettin, "Settings", 480.0, 1800.0},
-             std::tuple{&cmdReports, "Reports", 3840.0, 1800.0},
-             std::tuple{&cmdClose, "Back", 2760.0, 3360.0},
-         }) {
-        button->setStyle(1);
-        button->setPicture(ui::Picture::design(caption));
-        button->Move(left, top, button == &cmdClose ? 1635 : 2880, 1005);
-    }
+    ui::applyDesign(*this, kDesign);
     cmdCustmr.onClick([this] { cmdCustmr_Click(); });
     cmdMenuSettin.onClick([this] { cmdMenuSettin_Click(); });
     cmdSfwSettin.onClick([this] { cmdSfwSettin_Click(); });

@@ -73,6 +73,10 @@ bool setTyped(Control& c, std::string_view name, const DesignValue& v) {
             throw PropertyError("shows no picture");
         return true;
     }
+    if (name == "MouseIcon" && v.kind() == K::Picture) {
+        c.setMouseIcon(pictureOf(v));
+        return true;
+    }
     if (name == "Container" && v.kind() == K::Text) {
         std::string_view holder;
         int index = -1;

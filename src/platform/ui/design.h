@@ -18,8 +18,8 @@
 // Properties go by the names the form and its controls expose (Object::setProperty, the road
 // runner's set and dump), in the order written, after the control's rectangle. A few take values
 // that do not read back as text and are set through their typed setters: "Font" (a FontRole),
-// "Picture" (a picture of the design), "Container" (the name of a frame or picture box),
-// "Sorted" (lists), "Shortcut" (menu items) and the form's "MDIChild".
+// "Picture" and "MouseIcon" (pictures of the design), "Container" (the name of a frame or
+// picture box), "Sorted" (lists), "Shortcut" (menu items) and the form's "MDIChild".
 //
 // Controls that take the same properties share one list of them: a namespace-scope
 // `const std::initializer_list<ui::DesignProperty> kGrid = {…};` written as the third part of each.
