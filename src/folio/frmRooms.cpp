@@ -37,8 +37,6 @@ namespace pelk::folio {
 namespace {
 
 constexpr std::string_view kRateFormat = "#,##0.00";
-constexpr ui::Color kRed = 0x0000FF;
-constexpr ui::Color kWhite = 0xFFFFFF;
 
 std::optional<core::Money> amountOf(std::string_view text) { return core::Money::parse(text); }
 
@@ -327,7 +325,7 @@ void frmRooms::AskForClerkId() {
 // The clerk types the new room into the box; the guest's reservation takes it at the next save.
 void frmRooms::cmdChngRm_Click() {
     txtRoom.SetFocus();
-    txtRoom.setBackColor(kRed);
+    txtRoom.setBackColor(ui::color::kRed);
 }
 
 // Charges or payments not stored yet are not thrown away without a word.

@@ -24,8 +24,6 @@ namespace {
 
 using core::text::spaces;
 
-constexpr ui::Color kButtonFace = 0x8000000F;
-
 std::string formatted(core::Money m) { return core::format(m, core::kAmountFormat); }
 
 // An amount cell as the checks read it: whole, "$" and separators included; empty is none.
@@ -113,7 +111,7 @@ frmSplit::frmSplit() {
 }
 
 void frmSplit::Form_Load() {
-    setBackColor(kButtonFace);
+    setBackColor(ui::color::kButtonFace);
     double width = grdOrderItems.width();
     int column = 0;
     for (double share : {0.09, 0.69, 0.18, 0.0}) {

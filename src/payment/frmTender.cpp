@@ -23,8 +23,6 @@ namespace pelk::payment {
 
 namespace {
 
-constexpr ui::Color kModeGreen = 0xC0FFC0;  // RGB 192, 255, 192
-constexpr ui::Color kModeGrey = 0xE0E0E0;   // RGB 224, 224, 224
 constexpr std::string_view kKeypadFormat = "###0.00";
 constexpr std::string_view kHandBackFormat = "#,##0.00";
 constexpr std::string_view kByReceipt = "SELECT * FROM tblDy_Order ORDER BY Inv ASC";
@@ -152,7 +150,7 @@ frmTender::frmTender() {
         b->Move(120, modeTop, 2295, 795);
         b->setFont(ui::font::kSans10Bold.font());
         b->setStyle(1);
-        b->setBackColor(kModeGrey);
+        b->setBackColor(ui::color::kLightGrey);
         modeTop += 900;
     }
 
@@ -244,7 +242,7 @@ void frmTender::Form_Load() {
 // ---- Modes ----
 
 void frmTender::ResetModeButtons() {
-    for (ui::CommandButton* b : {&cmdPurchase, &cmdReturn, &cmdForce, &cmdPre, &cmdVoid}) b->setBackColor(kModeGrey);
+    for (ui::CommandButton* b : {&cmdPurchase, &cmdReturn, &cmdForce, &cmdPre, &cmdVoid}) b->setBackColor(ui::color::kLightGrey);
 }
 
 // What each mode shows. The cash boxes stay as they were when a mode leaves them alone, so a
@@ -272,7 +270,7 @@ constexpr ModeLook kVoid{&frmTender::cmdVoid, "Void", true, false, false, false,
 void frmTender::selectMode(const ModeLook& mode) {
     frame.setCaption(mode.caption);
     ResetModeButtons();
-    (this->*mode.button).setBackColor(kModeGreen);
+    (this->*mode.button).setBackColor(ui::color::kLightGreen);
     cmdFind.setVisible(mode.find);
     for (ui::Control* c : std::initializer_list<ui::Control*>{&lblApproval, &txtApproval}) c->setVisible(mode.approval);
     txtCardNu.setEnabled(mode.cardEntry);

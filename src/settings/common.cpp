@@ -9,6 +9,7 @@
 #include "platform/db/recordset.h"
 #include "platform/os/files.h"
 #include "platform/os/paths.h"
+#include "platform/ui/colors.h"
 #include "settings/frmNWSetin.h"
 
 namespace pelk::settings {
@@ -162,7 +163,7 @@ void ToggleSecondLanguage(ui::CommandButton& cmdEtoC, const std::vector<ui::Cont
     for (ui::Control* p : pictures) p->setVisible(toSecond);
     for (ui::Control* l : englishLabels) l->setVisible(!toSecond);
     cmdEtoC.setCaption(toSecond ? "E" : "C");
-    cmdEtoC.setBackColor(toSecond ? 0x0000FF : 0x00FFFF);
+    cmdEtoC.setBackColor(toSecond ? ui::color::kRed : ui::color::kYellow);
 }
 
 // ---- Menu sections ----

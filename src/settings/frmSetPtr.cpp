@@ -39,7 +39,7 @@ const ui::FormDesign kDesign{
         // As tall as a line of its 14-point type.
         {"lblTitle",
          {240, 120, 4000, 375},
-         {{"Caption", "Printer Settings"}, {"Font", ui::FontRole{"MS Sans Serif", 14, true}}}},
+         {{"Caption", "Printer Settings"}, {"Font", ui::FontRole{ui::font::kDialog.name, 14, true}}}},
         // Front row (upper left) with the cash drawer's port beside the front port.
         {"lblFrontPort", {240, 720, 1695, 255}, {{"Caption", "Front Printer Port:"}}},
         {"Cmb1", {1980, 720, 1335, 315}},

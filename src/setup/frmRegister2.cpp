@@ -141,9 +141,21 @@ const ui::FormDesign kDesign{
          {8280, 5280, 855, 615},
          {{"Style", 1}, {"Caption", "C"}, {"BackColor", ui::color::kYellow}, {"Font", kEtoCFont}}},
         {"cmdFind", {9480, 1560, 1335, 855}, {{"Style", 1}, {"Picture", ui::picture("Find")}}},
-        {"cmdErase", {9480, 2640, 1335, 855}, {{"Style", 1}, {"Picture", ui::picture("Del")}}},
-        {"cmdNew", {9480, 3720, 1335, 855}, {{"Style", 1}, {"Picture", ui::picture("New")}}},
-        {"cmdSave", {9480, 4800, 1335, 855}, {{"Style", 1}, {"Picture", ui::picture("Save")}, {"Enabled", false}}},
+        // The record buttons and Back show the step's own pointer; every other control the system's.
+        {"cmdErase",
+         {9480, 2640, 1335, 855},
+         {{"Style", 1}, {"Picture", ui::picture("Del")}, {"MouseIcon", ui::picture("Step")}, {"MousePointer", 99}}},
+        {"cmdNew",
+         {9480, 3720, 1335, 855},
+         {{"Style", 1}, {"Picture", ui::picture("New")}, {"MouseIcon", ui::picture("Step")}, {"MousePointer", 99}}},
+        {"cmdSave",
+         {9480, 4800, 1335, 855},
+         {{"Style", 1},
+          {"Picture", ui::picture("Save")},
+          {"Enabled", false},
+          {"MouseIcon", ui::picture("Step")},
+          {"MousePointer", 99}}},
+        {"cmdClose", {}, {{"MouseIcon", ui::picture("Step")}, {"MousePointer", 99}}},
     }};
 
 }  // namespace
@@ -177,11 +189,6 @@ frmRegister2::frmRegister2() : WizardStep(4) {
         }
     for (ui::CheckBox* unreachable : {&Check2, &Check3, &Check5, &Check10, &Check4, &Check9})
         unreachable->setEnabled(false);
-    // The record buttons and Back show the step's own pointer; every other control the system's.
-    for (ui::CommandButton* button : {&cmdErase, &cmdNew, &cmdSave, &cmdClose}) {
-        button->setMouseIcon(ui::Picture::design("Step"));
-        button->setMousePointer(99);
-    }
 
     datInfor.bind(txtID, "szID_no");
     datInfor.bind(Text20, "sBrith_da");

@@ -103,7 +103,7 @@ void launch(const std::string& program) {
 
 }  // namespace
 
-void frmMain::MDIForm_Load() { setBackColor(0xC0FFC0); }
+void frmMain::MDIForm_Load() { setBackColor(ui::color::kLightGreen); }
 
 // The main window never refuses to close; it only remembers why it closes.
 void frmMain::MDIForm_QueryUnload(int& Cancel, ui::UnloadMode UnloadMode) { closing_ = UnloadMode; }

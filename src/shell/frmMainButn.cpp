@@ -84,7 +84,7 @@ frmMainButn::frmMainButn() {
 }
 
 void frmMainButn::Form_Load() {
-    setBackColor(0xC0FFC0);
+    setBackColor(ui::color::kLightGreen);
     settings::CentreForm(*this, 5);
     // Every showing of the panel is a new load, so the rule holds on every return to it.
     if (ui::forms().get<frmMain>().tag() == "Level 1") cmdReports.setEnabled(false);

@@ -101,7 +101,7 @@ frmPassword::frmPassword() {
 }
 
 void frmPassword::Form_Load() {
-    setBackColor(0x80000001);
+    setBackColor(ui::color::kDesktop);
     DatSet.setDatabaseName(os::programPath("DOZA98.mdb"));
     DatSet.setRecordSource(kSettingsSource);
     // Only "File Sharing" reaches the server, as everywhere else in the program; a station whose

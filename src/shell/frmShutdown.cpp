@@ -59,7 +59,7 @@ frmShutdown::frmShutdown() {
     cmdReset.onClick([this] { cmdReset_Click(); });
 }
 
-void frmShutdown::Form_Load() { setBackColor(0xC0FFC0); }
+void frmShutdown::Form_Load() { setBackColor(ui::color::kLightGreen); }
 
 // The main window takes every screen inside it along, the hidden holders of the settings too; a
 // screen that refuses to close (its clerk chose to stay) keeps the main window, and the log-off
