@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
+#include <mutex>
 #include <system_error>
 
 #include "platform/core/text.h"
@@ -96,15 +98,36 @@ fs::path mapPath(std::string_view windowsPath) {
         }
         kept.push_back(parts[k]);
     }
-    fs::path out = base;
+    // A store's path is mapped each time a screen opens it, and walking the folders costs a
+    // look-up a folder. A path found spelled as asked all the way down is remembered: while it is
+    // there, the walk would find it again (the exact spelling wins). One found through another
+    // case, or not there yet, is walked each time.
+    std::string key = base.string();
+    for (const auto& part : kept) key += '\n' + part;
+    static std::mutex lock;
+    static std::map<std::string, fs::path> found;
     std::error_code ec;
+    {
+        std::lock_guard<std::mutex> hold(lock);
+        if (auto it = found.find(key); it != found.end()) {
+            if (fs::exists(it->second, ec)) return it->second;
+            found.erase(it);
+        }
+    }
+    fs::path out = base;
     bool exists = fs::is_directory(out, ec);
+    bool asAsked = exists;
     for (const auto& part : kept) {
         // A share named "." or ".." is no share; it maps to a name that cannot climb.
         std::string name = part == "." || part == ".." ? "_" + part : part;
-        name = exists ? matchEntry(out, name) : name;
-        out /= name;
+        std::string entry = exists ? matchEntry(out, name) : name;
+        asAsked = asAsked && entry == name;
+        out /= entry;
         exists = exists && fs::is_directory(out, ec);
+    }
+    if (asAsked && fs::exists(out, ec)) {
+        std::lock_guard<std::mutex> hold(lock);
+        found[key] = out;
     }
     return out;
 }

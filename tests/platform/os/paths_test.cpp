@@ -46,6 +46,28 @@ TEST(MapPath, DrivesSharesAndCase) {
     EXPECT_TRUE(os::fileExists("\\\\SERVER\\SHARE\\data\\doza98.MDB"));
 }
 
+// A path mapped once is mapped again as the folders stand now: a store put back under another
+// case, or its folder renamed, is found where it is.
+TEST(MapPath, FollowsTheFoldersAsTheyChange) {
+    test::TempRoot root;
+    const auto& r = root.path();
+    const fs::path folder = r / "c" / "Program Files" / "Pelk POS 4";
+    root.writeFile("C:\\Program Files\\Pelk POS 4\\Ordr.mdb", "x");
+    EXPECT_EQ(os::mapPath("C:\\Program Files\\Pelk POS 4\\Ordr.mdb"), folder / "Ordr.mdb");
+
+    fs::rename(folder / "Ordr.mdb", folder / "ORDR.MDB");
+    EXPECT_EQ(os::mapPath("C:\\Program Files\\Pelk POS 4\\Ordr.mdb"), folder / "ORDR.MDB");
+
+    fs::rename(folder / "ORDR.MDB", folder / "Ordr.mdb");
+    EXPECT_EQ(os::mapPath("C:\\Program Files\\Pelk POS 4\\Ordr.mdb"), folder / "Ordr.mdb");
+    fs::rename(folder, r / "c" / "Program Files" / "PELK POS 4");
+    EXPECT_EQ(os::mapPath("C:\\Program Files\\Pelk POS 4\\Ordr.mdb"), r / "c" / "Program Files" / "PELK POS 4" / "Ordr.mdb");
+
+    // Gone altogether: mapped as written, where it would be made.
+    fs::remove_all(r / "c" / "Program Files" / "PELK POS 4");
+    EXPECT_EQ(os::mapPath("C:\\Program Files\\Pelk POS 4\\Ordr.mdb"), folder / "Ordr.mdb");
+}
+
 TEST(MapPath, DotDotNeverLeavesTheRoot) {
     test::TempRoot root;
     const auto& r = root.path();
