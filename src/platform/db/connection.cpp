@@ -2,7 +2,11 @@
 
 #include <sqlite3.h>
 
+#include <sys/stat.h>
+
 #include <atomic>
+#include <map>
+#include <mutex>
 #include <cmath>
 #include <random>
 #include <thread>
@@ -175,9 +179,31 @@ int busyHandler(void* arg, int count) {
 }  // namespace
 
 std::string fileKey(const std::filesystem::path& file) {
+    // Asked at every opening and every unit of work, and resolving the links asks the folders a
+    // question a part: the name is kept while the same file (device and inode) stands at the path.
+    struct Named {
+        dev_t dev;
+        ino_t ino;
+        std::string key;
+    };
+    static std::mutex lock;
+    static std::map<std::string, Named> named;
+    struct stat st {};
+    const bool there = ::stat(file.c_str(), &st) == 0;
+    if (there) {
+        std::lock_guard<std::mutex> hold(lock);
+        if (auto it = named.find(file.string());
+            it != named.end() && it->second.dev == st.st_dev && it->second.ino == st.st_ino)
+            return it->second.key;
+    }
     std::error_code ec;
     auto p = std::filesystem::weakly_canonical(file, ec);
-    return (ec ? file : p).lexically_normal().string();
+    std::string key = (ec ? file : p).lexically_normal().string();
+    if (there) {
+        std::lock_guard<std::mutex> hold(lock);
+        named[file.string()] = {st.st_dev, st.st_ino, key};
+    }
+    return key;
 }
 
 Error mapError(int rc, std::string_view message, const std::string& store) {

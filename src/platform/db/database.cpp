@@ -78,18 +78,8 @@ Result<Database> Database::open(std::string_view windowsPath) {
     struct stat st {};
     if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return Error{path, "Could not find file '" + path + "'.", code::kFileNotFound};
+    std::string key = detail::fileKey(file);
     std::lock_guard<std::mutex> lock(poolLock());
-    // The file's own name (links resolved) is asked of the folders once while the same file
-    // stands at the path: a screen opens its stores each time it loads.
-    struct Named {
-        dev_t dev;
-        ino_t ino;
-        std::string key;
-    };
-    static std::map<std::string, Named> named;
-    Named& n = named[file.string()];
-    if (n.key.empty() || n.dev != st.st_dev || n.ino != st.st_ino) n = {st.st_dev, st.st_ino, detail::fileKey(file)};
-    const std::string key = n.key;
     auto& p = pool();
     if (auto it = p.find(key); it != p.end()) {
         if (auto c = it->second.conn.lock()) {
