@@ -5,9 +5,9 @@
 #include <sys/stat.h>
 
 #include <atomic>
+#include <cmath>
 #include <map>
 #include <mutex>
-#include <cmath>
 #include <random>
 #include <thread>
 

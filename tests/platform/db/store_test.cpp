@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "db_support.h"
+#include "platform/db/connection.h"
 #include "platform/os/files.h"
 #include "platform/os/paths.h"
 
@@ -170,6 +171,23 @@ TEST(Catalogue, AStoreIsLookedAtAgainWhenItDoesNotCarryThisDeclarationsMark) {
 
 // Names are matched without regard to case, as on the share the stores came from: a store
 // spelled otherwise is the same store, not one to make again.
+// A store reached through a link is known by the file the link leads to now: a link turned to
+// another folder names another store, however often the first was asked for.
+TEST(Catalogue, AStoreThroughALinkIsTheFileItLeadsToNow) {
+    test::TempRoot root;
+    namespace fs = std::filesystem;
+    const fs::path here = root.path() / "here", there = root.path() / "there", link = root.path() / "data";
+    for (const fs::path& folder : {here, there}) {
+        fs::create_directories(folder);
+        std::ofstream(folder / "Ordr.mdb") << "x";
+    }
+    fs::create_directory_symlink(here, link);
+    for (int k = 0; k < 2; ++k) EXPECT_EQ(db::detail::fileKey(link / "Ordr.mdb"), (here / "Ordr.mdb").string());
+    fs::remove(link);
+    fs::create_directory_symlink(there, link);
+    EXPECT_EQ(db::detail::fileKey(link / "Ordr.mdb"), (there / "Ordr.mdb").string());
+}
+
 TEST(Catalogue, AStoreSpelledInAnotherCaseIsTheSameStore) {
     test::TempRoot root;
     db::Catalogue cat;
