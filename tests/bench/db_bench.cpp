@@ -258,11 +258,11 @@ StaffStore& staff(int rows) {
     return *s;
 }
 
-// What a data control does when it shows a row: every field read.
+// What a data control does when it shows a row: every field read, lent, into the text shown.
 std::size_t showRow(db::Recordset& rs) {
     std::size_t n = 0;
     for (int k = 0; k < kFields; ++k)
-        if (auto v = rs.field(k); v) n += v->toText().size();
+        if (auto v = rs.fieldLent(k); v) n += (*v)->toText().size();
     return n;
 }
 

@@ -31,8 +31,7 @@ bool Value::isNumber() const {
            std::holds_alternative<Money>(v_) || std::holds_alternative<bool>(v_);
 }
 
-std::string Value::toText() const {
-    if (const auto* s = std::get_if<std::string>(&v_)) return *s;  // most fields a screen shows
+std::string Value::otherToText() const {
     struct V {
         std::string operator()(Null) const { return ""; }
         std::string operator()(const std::string& s) const { return s; }

@@ -317,27 +317,6 @@ core::Value Stmt::column(int i) const {
     }
 }
 
-void Stmt::columnInto(int i, core::Value& out) const {
-    // Through the column's value: the column calls each check the connection's error state,
-    // and a walk makes three of them for every field of every row.
-    sqlite3_value* v = sqlite3_column_value(s_, i);
-    switch (sqlite3_value_type(v)) {
-        case SQLITE_NULL:
-            out = core::Value{};
-            return;
-        case SQLITE_INTEGER:
-            out = core::Value{static_cast<std::int64_t>(sqlite3_value_int64(v))};
-            return;
-        case SQLITE_FLOAT:
-            out = core::Value{sqlite3_value_double(v)};
-            return;
-        default: {
-            const char* t = reinterpret_cast<const char*>(sqlite3_value_text(v));
-            out.assignText(std::string_view(t ? t : "", static_cast<std::size_t>(sqlite3_value_bytes(v))));
-        }
-    }
-}
-
 // ---------------------------------------------------------------------------------------
 
 Result<std::shared_ptr<Connection>> Connection::open(const std::filesystem::path& file, std::string store, Mode mode) {

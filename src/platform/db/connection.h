@@ -11,12 +11,11 @@
 #include <string_view>
 #include <vector>
 
+#include <sqlite3.h>
+
 #include "platform/core/value.h"
 #include "platform/db/dialect.h"
 #include "platform/db/error.h"
-
-struct sqlite3;
-struct sqlite3_stmt;
 
 namespace pelk::db {
 struct TableDecl;
@@ -44,7 +43,27 @@ public:
     void reset();  // for running it again with new values
     int columns() const;
     core::Value column(int index0) const;                 // Null, long, double or text, as stored
-    void columnInto(int index0, core::Value& out) const;  // the same, reusing out's text room
+    // The same, reusing out's text room. Inline: a walk reads every field of every row by it.
+    void columnInto(int index0, core::Value& out) const {
+        // Through the column's value: the column calls each check the connection's error state,
+        // and a walk makes three of them for every field of every row.
+        sqlite3_value* v = sqlite3_column_value(s_, index0);
+        switch (sqlite3_value_type(v)) {
+            case SQLITE_NULL:
+                out = core::Value{};
+                return;
+            case SQLITE_INTEGER:
+                out = core::Value{static_cast<std::int64_t>(sqlite3_value_int64(v))};
+                return;
+            case SQLITE_FLOAT:
+                out = core::Value{sqlite3_value_double(v)};
+                return;
+            default: {
+                const char* t = reinterpret_cast<const char*>(sqlite3_value_text(v));
+                out.assignText(std::string_view(t ? t : "", static_cast<std::size_t>(sqlite3_value_bytes(v))));
+            }
+        }
+    }
     std::int64_t columnInt(int index0) const;
     sqlite3_stmt* get() const { return s_; }
 

@@ -62,12 +62,11 @@ Error withStore(Error e, const std::string& store) {
 
 }  // namespace
 
-namespace {
+namespace detail {
 std::atomic<std::uint64_t> gActions{0};
 }
 
-void noteAction() { ++gActions; }
-std::uint64_t actionCount() { return gActions.load(std::memory_order_relaxed); }
+void noteAction() { ++detail::gActions; }
 
 Database::Database(std::shared_ptr<detail::Connection> c, std::string path, std::string schema)
     : conn_(std::move(c)), path_(std::move(path)), schema_(std::move(schema)) {}

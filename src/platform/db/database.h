@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -16,6 +17,7 @@ class UnitOfWork;
 namespace detail {
 class Connection;
 struct Route;
+extern std::atomic<std::uint64_t> gActions;
 }  // namespace detail
 
 // The clerk's actions (a click, a key, a timer tick, DoEvents), counted by the form runtime as
@@ -23,7 +25,8 @@ struct Route;
 // are held until the next one and read afresh after it, so other stations' writes show at the
 // clerk's next action, and this station's at once, without a read per row per look.
 void noteAction();
-std::uint64_t actionCount();
+// Asked for each field a screen shows: read where it is asked.
+inline std::uint64_t actionCount() { return detail::gActions.load(std::memory_order_relaxed); }
 
 // How long a station waits for another one's lock before a write or read gives up.
 inline constexpr int kDefaultBusyTimeoutMs = 10000;

@@ -88,7 +88,7 @@ struct Keyset {
 // run in order.
 constexpr std::size_t kFirstWindow = 1;
 constexpr std::size_t kLastWindow = 128;
-constexpr std::size_t kListed = 64;
+constexpr std::size_t kListed = 128;  // lists of 2, 8, 32 or 128 marks
 // The match lists a keyset keeps: a clerk action rarely finds with more criteria than this.
 constexpr std::size_t kKeptMatchLists = 4;
 
@@ -164,10 +164,14 @@ struct Recordset::Impl {
     std::vector<core::Value> buffer;
     std::vector<core::Value> asRead;  // the row as it was when Edit began
     std::vector<char> dirty;
+    std::vector<core::Value> shown;  // fields lent as the station shows them, not as stored
     std::optional<std::int64_t> lastModified;
     std::optional<Error> lastError;
 
     explicit Impl(Database d) : db(std::move(d)) {}
+
+    Result<const core::Value*> stored(int index);
+    [[gnu::noinline]] Result<const core::Value*> storedSlowly(int index);
 
     detail::Route route() const { return db.route(); }
     std::string store() const { return route().store(); }
@@ -430,23 +434,52 @@ struct Recordset::Impl {
         return readRows(ids);
     }
 
+    // The statements a window is read by, made once for the schema the rows are read in: a
+    // walk reads a window at every few steps.
+    struct ReadSql {
+        std::string schema;
+        std::string range;
+        std::string lists[4];  // of 2, 8, 32 and 128 marks
+    } readSql;
+    const ReadSql& readStatements(const detail::Route& r) {
+        if (readSql.range.empty() || readSql.schema != r.schema) {
+            std::string base =
+                "SELECT " + rowidSql() + (columnsSql.empty() ? "" : ", " + columnsSql) + " FROM " + fromSql(r);
+            readSql.schema = r.schema;
+            readSql.range = base + " WHERE " + rowidSql() + " BETWEEN ?1 AND ?2";
+            for (std::size_t i = 0, listed = 2; i < 4; ++i, listed *= 4) {
+                std::string marks;
+                for (std::size_t k = 0; k < listed; ++k) marks += (k ? ", ?" : "?") + std::to_string(k + 1);
+                readSql.lists[i] = base + " WHERE " + rowidSql() + " IN (" + marks + ")";
+            }
+        }
+        return readSql;
+    }
+
+    // The rows are held in the order asked for, whatever order the file gives them in, so a
+    // walk finds each where it looks first; a row not given (deleted since) is let go.
     Status readRows(const std::vector<std::int64_t>& ids) {
-        window = std::min(window * 2, kLastWindow);
+        window = std::min(window * 8, kLastWindow);
         held.clear();
         held.next = 0;
         if (ids.empty()) return {};
         detail::Route r = route();
+        const ReadSql& sql = readStatements(r);
         bool ascending = std::is_sorted(ids.begin(), ids.end()) &&
                          static_cast<std::size_t>(ids.back() - ids.front()) < 2 * ids.size() + kListed;
-        std::string base =
-            "SELECT " + rowidSql() + (columnsSql.empty() ? "" : ", " + columnsSql) + " FROM " + fromSql(r);
+        held.ids.assign(ids.size(), 0);
+        if (held.rows.size() < ids.size()) held.rows.resize(ids.size());
+        std::vector<std::pair<std::int64_t, std::size_t>> places(ids.size());
+        for (std::size_t k = 0; k < ids.size(); ++k) places[k] = {ids[k], k};
+        if (!ascending) std::sort(places.begin(), places.end());
         auto take = [&](detail::Stmt& st) -> Status {
             int rc;
             while ((rc = st.step()) == SQLITE_ROW) {
-                std::size_t at = held.ids.size();
-                held.ids.push_back(st.columnInt(0));
-                if (held.rows.size() <= at) held.rows.resize(at + 1);
-                std::vector<core::Value>& into = held.rows[at];
+                std::int64_t id = st.columnInt(0);
+                auto at = std::lower_bound(places.begin(), places.end(), std::pair<std::int64_t, std::size_t>{id, 0});
+                if (at == places.end() || at->first != id) continue;  // within the range, not asked for
+                held.ids[at->second] = id;
+                std::vector<core::Value>& into = held.rows[at->second];
                 into.resize(fields.size());
                 for (int c = 0; c < static_cast<int>(fields.size()); ++c)
                     st.columnInto(c + 1, into[static_cast<std::size_t>(c)]);
@@ -455,18 +488,19 @@ struct Recordset::Impl {
             return {};
         };
         if (ascending) {
-            auto st = r.conn->prepare(base + " WHERE " + rowidSql() + " BETWEEN ?1 AND ?2", true);
+            auto st = r.conn->prepare(sql.range, true);
             if (!st) return st.error();
             st->bindInt(1, ids.front());
             st->bindInt(2, ids.back());
             return take(*st);
         }
         // A short window lists few marks: every mark costs the statement, filled or not.
-        std::size_t listed = kListed;
-        while (listed / 4 >= ids.size() && listed > 4) listed /= 4;
-        std::string marks;
-        for (std::size_t k = 0; k < listed; ++k) marks += (k ? ", ?" : "?") + std::to_string(k + 1);
-        auto st = r.conn->prepare(base + " WHERE " + rowidSql() + " IN (" + marks + ")", true);
+        std::size_t listed = kListed, shape = 3;
+        while (listed / 4 >= ids.size() && listed > 2) {
+            listed /= 4;
+            --shape;
+        }
+        auto st = r.conn->prepare(sql.lists[shape], true);
         if (!st) return st.error();
         // A window read in several lists takes the store's read lock once, not once a list:
         // each taking is a round trip when the store lies in a shared folder.
@@ -719,36 +753,73 @@ Result<core::Value> Recordset::field(std::string_view name) {
     return field(k);
 }
 
-Result<core::Value> Recordset::field(int index) {
-    if (index < 0 || index >= static_cast<int>(d_->fields.size()))
-        return Error{d_->store(), "Item not found in this collection.", code::kNotFoundInCollection};
+// The field's stored value, once the row it belongs to is read; the automatic number of a row
+// being added is taken here, when first asked for. A screen asks for every field of every row
+// it shows, so a field of a row already read is handed out without more ado.
+Result<const core::Value*> Recordset::Impl::stored(int index) {
+    if (mode == EditMode::None && index >= 0 && index < static_cast<int>(row.size()) && rowFresh())
+        return &row[static_cast<std::size_t>(index)];
+    return storedSlowly(index);
+}
+
+Result<const core::Value*> Recordset::Impl::storedSlowly(int index) {
+    if (index < 0 || index >= static_cast<int>(fields.size()))
+        return Error{store(), "Item not found in this collection.", code::kNotFoundInCollection};
     auto k = static_cast<std::size_t>(index);
-    if (d_->mode == EditMode::Adding && d_->fields[k].kind == Kind::Counter && d_->counterPending) {
-        detail::Route r = d_->route();
-        auto n = d_->reserveCounter(r);
-        if (!n) return d_->failWrite(r, n.error());
-        d_->buffer[k] = core::Value{*n};
-        d_->dirty[k] = 1;
-        d_->counterPending = false;
+    if (mode == EditMode::Adding && fields[k].kind == Kind::Counter && counterPending) {
+        detail::Route r = route();
+        auto n = reserveCounter(r);
+        if (!n) return failWrite(r, n.error());
+        buffer[k] = core::Value{*n};
+        dirty[k] = 1;
+        counterPending = false;
     }
-    if (d_->mode == EditMode::None && !d_->rowFresh())
-        if (Status st = d_->loadRow(); !st) return st.error();
-    const core::Value& stored = d_->mode != EditMode::None ? d_->buffer[k] : d_->row[k];
-    // Text is shown as stored: copied once, straight into what is handed back.
+    if (mode == EditMode::None && !rowFresh())
+        if (Status st = loadRow(); !st) return st.error();
+    return mode != EditMode::None ? &buffer[k] : &row[k];
+}
+
+// Text is shown as stored; the other kinds as the station shows them.
+static bool shownAsStored(Kind kind, const core::Value& stored) {
+    return (kind == Kind::Text || kind == Kind::Memo) && (stored.isText() || stored.isNull());
+}
+
+Result<core::Value> Recordset::field(int index) {
+    auto stored = d_->stored(index);
+    if (!stored) return stored.error();
+    Kind kind = d_->fields[static_cast<std::size_t>(index)].kind;
+    // Copied once, straight into what is handed back.
+    if (shownAsStored(kind, **stored)) return Result<core::Value>(std::in_place, **stored);
+    return storage::toShown(kind, **stored);
+}
+
+Result<const core::Value*> Recordset::fieldLent(std::string_view name) {
+    int k = fieldIndex(name);
+    if (k < 0)
+        return Error{d_->store(), "Item not found in this collection (field '" + std::string(name) + "').",
+                     code::kNotFoundInCollection};
+    return fieldLent(k);
+}
+
+Result<const core::Value*> Recordset::fieldLent(int index) {
+    auto stored = d_->stored(index);
+    if (!stored) return stored;
+    auto k = static_cast<std::size_t>(index);
     Kind kind = d_->fields[k].kind;
-    if ((kind == Kind::Text || kind == Kind::Memo) && (stored.isText() || stored.isNull()))
-        return Result<core::Value>(std::in_place, stored);
-    return storage::toShown(kind, stored);
+    if (shownAsStored(kind, **stored)) return stored;
+    if (d_->shown.size() != d_->fields.size()) d_->shown.resize(d_->fields.size());
+    d_->shown[k] = storage::toShown(kind, **stored);
+    return &d_->shown[k];
 }
 
 std::string Recordset::fieldText(std::string_view name) {
-    auto v = field(name);
-    return v ? v->toText() : std::string();
+    auto v = fieldLent(name);
+    return v ? (*v)->toText() : std::string();
 }
 
 std::string Recordset::fieldText(int index) {
-    auto v = field(index);
-    return v ? v->toText() : std::string();
+    auto v = fieldLent(index);
+    return v ? (*v)->toText() : std::string();
 }
 
 Status Recordset::setField(std::string_view name, const core::Value& value) {

@@ -50,6 +50,11 @@ public:
     // reads as the station's text ("12/10/2026", "2:05:09 PM"), a currency field as Money.
     Result<core::Value> field(std::string_view name);
     Result<core::Value> field(int index);
+    // The same field lent rather than copied, for a screen that shows it at once: a walk that
+    // shows every field of every row copies each one once, into what shows it. The value lent
+    // stands until the next call on this recordset.
+    Result<const core::Value*> fieldLent(std::string_view name);
+    Result<const core::Value*> fieldLent(int index);
     // A field of the current row as a screen shows it: Null, no current row and no such field
     // all read as the empty text, since a box has nothing else to show for them.
     std::string fieldText(std::string_view name);

@@ -186,10 +186,14 @@ void Data::showRow(bool reposition) {
     for (DBGrid* g : grids_) g->clearPending();
     // A handler run by the fill may add bindings or unload the form: walk by index, and stop when
     // the form goes.
+    static const core::Value kNone;
     for (std::size_t i = 0; i < bindings_.size(); ++i) {
-        core::Value v;
-        if (rs_) v = rs_->field(bindings_[i].field).valueOr(core::Value{});
-        show(bindings_[i], v);
+        // Lent, not copied: show() takes what it shows out of it before any handler can move
+        // the recordset.
+        const core::Value* v = &kNone;
+        if (rs_)
+            if (auto lent = rs_->fieldLent(bindings_[i].field)) v = *lent;
+        show(bindings_[i], *v);
         if (i < bindings_.size()) bindings_[i].shown = valueOf(bindings_[i]);
         if (!form().isLoaded()) return;
     }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
+
 #include "db_support.h"
 #include "platform/os/paths.h"
 
@@ -535,6 +537,109 @@ TEST(Recordset, EveryRowIsPlacedByItsIdentity) {
         ok(rs.FindFirst("nNo = " + std::to_string(i)));
         EXPECT_EQ(rs.absolutePosition(), place);
     }
+}
+
+// A walk through rows whose order is not their order of entry, and through a table in its own
+// order, while another station writes ahead of it: each row shows what the file holds at the
+// clerk's action, a row deleted ahead says so, a row added is not among those walked, and a field
+// lent is the field given.
+TEST(Recordset, AWalkShowsEachRowAsTheFileHoldsIt) {
+    test::TempRoot root;
+    db::Database d = test::emptyStore(kStore);
+    constexpr int kRows = 300;
+    struct Road {
+        const char* table;
+        const char* source;
+        int first;  // the name walked first
+        int step;   // the names go up or down by it
+    };
+    // Rows the source leaves out lie among the rows walked.
+    const Road roads[] = {{"tbGuestA", "SELECT * FROM tbGuestA WHERE nNo > -2 ORDER BY szName", 1001, 1},
+                          {"tbGuestB", "SELECT * FROM tbGuestB WHERE nNo > -2", 1300, -1}};
+    for (const Road& road : roads) {
+        SCOPED_TRACE(road.source);
+        const std::string table = road.table;
+        ok(d.execute("CREATE TABLE " + table + " (szName TEXT(20), nNo LONG, dtIn DATETIME, cRate CURRENCY)")
+               .status());
+        for (int i = 0; i < kRows; ++i) {  // entered from the last name in the order to the first
+            ok(d.execute("INSERT INTO " + table + " (szName, nNo, dtIn, cRate) VALUES ('G" +
+                         std::to_string(1000 + kRows - i) + "', " + std::to_string(i) + ", #3/" +
+                         std::to_string(1 + i % 28) + "/2026#, " + (i % 3 ? std::to_string(i) + ".5" : "Null") + ")")
+                   .status());
+            if (i % 4 == 1)
+                ok(d.execute("INSERT INTO " + table + " (szName, nNo) VALUES ('X" + std::to_string(i) + "', -5)")
+                       .status());
+        }
+        db::Recordset rs = test::open(d, road.source);
+        OtherStation other(kStore);
+        int name = road.first, walked = 0, deleted = 0;
+        std::vector<int> gone;
+        while (!rs.eof()) {
+            SCOPED_TRACE(name);
+            // The clerk's click, now and then, with another station writing just before it:
+            // between them the walk reads ahead in growing windows.
+            bool update = walked % 11 == 3;
+            if (walked % 37 == 5 || update) db::noteAction();
+            if (walked % 37 == 5) {  // the next row but one is deleted, a row is added among those ahead
+                gone.push_back(name + 2 * road.step);
+                other.exec("DELETE FROM " + table + " WHERE szName = 'G" + std::to_string(gone.back()) + "'");
+                other.exec("INSERT INTO " + table + " (szName, nNo) VALUES ('G" +
+                           std::to_string(name + 3 * road.step) + "a', -1)");
+            }
+            if (update)
+                other.exec("UPDATE " + table + " SET nNo = nNo + 1000 WHERE szName = 'G" + std::to_string(name) + "'");
+            if (std::find(gone.begin(), gone.end(), name) != gone.end()) {
+                EXPECT_EQ(rs.field("szName").error().code, db::code::kRecordDeleted);
+                EXPECT_EQ(rs.fieldLent(0).error().code, db::code::kRecordDeleted);
+                ++deleted;
+            } else {
+                EXPECT_EQ(rs.fieldText("szName"), "G" + std::to_string(name));
+                auto no = rs.field("nNo");
+                ASSERT_TRUE(no.ok());
+                EXPECT_EQ(no->toLong() >= 1000, update);
+                for (int k = 0; k < static_cast<int>(rs.fields().size()); ++k) {
+                    auto lent = rs.fieldLent(k);
+                    ASSERT_TRUE(lent.ok()) << k;
+                    EXPECT_EQ(**lent, *rs.field(k)) << k;
+                }
+            }
+            ok(rs.MoveNext());
+            name += road.step;
+            ++walked;
+        }
+        EXPECT_EQ(walked, kRows);
+        EXPECT_EQ(deleted, static_cast<int>(gone.size()));
+        EXPECT_GT(deleted, 5);
+    }
+}
+
+// A field lent is what field() gives, of the row shown or of the row being edited or added, and
+// fails as field() does.
+TEST(Recordset, AFieldLentIsTheFieldGiven) {
+    test::TempRoot root;
+    db::Database d = test::fixtureStore(kStore, "front_desk.sql");
+    db::Recordset rs = test::open(d, "SELECT * FROM tblZu_Order WHERE Inv = 3");
+    for (const char* name : {"Inv", "ID", "total", "Date", "szCard_amt", "szCoupon_amt"}) {
+        auto lent = rs.fieldLent(name);
+        ASSERT_TRUE(lent.ok()) << name;
+        EXPECT_EQ(**lent, *rs.field(name)) << name;
+    }
+    EXPECT_EQ(rs.fieldLent("Nothing").error().code, db::code::kNotFoundInCollection);
+    EXPECT_EQ(rs.fieldLent(99).error().code, db::code::kNotFoundInCollection);
+    EXPECT_EQ(rs.fieldLent(-1).error().code, db::code::kNotFoundInCollection);
+    ok(rs.Edit());
+    ok(rs.setField("ID", "0042"));
+    EXPECT_EQ((*rs.fieldLent("ID"))->toText(), "0042");
+    ok(rs.CancelUpdate());
+    EXPECT_EQ((*rs.fieldLent("ID"))->toText(), "0001");
+    ok(rs.AddNew());
+    auto number = rs.fieldLent("Inv");
+    ASSERT_TRUE(number.ok());
+    EXPECT_GT((*number)->toLong(), 3);
+    ok(rs.CancelUpdate());
+    ok(rs.MoveNext());
+    ASSERT_TRUE(rs.eof());
+    EXPECT_EQ(rs.fieldLent("ID").error().code, db::code::kNoCurrentRecord);
 }
 
 // A recordset held open while another station writes: it reads the rows it holds afresh,
