@@ -264,6 +264,21 @@ struct Recordset::Impl {
         return {};
     }
 
+    // Whether the fields being written may move the row in the order: an order term that is a
+    // field given another value than the one read, or that is not a plain field at all.
+    bool editMovesRow() const {
+        for (const dialect::OrderTerm& t : sel.order) {
+            bool plain = false;
+            for (std::size_t k = 0; k < sel.columns.size() && k < dirty.size(); ++k)
+                if (sel.columns[k].sql == t.sql) {
+                    plain = true;
+                    if (dirty[k] && (k >= asRead.size() || !(buffer[k] == asRead[k]))) return true;
+                }
+            if (!plain) return true;
+        }
+        return false;
+    }
+
     bool canGoStraight() const { return !keys && sel.updatable && addedBeforeKeys.empty(); }
 
     // One row straight from the file, first in the order (or last): no keyset needed, so a
@@ -286,6 +301,7 @@ struct Recordset::Impl {
         lazyRow = st->columnInt(0);
         lazyRowIsFirst = false;
         rowId = lazyRow;
+        rowAt = actionCount();
         row.clear();
         for (int c = 0; c < static_cast<int>(fields.size()); ++c) row.push_back(st->column(c + 1));
         rowLoaded = true;
@@ -870,8 +886,9 @@ Status Recordset::Update() {
     if (d.mode == EditMode::None)
         return Error{d.store(), "Update or CancelUpdate without AddNew or Edit.", code::kUpdateWithoutEdit};
     // An edit may move the row in the order: the rows' order is the one from before it, so the
-    // next move goes on from where the row stood when the clerk saw it.
-    if (d.mode == EditMode::Editing && !d.keys && !d.sel.order.empty())
+    // next move goes on from where the row stood when the clerk saw it. An edit that leaves the
+    // fields of the order alone moves nothing, and a year of rows is not listed for it.
+    if (d.mode == EditMode::Editing && !d.keys && d.editMovesRow())
         if (Status st = d.takeKeys(); !st) return st;
     detail::Route r = d.route();
     std::string table = quoteIdent(r.schema) + "." + quoteIdent(d.sel.table.name);
@@ -1163,6 +1180,19 @@ Result<Bookmark> Recordset::bookmark() {
 
 Status Recordset::setBookmark(Bookmark b) {
     Impl& d = *d_;
+    // A recordset not positioned yet goes to the row straight, as a find does: a screen coming
+    // back to its own row among a year of rows reads that row, not every identity of the table.
+    // Refused, it stays where it was.
+    if (d.canGoStraight()) {
+        auto found = d.straight(d.rowidSql() + " = " + std::to_string(b), false);
+        if (!found) return found.error();
+        if (!*found) return Error{d.store(), "Not a valid bookmark.", code::kInvalidBookmark};
+        d.mode = EditMode::None;
+        d.deleted = false;
+        d.invalid = false;
+        d.landedBy.reset();
+        return {};
+    }
     if (Status st = d.takeKeys(); !st) return st;
     auto at = d.keys->find(b);
     if (!at || d.keys->dead[*at]) return Error{d.store(), "Not a valid bookmark.", code::kInvalidBookmark};

@@ -180,6 +180,38 @@ TEST(Recordset, AnEditedKeyKeepsItsPlaceUntilTheNextRead) {
     }
 }
 
+// A row gone to by a find and written goes on from its place in the order, whether the write
+// left the field of the order as it was, changed its case or changed it.
+TEST(Recordset, ARowWrittenAfterAFindGoesOnFromItsPlace) {
+    test::TempRoot root;
+    db::Database d = test::fixtureStore(kStore, "front_desk.sql");
+    struct Case {
+        const char* name;
+        const char* price;
+    } cases[] = {{"Lemonade", "1.80"}, {"lemonade", "1.75"}, {"Zest", "1.75"}, {"Apple", "1.90"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        db::Recordset rs = test::open(d, "SELECT * FROM tbDrink ORDER BY szMenu_nm");
+        ok(rs.FindFirst("szMenu_nm = 'Lemonade'"));
+        ok(rs.Edit());
+        ok(rs.setField("szMenu_nm", c.name));
+        ok(rs.setField("szPrice_amt", c.price));
+        ok(rs.Update());
+        ok(rs.MoveNext());
+        EXPECT_EQ(shown(rs.field("szMenu_nm")), "Soda");
+        ok(rs.MovePrevious());
+        EXPECT_EQ(shown(rs.field("szMenu_nm")), c.name);
+        EXPECT_EQ(shown(rs.field("szPrice_amt")), c.price);
+        ok(rs.MovePrevious());
+        EXPECT_EQ(shown(rs.field("szMenu_nm")), "Coffee");
+        ok(rs.MoveNext());
+        ok(rs.Edit());
+        ok(rs.setField("szMenu_nm", "Lemonade"));
+        ok(rs.setField("szPrice_amt", "1.75"));
+        ok(rs.Update());
+    }
+}
+
 TEST(Recordset, CloneMovesOnItsOwn) {
     test::TempRoot root;
     db::Database d = test::fixtureStore(kStore, "front_desk.sql");
@@ -454,6 +486,21 @@ TEST(Recordset, ABookmarkFindsItsRowFromAnyRecordsetOfItsTable) {
     db::Recordset diOnly = test::open(d, "SELECT * FROM tbEmplo WHERE szID_no = '0100'");
     EXPECT_FALSE(diOnly.setBookmark(*mark).ok());
     EXPECT_EQ(shown(diOnly.field("szName_nm")), "Di") << "a failed bookmark leaves the position";
+
+    // Gone to straight from a recordset not positioned yet, the row walks on in the order.
+    db::Recordset walk = test::open(d, "SELECT * FROM tbEmplo ORDER BY szName_nm DESC");
+    ok(walk.setBookmark(*mark));
+    ok(walk.MoveNext());
+    EXPECT_EQ(shown(walk.field("szName_nm")), "Bob");
+    EXPECT_EQ(walk.absolutePosition(), 3) << "Ed, Di, Cy, Bob, Ann";
+
+    // A row another station deleted is no place to go to; the recordset stays on its first row.
+    OtherStation other(kStore);
+    other.exec("DELETE FROM tbEmplo WHERE szID_no = '00123'");
+    db::noteAction();
+    db::Recordset fresh = test::open(d, "SELECT * FROM tbEmplo ORDER BY szName_nm DESC");
+    EXPECT_EQ(fresh.setBookmark(*mark).error().code, db::code::kInvalidBookmark);
+    EXPECT_EQ(shown(fresh.field("szName_nm")), "Ed");
 }
 
 // A search goes on with FindNext through the matches its criterion took at the clerk's action:
