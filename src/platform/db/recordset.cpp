@@ -159,6 +159,14 @@ struct Recordset::Impl {
     const Matches* lastLoadedList = nullptr;  // the list of the row read last, and its place on it
     std::size_t lastLoadedAt = 0;
 
+    // A row deleted before the rows were taken: its place in the order, so that the next step
+    // goes on from there without listing every row of the table.
+    struct Gone {
+        std::int64_t id = 0;
+        std::vector<core::Value> order;  // the values of the order's terms
+    };
+    std::optional<Gone> gone;
+
     EditMode mode = EditMode::None;
     bool counterPending = false;  // an added row whose automatic number is not taken yet
     std::vector<core::Value> buffer;
@@ -199,6 +207,7 @@ struct Recordset::Impl {
         invalid = false;
         mode = EditMode::None;
         landedBy.reset();
+        gone.reset();
     }
 
     // --- taking the rows --------------------------------------------------------------
@@ -261,6 +270,102 @@ struct Recordset::Impl {
             pos = -1;
             invalid = true;
         }
+        if (gone) return placeGone(r, added);
+        return {};
+    }
+
+    // The row deleted before the rows were taken stands, deleted, where it stood: before the
+    // first row beyond it in the order (rows added through this recordset come last, as ever).
+    Status placeGone(const detail::Route& r, const std::unordered_set<std::int64_t>& added) {
+        Gone g = std::move(*gone);
+        gone.reset();
+        std::string sql = "SELECT " + rowidSql() + " FROM " + fromSql(r) + " WHERE ";
+        if (!sel.where.empty()) sql += "(" + sel.where + ") AND ";
+        sql += beyondGone(g) + orderSql(false);
+        auto st = r.conn->prepare(sql, true);
+        if (!st) return st.error();
+        std::size_t at = keys->ids.size() - added.size();
+        int rc;
+        while ((rc = st->step()) == SQLITE_ROW) {
+            std::int64_t id = st->columnInt(0);
+            if (added.count(id)) continue;
+            if (auto p = keys->find(id)) at = *p;
+            break;
+        }
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE) return fail(r, rc);
+        keys->ids.insert(keys->ids.begin() + static_cast<long>(at), g.id);
+        keys->dead.insert(keys->dead.begin() + static_cast<long>(at), 1);
+        keys->ascending = std::is_sorted(keys->ids.begin(), keys->ids.end());
+        keys->slots.clear();
+        keys->indexed = 0;
+        pos = static_cast<long>(at);
+        invalid = false;
+        deleted = true;
+        return {};
+    }
+
+    // A value as an SQL literal, for a criterion read once.
+    static std::string literal(const core::Value& v) {
+        const auto& st = v.storage();
+        if (const auto* i = std::get_if<std::int64_t>(&st)) return std::to_string(*i);
+        if (const auto* d = std::get_if<double>(&st)) {
+            char b[40];
+            std::snprintf(b, sizeof b, "%.17g", *d);
+            return b;
+        }
+        std::string t = v.toText(), out = "'";
+        for (char c : t) out += c == '\'' ? std::string("''") : std::string(1, c);
+        return out + "'";
+    }
+
+    // The rows after the gone row in the order, the identity last, as the engine sorts: Null
+    // before any value.
+    std::string beyondGone(const Gone& g) const {
+        auto after = [](const std::string& t, const core::Value& v, bool greater) -> std::string {
+            if (v.isNull()) return greater ? "(" + t + ") IS NOT NULL" : "0";
+            return greater ? "(" + t + ") > " + literal(v) : "((" + t + ") < " + literal(v) + " OR (" + t + ") IS NULL)";
+        };
+        auto same = [](const std::string& t, const core::Value& v) -> std::string {
+            return v.isNull() ? "(" + t + ") IS NULL" : "(" + t + ") = " + literal(v);
+        };
+        std::string any, before;
+        for (std::size_t i = 0; i < sel.order.size() && i < g.order.size(); ++i) {
+            const dialect::OrderTerm& t = sel.order[i];
+            any += (any.empty() ? "(" : " OR (") + before + (before.empty() ? "" : " AND ") +
+                   after(t.sql, g.order[i], !t.desc) + ")";
+            before += (before.empty() ? "" : " AND ") + same(t.sql, g.order[i]);
+        }
+        std::string last = rowidSql() + " > " + std::to_string(g.id);
+        any += (any.empty() ? "(" : " OR (") + before + (before.empty() ? "" : " AND ") + last + ")";
+        return "(" + any + ")";
+    }
+
+    Status deleteGoneTo(std::int64_t id) {
+        detail::Route r = route();
+        Gone g{id, {}};
+        if (!sel.order.empty()) {
+            std::string terms;
+            for (const dialect::OrderTerm& t : sel.order) terms += (terms.empty() ? "" : ", ") + t.sql;
+            auto read = r.conn->prepare("SELECT " + terms + " FROM " + fromSql(r) + " WHERE " + rowidSql() + " = ?1", true);
+            if (!read) return read.error();
+            read->bindInt(1, id);
+            int rc = read->step();
+            if (rc == SQLITE_DONE) return failWrite(r, deletedRow(r.store()));
+            if (rc != SQLITE_ROW) return fail(r, rc);
+            for (int c = 0; c < static_cast<int>(sel.order.size()); ++c) g.order.push_back(read->column(c));
+        }
+        auto st = r.conn->prepare(
+            "DELETE FROM " + quoteIdent(r.schema) + "." + quoteIdent(sel.table.name) + " WHERE rowid = ?1", true);
+        if (!st) return failWrite(r, st.error());
+        st->bindInt(1, id);
+        int rc = st->step();
+        if (rc != SQLITE_DONE) return failWrite(r, fail(r, rc));
+        if (sqlite3_changes(r.conn->handle()) == 0) return failWrite(r, deletedRow(r.store()));
+        held.drop(id);
+        deleted = true;
+        rowLoaded = false;
+        gone = std::move(g);
+        noteAction();
         return {};
     }
 
@@ -300,6 +405,7 @@ struct Recordset::Impl {
         lazy = Lazy::Row;
         lazyRow = st->columnInt(0);
         lazyRowIsFirst = false;
+        gone.reset();
         rowId = lazyRow;
         rowAt = actionCount();
         row.clear();
@@ -998,6 +1104,10 @@ Status Recordset::Delete() {
     d.mode = EditMode::None;
     if (Status st = d.resolveFirst(); !st) return st;
     auto aimed = d.currentId();
+    // A row gone to straight is deleted without listing the table's rows: its place in the order
+    // is kept for the next step instead.
+    if (!d.keys && d.canGoStraight() && d.lazy == Impl::Lazy::Row && aimed && !d.deleted && !d.invalid)
+        return d.deleteGoneTo(*aimed);
     if (Status st = d.takeKeys(); !st) return st;
     detail::Route r = d.route();
     if (d.deleted) return deletedRow(r.store());

@@ -212,6 +212,56 @@ TEST(Recordset, ARowWrittenAfterAFindGoesOnFromItsPlace) {
     }
 }
 
+// A row gone to by a find and deleted before the rows were listed leaves the same road as one
+// deleted from the listed rows: it stays current, deleted, and a step goes on from its place,
+// whatever the order, its ties and its Nulls.
+TEST(Recordset, ARowDeletedAfterAFindLeavesTheSameRoad) {
+    test::TempRoot root;
+    db::Database d = test::emptyStore(kStore);
+    const char* const rows[] = {"('Cy', 3)", "('Al', 1)", "(Null, 7)", "('Bo', 2)", "('Bo', 9)",
+                                "('al', 4)", "(Null, 8)", "('Di', Null)", "('Ed', 5)"};
+    ok(d.execute("CREATE TABLE tbK (szName TEXT(10), nNo LONG)").status());
+    auto fill = [&] {
+        ok(d.execute("DELETE FROM tbK").status());
+        for (const char* r : rows) ok(d.execute(std::string("INSERT INTO tbK (szName, nNo) VALUES ") + r).status());
+    };
+    const char* const sources[] = {"SELECT * FROM tbK ORDER BY szName", "SELECT * FROM tbK ORDER BY szName DESC",
+                                   "SELECT * FROM tbK ORDER BY szName, nNo DESC", "tbK",
+                                   "SELECT * FROM tbK WHERE nNo < 9 ORDER BY nNo DESC"};
+    const char* const targets[] = {"nNo = 2", "nNo = 9", "nNo = 7", "nNo = 3", "szName = 'Di'", "nNo = 1", "nNo = 5"};
+    // What the recordset shows after the deletion and one step, and after the step back.
+    auto road = [&](const char* source, const char* target, bool listed, bool forward) {
+        fill();
+        db::Recordset rs = test::open(d, source);
+        if (listed) (void)rs.recordCount();
+        std::string out;
+        if (!rs.FindFirst(target).ok() || rs.noMatch()) return std::string("no match");
+        ok(rs.Delete());
+        out += rs.field("szName").ok() ? "readable " : "gone ";
+        db::Status step = forward ? rs.MoveNext() : rs.MovePrevious();
+        if (!step) return out + "refused";
+        auto name = [&] {
+            if (rs.eof()) return std::string("EOF");
+            if (rs.bof()) return std::string("BOF");
+            return rs.fieldText("szName") + "/" + rs.fieldText("nNo");
+        };
+        out += name();
+        if ((forward ? rs.MovePrevious() : rs.MoveNext()).ok()) out += " " + name();
+        return out + " of " + std::to_string(rs.recordCount());
+    };
+    for (const char* source : sources)
+        for (const char* target : targets)
+            for (bool forward : {true, false}) {
+                SCOPED_TRACE(std::string(source) + " / " + target + (forward ? " / next" : " / previous"));
+                EXPECT_EQ(road(source, target, false, forward), road(source, target, true, forward));
+            }
+    // Text orders without regard to case, ties by entry: Null/7, Null/8, Al/1, al/4, Bo/2, Bo/9, Cy…
+    EXPECT_EQ(road(sources[0], "nNo = 2", false, true), "gone Bo/9 al/4 of 8");
+    // …and the other way: …Bo/2, Bo/9, Al/1, al/4, Null/7, Null/8.
+    EXPECT_EQ(road(sources[1], "nNo = 7", false, true), "gone /8 al/4 of 8");
+    EXPECT_EQ(road(sources[1], "nNo = 8", false, true), "gone EOF /7 of 8");
+}
+
 TEST(Recordset, CloneMovesOnItsOwn) {
     test::TempRoot root;
     db::Database d = test::fixtureStore(kStore, "front_desk.sql");
