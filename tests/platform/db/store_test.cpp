@@ -541,4 +541,71 @@ TEST(Stations, TwoWritersAtOnceLoseNothing) {
     EXPECT_EQ(check.count("SELECT count(*) FROM (SELECT DISTINCT szID_no, szTHrs FROM tblTcd)"), 2 * kRows);
 }
 
+// Two stations at once, each going to every row of one ordered table by a find (no rows listed)
+// and deleting every third or writing its hours back under the same code: a row is deleted once,
+// the other station finds it gone; a write that meets the other's deletion or write is refused,
+// never put on another row; no row is lost or doubled, and a step after a write lands on a row.
+TEST(Stations, TwoStationsWritingRowsGoneToStraightLoseNothing) {
+    test::TempRoot root;
+    const std::string path = os::programPath("Tcd.mdb");
+    ok(db::ensureStore(path, {"Tcd.mdb", {timeCards()}}));
+    constexpr int kRows = 300;
+    {
+        Station fill(path);
+        for (int i = 0; i < kRows; ++i)
+            ASSERT_EQ(fill.exec("INSERT INTO tblTcd (szID_no, szTHrs) VALUES ('C" +
+                                std::to_string(1000 + (i * 37) % kRows) + "', 0)"),
+                      SQLITE_OK);
+    }
+    pid_t stations[2];
+    for (int w = 0; w < 2; ++w) {
+        stations[w] = fork();
+        ASSERT_GE(stations[w], 0);
+        if (stations[w] == 0) {
+            auto d = db::Database::open(path);
+            if (!d) _exit(2);
+            // Station 0 takes the codes up, station 1 down: they meet in the middle, where each
+            // row is sought by both at once.
+            for (int k = 0; k < kRows; ++k) {
+                int code = w == 0 ? k : kRows - 1 - k;
+                db::noteAction();
+                auto rs = d->openRecordset("SELECT * FROM tblTcd ORDER BY szID_no");
+                if (!rs) _exit(3);
+                db::Status st = rs->FindFirst("szID_no = 'C" + std::to_string(1000 + code) + "'");
+                if (st && rs->noMatch()) continue;  // deleted by the other station already
+                if (st && code % 3 == 0) {
+                    st = rs->Delete();
+                } else if (st) {
+                    st = rs->Edit();
+                    if (st) st = rs->setField("szID_no", "C" + std::to_string(1000 + code));
+                    if (st) st = rs->setField("szTHrs", (w + 1) * 1000 + code);
+                    if (st) st = rs->Update();
+                }
+                if (!st && st.error().code != db::code::kRecordDeleted && st.error().code != db::code::kChangedByOther) {
+                    std::fprintf(stderr, "station %d code %d: %s\n", w, code, st.error().message().c_str());
+                    _exit(1);
+                }
+                if (st && rs->MoveNext().ok() && !rs->eof() && rs->fieldText("szID_no").empty()) _exit(4);
+            }
+            _exit(0);
+        }
+    }
+    for (pid_t p : stations) {
+        int status = 0;
+        ASSERT_EQ(waitpid(p, &status, 0), p);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "station status " << status;
+    }
+    Station check(path);
+    int third = 0;
+    for (int code = 0; code < kRows; ++code) third += code % 3 == 0;
+    EXPECT_EQ(check.count("SELECT count(*) FROM tblTcd"), kRows - third);
+    EXPECT_EQ(check.count("SELECT count(DISTINCT szID_no) FROM tblTcd"), kRows - third);
+    EXPECT_EQ(check.count("SELECT count(*) FROM tblTcd WHERE (CAST(substr(szID_no, 2) AS INTEGER) - 1000) % 3 = 0"),
+              0);
+    // Every row kept was written by a station, with its own code.
+    EXPECT_EQ(check.count("SELECT count(*) FROM tblTcd WHERE szTHrs % 1000 = CAST(substr(szID_no, 2) AS INTEGER) - "
+                          "1000 AND szTHrs >= 1000"),
+              kRows - third);
+}
+
 }  // namespace
