@@ -113,14 +113,17 @@ Emitted Emitter::emit(const Node& n, const Scope& sc) {
             // A text field starting with a literal prefix also lies in a range of the field's
             // own order, and one matching a pattern without wildcards equals it there (the
             // empty pattern too, which an emptied search box gives): an index on the field
-            // serves both. The pattern still decides.
+            // serves both. The pattern still decides. The range is written as the prefix itself
+            // or what follows it, so that an index on the field and the next one (last and
+            // first name) serves a search on both: the many guests named exactly "Smith" are
+            // not walked to find one first name.
             if (a.column && (a.kind == Kind::Text || a.kind == Kind::Memo) && n.kids[1]->t == Node::T::String)
                 if (auto lit = literalPattern(n.kids[1]->text); lit && (lit->whole || !lit->text.empty())) {
-                    if (lit->whole)
-                        return {"(" + a.sql + " = " + textLiteral(lit->text) + " COLLATE NOCASE AND " + s + ")",
-                                Ty::Bool};
-                    return {"(" + a.sql + " >= " + textLiteral(lit->text) + " COLLATE NOCASE AND " + a.sql + " < (" +
-                                textLiteral(lit->text) + " || char(1114111)) COLLATE NOCASE AND " + s + ")",
+                    std::string text = textLiteral(lit->text);
+                    if (lit->whole) return {"(" + a.sql + " = " + text + " COLLATE NOCASE AND " + s + ")", Ty::Bool};
+                    return {"((" + a.sql + " = " + text + " COLLATE NOCASE OR (" + a.sql + " > " + text +
+                                " COLLATE NOCASE AND " + a.sql + " < (" + text + " || char(1114111)) COLLATE NOCASE)) AND " +
+                                s + ")",
                             Ty::Bool};
                 }
             return {s, Ty::Bool};

@@ -391,6 +391,30 @@ TEST(Dialect, ALiteralCriterionNarrowsByIndexToTheSameRows) {
         sqlite3_finalize(st);
         EXPECT_NE(plan.find(wanted), std::string::npos) << plan;
     }
+
+    // A last name typed as a prefix and a first name: the guests of that exact last name are
+    // reached by both names through the index on the two, not walked one by one.
+    ASSERT_TRUE(d.execute("CREATE TABLE tblNamed (sLast_na TEXT(30), sFirst_nm TEXT(30))").ok());
+    sqlite3_exec(raw, "CREATE INDEX byName ON tblNamed (sLast_na, sFirst_nm)", nullptr, nullptr, nullptr);
+    struct Named : db::dialect::Schema {
+        std::optional<db::dialect::TableInfo> table(std::string_view) override {
+            return db::dialect::TableInfo{"tblNamed",
+                                          {{"sLast_na", db::Kind::Text, 30}, {"sFirst_nm", db::Kind::Text, 30}}};
+        }
+    } named;
+    auto guests = db::dialect::translateSource("tblNamed", named, "main");
+    ASSERT_TRUE(guests.ok());
+    auto where = db::dialect::translateCriteria(db::prefixCriterion("sLast_na", "Smith") + " AND sFirst_nm = 'Ann'",
+                                                *guests);
+    ASSERT_TRUE(where.ok());
+    sqlite3_stmt* st = nullptr;
+    std::string plan;
+    ASSERT_EQ(sqlite3_prepare_v2(raw, ("EXPLAIN QUERY PLAN SELECT 1 FROM " + guests->fromSql + " WHERE " + *where).c_str(),
+                                 -1, &st, nullptr),
+              SQLITE_OK);
+    while (sqlite3_step(st) == SQLITE_ROW) plan += reinterpret_cast<const char*>(sqlite3_column_text(st, 3));
+    sqlite3_finalize(st);
+    EXPECT_NE(plan.find("byName (sLast_na=? AND sFirst_nm=?)"), std::string::npos) << plan;
     sqlite3_close(raw);
 }
 
