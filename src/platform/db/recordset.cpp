@@ -281,9 +281,11 @@ struct Recordset::Impl {
         gone.reset();
         std::string sql = "SELECT " + rowidSql() + " FROM " + fromSql(r) + " WHERE ";
         if (!sel.where.empty()) sql += "(" + sel.where + ") AND ";
-        sql += beyondGone(g) + orderSql(false);
+        std::vector<core::Value> marks;
+        sql += beyondGone(g, marks) + orderSql(false);
         auto st = r.conn->prepare(sql, true);
         if (!st) return st.error();
+        for (std::size_t k = 0; k < marks.size(); ++k) st->bind(static_cast<int>(k + 1), marks[k]);
         std::size_t at = keys->ids.size() - added.size();
         int rc;
         while ((rc = st->step()) == SQLITE_ROW) {
@@ -304,29 +306,20 @@ struct Recordset::Impl {
         return {};
     }
 
-    // A value as an SQL literal, for a criterion read once.
-    static std::string literal(const core::Value& v) {
-        const auto& st = v.storage();
-        if (const auto* i = std::get_if<std::int64_t>(&st)) return std::to_string(*i);
-        if (const auto* d = std::get_if<double>(&st)) {
-            char b[40];
-            std::snprintf(b, sizeof b, "%.17g", *d);
-            return b;
-        }
-        std::string t = v.toText(), out = "'";
-        for (char c : t) out += c == '\'' ? std::string("''") : std::string(1, c);
-        return out + "'";
-    }
-
     // The rows after the gone row in the order, the identity last, as the engine sorts: Null
-    // before any value.
-    std::string beyondGone(const Gone& g) const {
-        auto after = [](const std::string& t, const core::Value& v, bool greater) -> std::string {
-            if (v.isNull()) return greater ? "(" + t + ") IS NOT NULL" : "0";
-            return greater ? "(" + t + ") > " + literal(v) : "((" + t + ") < " + literal(v) + " OR (" + t + ") IS NULL)";
+    // before any value. The gone row's values are bound as `marks`, in order, so the statement
+    // has one text for every row deleted and is made once.
+    std::string beyondGone(const Gone& g, std::vector<core::Value>& marks) const {
+        auto mark = [&](const core::Value& v) {
+            marks.push_back(v);
+            return "?" + std::to_string(marks.size());
         };
-        auto same = [](const std::string& t, const core::Value& v) -> std::string {
-            return v.isNull() ? "(" + t + ") IS NULL" : "(" + t + ") = " + literal(v);
+        auto after = [&](const std::string& t, const core::Value& v, bool greater) -> std::string {
+            if (v.isNull()) return greater ? "(" + t + ") IS NOT NULL" : "0";
+            return greater ? "(" + t + ") > " + mark(v) : "((" + t + ") < " + mark(v) + " OR (" + t + ") IS NULL)";
+        };
+        auto same = [&](const std::string& t, const core::Value& v) -> std::string {
+            return v.isNull() ? "(" + t + ") IS NULL" : "(" + t + ") = " + mark(v);
         };
         std::string any, before;
         for (std::size_t i = 0; i < sel.order.size() && i < g.order.size(); ++i) {
@@ -335,7 +328,7 @@ struct Recordset::Impl {
                    after(t.sql, g.order[i], !t.desc) + ")";
             before += (before.empty() ? "" : " AND ") + same(t.sql, g.order[i]);
         }
-        std::string last = rowidSql() + " > " + std::to_string(g.id);
+        std::string last = rowidSql() + " > " + mark(core::Value{g.id});
         any += (any.empty() ? "(" : " OR (") + before + (before.empty() ? "" : " AND ") + last + ")";
         return "(" + any + ")";
     }
