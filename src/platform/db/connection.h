@@ -109,6 +109,10 @@ public:
     Status keepRowIdentities(std::string_view schema);
     std::vector<std::string> tableNames(std::string_view schema);
 
+    // The room of a window of rows that a recordset of this store let go, for the next one
+    // to read into; at most one window's worth is kept.
+    std::vector<std::vector<core::Value>> spareRows;
+
     // Busy-handler bookkeeping: when the current wait for a lock began.
     std::chrono::steady_clock::time_point busySince;
 

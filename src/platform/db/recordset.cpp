@@ -87,7 +87,7 @@ struct Keyset {
 // each step up to the largest window; and the identities one statement lists when they do not
 // run in order.
 constexpr std::size_t kFirstWindow = 1;
-constexpr std::size_t kLastWindow = 128;
+constexpr std::size_t kLastWindow = 512;
 constexpr std::size_t kListed = 128;  // lists of 2, 8, 32 or 128 marks
 // The match lists a keyset keeps: a clerk action rarely finds with more criteria than this.
 constexpr std::size_t kKeptMatchLists = 4;
@@ -133,6 +133,12 @@ struct Recordset::Impl {
         std::vector<std::int64_t> ids;
         std::vector<std::vector<core::Value>> rows;  // kept when cleared: read into again
         std::size_t next = 0;                        // where a walk looks first
+        // Room for n rows, taking the room a recordset let go before when this one has less.
+        void makeRoom(std::size_t n, std::vector<std::vector<core::Value>>& spare) {
+            if (rows.size() >= n) return;
+            if (spare.size() > rows.size()) spare.swap(rows);
+            if (rows.size() < n) rows.resize(n);
+        }
         void clear() { ids.clear(); }
         std::optional<std::size_t> find(std::int64_t id) {
             if (next < ids.size() && ids[next] == id) return next++;
@@ -177,6 +183,14 @@ struct Recordset::Impl {
     std::optional<Error> lastError;
 
     explicit Impl(Database d) : db(std::move(d)) {}
+    // The window's room is handed on to the next recordset of the store, not given back: a
+    // screen opens and walks recordsets one after another, and room taken afresh each time is
+    // pages the system must clear again.
+    ~Impl() {
+        if (db.conn_ && held.rows.size() > db.conn_->spareRows.size()) db.conn_->spareRows.swap(held.rows);
+    }
+    Impl(const Impl&) = delete;
+    Impl& operator=(const Impl&) = delete;
 
     Result<const core::Value*> stored(int index);
     [[gnu::noinline]] Result<const core::Value*> storedSlowly(int index);
@@ -583,10 +597,11 @@ struct Recordset::Impl {
         bool ascending = std::is_sorted(ids.begin(), ids.end()) &&
                          static_cast<std::size_t>(ids.back() - ids.front()) < 2 * ids.size() + kListed;
         held.ids.assign(ids.size(), 0);
-        if (held.rows.size() < ids.size()) held.rows.resize(ids.size());
+        held.makeRoom(ids.size(), db.conn_->spareRows);
         std::vector<std::pair<std::int64_t, std::size_t>> places(ids.size());
         for (std::size_t k = 0; k < ids.size(); ++k) places[k] = {ids[k], k};
         if (!ascending) std::sort(places.begin(), places.end());
+        const int width = static_cast<int>(fields.size());
         auto take = [&](detail::Stmt& st) -> Status {
             int rc;
             while ((rc = st.step()) == SQLITE_ROW) {
@@ -595,9 +610,8 @@ struct Recordset::Impl {
                 if (at == places.end() || at->first != id) continue;  // within the range, not asked for
                 held.ids[at->second] = id;
                 std::vector<core::Value>& into = held.rows[at->second];
-                into.resize(fields.size());
-                for (int c = 0; c < static_cast<int>(fields.size()); ++c)
-                    st.columnInto(c + 1, into[static_cast<std::size_t>(c)]);
+                into.resize(static_cast<std::size_t>(width));
+                for (int c = 0; c < width; ++c) st.columnInto(c + 1, into[static_cast<std::size_t>(c)]);
             }
             if (rc != SQLITE_DONE) return fail(r, rc);
             return {};

@@ -394,6 +394,56 @@ TEST(Windows, AWalkInAnOrderOfItsOwnShowsEveryRowOnceInOrder) {
     EXPECT_EQ(walk(false), expected);  // and the store is left for the next reader
 }
 
+// Recordsets one after another read into the room the one before let go: what one held never
+// shows in the next, a field empty in the file shows empty, whatever stood in its room before,
+// and a row another station deleted is not taken for the row that stood there.
+TEST(Windows, AWindowReadIntoTheRoomOfAnEarlierOneShowsOnlyItsOwnRows) {
+    test::TempRoot root;
+    const std::string path = os::programPath("Infor.mdb");
+    ok(db::ensureStore(path, {"Infor.mdb",
+                              {{"tbEmplo",
+                                {{"szID_no", db::Kind::Text, 4},
+                                 {"sFirst_nm", db::Kind::Text, 50},
+                                 {"sLast_na", db::Kind::Text, 50},
+                                 {"lHours", db::Kind::Long}},
+                                {}},
+                               {"tbShort", {{"szCode", db::Kind::Text, 4}, {"sNote", db::Kind::Text, 50}}, {}}}}));
+    db::Database d = *db::Database::open(path);
+    constexpr int kRows = 600;
+    std::string fill = "BEGIN;";
+    for (int k = 0; k < kRows; ++k) {
+        std::string n = std::to_string(1000 + (k * 397) % kRows);
+        fill += "INSERT INTO tbEmplo (szID_no, sFirst_nm, sLast_na, lHours) VALUES ('" + n + "', 'First " + n + "', 'Last " + n + "', " + n + ");";
+        // Every third note empty, so a slot that held text in the wider table now reads empty.
+        fill += "INSERT INTO tbShort (szCode, sNote) VALUES ('" + n + "', " + (k % 3 ? "'Note " + n + "'" : "NULL") + ");";
+    }
+    ASSERT_EQ(Station(path).exec(fill + "COMMIT"), SQLITE_OK);
+    auto walk = [&](const std::string& source, const char* field) {
+        db::Recordset rs = test::open(d, source);
+        std::vector<std::string> seen;
+        for (; !rs.eof(); (void)rs.MoveNext()) {
+            auto v = rs.field(field);
+            seen.push_back(!v ? "error" : v->isNull() ? "(empty)" : shown(*v));
+        }
+        return seen;
+    };
+    std::vector<std::string> firsts, notes, notesLater;
+    for (int k = 0; k < kRows; ++k) {
+        std::string n = std::to_string(1000 + k);
+        firsts.push_back("First " + n);
+        // Row k was entered at j with (j * 397) % kRows == k; its note is empty when j % 3 == 0.
+        int j = 0;
+        while ((j * 397) % kRows != k) ++j;
+        notes.push_back(j % 3 ? "Note " + n : "(empty)");
+        if (n != "1300") notesLater.push_back(notes.back());
+    }
+    EXPECT_EQ(walk("SELECT * FROM tbEmplo ORDER BY szID_no", "sFirst_nm"), firsts);
+    EXPECT_EQ(walk("SELECT * FROM tbShort ORDER BY szCode", "sNote"), notes);
+    EXPECT_EQ(walk("SELECT * FROM tbEmplo ORDER BY szID_no", "sFirst_nm"), firsts);
+    ASSERT_EQ(Station(path).exec("DELETE FROM tbShort WHERE szCode = '1300'"), SQLITE_OK);
+    EXPECT_EQ(walk("SELECT * FROM tbShort ORDER BY szCode", "sNote"), notesLater);
+}
+
 // This station's own writes, through another recordset or a statement, show at once.
 TEST(Windows, ThisStationsWritesShowAtOnce) {
     test::TempRoot root;
