@@ -361,6 +361,17 @@ struct Recordset::Impl {
             if (rc != SQLITE_ROW) return fail(r, rc);
             for (int c = 0; c < static_cast<int>(sel.order.size()); ++c) g.order.push_back(read->column(c));
         }
+        if (Status st = deleteById(r, id); !st) return st;
+        deleted = true;
+        rowLoaded = false;
+        gone = std::move(g);
+        noteAction();
+        return {};
+    }
+
+    // Deletes the row by its identity; a row another station deleted first is refused as
+    // deleted, never reported as done.
+    Status deleteById(const detail::Route& r, std::int64_t id) {
         auto st = r.conn->prepare(
             "DELETE FROM " + quoteIdent(r.schema) + "." + quoteIdent(sel.table.name) + " WHERE rowid = ?1", true);
         if (!st) return failWrite(r, st.error());
@@ -369,10 +380,6 @@ struct Recordset::Impl {
         if (rc != SQLITE_DONE) return failWrite(r, fail(r, rc));
         if (sqlite3_changes(r.conn->handle()) == 0) return failWrite(r, deletedRow(r.store()));
         held.drop(id);
-        deleted = true;
-        rowLoaded = false;
-        gone = std::move(g);
-        noteAction();
         return {};
     }
 
@@ -1122,17 +1129,10 @@ Status Recordset::Delete() {
     if (aimed && !d.currentId()) return d.failWrite(r, deletedRow(r.store()));
     auto id = d.currentId();
     if (!id) return noCurrent(r.store());
-    auto st = r.conn->prepare(
-        "DELETE FROM " + quoteIdent(r.schema) + "." + quoteIdent(d.sel.table.name) + " WHERE rowid = ?1", true);
-    if (!st) return d.failWrite(r, st.error());
-    st->bindInt(1, *id);
-    int rc = st->step();
-    if (rc != SQLITE_DONE) return d.failWrite(r, d.fail(r, rc));
-    if (sqlite3_changes(r.conn->handle()) == 0) return d.failWrite(r, deletedRow(r.store()));
+    if (Status st = d.deleteById(r, *id); !st) return st;
     auto p = static_cast<std::size_t>(d.pos);
     d.keys->dead[p] = 1;
     --d.keys->live;
-    d.held.drop(*id);
     d.deleted = true;
     noteAction();
     d.rowLoaded = false;
