@@ -31,30 +31,32 @@ void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& mess
 }  // namespace
 
 // The offscreen platform as a station's virtual display: one 1024 by 768 screen at 96 dpi, and no
-// window manager (no frame drawn around windows by anyone but the program).
-void useStationScreen() {
+// window manager (no frame drawn around windows by anyone but the program). Test programs run
+// side by side: each reads a file of its own, so none can find another's missing or half-written
+// as it is replaced. The file is read while the application is made; its path is returned so
+// that it is removed then.
+std::filesystem::path useStationScreen() {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform && std::string(platform) != "offscreen") return;
-    std::filesystem::path config = std::filesystem::path(PELK_TEST_BINARY_DIR) / "offscreen_1024x768.json";
-    // Test programs run side by side and each writes the file: written whole under a name of its
-    // own and renamed into place, so no program ever reads it half-written (or empty).
-    std::filesystem::path written = config;
-    written += "." + std::to_string(getpid());
-    std::ofstream(written) << R"({"synchronousWindowSystemEvents": false, "windowFrameMargins": false,
+    if (platform && std::string(platform) != "offscreen") return {};
+    std::filesystem::path config = std::filesystem::path(PELK_TEST_BINARY_DIR) /
+                                   ("offscreen_1024x768." + std::to_string(getpid()) + ".json");
+    std::ofstream(config) << R"({"synchronousWindowSystemEvents": false, "windowFrameMargins": false,
   "screens": [{"name": "Station", "x": 0, "y": 0, "width": 1024, "height": 768,
                "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
-    std::filesystem::rename(written, config);
     setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config.string()).c_str(), 1);
+    return config;
 }
 
 QApplication& qtApp() {
     static QApplication* app = [] {
-        useStationScreen();
+        std::filesystem::path screenFile = useStationScreen();
         qInstallMessageHandler(quietHandler);
         static int argc = 1;
         static char name[] = "qt_tests";
         static char* argv[] = {name, nullptr};
         auto* a = new QApplication(argc, argv);
+        std::error_code ec;
+        if (!screenFile.empty()) std::filesystem::remove(screenFile, ec);
         qt::applyLook(*a);
         return a;
     }();
